@@ -1,0 +1,16 @@
+# corvel_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+# One GoogleTest executable, its cases registered with ctest one by one.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(corvel_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    CORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    CORVEL_BINARY_DIR="${PROJECT_BINARY_DIR}"
+    CORVEL_BUNDLE_DIR="${CORVEL_BUNDLE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endfunction()
