@@ -1,0 +1,33 @@
+#pragma once
+// The string store of the constraint forest: every keyword and option name of a constraint line
+// is interned once and afterwards handled as its slot number (its position in insertion order).
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <deque>
+
+class CStringSoup {
+ public:
+  CStringSoup() = default;
+  virtual ~CStringSoup() = default;
+  CStringSoup(const CStringSoup&) = delete;
+  CStringSoup& operator=(const CStringSoup&) = delete;
+
+  // Slot of an equal string when present, else the slot of a new copy; -1 for a null text.
+  virtual long Insert(const char* text);
+  // Text of a slot, or null when the slot does not exist.
+  virtual const char* Find(long slot) const;
+  // Slot of a byte-equal string, or -1.
+  virtual long Find(const char* text) const;
+  virtual void Clear();
+  virtual long size() const { return long(mStrings.size()); }
+
+ private:
+  std::deque<std::string> mStrings;  // a deque keeps each string in place as it grows
+  // Speeds up Find(text)/Insert on large files; the slot numbering stays that of mStrings.
+  std::unordered_map<std::string_view, long> mIndex;
+};
+
+// The store of the parsed PPD built last (null when none is alive).
+extern CStringSoup* gConstraintStrings;
