@@ -1,0 +1,5 @@
+#include "support/DebugLogFile.h"
+
+DebugLogFile gDebugLog;
+
+void DebugLogFile::dprintf(const char*, ...) {}
