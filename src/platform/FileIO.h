@@ -1,0 +1,32 @@
+#pragma once
+// Whole-file reading and crash-safe replacement of files.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/Status.h"
+
+// Reads the whole file into `contents`. fnfErr when it does not exist, ioErr when it cannot be read.
+OSStatus ReadFileContents(const std::filesystem::path& file, std::string& contents);
+
+// Replaces `file` with `contents` so that a crash leaves either the old or the new file, never a
+// mix: the bytes go to a temporary file in the same folder, are flushed to the disk, and the
+// temporary file is renamed over `file`. Missing parent folders are created. On failure the old
+// file is untouched, the temporary file is removed, and the result is ioErr (paramErr for an
+// empty path).
+OSStatus WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+
+// An exclusive advisory lock on a lock file, held for the object's lifetime; several processes
+// that take the same lock run their critical sections one after the other.
+class FileLock {
+ public:
+  explicit FileLock(const std::filesystem::path& lockFile);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  bool Locked() const { return mDescriptor >= 0; }
+
+ private:
+  int mDescriptor = -1;
+};
