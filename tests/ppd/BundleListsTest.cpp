@@ -1,0 +1,78 @@
+// The bundle's list of supported descriptions and its media-types list agree with the PPDs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <string>
+
+#include "ppd/BundledFiles.h"
+
+namespace {
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+    return text;
+}
+
+TEST(BundlePrinterList, NamesEveryBundledPCFileName) {
+    auto root = ppdtest::ReadPlist(ppdtest::SourcePath("bundle/Contents/PrinterList.plist"));
+    ASSERT_NE(root, nullptr);
+    ASSERT_EQ(plist_get_node_type(root.get()), PLIST_DICT);
+    const auto names = ppdtest::StringArray(plist_dict_get_item(root.get(), "PCFILENAME"));
+    EXPECT_EQ(names.size(), ppdtest::BundledPPDs().size());
+
+    for (const auto& bundled : ppdtest::BundledPPDs()) {
+        auto ppd = ppdtest::OpenBundledPPD(bundled.file);
+        ASSERT_NE(ppd, nullptr) << bundled.file;
+        ASSERT_NE(ppd->pcfilename, nullptr);
+        // The frame compares without regard to case; the extended parser's check is exact.
+        EXPECT_NE(std::find(names.begin(), names.end(), ppd->pcfilename), names.end()) << ppd->pcfilename;
+        EXPECT_EQ(Upper(ppd->pcfilename), ppd->pcfilename);
+    }
+}
+
+class BundleMediaTypes : public testing::Test {
+protected:
+    void SetUp() override {
+        root_ = ppdtest::ReadPlist(ppdtest::SourcePath("bundle/Contents/Resources/MediaTypes.plist"));
+        ASSERT_NE(root_, nullptr);
+        ASSERT_EQ(plist_get_node_type(root_.get()), PLIST_DICT);
+    }
+    std::map<std::string, std::string> Dict(const char* key) {
+        return ppdtest::StringDict(plist_dict_get_item(root_.get(), key));
+    }
+    ppdtest::PlistPtr root_;
+};
+
+// Each quality menu named for a media type is an option of both descriptions, and each
+// media type listed is a choice of the media-type option.
+TEST_F(BundleMediaTypes, NameOptionsAndMediaOfTheBundledPPDs) {
+    const auto qualityMenus = Dict("QualityMenu");
+    const auto descriptions = Dict("MediaTypeText");
+    ASSERT_FALSE(qualityMenus.empty());
+    ASSERT_FALSE(descriptions.empty());
+    for (const auto& bundled : ppdtest::BundledPPDs()) {
+        SCOPED_TRACE(bundled.file);
+        auto ppd = ppdtest::OpenBundledPPD(bundled.file);
+        ASSERT_NE(ppd, nullptr);
+        const auto mediaTypes = ppdtest::ChoiceKeywords(ppdFindOption(ppd.get(), "KTMediaType"));
+        auto isMediaType = [&](const std::string& m) {
+            return std::find(mediaTypes.begin(), mediaTypes.end(), m) != mediaTypes.end();
+        };
+        for (const auto& [media, option] : qualityMenus) {
+            EXPECT_TRUE(isMediaType(media)) << media;
+            const ppd_option_t* quality = ppdFindOption(ppd.get(), option.c_str());
+            ASSERT_NE(quality, nullptr) << option;
+            EXPECT_EQ(quality->ui, PPD_UI_PICKONE) << option;
+            EXPECT_GE(quality->num_choices, 2) << option;
+        }
+        for (const auto& entry : descriptions)
+            EXPECT_TRUE(isMediaType(entry.first)) << entry.first;
+        // The default media type must offer a quality menu: the first pass of the page
+        // rules builds it.
+        EXPECT_EQ(qualityMenus.count(mediaTypes.front()), 1u);
+    }
+}
+
+}  // namespace
