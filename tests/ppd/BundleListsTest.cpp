@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -32,17 +33,34 @@ TEST(BundlePrinterList, NamesEveryBundledPCFileName) {
     }
 }
 
+// The resource map is every "*.rsrc.plist" under Resources/, language folders included; the media
+// list is its resource "MediaTypes" of type "plist", which must be defined exactly once.
 class BundleMediaTypes : public testing::Test {
 protected:
     void SetUp() override {
-        root_ = ppdtest::ReadPlist(ppdtest::SourcePath("bundle/Contents/Resources/MediaTypes.plist"));
-        ASSERT_NE(root_, nullptr);
-        ASSERT_EQ(plist_get_node_type(root_.get()), PLIST_DICT);
+        namespace fs = std::filesystem;
+        const fs::path resources = ppdtest::SourcePath("bundle/Contents/Resources");
+        int definitions = 0;
+        for (const auto& entry : fs::recursive_directory_iterator(resources)) {
+            const std::string name = entry.path().filename().string();
+            if (!entry.is_regular_file() || !name.ends_with(".rsrc.plist"))
+                continue;
+            auto map = ppdtest::ReadPlist(entry.path().string());
+            ASSERT_NE(map, nullptr) << entry.path();
+            plist_t plists = plist_dict_get_item(map.get(), "plist");
+            plist_t media = plists ? plist_dict_get_item(plists, "MediaTypes") : nullptr;
+            if (!media)
+                continue;
+            ++definitions;
+            media_.reset(plist_copy(media));
+        }
+        ASSERT_EQ(definitions, 1);
+        ASSERT_EQ(plist_get_node_type(media_.get()), PLIST_DICT);
     }
     std::map<std::string, std::string> Dict(const char* key) {
-        return ppdtest::StringDict(plist_dict_get_item(root_.get(), key));
+        return ppdtest::StringDict(plist_dict_get_item(media_.get(), key));
     }
-    ppdtest::PlistPtr root_;
+    ppdtest::PlistPtr media_;
 };
 
 // Each quality menu named for a media type is an option of both descriptions, and each
