@@ -1,0 +1,47 @@
+// ppdx-dump FILE: parses FILE as the print dialog does (every orphan and hidden element
+// included) and prints what the parser made of it as one JSON object: validity, the standard
+// keywords, the errors with readable descriptions, property pages, groups, controls, shortcuts,
+// and the constraint and requirement answers for every choice.
+// Exit status: 0 when the file was read (even when it is no valid PPD), 2 when it cannot be read.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "ModelDump.h"
+#include "platform/Bundle.h"
+#include "platform/ResourceMap.h"
+
+namespace {
+
+constexpr const char* kBundleIdentifier = "com.ktv.print.pde.CorvelPDEMTQix";
+
+// The error descriptions live in the plug-in bundle's string lists; without the bundle they stay empty.
+void OpenErrorDescriptions() {
+  if (CFBundleRef bundle = CFBundleGetBundleWithIdentifier(kBundleIdentifier))
+    CFBundleOpenBundleResourceMap(bundle);
+}
+
+bool Readable(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return false;
+  return std::ifstream(file, std::ios::binary).good();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: ppdx-dump FILE\n");
+    return 2;
+  }
+  const std::filesystem::path file = argv[1];
+  if (!Readable(file)) {
+    std::fprintf(stderr, "ppdx-dump: cannot read %s\n", argv[1]);
+    return 2;
+  }
+  OpenErrorDescriptions();
+  KTVPPD ppd(file, PO_PARSE_ALL);
+  const std::string json = DumpModel(ppd);
+  std::fwrite(json.data(), 1, json.size(), stdout);
+  return 0;
+}

@@ -1,0 +1,173 @@
+// The bodies of UI blocks ("*OpenUI" ... "*CloseUI") that become popup and boolean controls.
+#include <cstring>
+#include <optional>
+
+#include "ppdx/ControlFactory.h"
+#include "ppdx/KTVPPD.h"
+#include "ppdx/PPDXConstants.h"
+#include "ppdx/PPDXErrorCodes.h"
+#include "ppdx/PPDXErrors.h"
+#include "ppdx/controls/PPDXPopupControl.h"
+
+namespace {
+
+KTVPPD::ErrorPtr Error(short code, const char* keyword, bool fatal = false) {
+  return std::make_unique<PPDXErrorObj>(code, keyword, fatal);
+}
+
+bool IsUIBlockCloser(const char* token) {
+  for (const char* closer : {"*CloseUI", "*KTCloseUI", "*CloseUIKTV", "*EndUI"})
+    if (std::strcmp(token, closer) == 0) return true;
+  return false;
+}
+
+bool StartsWith(const char* text, const char* prefix) {
+  return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
+// An option line's token "*Key option/Translation": the option keyword and its translation.
+struct OptionToken {
+  std::string option;
+  std::string translation;
+};
+
+std::optional<OptionToken> SplitOptionToken(const char* token) {
+  PPDStream text(token, long(std::strlen(token)));
+  char mainKeyword[kLineSizeLimit];
+  char option[kLineSizeLimit];
+  if (!PPDX::NextToken(text, mainKeyword, kMainKeywordDelimiters, true) || mainKeyword[0] == '\0')
+    return std::nullopt;
+  if (!PPDX::NextToken(text, option, kOptionKeywordDelimiters, true) || option[0] == '\0')
+    return std::nullopt;
+  char translation[kLineSizeLimit] = "";
+  PPDX::NextToken(text, translation, kTranslationStringDelimiters, true);
+  return OptionToken{option, translation};
+}
+
+}  // namespace
+
+// The state of one block walk shared by both kinds: the lines up to the closer, the default
+// lines and the option lines.
+struct KTVPPD::UIBlock {
+  const char* controlKeyword;
+  bool closed = false;
+  int defaults = 0;
+  std::string defaultOption;
+};
+
+bool KTVPPD::ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block, bool popup) {
+  char option[kLineSizeLimit] = "";
+  if (popup && std::strcmp(token, "*Default") == 0) {
+    char keyword[kLineSizeLimit];
+    if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) ||
+        std::strcmp(keyword, block.controlKeyword) != 0)
+      return true;
+    NextToken(line, option, kFlagKeywordDelimiters, true);
+  } else if (StartsWith(token, "*Def")) {
+    NextToken(line, option, kOptionKeywordDelimiters, true);
+    if (popup && option[0] == '\0') {
+      char dropped[kLineSizeLimit];
+      NextToken(line, dropped, kOptionKeywordDelimiters, true);
+    }
+  } else {
+    return false;
+  }
+  ++block.defaults;
+  block.defaultOption = option;
+  return true;
+}
+
+KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std::string& name,
+                                           std::vector<std::string>& flags, PPDXGroup* group,
+                                           const bool& multiSelection) {
+  UIBlock block{controlKeyword, false, 0, std::string()};
+  std::vector<PopupChoice> choices;
+  char line[kLineSizeLimit];
+  while (!block.closed && NextFileLine(line)) {
+    PPDStream lineStream(line, long(std::strlen(line)));
+    char token[kLineSizeLimit];
+    while (NextToken(lineStream, token, kTranslationStringDelimiters, true)) {
+      if (IsUIBlockCloser(token)) {
+        block.closed = true;
+        break;
+      }
+      if (std::strcmp(token, "*OrderDependency") == 0) break;
+      const int defaultsBefore = block.defaults;
+      if (ReadDefaultToken(lineStream, token, block, true)) {
+        if (defaultsBefore > 0 && block.defaults > defaultsBefore)
+          return Error(PPDErr_PopupParsing, controlKeyword, true);
+        continue;
+      }
+      if (!StartsWith(token, controlKeyword)) continue;
+      const std::optional<OptionToken> option = SplitOptionToken(token);
+      if (!option) continue;
+      PopupChoice choice;
+      choice.keyword = option->option;
+      if (mTextConverter)
+        choice.name = ConvertTranslation(option->translation.empty() ? option->option.c_str()
+                                                                     : option->translation.c_str(),
+                                         option->option.c_str());
+      choice.code = ReadPostScript(lineStream);
+      choices.push_back(std::move(choice));
+    }
+  }
+  if (!block.closed) return Error(PPDErr_PopupParsing, controlKeyword, true);
+  if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
+  if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, controlKeyword);
+
+  const char* defaultKeyword = block.defaults ? block.defaultOption.c_str() : nullptr;
+  PPDXControl* control =
+      MakePopupControl(controlKeyword, name, flags, true, multiSelection, choices, defaultKeyword);
+  SetupControl(group, control, true);
+  RegisterControl(controlKeyword, control);
+  return nullptr;
+}
+
+KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const std::string& name,
+                                             std::vector<std::string>& flags, PPDXGroup* group) {
+  UIBlock block{controlKeyword, false, 0, std::string()};
+  BooleanChoices states;
+  char line[kLineSizeLimit];
+  while (!block.closed && NextFileLine(line)) {
+    PPDStream lineStream(line, long(std::strlen(line)));
+    char token[kLineSizeLimit];
+    while (NextToken(lineStream, token, kTranslationStringDelimiters, true)) {
+      if (IsUIBlockCloser(token)) {
+        block.closed = true;
+        break;
+      }
+      if (std::strcmp(token, "*OrderDependency") == 0) break;
+      if (ReadDefaultToken(lineStream, token, block, false)) continue;
+      if (!StartsWith(token, controlKeyword)) continue;
+      const std::optional<OptionToken> option = SplitOptionToken(token);
+      if (!option) continue;
+      const std::string& text = option->translation.empty() ? option->option : option->translation;
+      if (option->option == "True") {
+        states.trueText = text;
+        states.trueCode = ReadPostScript(lineStream);
+      } else if (option->option == "False") {
+        states.falseText = text;
+        states.falseCode = ReadPostScript(lineStream);
+      } else {
+        return Error(PPDErr_BooleanParsing, controlKeyword);
+      }
+    }
+  }
+  if (!block.closed) return nullptr;
+  if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
+  if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, controlKeyword);
+
+  states.defaultState = block.defaultOption == "True";
+  PPDXControl* control = MakeBooleanControl(controlKeyword, name, flags, true, states);
+  if (control == nullptr) return Error(PPDErr_OutOfMemory, controlKeyword, true);
+  SetupControl(group, control, true);
+  RegisterControl(controlKeyword, control);
+  return nullptr;
+}
+
+std::string KTVPPD::ReadPostScript(PPDStream& line) {
+  std::string code(kPostScriptSizeLimit, '\0');
+  const unsigned long length = GetPostscriptString(line, code.data(), kPostScriptSizeLimit);
+  code.resize(length);
+  return code;
+}

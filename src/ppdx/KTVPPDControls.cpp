@@ -1,0 +1,121 @@
+// "*%KTVFlags" and what follows it: the optional "*%KTVGroup" line and the UI block, range or
+// job note that the flags belong to.
+#include <cstring>
+
+#include "ppdx/ControlFactory.h"
+#include "ppdx/KTVPPD.h"
+#include "ppdx/PPDXConstants.h"
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXErrorCodes.h"
+#include "ppdx/PPDXErrors.h"
+#include "ppdx/PPDXGroups.h"
+#include "ppdx/PPDXRollDown.h"
+#include "ppdx/controls/PPDXControl.h"
+
+namespace {
+
+KTVPPD::ErrorPtr Error(short code, const char* keyword = nullptr) {
+  return keyword ? std::make_unique<PPDXErrorObj>(code, keyword, false)
+                 : std::make_unique<PPDXErrorObj>(code, false);
+}
+
+bool IsUIBlockOpener(const char* token) {
+  for (const char* opener : {"*OpenUI", "*KTOpenUI", "*OpenUIKTV", "*BeginUI"})
+    if (std::strcmp(token, opener) == 0) return true;
+  return false;
+}
+
+// True when the option keyword of an opener line is followed by ':' before any '/', so that the
+// line carries no translation ("*OpenUI *Key: PickOne").
+bool OpenerHasNoTranslation(const PPDStream& line) {
+  PPDStream probe(line);
+  char c;
+  while (probe.GetChar(c)) {
+    if (c == '/') return false;
+    if (c == ':') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+KTVPPD::ErrorPtr KTVPPD::ParseControl(PPDStream& line) {
+  char keyword[kLineSizeLimit];
+  if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
+    return Error(PPDErr_ControlParsing);
+  CNTL_TYPE kind;
+  if (mControls->Find(keyword, kind, true)) return Error(PPDErr_Duplicate, keyword);
+  std::vector<std::string> flags = ReadFlagWords(line);
+
+  char next[kLineSizeLimit];
+  if (!NextFileLine(next)) return nullptr;
+  PPDStream nextLine(next, long(std::strlen(next)));
+  char token[kLineSizeLimit];
+  NextToken(nextLine, token, kMainKeywordDelimiters, true);
+  if (std::strcmp(token, "*%KTVGroup") == 0) return ParseGroup(nextLine, keyword, flags);
+  if (IsUIBlockOpener(token)) return ParseOpenUI(nextLine, keyword, flags, nullptr);
+  return Error(PPDErr_ControlParsing, keyword);
+}
+
+KTVPPD::ErrorPtr KTVPPD::ParseGroup(PPDStream& line, const char* controlKeyword,
+                                    std::vector<std::string>& flags) {
+  char keyword[kLineSizeLimit];
+  if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
+    return Error(PPDErr_GroupParsing, controlKeyword);
+  if (std::strcmp(keyword, controlKeyword) != 0) return nullptr;
+  char groupKeyword[kLineSizeLimit];
+  if (!NextToken(line, groupKeyword, kOptionKeywordDelimiters, true) || groupKeyword[0] == '\0')
+    return nullptr;
+  PPDXGroup* group = FindAndCreateParent(groupKeyword);
+
+  char next[kLineSizeLimit];
+  if (!NextFileLine(next)) return nullptr;
+  PPDStream nextLine(next, long(std::strlen(next)));
+  char token[kLineSizeLimit];
+  NextToken(nextLine, token, kMainKeywordDelimiters, true);
+  if (std::strcmp(token, "*%KTVJobNote") == 0)
+    return ParseJobNote(nextLine, controlKeyword, flags, dynamic_cast<PPDXRollDown*>(group));
+  if (std::strcmp(token, "*%KTVRange") == 0 || std::strcmp(token, "*%KTVUnitRange") == 0)
+    return ParseRange(nextLine, controlKeyword, flags, group);
+  if (IsUIBlockOpener(token)) return ParseOpenUI(nextLine, controlKeyword, flags, group);
+  return Error(PPDErr_GroupParsing, controlKeyword);
+}
+
+KTVPPD::ErrorPtr KTVPPD::ParseOpenUI(PPDStream& line, const char* controlKeyword,
+                                     std::vector<std::string>& flags, PPDXGroup* group) {
+  const bool noTranslation = OpenerHasNoTranslation(line);
+  char uiKeyword[kLineSizeLimit];
+  if (!NextToken(line, uiKeyword, kOptionKeywordDelimiters, true) || uiKeyword[0] == '\0')
+    return Error(PPDErr_OpenUIParsing, controlKeyword);
+  char translation[kLineSizeLimit];
+  if (noTranslation) std::strcpy(translation, uiKeyword[0] == '*' ? uiKeyword + 1 : uiKeyword);
+  else NextToken(line, translation, kTranslationStringDelimiters, true);
+  char type[kLineSizeLimit];
+  if (!NextToken(line, type, kRangeStringDelimiters, true)) type[0] = '\0';
+
+  const std::string name = ConvertTranslation(translation, controlKeyword);
+  if (std::strcmp(type, "Boolean") == 0) return ParseBooleanControl(controlKeyword, name, flags, group);
+  if (std::strcmp(type, "PickOne") == 0) return ParsePopupControl(controlKeyword, name, flags, group, false);
+  if (std::strcmp(type, "PickMany") == 0) return ParsePopupControl(controlKeyword, name, flags, group, true);
+  return Error(PPDErr_InvalidOpenUIType, controlKeyword);
+}
+
+void KTVPPD::RegisterControl(const char* keyword, PPDXControl* control) {
+  mKeywordControlMap->insert(keyword, control);
+}
+
+void KTVPPD::SetupControl(PPDXGroup* group, PPDXControl* control, bool reportInvalidParent) {
+  if (group == nullptr && mLoadingInstallableOptions) group = mInstallableOptionsGroup;
+  if (auto* rollDown = dynamic_cast<PPDXRollDown*>(group)) {
+    control->SetParent(rollDown);
+    rollDown->Controls()->Add(control);
+    mControls->Add(control);
+    return;
+  }
+  if (group == nullptr && !ParseOrphans()) {
+    mControls->Add(control);
+    return;
+  }
+  if (reportInvalidParent) AddWarning(PPDErr_InvalidParent, control->Keyword());
+  mControls->Add(control);
+}
