@@ -1,0 +1,138 @@
+// Text fields: password text, selection, filters, and the editing that keys and pasting do.
+#include "platform/toolkit/TextFields.h"
+
+#include <algorithm>
+
+#include "platform/toolkit/ToolkitObjects.h"
+#include "platform/toolkit/ToolkitObserver.h"
+
+namespace {
+
+bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Byte offset of character n (clamped to the end).
+size_t ByteOffset(const std::string& text, int32_t n) {
+  size_t i = 0;
+  for (int32_t seen = 0; i < text.size() && seen < n; ++seen) {
+    ++i;
+    while (i < text.size() && IsContinuationByte(static_cast<unsigned char>(text[i]))) ++i;
+  }
+  return i;
+}
+
+void SetSelection(ControlRef field, int32_t start, int32_t end) {
+  const int32_t length = Utf8Length(field->text);
+  field->selectionStart = std::clamp(std::min(start, end), 0, length);
+  field->selectionEnd = std::clamp(std::max(start, end), 0, length);
+}
+
+void TextChanged(ControlRef field) { NotifyControlChanged(field, ControlChange::Text); }
+
+}  // namespace
+
+int32_t Utf8Length(const std::string& text) {
+  return int32_t(std::count_if(text.begin(), text.end(), [](char c) {
+    return !IsContinuationByte(static_cast<unsigned char>(c));
+  }));
+}
+
+std::string Utf8Prefix(const std::string& text, int32_t n) {
+  return text.substr(0, ByteOffset(text, std::max(n, 0)));
+}
+
+bool IsTextField(ControlRef control) {
+  return IsLiveControl(control) &&
+         (control->kind == ControlKind::EditText || control->kind == ControlKind::PasswordText);
+}
+
+OSStatus SetControlKeyFilter(ControlRef field, ControlKeyFilterUPP filter) {
+  if (!IsTextField(field)) return errUnknownControl;
+  field->keyFilter = filter;
+  return noErr;
+}
+
+OSStatus SetControlValidationProc(ControlRef field, ControlEditTextValidationUPP proc) {
+  if (!IsTextField(field)) return errUnknownControl;
+  field->validationProc = proc;
+  return noErr;
+}
+
+OSStatus SetControlPasswordText(ControlRef field, const std::string& text) {
+  if (!IsLiveControl(field) || field->kind != ControlKind::PasswordText) return errUnknownControl;
+  field->text = text;
+  SetSelection(field, Utf8Length(text), Utf8Length(text));
+  TextChanged(field);
+  return noErr;
+}
+
+OSStatus GetControlPasswordText(ControlRef field, std::string* text) {
+  if (!IsLiveControl(field) || field->kind != ControlKind::PasswordText || !text)
+    return errUnknownControl;
+  *text = field->text;
+  return noErr;
+}
+
+OSStatus GetEditTextSelection(ControlRef field, int32_t* start, int32_t* end) {
+  if (!IsTextField(field) || !start || !end) return errUnknownControl;
+  *start = field->selectionStart;
+  *end = field->selectionEnd;
+  return noErr;
+}
+
+OSStatus SetEditTextSelection(ControlRef field, int32_t start, int32_t end) {
+  if (!IsTextField(field)) return errUnknownControl;
+  SetSelection(field, start, end);
+  return noErr;
+}
+
+int32_t GetEditTextLength(ControlRef field) {
+  return IsTextField(field) ? Utf8Length(field->text) : -1;
+}
+
+bool ReplaceFieldSelection(ControlRef field, const std::string& insert) {
+  const size_t from = ByteOffset(field->text, field->selectionStart);
+  const size_t to = ByteOffset(field->text, field->selectionEnd);
+  if (from == to && insert.empty()) return false;
+  field->text.replace(from, to - from, insert);
+  const int32_t caret = field->selectionStart + Utf8Length(insert);
+  SetSelection(field, caret, caret);
+  TextChanged(field);
+  return true;
+}
+
+bool ApplyEditingKey(ControlRef field, int16_t charCode) {
+  const int32_t length = Utf8Length(field->text);
+  const int32_t start = field->selectionStart;
+  const int32_t end = field->selectionEnd;
+  switch (charCode) {
+    case kBackspaceCharCode:
+      if (start == end && start > 0) SetSelection(field, start - 1, end);
+      return ReplaceFieldSelection(field, "");
+    case kLeftArrowCharCode:
+      SetSelection(field, start == end ? start - 1 : start, start == end ? start - 1 : start);
+      return false;
+    case kRightArrowCharCode:
+      SetSelection(field, start == end ? end + 1 : end, start == end ? end + 1 : end);
+      return false;
+    case kUpArrowCharCode:
+      SetSelection(field, 0, 0);
+      return false;
+    case kDownArrowCharCode:
+      SetSelection(field, length, length);
+      return false;
+    default:
+      break;
+  }
+  if (static_cast<uint16_t>(charCode) < 32 || charCode == 127) return false;  // other control characters insert nothing
+  std::string utf8;
+  const auto code = static_cast<uint16_t>(charCode);
+  if (code >= 0xD800 && code <= 0xDFFF) return false;  // half of a surrogate pair is no character
+  if (code < 0x80) {
+    utf8 = char(code);
+  } else if (code < 0x800) {
+    utf8 = {char(0xC0 | (code >> 6)), char(0x80 | (code & 0x3F))};
+  } else {
+    utf8 = {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)), char(0x80 | (code & 0x3F))};
+  }
+  return ReplaceFieldSelection(field, utf8);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The whole widget toolkit model in one include.
+#include "platform/toolkit/Controls.h"
+#include "platform/toolkit/DataBrowser.h"
+#include "platform/toolkit/Events.h"
+#include "platform/toolkit/GraphicsContext.h"
+#include "platform/toolkit/Image.h"
+#include "platform/toolkit/InterfaceFile.h"
+#include "platform/toolkit/Menus.h"
+#include "platform/toolkit/ModalLoop.h"
+#include "platform/toolkit/TextFields.h"
+#include "platform/toolkit/TextMetrics.h"
+#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitTypes.h"
+#include "platform/toolkit/UserActions.h"
+#include "platform/toolkit/Windows.h"

@@ -1,0 +1,25 @@
+#pragma once
+// Notifications for a view that mirrors the model on screen. The model calls the observer after
+// each change; the observer reads the new state through the toolkit's functions.
+#include "platform/toolkit/ToolkitTypes.h"
+
+enum class WindowChange { Created, Disposed, Shown, Hidden, Moved, Retitled, SheetShown, SheetHidden,
+                          ModalLoopStarted, ModalLoopEnded, FocusChanged, DefaultButtonsChanged };
+enum class ControlChange { Created, Disposed, Value, Range, Title, Text, State, Bounds, Font,
+                           Embedding, Menu, Tabs, Image, ListRows, ListSelection, Clock, Redrawn };
+
+class ToolkitObserver {
+ public:
+  virtual ~ToolkitObserver() = default;
+  virtual void WindowChanged(WindowRef window, WindowChange change) = 0;
+  virtual void ControlChanged(ControlRef control, ControlChange change) = 0;
+  virtual void Beeped() = 0;
+};
+
+// Installs the observer (null removes it); the caller keeps it alive while installed.
+void SetToolkitObserver(ToolkitObserver* observer);
+
+// Used by the toolkit's own sources.
+void NotifyWindowChanged(WindowRef window, WindowChange change);
+void NotifyControlChanged(ControlRef control, ControlChange change);
+void NotifyBeep();
