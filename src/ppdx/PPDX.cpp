@@ -1,0 +1,29 @@
+#include "ppdx/PPDX.h"
+
+#include "ppdx/TextConverter.h"
+
+PPDX::PPDX() = default;
+
+PPDX::PPDX(std::unique_ptr<PPDFile> file) : mFile(std::move(file)) {}
+
+PPDX::~PPDX() = default;
+
+void PPDX::Retain() { ++mInstanceCount; }
+
+void PPDX::Release() {
+  if (--mInstanceCount <= 0) delete this;
+}
+
+void PPDX::IncludeOrphans() {
+  SetDisplayOptions(static_cast<_DISPLAY_OPTIONS_>(CurrentDisplayOptions() | SO_SHOW_ORPHANS));
+}
+
+void PPDX::IncludeHidden() {
+  SetDisplayOptions(static_cast<_DISPLAY_OPTIONS_>(CurrentDisplayOptions() | SO_SHOW_HIDDEN));
+}
+
+uint32_t PPDX::GetStringTextEncoding() const {
+  return mTextConverter ? mTextConverter->GetOutputEncoding() : 0;
+}
+
+bool PPDX::NextContinuationLine(char* line) { return mBufferStream && mBufferStream->GetLine(line); }

@@ -1,0 +1,72 @@
+#pragma once
+// Base of the parsed printer description: the file, the standard keyword texts, the text
+// converter, the display filter and the tokenizer that every keyword handler uses to cut a line
+// into keyword, option, translation and value. The parser derives from it and implements Parse.
+#include <cstdint>
+#include <memory>
+
+#include "ppdx/DisplayOptions.h"
+#include "ppdx/PPDFile.h"
+#include "ppdx/PPDFileStream.h"
+#include "ppdx/PPDStream.h"
+#include "support/CString.h"
+
+class TextConverter;
+
+class PPDX {
+ public:
+  PPDX();
+  explicit PPDX(std::unique_ptr<PPDFile> file);
+  PPDX(const PPDX&) = delete;
+  PPDX& operator=(const PPDX&) = delete;
+  virtual ~PPDX();
+
+  virtual void Retain();
+  virtual void Release();  // destroys the object when the count drops to 0 or below
+  virtual void Parse() = 0;
+
+  // Tokenizer. Output buffers hold kLineSizeLimit bytes (values: `size` bytes).
+  static bool NextToken(PPDStream& s, char* out, const char* delimiters, bool strip);
+  unsigned long GetQuotedString(PPDStream& s, char* out, const unsigned long& size);
+  unsigned long GetPostscriptString(PPDStream& s, char* out, const unsigned long& size);
+  static void StripLeadingWhiteSpace(char* text);
+  static void StripTrailingWhiteSpace(char* text);
+  static void ParseMainKeyword(const char* text, char* out);
+
+  // The display filter shared by every container of every parsed description.
+  static _DISPLAY_OPTIONS_ Options() { return CurrentDisplayOptions(); }
+  static void Options(_DISPLAY_OPTIONS_ filter) { SetDisplayOptions(filter); }
+  static void IncludeOrphans();
+  static void IncludeHidden();
+  static void ExcludeOrphans() { SetDisplayOptions(SO_DEFAULT); }
+  static void ExcludeHidden() { SetDisplayOptions(SO_DEFAULT); }
+
+  const char* FormatVersion() const { return mFormatVersion; }
+  const char* FileVersion() const { return mFileVersion; }
+  const char* PCFileName() const { return mPCFileName; }
+  const char* LanguageVersion() const { return mLanguageVersion; }
+  const char* LanguageEncoding() const { return mLanguageEncoding; }
+  const char* ModelName() const { return mModelName; }
+  TextConverter* GetTextConverter() const { return mTextConverter.get(); }
+  uint32_t GetStringTextEncoding() const;
+  PPDFile* File() const { return mFile.get(); }
+
+ protected:
+  // Continuation lines of multi-line values come from the stream of the parse in progress.
+  void SetBufferStream(PPDFileStream* stream) { mBufferStream = stream; }
+  bool NextContinuationLine(char* line);
+
+  bool mValidPPDFile = false;
+  bool mValidPrinterName = true;
+  std::unique_ptr<PPDFile> mFile;
+  bool mAllErrorsFatal = false;
+  CString mFormatVersion;
+  CString mFileVersion;
+  CString mPCFileName;
+  CString mLanguageVersion;
+  CString mLanguageEncoding;
+  CString mModelName;
+  std::unique_ptr<TextConverter> mTextConverter;
+  PPDFileStream* mBufferStream = nullptr;
+  int32_t mInstanceCount = 0;
+};
