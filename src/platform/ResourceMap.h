@@ -3,9 +3,9 @@
 //
 // A bundle's resource map is made of the files "*.rsrc.plist" in Contents/Resources/ and in its
 // language folders (Contents/Resources/<language>.lproj/). Each is an XML property list whose
-// root dictionary maps a four-character resource type ("STR#", "plist", ...) to a dictionary of
+// root dictionary maps a four-character resource type ("STR#", "plst", ...) to a dictionary of
 // resources keyed by resource ID (decimal text, e.g. "231" or "-8900") or by resource name
-// ("MediaTypes"). A string list ("STR#") is an array of strings (UTF-8 in the file). Where two
+// ("Defaults"). A string list ("STR#") is an array of strings (UTF-8 in the file). Where two
 // files hold the same resource, the language folders win over Resources/, better languages over
 // worse, and within one folder the file whose name sorts first.
 //

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "platform/Preferences.h"
+#include "platform/PropertyList.h"
+#include "platform/PlatformTestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Preferences : public testing::Test {
+ protected:
+  TemporaryFolder home;
+  ScopedEnvironment homeVariable{"HOME", home.path().string()};
+  const std::string domain = "com.example.prefs." + std::to_string(getpid()) + "." +
+                             testing::UnitTest::GetInstance()->current_test_info()->name();
+
+  PlistValue StoredFile() const {
+    PlistValue stored;
+    ReadPropertyListFile(home.path() / "Library" / "Preferences" / (domain + ".plist"), stored);
+    return stored;
+  }
+};
+
+pid_t StartPeer(const std::vector<std::string>& arguments) {
+  pid_t child = fork();
+  if (child == 0) {
+    std::vector<char*> argv{const_cast<char*>(PREFERENCES_PEER)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(PREFERENCES_PEER, argv.data());
+    _exit(127);
+  }
+  return child;
+}
+
+int WaitForPeer(pid_t child) {
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string PeerOutput(const std::vector<std::string>& arguments) {
+  std::string command = PREFERENCES_PEER;
+  for (const std::string& argument : arguments) command += " '" + argument + "'";
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    pclose(pipe);
+  }
+  return output;
+}
+
+}  // namespace
+
+TEST_F(Preferences, ValuesReportWhetherTheyExistAndAreValid) {
+  CFPreferencesSetAppValue("count", 7, domain);
+  CFPreferencesSetAppValue("digits", "42", domain);
+  CFPreferencesSetAppValue("word", "seven", domain);
+  CFPreferencesSetAppValue("yes", "YES", domain);
+  CFPreferencesSetAppValue("flag", false, domain);
+
+  bool valid = false;
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("count", domain, &valid), 7);
+  EXPECT_TRUE(valid);
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("digits", domain, &valid), 42);
+  EXPECT_TRUE(valid);
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("word", domain, &valid), 0);
+  EXPECT_FALSE(valid);
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("absent", domain, &valid), 0);
+  EXPECT_FALSE(valid);
+  EXPECT_TRUE(CFPreferencesGetAppBooleanValue("yes", domain, &valid));
+  EXPECT_TRUE(valid);
+  EXPECT_FALSE(CFPreferencesGetAppBooleanValue("flag", domain, &valid));
+  EXPECT_TRUE(valid);
+  EXPECT_TRUE(CFPreferencesGetAppBooleanValue("count", domain, &valid));
+  EXPECT_FALSE(CFPreferencesGetAppBooleanValue("word", domain, &valid));
+  EXPECT_FALSE(valid);
+  EXPECT_EQ(CFPreferencesGetAppStringValue("word", domain), "seven");
+  EXPECT_FALSE(CFPreferencesGetAppStringValue("count", domain));
+}
+
+TEST_F(Preferences, ValuesReachTheDiskOnlyWhenSynchronised) {
+  CFPreferencesSetAppValue("owner", "Ann", domain);
+  EXPECT_FALSE(fs::exists(PreferencesFileForDomain(domain)));
+  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+  EXPECT_EQ(*StoredFile().Find("owner")->GetString(), "Ann");
+
+  CFPreferencesSetAppValue("owner", std::nullopt, domain);
+  EXPECT_FALSE(CFPreferencesCopyAppValue("owner", domain));
+  EXPECT_TRUE(StoredFile().Find("owner")) << "removal is not on disk before synchronising";
+  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+  EXPECT_FALSE(StoredFile().Find("owner"));
+}
+
+TEST_F(Preferences, ASecondProcessSeesSynchronisedValues) {
+  CFPreferencesSetAppValue("KTDuplex", 2, domain);
+  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+  ASSERT_EQ(WaitForPeer(StartPeer({domain, "set:comment=from peer", "sync"})), 0);
+
+  EXPECT_FALSE(CFPreferencesCopyAppValue("comment", domain)) << "not reloaded before synchronising";
+  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+  EXPECT_EQ(CFPreferencesGetAppStringValue("comment", domain), "from peer");
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("KTDuplex", domain, nullptr), 2) << "the peer kept our key";
+}
+
+TEST_F(Preferences, ProcessesSynchronisingTogetherKeepEachOthersKeys) {
+  CFPreferencesSetAppValue("mine", "unsynchronised", domain);
+  std::vector<pid_t> peers;
+  for (const char* peerName : {"a", "b", "c"}) {
+    std::vector<std::string> steps{domain};
+    for (int i = 0; i < 15; ++i) {
+      steps.push_back(std::string("set:") + peerName + std::to_string(i) + "=v");
+      steps.push_back("sync");
+    }
+    peers.push_back(StartPeer(steps));
+  }
+  for (pid_t peer : peers) EXPECT_EQ(WaitForPeer(peer), 0);
+  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+
+  PlistValue file = StoredFile();
+  const PlistValue::Dictionary* stored = file.GetDictionary();
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->size(), 46u);
+  EXPECT_EQ(PeerOutput({domain, "get:mine"}), "unsynchronised\n");
+}
+
+TEST_F(Preferences, DomainNamesCannotLeaveThePreferencesFolder) {
+  for (const char* bad : {"../escape", "", "..", "a/b"}) {
+    CFPreferencesSetAppValue("key", "value", bad);
+    EXPECT_FALSE(CFPreferencesAppSynchronize(bad)) << bad;
+    EXPECT_FALSE(CFPreferencesCopyAppValue("key", bad)) << bad;
+  }
+  EXPECT_FALSE(fs::exists(home.path() / "Library" / "escape.plist"));
+}
+
+TEST_F(Preferences, AnUnreadableFileCountsAsEmptyAndIsReplaced) {
+  fs::path file = PreferencesFileForDomain(domain);
+  fs::create_directories(file.parent_path());
+  std::ofstream(file) << "<<corrupt";
+  EXPECT_FALSE(CFPreferencesCopyAppValue("any", domain));
+  CFPreferencesSetAppValue("fresh", 1, domain);
+  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+  EXPECT_EQ(StoredFile().Find("fresh")->GetInteger(), 1);
+}

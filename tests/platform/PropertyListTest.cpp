@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "platform/FileIO.h"
+#include "platform/PropertyList.h"
+#include "platform/PlatformTestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+PlistValue SampleOfEveryKind() {
+  PlistValue root;
+  root.Set("flag", true);
+  root.Set("negative", -42);
+  root.Set("large", int64_t(1) << 40);
+  root.Set("real", 2.5);
+  root.Set("text", "Größe <&> \"quoted\"");
+  root.Set("empty", "");
+  root.Set("bytes", PlistValue::Data{0, 1, 254, 255});
+  root.Set("date", PlistValue::Date{86400.0});
+  PlistValue inner;
+  inner.Set("list", StringArray({"a", "b"}));
+  root.Set("inner", inner);
+  return root;
+}
+
+}  // namespace
+
+TEST(PropertyList, EveryKindSurvivesTheXMLForm) {
+  PlistValue original = SampleOfEveryKind();
+  auto parsed = PropertyListFromData(PropertyListToXML(original));
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(*parsed, original);
+  EXPECT_EQ(*parsed->Find("inner")->Find("list")->GetArray()->at(1).GetString(), "b");
+  EXPECT_EQ(parsed->Find("negative")->GetInteger(), -42);
+}
+
+TEST(PropertyList, ReadingReportsMissingAndMalformedFiles) {
+  TemporaryFolder folder;
+  PlistValue value;
+  EXPECT_EQ(ReadPropertyListFile(folder.path() / "absent.plist", value), fnfErr);
+  std::ofstream(folder.path() / "junk.plist") << "this is not a property list";
+  EXPECT_EQ(ReadPropertyListFile(folder.path() / "junk.plist", value), kPropertyListMalformedErr);
+  EXPECT_FALSE(PropertyListFromData(""));
+}
+
+TEST(PropertyList, DeepNestingIsRefusedNotFollowed) {
+  std::string xml = "<plist version=\"1.0\">";
+  for (int i = 0; i < 2000; ++i) xml += "<array>";
+  for (int i = 0; i < 2000; ++i) xml += "</array>";
+  xml += "</plist>";
+  EXPECT_FALSE(PropertyListFromData(xml));
+}
+
+TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryFile) {
+  TemporaryFolder folder;
+  fs::path file = folder.path() / "sub" / "settings.plist";
+  WritePlist(file, SampleOfEveryKind());
+  PlistValue second;
+  second.Set("only", 1);
+  ASSERT_EQ(WritePropertyListFile(file, second), noErr);
+  PlistValue read;
+  ASSERT_EQ(ReadPropertyListFile(file, read), noErr);
+  EXPECT_EQ(read, second);
+  EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
+}
+
+// A file-size limit makes the write of the new contents fail half-way, as a full disk would.
+TEST(AtomicWrite, AFailedWriteLeavesTheOldFile) {
+  TemporaryFolder folder;
+  fs::path file = folder.path() / "settings.plist";
+  WritePlist(file, SampleOfEveryKind());
+  std::string before;
+  ASSERT_EQ(ReadFileContents(file, before), noErr);
+
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{64, 64};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(WriteFileAtomically(file, std::string(100000, 'x')) == ioErr ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write should have reported ioErr";
+
+  std::string after;
+  ASSERT_EQ(ReadFileContents(file, after), noErr);
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(AtomicWrite, RefusesAPathWithoutFileName) {
+  EXPECT_EQ(WriteFileAtomically("", "x"), paramErr);
+}

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/TextEncoding.h"
+
+namespace {
+
+struct Sample {
+  TextEncoding encoding;
+  std::string utf8;
+  std::string encoded;  // the same text in the encoding
+};
+
+std::string Convert(TECObjectRef converter, std::string_view input, size_t chunk, size_t outSize, OSStatus* last) {
+  std::string result;
+  std::vector<uint8_t> out(outSize);
+  const auto* in = reinterpret_cast<const uint8_t*>(input.data());
+  size_t left = input.size();
+  *last = noErr;
+  while (left > 0 && (*last == noErr || *last == kTECOutputBufferFullStatus)) {
+    size_t read = 0, written = 0;
+    *last = TECConvertText(converter, in, std::min(chunk, left), &read, out.data(), out.size(), &written);
+    result.append(reinterpret_cast<char*>(out.data()), written);
+    in += read;
+    left -= read;
+  }
+  return result;
+}
+
+}  // namespace
+
+TEST(TextEncoding, EachEncodingRoundTripsWithItsOwnBytes) {
+  const std::vector<Sample> samples = {
+      {kTextEncodingMacRoman, "Café ©", "Caf\x8E \xA9"},
+      {kTextEncodingISOLatin1, "Café ©", "Caf\xE9 \xA9"},
+      {kTextEncodingISOLatin2, "Łódź", "\xA3\xF3" "d\xBC"},
+      {kTextEncodingISOLatin5, "ğİş", "\xF0\xDD\xFE"},
+      {kTextEncodingWindowsLatin1, "€ “x”", "\x80 \x93x\x94"},
+      {kTextEncodingShiftJIS, "日本", "\x93\xFA\x96\x7B"},
+      {kTextEncodingUTF8, "Größe", "Größe"},
+      {kTextEncodingUnicodeDefault, "Größe", "Größe"},
+  };
+  for (const Sample& sample : samples) {
+    EXPECT_EQ(FromUTF8(sample.utf8, sample.encoding), sample.encoded) << sample.encoding;
+    EXPECT_EQ(ToUTF8(sample.encoded, sample.encoding), sample.utf8) << sample.encoding;
+  }
+  auto utf16 = FromUTF8("Aé", kTextEncodingUTF16);
+  ASSERT_TRUE(utf16);
+  ASSERT_EQ(utf16->size(), 4u);
+  uint16_t units[2];
+  std::memcpy(units, utf16->data(), 4);
+  EXPECT_EQ(units[0], 0x41) << "host byte order";
+  EXPECT_EQ(units[1], 0xE9);
+  EXPECT_EQ(ToUTF8(*utf16, kTextEncodingUTF16), "Aé");
+}
+
+TEST(TextEncoding, FailuresAreReportedNotGuessed) {
+  EXPECT_FALSE(FromUTF8("日本", kTextEncodingISOLatin1)) << "not representable";
+  EXPECT_FALSE(ToUTF8("\xC3", kTextEncodingUTF8)) << "cut-off character";
+  EXPECT_FALSE(ToUTF8("\xFF\xFE", kTextEncodingUTF8)) << "malformed";
+  EXPECT_FALSE(ConvertText("x", kTextEncodingUnknown, kTextEncodingUTF8));
+  EXPECT_EQ(TextEncodingIconvName(kTextEncodingUnknown), nullptr);
+  TECObjectRef converter = reinterpret_cast<TECObjectRef>(1);
+  EXPECT_EQ(TECCreateConverter(&converter, kTextEncodingUnknown, kTextEncodingUTF8), kTECNoConversionPathErr);
+  EXPECT_EQ(converter, nullptr);
+  EXPECT_EQ(TECDisposeConverter(nullptr), paramErr);
+}
+
+TEST(TextEncoding, ConverterCarriesCharactersAcrossCallsAndFullOutput) {
+  TECObjectRef converter = nullptr;
+  ASSERT_EQ(TECCreateConverter(&converter, kTextEncodingShiftJIS, kTextEncodingUTF8), noErr);
+  const std::string input = "\x93\xFA\x96\x7B\x8C\xEA abc";  // 日本語 abc
+  OSStatus last;
+  EXPECT_EQ(Convert(converter, input, 1, 64, &last), "日本語 abc") << "one byte per call";
+  EXPECT_EQ(last, noErr);
+  EXPECT_EQ(Convert(converter, input, input.size(), 4, &last), "日本語 abc") << "four-byte output area";
+  EXPECT_EQ(last, noErr);
+
+  size_t read = 0, written = 0;
+  uint8_t out[16];
+  EXPECT_EQ(TECConvertText(converter, reinterpret_cast<const uint8_t*>("\x93"), 1, &read, out, sizeof out, &written),
+            noErr);
+  EXPECT_EQ(read, 1u);
+  EXPECT_EQ(written, 0u);
+  EXPECT_EQ(TECFlushText(converter, out, sizeof out, &written), kTextMalformedInputErr) << "input ended mid-character";
+  EXPECT_EQ(TECDisposeConverter(converter), noErr);
+}
+
+TEST(TextEncoding, TheSystemUsesUTF8) {
+  EXPECT_EQ(GetSystemTextEncoding(), kTextEncodingUTF8);
+  EXPECT_EQ(GetApplicationTextEncoding(), kTextEncodingUTF8);
+}
