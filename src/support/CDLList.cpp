@@ -34,13 +34,14 @@ void CDLList::LinkBefore(CNode* node, CNode* successor) {
 }
 
 void CDLList::LinkAfter(CNode* node, CNode* predecessor) {
+    if (predecessor->mNext) {
+        LinkBefore(node, predecessor->mNext);
+        return;
+    }
     node->mPrev = predecessor;
-    node->mNext = predecessor->mNext;
-    if (predecessor->mNext)
-        predecessor->mNext->mPrev = node;
-    else
-        mTail = node;
+    node->mNext = nullptr;
     predecessor->mNext = node;
+    mTail = node;
     ++mNodeCnt;
 }
 
