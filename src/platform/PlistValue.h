@@ -30,6 +30,7 @@ class PlistValue {
   PlistValue(T value) : mValue(int64_t(value)) {}
   PlistValue(double value) : mValue(value) {}
   PlistValue(std::string value) : mValue(std::move(value)) {}
+  PlistValue(std::string_view value) : mValue(std::string(value)) {}
   PlistValue(const char* value) : mValue(std::string(value ? value : "")) {}
   PlistValue(Data value) : mValue(std::move(value)) {}
   PlistValue(Date value) : mValue(value) {}

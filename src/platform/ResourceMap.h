@@ -35,7 +35,8 @@ void CFBundleCloseBundleResourceMap(CFBundleRef bundle, ResFileRefNum refNum);
 ResFileRefNum CurResFile();
 // Makes an open map current; an unknown number leaves the current one (ResError resFNotFound).
 void UseResFile(ResFileRefNum refNum);
-// The status of the last resource call: noErr, resNotFound, resFNotFound or kPropertyListMalformedErr.
+// The status of the last resource call: noErr, resNotFound, resFNotFound, paramErr (null bundle)
+// or kPropertyListMalformedErr.
 OSErr ResError();
 
 // Entry `index` (from 1) of string list `strListID`, as a length-prefixed Mac Roman string of at
