@@ -1,10 +1,8 @@
-#include <png.h>
-
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 
 #include "ToolkitFixture.h"
+#include "platform/toolkit/TestPng.h"
 
 namespace {
 
@@ -71,16 +69,10 @@ TEST_F(DrawingTest, TransformsComposeAndInvert) {
 
 TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
   const auto file = std::filesystem::temp_directory_path() / "corvel-toolkit-test.png";
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = 3;
-  image.height = 2;
-  image.format = PNG_FORMAT_RGBA;
   std::vector<uint8_t> pixels(3 * 2 * 4, 0);
   pixels[4 * 5] = 255;  // last pixel red
   pixels[4 * 5 + 3] = 255;
-  ASSERT_TRUE(png_image_write_to_file(&image, file.c_str(), 0, pixels.data(), 0, nullptr));
+  ASSERT_TRUE(WriteTestPng(file, 3, 2, pixels));
 
   CGImageRef decoded = CGImageCreateWithPNGFile(file, true, kCGRenderingIntentDefault);
   ASSERT_NE(decoded, nullptr);

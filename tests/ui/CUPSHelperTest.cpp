@@ -1,0 +1,128 @@
+#include <cups/ppd.h>
+
+#include <cstring>
+
+#include "UiFixture.h"
+#include "ui/CUPSHelper.h"
+
+namespace {
+
+class CUPSHelperTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    mPPD = ppdOpenFile(CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd");
+    ASSERT_NE(mPPD, nullptr);
+    ppdMarkDefaults(mPPD);
+    CreateNewWindow(kDocumentWindowClass, {0, 0, 300, 400}, &mWindow);
+    CreateControl(mWindow, ControlKind::PopupButton, {10, 10, 30, 150}, &mPopup);
+  }
+  void TearDown() override {
+    mPPD->lang_encoding = mSavedEncoding ? mSavedEncoding : mPPD->lang_encoding;
+    ppdClose(mPPD);
+    UiTest::TearDown();
+  }
+  // Declares another language encoding for the test; the original is put back before closing.
+  void DeclareEncoding(const char* encoding) {
+    if (!mSavedEncoding) mSavedEncoding = mPPD->lang_encoding;
+    mPPD->lang_encoding = const_cast<char*>(encoding);
+  }
+  std::vector<std::string> Items() {
+    std::vector<std::string> items;
+    MenuRef menu = GetControlPopupMenuHandle(mPopup);
+    for (uint16_t i = 1; i <= CountMenuItems(menu); ++i) items.push_back(*CopyMenuItemTextAsCFString(menu, i));
+    return items;
+  }
+
+  ppd_file_t* mPPD = nullptr;
+  char* mSavedEncoding = nullptr;
+  WindowRef mWindow = nullptr;
+  ControlRef mPopup = nullptr;
+};
+
+TEST_F(CUPSHelperTest, FindsGroupsByNameOrTextAndOptionsWithinThem) {
+  CUPSHelper helper(mPPD);
+  ppd_group_t* output = helper.FindOptionGroup("KTOutput");
+  ASSERT_NE(output, nullptr);
+  EXPECT_STREQ(output->text, "Output");
+  EXPECT_EQ(helper.FindOptionGroup("Output"), nullptr);  // the name, not the text, when there is a name
+  char savedName[sizeof output->name];
+  std::memcpy(savedName, output->name, sizeof savedName);
+  output->name[0] = '\0';
+  EXPECT_EQ(helper.FindOptionGroup("Output"), output);
+  std::memcpy(output->name, savedName, sizeof savedName);
+
+  EXPECT_NE(helper.FindOptionGroupAndOption("KTOutput", "KTStapler"), nullptr);
+  EXPECT_EQ(helper.FindOptionGroupAndOption("KTQuality", "KTStapler"), nullptr);
+  EXPECT_EQ(helper.FindOptionGroupAndOption("NoGroup", "KTStapler"), nullptr);
+  EXPECT_EQ(helper.FindNamedOption(std::string("KTStapler")), helper.FindNamedOption("KTStapler"));
+  EXPECT_EQ(helper.FindNamedOption(std::string("KTStapler") + std::string(60, 'x')), nullptr);
+}
+
+TEST_F(CUPSHelperTest, PopupShowsTheOptionAndItsLastMarkedChoice) {
+  CUPSHelper helper(mPPD);
+  helper.MarkOption("KTStapler", "2Left");
+  helper.NamedOptionToPopupControl("KTStapler", mPopup);
+  EXPECT_EQ(CopyControlTitleAsCFString(mPopup), "Staple:");
+  ASSERT_EQ(Items().size(), 9u);
+  EXPECT_EQ(Items().front(), "None");
+  EXPECT_EQ(Items()[7], "Double Left");
+  EXPECT_EQ(GetControl32BitMaximum(mPopup), 9);
+  EXPECT_EQ(GetControl32BitValue(mPopup), 8);
+
+  ppd_option_t* stapler = helper.FindNamedOption("KTStapler");
+  for (int i = 0; i < stapler->num_choices; ++i) stapler->choices[i].marked = 0;
+  helper.NamedOptionToPopupControl(std::string("KTStapler"), mPopup);
+  EXPECT_EQ(GetControl32BitValue(mPopup), 1);  // none marked
+  stapler->choices[2].marked = 1;  // a malformed description marking two
+  stapler->choices[5].marked = 1;
+  helper.NamedOptionToPopupControl("KTStapler", mPopup);
+  EXPECT_EQ(GetControl32BitValue(mPopup), 6);
+
+  helper.NamedOptionToPopupControl("NoSuchOption", mPopup);  // left as it was
+  EXPECT_EQ(Items().size(), 9u);
+  EXPECT_EQ(CopyControlTitleAsCFString(mPopup), "Staple:");
+}
+
+TEST_F(CUPSHelperTest, MenuFillingLeavesTheControlsValueAlone) {
+  CUPSHelper helper(mPPD);
+  SetControl32BitMaximum(mPopup, 9);
+  SetControl32BitValue(mPopup, 7);
+  helper.NamedOptionToMenu(std::string("KTPunchEdge"), GetControlPopupMenuHandle(mPopup));
+  const std::vector<std::string> items = Items();
+  EXPECT_EQ(items.size(), size_t(helper.FindNamedOption("KTPunchEdge")->num_choices));
+  EXPECT_EQ(GetControl32BitValue(mPopup), 7);
+  EXPECT_EQ(GetControl32BitMaximum(mPopup), 9);
+  helper.NamedOptionToMenu("NoSuchOption", GetControlPopupMenuHandle(mPopup));
+  EXPECT_EQ(Items(), items);
+}
+
+TEST_F(CUPSHelperTest, ChoiceNamesByIndexWithinBounds) {
+  CUPSHelper helper(mPPD);
+  EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 1), "False");
+  EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 9), "2Right");
+  EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 0), "");
+  EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 10), "");
+  EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", -1), "");
+  EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("NoSuchOption", 1), "");
+}
+
+TEST_F(CUPSHelperTest, EncodingFollowsTheDeclaredLanguageEncoding) {
+  EXPECT_EQ(CUPSHelper(mPPD).FileStringEncoding(), kTextEncodingUTF8);  // libcups hands out UTF-8
+  DeclareEncoding("UTF8");
+  EXPECT_EQ(CUPSHelper(mPPD).FileStringEncoding(), kTextEncodingUTF8);
+  DeclareEncoding("WindowsANSI");
+  EXPECT_EQ(CUPSHelper(mPPD).FileStringEncoding(), kTextEncodingMacRoman);
+  DeclareEncoding("ISOLatin1");
+  CUPSHelper latin(mPPD);
+  EXPECT_EQ(latin.FileStringEncoding(), kTextEncodingISOLatin1);
+  ppd_option_t* stapler = latin.FindNamedOption("KTStapler");
+  char saved[sizeof stapler->choices[0].text];
+  std::memcpy(saved, stapler->choices[0].text, sizeof saved);
+  std::strcpy(stapler->choices[0].text, "Agraf\xE9");
+  latin.NamedOptionToMenu("KTStapler", GetControlPopupMenuHandle(mPopup));
+  EXPECT_EQ(Items().front(), "Agraf\xC3\xA9");
+  std::memcpy(stapler->choices[0].text, saved, sizeof saved);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#pragma once
+// Common set-up for the dialog utility tests: the plug-in bundle from the source tree, a clean
+// toolkit after each test.
+#include <gtest/gtest.h>
+
+#include "platform/Bundle.h"
+#include "platform/toolkit/Toolkit.h"
+#include "ui/PDEBundle.h"
+
+class UiTest : public ::testing::Test {
+ protected:
+  static constexpr const char* kBundleFolder = CORVEL_SOURCE_DIR "/bundle";
+  static constexpr const char* kBundleIdentifier = "com.ktv.print.pde.CorvelPDEMTQix";
+
+  void SetUp() override {
+    mBundle = CFBundleCreate(kBundleFolder);
+    ASSERT_NE(mBundle, nullptr);
+    PDEBundle::InitBundle(mBundle);
+  }
+
+  void TearDown() override {
+    SetModalDriver({});
+    for (WindowRef window : GetWindowList()) DisposeWindow(window);
+    PDEBundle::mBundle = nullptr;
+    PDEBundle::mInit = false;
+  }
+
+  static ControlRef Find(WindowRef window, const char (&signature)[5], int32_t id) {
+    const ControlID controlID{FourCC(signature), id};
+    ControlRef control = nullptr;
+    GetControlByID(window, &controlID, &control);
+    return control;
+  }
+
+  static std::string Text(ControlRef control) {
+    std::string text;
+    GetControlText(control, &text);
+    return text;
+  }
+
+  CFBundleRef mBundle = nullptr;
+};
