@@ -1,10 +1,11 @@
 #include "ppdx/PPDX.h"
 
+#include "ppdx/PPDXErrors.h"
 #include "ppdx/TextConverter.h"
 
-PPDX::PPDX() = default;
+PPDX::PPDX() : mErrors(std::make_unique<PPDXErrors>()) {}
 
-PPDX::PPDX(std::unique_ptr<PPDFile> file) : mFile(std::move(file)) {}
+PPDX::PPDX(std::unique_ptr<PPDFile> file) : mFile(std::move(file)), mErrors(std::make_unique<PPDXErrors>()) {}
 
 PPDX::~PPDX() = default;
 

@@ -11,6 +11,7 @@
 #include "ppdx/PPDStream.h"
 #include "support/CString.h"
 
+class PPDXErrors;
 class TextConverter;
 
 class PPDX {
@@ -24,6 +25,17 @@ class PPDX {
   virtual void Retain();
   virtual void Release();  // destroys the object when the count drops to 0 or below
   virtual void Parse() = 0;
+  // The standard keywords the library keeps; every other keyword is ignored.
+  virtual void ParsePSKeywords(PPDStream& line, const char* keyword);
+
+  // False when the header check failed or a recorded error invalidates the file.
+  bool IsValidPPD() const;
+  bool IsValidPrinterName() const { return mValidPrinterName; }
+  PPDXErrors* GetErrors() const { return mErrors.get(); }
+  void AllErrorsFatal(bool allFatal) { mAllErrorsFatal = allFatal; }
+  // Same file (volume, folder, name) and the same "*PCFileName".
+  bool operator==(const PPDX& other) const;
+  bool GetFileSpec(FSSpec& spec) const;
 
   // Tokenizer. Output buffers hold kLineSizeLimit bytes (values: `size` bytes).
   static bool NextToken(PPDStream& s, char* out, const char* delimiters, bool strip);
@@ -59,6 +71,7 @@ class PPDX {
   bool mValidPPDFile = false;
   bool mValidPrinterName = true;
   std::unique_ptr<PPDFile> mFile;
+  std::unique_ptr<PPDXErrors> mErrors;
   bool mAllErrorsFatal = false;
   CString mFormatVersion;
   CString mFileVersion;
@@ -68,5 +81,5 @@ class PPDX {
   CString mModelName;
   std::unique_ptr<TextConverter> mTextConverter;
   PPDFileStream* mBufferStream = nullptr;
-  int32_t mInstanceCount = 0;
+  int32_t mInstanceCount = 1;  // the creator's reference
 };

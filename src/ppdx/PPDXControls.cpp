@@ -59,6 +59,26 @@ PPDXControl* PPDXControls::Find(const char* keyword, CNTL_TYPE& kind, const bool
   return Reported(found, kind);
 }
 
+PPDXPopupControl* PPDXControls::FirstPopupControl() { return Kind<PPDXPopupControl>(mPopupControls.First()); }
+
+PPDXPopupControl* PPDXControls::NextPopupControl() { return Kind<PPDXPopupControl>(mPopupControls.Next()); }
+
+PPDXBooleanControl* PPDXControls::FirstBooleanControl() { return Kind<PPDXBooleanControl>(mBooleanControls.First()); }
+
+PPDXBooleanControl* PPDXControls::NextBooleanControl() { return Kind<PPDXBooleanControl>(mBooleanControls.Next()); }
+
+PPDXRangeControl* PPDXControls::FirstRangeControl() { return Kind<PPDXRangeControl>(mRangeControls.First()); }
+
+PPDXRangeControl* PPDXControls::NextRangeControl() { return Kind<PPDXRangeControl>(mRangeControls.Next()); }
+
+PPDXJobNote* PPDXControls::FirstJobNote() { return Kind<PPDXJobNote>(mJobNotes.First()); }
+
+PPDXJobNote* PPDXControls::NextJobNote() { return Kind<PPDXJobNote>(mJobNotes.Next()); }
+
+PPDXSpecialOption* PPDXControls::FirstSpecialOption() { return Kind<PPDXSpecialOption>(mSpecialOptions.First()); }
+
+PPDXSpecialOption* PPDXControls::NextSpecialOption() { return Kind<PPDXSpecialOption>(mSpecialOptions.Next()); }
+
 PPDXControl* PPDXControls::FindIn(ControlList& list, const char* keyword, bool exact) {
   return FindByKeyword<PPDXControl>([&] { return list.First(); }, [&] { return list.Next(); }, keyword, exact);
 }

@@ -27,20 +27,20 @@ class PPDXControls {
   PPDXControl* Next(CNTL_TYPE& kind);
   PPDXControl* Find(const char* keyword, CNTL_TYPE& kind, const bool& exact);
 
-  PPDXPopupControl* FirstPopupControl() { return Kind<PPDXPopupControl>(mPopupControls.First()); }
-  PPDXPopupControl* NextPopupControl() { return Kind<PPDXPopupControl>(mPopupControls.Next()); }
+  PPDXPopupControl* FirstPopupControl();
+  PPDXPopupControl* NextPopupControl();
   PPDXPopupControl* FindPopup(const char* keyword, const bool& exact);
-  PPDXBooleanControl* FirstBooleanControl() { return Kind<PPDXBooleanControl>(mBooleanControls.First()); }
-  PPDXBooleanControl* NextBooleanControl() { return Kind<PPDXBooleanControl>(mBooleanControls.Next()); }
+  PPDXBooleanControl* FirstBooleanControl();
+  PPDXBooleanControl* NextBooleanControl();
   PPDXBooleanControl* FindBoolean(const char* keyword, const bool& exact);
-  PPDXRangeControl* FirstRangeControl() { return Kind<PPDXRangeControl>(mRangeControls.First()); }
-  PPDXRangeControl* NextRangeControl() { return Kind<PPDXRangeControl>(mRangeControls.Next()); }
+  PPDXRangeControl* FirstRangeControl();
+  PPDXRangeControl* NextRangeControl();
   PPDXRangeControl* FindRangeControl(const char* keyword, const bool& exact);
-  PPDXJobNote* FirstJobNote() { return Kind<PPDXJobNote>(mJobNotes.First()); }
-  PPDXJobNote* NextJobNote() { return Kind<PPDXJobNote>(mJobNotes.Next()); }
+  PPDXJobNote* FirstJobNote();
+  PPDXJobNote* NextJobNote();
   PPDXJobNote* FindJobNote(const char* keyword, const bool& exact);
-  PPDXSpecialOption* FirstSpecialOption() { return Kind<PPDXSpecialOption>(mSpecialOptions.First()); }
-  PPDXSpecialOption* NextSpecialOption() { return Kind<PPDXSpecialOption>(mSpecialOptions.Next()); }
+  PPDXSpecialOption* FirstSpecialOption();
+  PPDXSpecialOption* NextSpecialOption();
   PPDXSpecialOption* FindSpecialOption(const char* keyword, const bool& exact);
 
   long ControlCount() const { return PopupCount() + BooleanCount() + RangeCount() + JobNoteCount(); }

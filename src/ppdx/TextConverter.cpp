@@ -217,6 +217,8 @@ OSStatus TextConverter::Convert(char* text, long size) {
   std::string converted;
   if ((mErr = ConvertBytes(dehexed, converted)) != noErr) return mErr;
   size_t length = std::min(converted.size(), static_cast<size_t>(size - 1));
+  if (mOutEncoding == kTextEncodingUTF8 && length < converted.size())
+    while (length > 0 && (static_cast<unsigned char>(converted[length]) & 0xC0) == 0x80) --length;
   std::memcpy(text, converted.data(), length);
   text[length] = '\0';
   return mErr = noErr;

@@ -245,6 +245,6 @@ bool PPDXPopupControl::Rebuild(const char* name, PopupItemList items, const char
   mPopupItems = std::move(items);
   mDefaultKeyword = defaultKeyword;
   if (defaultKeyword) SetKeywordSelect(defaultKeyword, true);
-  if (!remembered.Empty()) SetKeywordSelect(remembered, true);
+  if (!remembered.Empty() && LastItemWith(remembered)) SetKeywordSelect(remembered, true);
   return true;
 }

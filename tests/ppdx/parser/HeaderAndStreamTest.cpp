@@ -1,0 +1,120 @@
+// The header check, the standard keywords, and files that end or break in awkward places.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ParserTestSupport.h"
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXErrors.h"
+
+namespace {
+
+const std::string kOnePopup =
+    "*%KTVFlags *KTA\n"
+    "*%KTVGroup *KTA Roll\n"
+    "*OpenUI *KTA/A: PickOne\n"
+    "*DefaultKTA: X\n"
+    "*KTA X/Ex: \"x\"\n"
+    "*CloseUI: *KTA\n";
+
+TEST(ParserHeader, AcceptsVersion43AndReadsTheStandardKeywords) {
+  ParsedPPD ppd(PPDHeader() + "*FormatVersion: \"4.3\"\n*FileVersion: \"2.1\"\n" + PPDLayout() + kOnePopup);
+  EXPECT_TRUE(ppd->IsValidPPD());
+  EXPECT_STREQ(ppd->PCFileName(), "TEST.PPD");
+  EXPECT_STREQ(ppd->ModelName(), "Test Model");
+  EXPECT_STREQ(ppd->LanguageVersion(), "English");
+  EXPECT_STREQ(ppd->LanguageEncoding(), "ISOLatin1");
+  EXPECT_STREQ(ppd->FileVersion(), "2.1");
+  EXPECT_NE(ppd->GetStringTextEncoding(), 0u);
+  EXPECT_NE(ppd.Control("*KTA"), nullptr);
+}
+
+TEST(ParserHeader, OtherVersionRecordsNotPPDFileAndParsesNoLine) {
+  ParsedPPD ppd("*PPD-Adobe: \"4.2\"\n*ModelName: \"M\"\n" + PPDLayout() + kOnePopup);
+  EXPECT_FALSE(ppd->IsValidPPD());
+  EXPECT_TRUE(ppd.HasFatal(PPDErr_NotPPDFile));
+  EXPECT_EQ(ppd->ModelName(), nullptr);
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+}
+
+TEST(ParserHeader, FileStartingWithADelimiterIsParsedButStaysInvalid) {
+  ParsedPPD ppd(" leading space\n*ModelName: \"M\"\n");
+  EXPECT_FALSE(ppd->IsValidPPD());
+  EXPECT_FALSE(ppd.Has(PPDErr_NotPPDFile));
+  EXPECT_STREQ(ppd->ModelName(), "M");
+}
+
+TEST(ParserHeader, EmptyFileIsAFatalFileError) {
+  ParsedPPD ppd("");
+  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
+  EXPECT_FALSE(ppd->IsValidPPD());
+}
+
+TEST(ParserHeader, MissingFileIsAFatalFileError) {
+  KTVPPD ppd(std::filesystem::path("/nonexistent/none.ppd"), PO_PARSE_ALL);
+  EXPECT_FALSE(ppd.IsValidPPD());
+  ASSERT_GT(ppd.GetErrors()->Count(), 0);
+  EXPECT_EQ((*ppd.GetErrors())[0].Code(), PPDErr_FileError);
+}
+
+TEST(ParserStream, OverlongLineStopsTheParseWithAFatalError) {
+  ParsedPPD ppd(PPDHeader() + "*% " + std::string(400, 'x') + "\n" + PPDLayout() + kOnePopup);
+  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
+  EXPECT_FALSE(ppd->IsValidPPD());
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+}
+
+TEST(ParserStream, ByteFFStopsTheParseWithAFatalError) {
+  ParsedPPD ppd(PPDHeader() + "*%\xFF junk\n" + PPDLayout() + kOnePopup);
+  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+}
+
+TEST(ParserStream, BinaryGarbageAndNulBytesNeitherCrashNorInvent) {
+  std::string garbage = PPDHeader();
+  for (int i = 0; i < 4000; ++i) garbage += char((i * 37 + 11) % 255);  // never 0xFF
+  garbage += std::string("\n*%KTVFlags *\0X\n", 16);
+  ParsedPPD ppd(garbage);
+  EXPECT_STREQ(ppd->ModelName(), "Test Model");
+  EXPECT_TRUE(ppd->GetControls()->Empty());
+}
+
+TEST(ParserStream, LastLineWithoutTerminatorIsNotParsedAndNotAnError) {
+  ParsedPPD ppd(PPDHeader() + "*FileVersion: \"9\"");
+  EXPECT_EQ(ppd->FileVersion(), nullptr);
+  EXPECT_FALSE(ppd.Has(PPDErr_FileError));
+}
+
+TEST(ParserStream, TruncatedPopupBlockIsFatalAndCreatesNothing) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: X\n*KTA X/Ex: \"x\"\n");
+  EXPECT_TRUE(ppd.HasFatal(PPDErr_PopupParsing));
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+}
+
+TEST(ParserStream, TruncatedBooleanBlockCreatesNothingWithoutError) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/B: Boolean\n*DefaultKTB: True\n");
+  EXPECT_EQ(ppd.Control("*KTB"), nullptr);
+  EXPECT_FALSE(ppd.Has(PPDErr_BooleanParsing));
+  EXPECT_FALSE(ppd.Has(PPDErr_PopupParsing));
+}
+
+TEST(ParserStream, FlagsLineAtTheEndOfTheFileIsDropped) {
+  ParsedPPD ppd(PPDHeader() + "*%KTVFlags *KTA Setup\n");
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+  EXPECT_FALSE(ppd.Has(PPDErr_ControlParsing));
+}
+
+TEST(ParserStream, CodeOverSeveralLinesAndAChunkBoundaryIsKept) {
+  std::string text = PPDHeader() + PPDLayout();
+  while (text.size() < 9990) text += "*% filler line to move the block near the chunk end\n";
+  text += "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: X\n"
+          "*KTA X/Ex: \"first line\nsecond line\"\n*End\n*CloseUI: *KTA\n";
+  ParsedPPD ppd(text);
+  PPDXControl* control = ppd.Control("*KTA");
+  ASSERT_NE(control, nullptr);
+  std::string code(size_t(control->PostScript(nullptr)), '\0');
+  control->PostScript(reinterpret_cast<unsigned char*>(code.data()));
+  EXPECT_NE(code.find("first line\nsecond line"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// Reference counting, the error records and their descriptions, file-name validation, identity,
+// and popups made outside the file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ParserTestSupport.h"
+#include "platform/Bundle.h"
+#include "platform/ResourceMap.h"
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXErrors.h"
+#include "ppdx/PPDXGroups.h"
+#include "ppdx/controls/PPDXPopupControl.h"
+
+namespace {
+
+class TrackedPPD : public KTVPPD {
+ public:
+  TrackedPPD(const std::filesystem::path& file, bool& destroyed) : KTVPPD(file, PO_PARSE_ALL), mDestroyed(destroyed) {}
+  ~TrackedPPD() override { mDestroyed = true; }
+
+ private:
+  bool& mDestroyed;
+};
+
+TEST(ParserLifetime, ReleaseDestroysOnlyWhenTheLastOwnerLetsGo) {
+  TempPPD file(PPDHeader() + PPDLayout());
+  bool destroyed = false;
+  auto* shared = new TrackedPPD(file.Path(), destroyed);
+  shared->Retain();   // a second owner
+  shared->Release();  // the second owner is done
+  EXPECT_FALSE(destroyed);
+  shared->Release();  // the creator is done
+  EXPECT_TRUE(destroyed);
+
+  destroyed = false;
+  (new TrackedPPD(file.Path(), destroyed))->Release();
+  EXPECT_TRUE(destroyed);
+}
+
+TEST(ParserErrors, ListKeepsOrderAndWalks) {
+  PPDXErrors errors;
+  EXPECT_TRUE(errors.Empty());
+  EXPECT_EQ(errors.First(), nullptr);
+  errors.Add(new PPDXErrorObj(PPDErr_NoGroups, false));
+  errors.Add(new PPDXErrorObj(PPDErr_Duplicate, "*KTA", true));
+  EXPECT_EQ(errors.Count(), 2);
+  PPDXErrorObj* first = errors.First();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(*first == PPDErr_NoGroups);
+  EXPECT_EQ(first->Keyword(), nullptr);
+  PPDXErrorObj* second = errors.Next();
+  ASSERT_NE(second, nullptr);
+  EXPECT_STREQ(second->Keyword(), "*KTA");
+  EXPECT_TRUE(second->IsFatal());
+  EXPECT_EQ(errors.Next(), nullptr);
+  EXPECT_EQ(errors.Next(), nullptr);
+
+  PPDXErrorObj copy(*second);
+  EXPECT_TRUE(copy != PPDErr_NoGroups);
+  EXPECT_STREQ(copy.Keyword(), "*KTA");
+  copy.Description("changed");
+  EXPECT_STREQ(copy.Description(), "changed");
+}
+
+TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
+  CFBundleRef bundle = CFBundleCreate(CORVEL_BUNDLE_DIR);
+  ASSERT_NE(bundle, nullptr) << "the assembled bundle is missing: " << CORVEL_BUNDLE_DIR;
+  const ResFileRefNum map = CFBundleOpenBundleResourceMap(bundle);
+  ASSERT_NE(map, kResFileNotOpened);
+  const short codes[] = {PPDErr_OutOfMemory, PPDErr_PropPageParsing, PPDErr_GroupParsing, PPDErr_JobNoteParsing,
+                         PPDErr_RangeParsing, PPDErr_OpenUIParsing, PPDErr_BooleanParsing, PPDErr_OpenUIKTVParsing1,
+                         PPDErr_PopupParsing, PPDErr_GroupNameParsing, PPDErr_ParentParsingNoParent,
+                         PPDErr_ParentParsing, PPDErr_ControlParsing, PPDErr_FileError, PPDErr_BadShortcut,
+                         PPDErr_NoParent, PPDErr_Duplicate, PPDErr_NoPropertyPages, PPDErr_NoGroups,
+                         PPDErr_NoControls, PPDErr_NotPPDFile, PPDErr_InvalidParent, PPDErr_InvalidOpenUIType,
+                         PPDErr_UnsupportedJobNoteFlag, PPDErr_NoDefaultValueFlag, PPDErr_OpenUIKTVParsing2,
+                         PPDErr_NoPostscript, PPDErr_BadConstraint};
+  for (short code : codes) EXPECT_NE(PPDXErrorObj(code, false).Description(), nullptr) << code;
+  EXPECT_NE(std::strstr(PPDXErrorObj(PPDErr_NotPPDFile, false).Description(), "4.3"), nullptr);
+  EXPECT_EQ(PPDXErrorObj(2, false).Description(), nullptr);  // no such code
+  CFBundleCloseBundleResourceMap(bundle, map);
+  EXPECT_EQ(PPDXErrorObj(PPDErr_NotPPDFile, false).Description(), nullptr);
+}
+
+TEST(ParserValidation, PrinterFileNamesMustAppearAfterPCFileName) {
+  TempPPD file(PPDHeader() + PPDLayout());
+  const PrinterFileNames good{"OTHER.PPD", "TEST.PPD"};
+  const PrinterFileNames bad{"OTHER.PPD"};
+  KTVPPD accepted(file.Path(), PO_PARSE_ALL, &good);
+  EXPECT_TRUE(accepted.IsValidPrinterName());
+  EXPECT_TRUE(accepted.IsValidPPD());
+  KTVPPD refused(file.Path(), PO_PARSE_ALL, &bad);
+  EXPECT_FALSE(refused.IsValidPrinterName());
+  EXPECT_EQ(refused.GetControls(), nullptr);  // not built
+  EXPECT_TRUE(ValidateFileName(file.Path(), nullptr, nullptr));
+  EXPECT_FALSE(ValidateFileName("/nonexistent.ppd", &good, nullptr));
+}
+
+TEST(ParserIdentity, SameFileAndPCFileNameCompareEqual) {
+  TempPPD file(PPDHeader() + PPDLayout());
+  TempPPD other(PPDHeader() + PPDLayout());
+  KTVPPD a(file.Path(), PO_PARSE_ALL), b(file.Path(), PO_PARSE_ALL), c(other.Path(), PO_PARSE_ALL);
+  EXPECT_TRUE(a == b);
+  EXPECT_FALSE(a == c);
+  FSSpec spec;
+  EXPECT_TRUE(a.GetFileSpec(spec));
+  EXPECT_EQ(spec.Name(), file.Path().filename().string());
+  KTVPPD fileless(PO_PARSE_ALL);
+  EXPECT_FALSE(fileless.GetFileSpec(spec));
+  EXPECT_FALSE(fileless.IsValidPPD());
+  EXPECT_TRUE(fileless.GetControls()->Empty());
+}
+
+PopupItemList Items(std::initializer_list<const char*> keywords) {
+  PopupItemList items;
+  for (const char* k : keywords) items.push_back(std::make_unique<_PopupItem>(k, std::string(k), "x", 1));
+  return items;
+}
+
+TEST(ParserMenus, CreatedPopupIsPlacedAndReconciledPopupKeepsItsSelection) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout());
+  PPDXPopupControl* made = ppd->PPDCreatePopupMenu("Roll", "*KTMade", "Made", Items({"a", "b", "c"}), "b");
+  ASSERT_NE(made, nullptr);
+  EXPECT_STREQ(made->GetParent()->Keyword(), "Roll");
+  EXPECT_EQ(made->GetValue(), 2);
+  EXPECT_TRUE(ppd->PPDReconcilePopupMenu("*KTMade", "Made again", Items({"b", "z"}), "z"));
+  EXPECT_EQ(made->GetValue(), 1);  // b is still offered and wins over the new default
+  EXPECT_FALSE(ppd->PPDReconcilePopupMenu("*KTNone", "x", Items({"a"}), nullptr));
+
+  PPDXPopupControl* orphan = ppd->PPDCreatePopupMenu("Nowhere", "*KTLost", "Lost", Items({"a"}), nullptr);
+  ASSERT_NE(orphan, nullptr);
+  EXPECT_TRUE(orphan->IsOrphan());
+  EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTLost"));
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#include "ParserTestSupport.h"
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <unistd.h>
+
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXErrors.h"
+
+std::string PPDHeader() {
+  return "*PPD-Adobe: \"4.3\"\n"
+         "*LanguageVersion: English\n"
+         "*LanguageEncoding: ISOLatin1\n"
+         "*PCFileName: \"TEST.PPD\"\n"
+         "*ModelName: \"Test Model\"\n";
+}
+
+std::string PPDLayout() {
+  return "*%KTVPropPage Pg/Page: True\n"
+         "*%KTVGroupName Pane/Pane: True\n"
+         "*%KTVParent Pane/Pg: True|Scrollpane\n"
+         "*%KTVGroupName Roll/Roll: True\n"
+         "*%KTVParent Roll/Pane: True|Rolldown\n";
+}
+
+TempPPD::TempPPD(const std::string& text) {
+  static std::atomic<int> counter{0};
+  mPath = std::filesystem::temp_directory_path() /
+          ("ppdx-parser-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".ppd");
+  std::ofstream(mPath, std::ios::binary) << text;
+}
+
+TempPPD::~TempPPD() {
+  std::error_code error;
+  std::filesystem::remove(mPath, error);
+}
+
+ParsedPPD::ParsedPPD(const std::string& text, _PARSE_OPTIONS_ options)
+    : mFile(text), mPPD(std::make_unique<KTVPPD>(mFile.Path(), options)) {}
+
+std::vector<short> ParsedPPD::Codes() const {
+  std::vector<short> codes;
+  PPDXErrors* errors = mPPD->GetErrors();
+  for (long i = 0; i < errors->Count(); ++i) codes.push_back((*errors)[i].Code());
+  return codes;
+}
+
+bool ParsedPPD::Has(short code, const char* keyword) const {
+  PPDXErrors* errors = mPPD->GetErrors();
+  for (long i = 0; i < errors->Count(); ++i) {
+    const PPDXErrorObj& error = (*errors)[i];
+    if (error.Code() != code) continue;
+    if (keyword == nullptr || (error.Keyword() && std::strcmp(error.Keyword(), keyword) == 0)) return true;
+  }
+  return false;
+}
+
+bool ParsedPPD::HasFatal(short code) const {
+  PPDXErrors* errors = mPPD->GetErrors();
+  for (long i = 0; i < errors->Count(); ++i)
+    if ((*errors)[i].Code() == code && (*errors)[i].IsFatal()) return true;
+  return false;
+}
+
+PPDXControl* ParsedPPD::Control(const char* keyword) const {
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  CNTL_TYPE kind;
+  return mPPD->GetControls()->Find(keyword, kind, true);
+}

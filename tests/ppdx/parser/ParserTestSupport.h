@@ -1,0 +1,43 @@
+#pragma once
+// Writes PPD text to a temporary file and parses it, and finds what the parse recorded.
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ppdx/KTVPPD.h"
+#include "ppdx/PPDXErrorCodes.h"
+
+class PPDXControl;
+
+// The first lines every test file starts with: header, language and encoding.
+std::string PPDHeader();
+// A page "Pg" with scroll pane "Pane" and roll-down "Roll", all visible.
+std::string PPDLayout();
+
+class TempPPD {
+ public:
+  explicit TempPPD(const std::string& text);
+  ~TempPPD();
+  const std::filesystem::path& Path() const { return mPath; }
+
+ private:
+  std::filesystem::path mPath;
+};
+
+class ParsedPPD {
+ public:
+  explicit ParsedPPD(const std::string& text, _PARSE_OPTIONS_ options = PO_PARSE_ALL);
+  KTVPPD* operator->() const { return mPPD.get(); }
+  KTVPPD& operator*() const { return *mPPD; }
+
+  // The codes of the recorded errors, in order.
+  std::vector<short> Codes() const;
+  bool Has(short code, const char* keyword = nullptr) const;
+  bool HasFatal(short code) const;
+  PPDXControl* Control(const char* keyword) const;  // any control, whatever the filter
+
+ private:
+  TempPPD mFile;
+  std::unique_ptr<KTVPPD> mPPD;
+};

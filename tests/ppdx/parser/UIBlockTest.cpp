@@ -1,0 +1,157 @@
+// "*%KTVFlags" lines and the UI blocks they introduce: placement, defaults, choices and errors.
+#include <gtest/gtest.h>
+
+#include "ParserTestSupport.h"
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXGroups.h"
+#include "ppdx/PPDXRollDown.h"
+#include "ppdx/controls/PPDXBooleanControl.h"
+#include "ppdx/controls/PPDXPopupControl.h"
+
+namespace {
+
+std::string Popup(const std::string& keyword, const std::string& group, const std::string& body,
+                  const std::string& flags = "") {
+  std::string text = "*%KTVFlags *" + keyword + (flags.empty() ? "" : " " + flags) + "\n";
+  if (!group.empty()) text += "*%KTVGroup *" + keyword + " " + group + "\n";
+  return text + "*OpenUI *" + keyword + "/Name " + keyword + ": PickOne\n" + body + "*CloseUI: *" + keyword + "\n";
+}
+
+const std::string kChoices = "*DefaultKTA: B\n*KTA A/Choice A: \"code a\"\n*KTA B/Choice B: \"code b\"\n";
+
+TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices, "\"Command|Spooler|Bogus\""));
+  auto* popup = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTA"));
+  ASSERT_NE(popup, nullptr);
+  auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("Roll", true));
+  EXPECT_EQ(popup->GetParent(), roll);
+  CNTL_TYPE kind;
+  EXPECT_EQ(roll->Controls()->Find("*KTA", kind, true), popup);
+  EXPECT_STREQ(popup->UserName(), "Name KTA");
+  EXPECT_TRUE(popup->IsCommand());
+  EXPECT_TRUE(popup->IsSpooler());
+  EXPECT_EQ(popup->ControlFlagCount(), 3);
+  EXPECT_EQ(popup->ItemCount(), 2);
+  EXPECT_EQ(popup->GetValue(), 2);
+  EXPECT_STREQ(popup->GetDefaultKeyword(), "B");
+  EXPECT_STREQ(popup->GetKeywordLocalName("A"), "Choice A");
+  EXPECT_TRUE(ppd->IsValidPPD());
+  EXPECT_FALSE(ppd.Has(PPDErr_NoControls));
+}
+
+TEST(ParserUIBlock, BlockWithoutFlagsLineCreatesNoControl) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*OpenUI *KTA/A: PickOne\n" + kChoices + "*CloseUI: *KTA\n");
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+  EXPECT_TRUE(ppd.Has(PPDErr_NoControls));
+}
+
+TEST(ParserUIBlock, OpenerWithoutTranslationStillGivesAControl) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA: PickOne\n" +
+                kChoices + "*CloseUI: *KTA\n");
+  PPDXControl* control = ppd.Control("*KTA");
+  ASSERT_NE(control, nullptr);
+  EXPECT_STREQ(control->UserName(), "KTA");
+  EXPECT_FALSE(ppd.Has(PPDErr_InvalidOpenUIType));
+}
+
+TEST(ParserUIBlock, GroupThatIsOnlyAPlainGroupLeavesAnOrphanAndAWarning) {
+  ParsedPPD ppd(PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" + Popup("KTA", "Plain", kChoices));
+  PPDXControl* control = ppd.Control("*KTA");
+  ASSERT_NE(control, nullptr);
+  EXPECT_TRUE(control->IsOrphan());
+  EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTA"));
+  PPDXGroup* plain = ppd->GetGroups()->Find("Plain", true);
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(dynamic_cast<PPDXRollDown*>(plain), nullptr);
+}
+
+TEST(ParserUIBlock, ControlWithoutGroupNeedsOrphanParsing) {
+  const std::string text = PPDHeader() + Popup("KTA", "", kChoices);
+  ParsedPPD strict(text, PO_NONE);
+  EXPECT_EQ(strict.Control("*KTA"), nullptr);
+  EXPECT_TRUE(strict.Has(PPDErr_NoParent, "*KTA"));
+  ParsedPPD orphans(text, PO_PARSE_ORPHANS);
+  ASSERT_NE(orphans.Control("*KTA"), nullptr);
+  EXPECT_TRUE(orphans.Has(PPDErr_InvalidParent, "*KTA"));
+}
+
+TEST(ParserUIBlock, SecondDefaultStopsTheParseFatally) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices + "*DefaultKTA: A\n") +
+                Popup("KTZ", "Roll", "*DefaultKTZ: A\n*KTZ A/A: \"a\"\n"));
+  EXPECT_TRUE(ppd.HasFatal(PPDErr_PopupParsing));
+  EXPECT_FALSE(ppd->IsValidPPD());
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+  EXPECT_EQ(ppd.Control("*KTZ"), nullptr);
+}
+
+TEST(ParserUIBlock, MissingDefaultWarnsAndSelectsNothing) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", "*KTA A/A: \"a\"\n"));
+  auto* popup = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTA"));
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(popup->GetValue(), 0);
+  EXPECT_TRUE(ppd.Has(PPDErr_NoDefaultValueFlag, "*KTA"));
+  EXPECT_TRUE(ppd->IsValidPPD());
+}
+
+TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTVFlags *KTM\n*%KTVGroup *KTM Roll\n*OpenUI *KTM/Many: PickMany\n*DefaultKTM: A\n"
+                "*KTM A/A: \"a\"\n*KTM B/B: \"b\"\n*CloseUI: *KTM\n"
+                "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
+                "*KTB True/On: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
+  auto* many = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTM"));
+  ASSERT_NE(many, nullptr);
+  EXPECT_TRUE(many->CanSelectMultipleItems());
+  auto* boolean = dynamic_cast<PPDXBooleanControl*>(ppd.Control("*KTB"));
+  ASSERT_NE(boolean, nullptr);
+  EXPECT_TRUE(boolean->IsTrue());
+  EXPECT_TRUE(boolean->DefaultState());
+  EXPECT_STREQ(boolean->TrueDisplayText(), "On");
+  EXPECT_STREQ(boolean->FalseDisplayText(), "Off");
+  std::string code(size_t(boolean->PostScript(nullptr)), '\0');
+  boolean->PostScript(reinterpret_cast<unsigned char*>(code.data()));
+  EXPECT_EQ(code, "%%BeginFeature: *KTB True\non\n%%EndFeature\n");
+}
+
+TEST(ParserUIBlock, MalformedBlocksAreReported) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
+                "*KTB Maybe/Maybe: \"?\"\n*CloseUI: *KTB\n"
+                "*%KTVFlags *KTT\n*%KTVGroup *KTT Roll\n*OpenUI *KTT/Typed: PickSome\n*CloseUI: *KTT\n"
+                "*%KTVFlags *KTO\n*%KTVGroup *KTO Roll\n*OpenUI /NoKeyword: PickOne\n"
+                "*%KTVFlags *KTN\n*Something: else\n"
+                "*%KTVFlags\n"
+                "*%KTVFlags *KTG\n*%KTVGroup\n"
+                "*%KTVFlags *KTH\n*%KTVGroup *KTH Roll\n*Unexpected: line\n");
+  EXPECT_TRUE(ppd.Has(PPDErr_BooleanParsing, "*KTB"));
+  EXPECT_TRUE(ppd.Has(PPDErr_InvalidOpenUIType, "*KTT"));
+  EXPECT_TRUE(ppd.Has(PPDErr_OpenUIParsing, "*KTO"));
+  EXPECT_TRUE(ppd.Has(PPDErr_ControlParsing, "*KTN"));
+  EXPECT_TRUE(ppd.Has(PPDErr_ControlParsing));
+  EXPECT_TRUE(ppd.Has(PPDErr_GroupParsing, "*KTG"));
+  EXPECT_TRUE(ppd.Has(PPDErr_GroupParsing, "*KTH"));
+  EXPECT_TRUE(ppd->IsValidPPD());
+  EXPECT_TRUE(ppd->GetControls()->Empty());
+}
+
+TEST(ParserUIBlock, GroupLineForAnotherControlDropsItSilently) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTOther Roll\n*OpenUI *KTA/A: PickOne\n" +
+                kChoices + "*CloseUI: *KTA\n");
+  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+  EXPECT_FALSE(ppd.Has(PPDErr_GroupParsing));
+}
+
+TEST(ParserUIBlock, DuplicateControlKeywordIsReported) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices) + Popup("KTA", "Roll", kChoices));
+  EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "*KTA"));
+  EXPECT_EQ(ppd->GetControls()->PopupCount(), 1);
+}
+
+TEST(ParserUIBlock, AllErrorsFatalMakesAWarningInvalidate) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", "*KTA A/A: \"a\"\n"));
+  EXPECT_TRUE(ppd->IsValidPPD());
+  ppd->AllErrorsFatal(true);
+  EXPECT_FALSE(ppd->IsValidPPD());
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// Ranges, job notes (grouped and standalone, flags, extension levels, minimum lengths), special
+// options and shortcuts.
+#include <gtest/gtest.h>
+
+#include "ParserTestSupport.h"
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXGroups.h"
+#include "ppdx/PPDXShortcuts.h"
+#include "ppdx/controls/PPDXJobNote.h"
+#include "ppdx/controls/PPDXPopupControl.h"
+#include "ppdx/controls/PPDXRangeControl.h"
+#include "ppdx/controls/PPDXSpecialOption.h"
+
+namespace {
+
+std::string Grouped(const std::string& keyword, const std::string& line, const std::string& after = "") {
+  return "*%KTVFlags *" + keyword + " Spooler\n*%KTVGroup *" + keyword + " Roll\n" + line + "\n" + after;
+}
+
+std::string CodeOf(PPDXControl* control) {
+  std::string code(size_t(control->PostScript(nullptr)), '\0');
+  control->PostScript(reinterpret_cast<unsigned char*>(code.data()));
+  return code;
+}
+
+// Restores the process-wide extension level after a test changes it.
+struct ExtensionLevel {
+  explicit ExtensionLevel(_EXTENSIONS_SUPPORT_ level) { KTVPPD::SetExtensions(level); }
+  ~ExtensionLevel() { KTVPPD::SetExtensions(ES_ALL); }
+};
+
+TEST(ParserRange, RangeWithoutCodeIsCreatedWithAWarning) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTR", "*%KTVRange *KTR/Copies: (1;999;1;1)"));
+  auto* range = dynamic_cast<PPDXRangeControl*>(ppd.Control("*KTR"));
+  ASSERT_NE(range, nullptr);
+  EXPECT_EQ(range->MinVal(), 1);
+  EXPECT_EQ(range->MaxVal(), 999);
+  EXPECT_EQ(range->Increment(), 1);
+  EXPECT_EQ(range->DefaultValue(), 1);
+  EXPECT_TRUE(ppd.Has(PPDErr_NoPostscript, "*KTR"));
+  EXPECT_TRUE(range->IsSpooler());
+  EXPECT_FALSE(range->IsOrphan());
+}
+
+TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                Grouped("KTR", "*%KTVUnitRange *KTR/Creep: ( 0 ; 50 ; 5 ; 10 ) \"/Creep <*ktr> def\""));
+  auto* range = dynamic_cast<PPDXRangeControl*>(ppd.Control("*KTR"));
+  ASSERT_NE(range, nullptr);
+  EXPECT_EQ(range->GetValue(), 10);
+  EXPECT_EQ(CodeOf(range), "%%BeginFeature: *KTR 10\n/Creep 10 def\n%%EndFeature\n");
+}
+
+TEST(ParserRange, MalformedRangesAreReported) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTR", "*%KTVRange *KTOther/X: (1;2;1;1)") +
+                Grouped("KTS", "*%KTVRange *KTS/X: 1;2;1;1") + Grouped("KTU", "*%KTVRange *KTU/X: (1;2"));
+  EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTR"));
+  EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTS"));
+  EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTU"));
+  EXPECT_TRUE(ppd->GetControls()->NoRangeControls());
+}
+
+TEST(ParserJobNote, GroupedNoteReadsLengthFlagsMinimumAndCode) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                Grouped("KTN", "*%KTVJobNote *KTN/Note: 32|Alpha|Numeric|Required|MinLength12|Bogus",
+                        "*%KTN: \"%%Note: <*KTN>\"\n"));
+  auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->MaxLength(), 32);
+  EXPECT_EQ(note->MinLength(), 12);
+  EXPECT_EQ(note->NoteFlags(), uint32_t(JNF_Alpha | JNF_Numeric | JNF_Required | JNF_MinLength));
+  EXPECT_TRUE(note->IsSpooler());
+  EXPECT_STREQ(note->GetParent()->Keyword(), "Roll");
+  note->SetNotes("hi");
+  EXPECT_EQ(CodeOf(note), "%%BeginFeature: *KTN hi\n%%Note: hi\n%%EndFeature\n");
+}
+
+TEST(ParserJobNote, MinLengthForms) {
+  struct Case {
+    const char* word;
+    int32_t minLength;
+  } cases[] = {{"MinLength", 0}, {"MinLength7", 7}, {"MinLengthx", -1}, {"MinLength123", -2}, {"MinLength1x", -3}};
+  for (const Case& c : cases) {
+    ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.word));
+    auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
+    ASSERT_NE(note, nullptr) << c.word;
+    EXPECT_EQ(note->MinLength(), c.minLength) << c.word;
+    EXPECT_EQ(note->NoteFlags(), uint32_t(JNF_MinLength)) << c.word;
+  }
+}
+
+TEST(ParserJobNote, StandaloneNoteTakesItsDefaultAndTheNotesGroup) {
+  ParsedPPD ppd(PPDHeader() + "*%KTVGroupName FPKTNotes/Notes: True\n*%KTVJobNote *Notes2/Note 2: 63|Alpha|MinLength12\n"
+                              "*%DefaultNotes2: Proof\n*%KTVJobNote *Notes1/Note 1: 8\n*%Other: line\n");
+  auto* two = dynamic_cast<PPDXJobNote*>(ppd.Control("*Notes2"));
+  ASSERT_NE(two, nullptr);
+  EXPECT_STREQ(two->GetNotes(), "Proof");
+  EXPECT_EQ(two->MinLength(), 0);
+  EXPECT_EQ(two->NoteFlags(), uint32_t(JNF_Alpha));
+  EXPECT_EQ(two->ControlFlagCount(), 0);
+  EXPECT_TRUE(two->IsOrphan());  // "FPKTNotes" is only a pending name here, no roll-down
+  EXPECT_FALSE(ppd.Has(PPDErr_InvalidParent, "*Notes2"));
+  auto* one = dynamic_cast<PPDXJobNote*>(ppd.Control("*Notes1"));
+  ASSERT_NE(one, nullptr);
+  EXPECT_EQ(one->GetNotes(), nullptr);
+}
+
+TEST(ParserJobNote, ExtensionLevelsRejectNewerFlags) {
+  ExtensionLevel level(ES_1_0);
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTN", "*%KTVJobNote *KTN/N: 8|Alpha|Encrypt|Numeric"));
+  EXPECT_TRUE(ppd.Has(PPDErr_UnsupportedJobNoteFlag, "*KTN"));
+  auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->NoteFlags(), uint32_t(JNF_Alpha));
+}
+
+TEST(ParserJobNote, ExtensionLevelBoundaries) {
+  struct Case {
+    _EXTENSIONS_SUPPORT_ level;
+    const char* accepted;
+    const char* rejected;
+  } cases[] = {{ES_1_0, "Member", "OnOfSwitch"}, {ES_1_1, "SecPrint", "Command"}, {ES_1_2, "Negative", "Encrypt"}};
+  for (const Case& c : cases) {
+    ExtensionLevel level(c.level);
+    ParsedPPD ok(PPDHeader() + PPDLayout() + Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.accepted));
+    EXPECT_FALSE(ok.Has(PPDErr_UnsupportedJobNoteFlag)) << c.accepted;
+    ParsedPPD bad(PPDHeader() + PPDLayout() + Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.rejected));
+    EXPECT_TRUE(bad.Has(PPDErr_UnsupportedJobNoteFlag)) << c.rejected;
+  }
+}
+
+TEST(ParserJobNote, MalformedNotes) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTN", "*%KTVJobNote *KTOther/N: 8") +
+                "*%KTVJobNote /N: 8\n*%KTVJobNote *KTQuiet/N\n");
+  EXPECT_TRUE(ppd.Has(PPDErr_JobNoteParsing, "*KTOther"));
+  EXPECT_TRUE(ppd.Has(PPDErr_JobNoteParsing));
+  EXPECT_EQ(ppd.Control("*KTQuiet"), nullptr);
+}
+
+TEST(ParserSpecialOption, HiddenOptionWithValueOutsideTheKeywordMap) {
+  ParsedPPD ppd(PPDHeader() + "*%KTVSpecialOption KTServerModel: MTQ-ix \n*%KTVSpecialOption Empty:\n");
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  PPDXSpecialOption* option = ppd->GetControls()->FindSpecialOption("KTServerModel", true);
+  ASSERT_NE(option, nullptr);
+  EXPECT_STREQ(option->GetValue(), "MTQ-ix");
+  EXPECT_FALSE(option->IsVisible());
+  EXPECT_EQ(ppd->GetControls()->SpecialOptionsCount(), 1);
+  EXPECT_EQ(ppd->KeywordMap()->Lookup("KTServerModel"), nullptr);
+}
+
+TEST(ParserShortcut, ShortcutsResolveInOrderAndReportUnknownAndReservedKeywords) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTShortcut *KTB\n*%KTShortcut *Missing\n*%KTShortcut *KTChromvale\n" +
+                Grouped("KTA", "*OpenUI *KTA/A: PickOne", "*DefaultKTA: X\n*KTA X/X: \"x\"\n*CloseUI: *KTA\n") +
+                Grouped("KTB", "*OpenUI *KTB/B: PickOne", "*DefaultKTB: X\n*KTB X/X: \"x\"\n*CloseUI: *KTB\n") +
+                "*%KTShortcut *KTA\n");
+  PPDXShortcuts* shortcuts = ppd->GetShortcuts();
+  ASSERT_EQ(shortcuts->Count(), 2);
+  EXPECT_STREQ(shortcuts->First()->Keyword(), "*KTB");
+  EXPECT_STREQ(shortcuts->Next()->Keyword(), "*KTA");
+  EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*Missing"));
+  EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*KTChromvale"));
+  EXPECT_EQ(shortcuts->Chromvale(), nullptr);
+}
+
+}  // namespace
