@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kResourceMapSuffix = ".rsrc.plist";
-constexpr OSType kStringListType = FourCC("STR#");
+constexpr std::string_view kStringListType = "STR#";
 
-using ResourceKey = std::pair<OSType, std::string>;  // type, decimal ID or name
+using ResourceKey = std::pair<std::string, std::string>;  // type, decimal ID or name
 using Resources = std::map<ResourceKey, PlistValue>;
 
 struct OpenMap {
@@ -60,9 +60,8 @@ bool MergeResourceFile(const fs::path& file, Resources& resources) {
   PlistValue root;
   if (ReadPropertyListFile(file, root) != noErr || !root.GetDictionary()) return false;
   for (const auto& [typeName, ofType] : *root.GetDictionary()) {
-    if (typeName.size() != 4 || !ofType.GetDictionary()) return false;
-    OSType type = FourCC({typeName[0], typeName[1], typeName[2], typeName[3], '\0'});
-    for (const auto& [key, value] : *ofType.GetDictionary()) resources.emplace(ResourceKey(type, key), value);
+    if (typeName.empty() || !ofType.GetDictionary()) return false;
+    for (const auto& [key, value] : *ofType.GetDictionary()) resources.emplace(ResourceKey(typeName, key), value);
   }
   return true;
 }
@@ -116,7 +115,7 @@ std::optional<std::vector<uint8_t>> ResourceBytes(const ResourceKey& key, bool c
 std::string StringListEntry(int16_t listID, int16_t index) {
   ResourceState& state = State();
   std::lock_guard lock(state.mutex);
-  const PlistValue* list = FindResource(state, {kStringListType, std::to_string(listID)}, true);
+  const PlistValue* list = FindResource(state, {std::string(kStringListType), std::to_string(listID)}, true);
   const PlistValue::Array* entries = list ? list->GetArray() : nullptr;
   if (!entries || index < 1 || size_t(index) > entries->size() || !(*entries)[index - 1].GetString()) {
     state.lastError = resNotFound;
@@ -183,13 +182,21 @@ void GetIndString(unsigned char* theString, int16_t strListID, int16_t index) {
 }
 
 std::optional<std::vector<uint8_t>> GetResource(OSType type, int16_t resID) {
-  return ResourceBytes({type, std::to_string(resID)}, true);
+  return ResourceBytes({FourCCToString(type), std::to_string(resID)}, true);
 }
 
 std::optional<std::vector<uint8_t>> GetNamedResource(OSType type, std::string_view name) {
-  return ResourceBytes({type, std::string(name)}, true);
+  return GetNamedResource(FourCCToString(type), name);
 }
 
 std::optional<std::vector<uint8_t>> Get1NamedResource(OSType type, std::string_view name) {
-  return ResourceBytes({type, std::string(name)}, false);
+  return Get1NamedResource(FourCCToString(type), name);
+}
+
+std::optional<std::vector<uint8_t>> GetNamedResource(std::string_view type, std::string_view name) {
+  return ResourceBytes({std::string(type), std::string(name)}, true);
+}
+
+std::optional<std::vector<uint8_t>> Get1NamedResource(std::string_view type, std::string_view name) {
+  return ResourceBytes({std::string(type), std::string(name)}, false);
 }

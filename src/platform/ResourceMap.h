@@ -3,9 +3,10 @@
 //
 // A bundle's resource map is made of the files "*.rsrc.plist" in Contents/Resources/ and in its
 // language folders (Contents/Resources/<language>.lproj/). Each is an XML property list whose
-// root dictionary maps a four-character resource type ("STR#", "plst", ...) to a dictionary of
-// resources keyed by resource ID (decimal text, e.g. "231" or "-8900") or by resource name
-// ("Defaults"). A string list ("STR#") is an array of strings (UTF-8 in the file). Where two
+// root dictionary maps a resource type ("STR#", "plist", ...) to a dictionary of resources keyed
+// by resource ID (decimal text, e.g. "231" or "-8900") or by resource name ("MediaTypes"). A
+// string list ("STR#") is an array of strings (UTF-8 in the file). Types are names: a
+// four-character code names the type of its four characters. Where two
 // files hold the same resource, the language folders win over Resources/, better languages over
 // worse, and within one folder the file whose name sorts first.
 //
@@ -50,3 +51,6 @@ void GetIndString(unsigned char* theString, int16_t strListID, int16_t index);
 std::optional<std::vector<uint8_t>> GetResource(OSType type, int16_t resID);
 std::optional<std::vector<uint8_t>> GetNamedResource(OSType type, std::string_view name);
 std::optional<std::vector<uint8_t>> Get1NamedResource(OSType type, std::string_view name);
+// The same for types whose names are not four characters ("plist").
+std::optional<std::vector<uint8_t>> GetNamedResource(std::string_view type, std::string_view name);
+std::optional<std::vector<uint8_t>> Get1NamedResource(std::string_view type, std::string_view name);

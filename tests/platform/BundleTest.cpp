@@ -2,6 +2,7 @@
 
 #include "platform/Bundle.h"
 #include "platform/Language.h"
+#include "platform/ResourceMap.h"
 #include "platform/TestBundle.h"
 #include "platform/UUID.h"
 
@@ -85,7 +86,7 @@ TEST_F(Bundles, ResourceFilesAreFoundGlobalFirstThenByLanguage) {
   EXPECT_FALSE(CFBundleCopyResourceURL(found, "Info", "plist", ".."));
 }
 
-TEST(ProductBundle, NamesItsFactoryForThePlugInType) {
+TEST(ProductBundle, NamesItsFactoryAndOpensItsResourceMap) {
   RegisterBundleFolder(fs::path(CORVEL_BUNDLE_DIR).parent_path());
   CFBundleRef product = CFBundleGetBundleWithIdentifier("com.ktv.print.pde.CorvelPDEMTQix");
   ASSERT_NE(product, nullptr);
@@ -98,4 +99,8 @@ TEST(ProductBundle, NamesItsFactoryForThePlugInType) {
   const PlistValue* function = CFBundleGetValueForInfoDictionaryKey(product, "CFPlugInFactories")->Find(CFUUIDCreateString(*factory));
   ASSERT_TRUE(function);
   EXPECT_EQ(*function->GetString(), "CorvelOptionsPluginFactory");
+
+  ResFileRefNum map = CFBundleOpenBundleResourceMap(product);
+  EXPECT_NE(map, kResFileNotOpened) << "every resource-map file of the bundle must be valid; status " << ResError();
+  CFBundleCloseBundleResourceMap(product, map);
 }

@@ -41,7 +41,8 @@ class ResourceMaps : public testing::Test {
     first.AddResource("Zshadow.rsrc.plist", "STR#", "-8900", StringArray({"shadowed", "shadowed"}));
     PlistValue media;
     media.Set("Plain", "Plain paper");
-    first.AddResource("Main.rsrc.plist", "plst", "MediaTypes", media);
+    first.AddResource("Main.rsrc.plist", "plist", "MediaTypes", media);
+    first.AddResource("Main.rsrc.plist", "TEXT", "128", PlistValue::Data{1, 2, 3});
     first.AddResource("de.lproj/Texts.rsrc.plist", "STR#", "228", StringArray({"Deutsch"}));
     first.AddResource("en.lproj/Texts.rsrc.plist", "STR#", "228", StringArray({"English"}));
     second.AddResource("Other.rsrc.plist", "STR#", "231", StringArray({"Second bundle"}));
@@ -80,8 +81,9 @@ TEST_F(ResourceMaps, LookupsFollowTheChainOfOpenMaps) {
   OpenedMap upper(second);
   EXPECT_EQ(IndString(231, 1), "Second bundle");
   EXPECT_EQ(IndString(-8900, 2), "Missing keyword") << "found further down the chain";
-  EXPECT_TRUE(GetNamedResource(FourCC("plst"), "MediaTypes"));
-  EXPECT_FALSE(Get1NamedResource(FourCC("plst"), "MediaTypes")) << "only the current map";
+  EXPECT_TRUE(GetNamedResource("plist", "MediaTypes"));
+  EXPECT_EQ(GetResource(FourCC("TEXT"), 128), (std::vector<uint8_t>{1, 2, 3})) << "data as it stands";
+  EXPECT_FALSE(Get1NamedResource("plist", "MediaTypes")) << "only the current map";
 
   ResFileRefNum saved = CurResFile();
   UseResFile(lower.refNum);
@@ -106,7 +108,7 @@ TEST_F(ResourceMaps, ClosingTheCurrentMapMakesTheEarlierOneCurrent) {
 
 TEST_F(ResourceMaps, PropertyListResourcesComeBackAsXML) {
   OpenedMap map(first);
-  auto bytes = Get1NamedResource(FourCC("plst"), "MediaTypes");
+  auto bytes = Get1NamedResource("plist", "MediaTypes");
   ASSERT_TRUE(bytes);
   auto media = PropertyListFromData(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
   ASSERT_TRUE(media);
