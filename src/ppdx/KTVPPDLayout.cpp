@@ -28,11 +28,13 @@ bool Contains(const std::vector<std::string>& words, const char* word) {
 
 }  // namespace
 
+// Every non-empty word up to the end of the line: a quote or bar right after the keyword, or two
+// bars in a row, only separate words.
 std::vector<std::string> KTVPPD::ReadFlagWords(PPDStream& line) {
   std::vector<std::string> words;
   char word[kLineSizeLimit];
-  while (NextToken(line, word, kFlagKeywordDelimiters, true))
-    if (word[0] != '\0') words.emplace_back(word);
+  while (line.PeekChar() != -1)
+    if (NextToken(line, word, kFlagKeywordDelimiters, true) && word[0] != '\0') words.emplace_back(word);
   return words;
 }
 

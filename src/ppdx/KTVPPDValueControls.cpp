@@ -110,7 +110,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseJobNote(PPDStream& line, const char* controlKeywor
   JobNoteValues values;
   values.maxLength = LeadingDecimal(word);
   const int unsupported = FirstUnsupportedRow(sExtensionsSupport);
-  while (NextToken(line, word, kFlagKeywordDelimiters, true)) {
+  for (const std::string& flagWord : ReadFlagWords(line)) {
+    const char* word = flagWord.c_str();
     int row = -1;
     for (int r = 0; r <= kMinLengthRow && row < 0; ++r)
       if (std::strcmp(word, kJobNoteFlagWords[r]) == 0) row = r;

@@ -8,6 +8,7 @@
 #include "ParserTestSupport.h"
 #include "ppdx/CStringSoup.h"
 #include "ppdx/PPDXControls.h"
+#include "ppdx/controls/PPDXControl.h"
 
 namespace {
 

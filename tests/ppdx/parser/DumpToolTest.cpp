@@ -14,14 +14,14 @@ namespace {
 
 using nlohmann::json;
 
-struct Run {
+struct DumpRun {
   int status = -1;
   std::string out;
 };
 
-Run Dump(const std::string& file) {
+DumpRun Dump(const std::string& file) {
   const std::string command = std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump '" + file + "' 2>/dev/null";
-  Run run;
+  DumpRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   std::array<char, 4096> buffer;
@@ -33,7 +33,7 @@ Run Dump(const std::string& file) {
 }
 
 json DumpBundled(const char* name) {
-  const Run run = Dump(std::string(CORVEL_SOURCE_DIR) + "/ppd/" + name);
+  const DumpRun run = Dump(std::string(CORVEL_SOURCE_DIR) + "/ppd/" + name);
   EXPECT_EQ(run.status, 0);
   return json::parse(run.out);
 }
@@ -160,16 +160,17 @@ TEST(DumpTool, SecureAccessVariantAddsItsOptions) {
 
 TEST(DumpTool, InvalidFileStillPrintsItsErrorsReadably) {
   TempPPD file("*PPD-Adobe: \"4.1\"\n");
-  const Run run = Dump(file.Path().string());
+  const DumpRun run = Dump(file.Path().string());
   EXPECT_EQ(run.status, 0);
   const json dump = json::parse(run.out);
   EXPECT_EQ(dump["valid"], false);
-  ASSERT_FALSE(dump["errors"].empty());
-  const json& last = dump["errors"].back();
-  EXPECT_EQ(last["code"], 28);
-  EXPECT_EQ(last["name"], "PPDErr_NotPPDFile");
-  EXPECT_EQ(last["fatal"], true);
-  EXPECT_TRUE(last["description"].is_string());
+  const json* header = nullptr;
+  for (const json& error : dump["errors"])
+    if (error["code"] == 28) header = &error;
+  ASSERT_NE(header, nullptr) << dump["errors"].dump();
+  EXPECT_EQ((*header)["name"], "PPDErr_NotPPDFile");
+  EXPECT_EQ((*header)["fatal"], true);
+  EXPECT_EQ((*header)["keyword"], "*PPD-Adobe");
 }
 
 TEST(DumpTool, UnreadableFileExitsWithTwo) {
@@ -180,10 +181,10 @@ TEST(DumpTool, UnreadableFileExitsWithTwo) {
 TEST(DumpTool, BytesThatAreNotUTF8AreEscaped) {
   TempPPD file(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n"
                "*DefaultKTA: X\n*KTA X/X: \"(\xE9t\xE9) show\"\n*CloseUI: *KTA\n");
-  const Run run = Dump(file.Path().string());
+  const DumpRun run = Dump(file.Path().string());
   ASSERT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("(\\u00E9t\\u00E9) show"), std::string::npos);
-  EXPECT_NO_THROW((void)json::parse(run.out));
+  EXPECT_TRUE(json::accept(run.out));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "ParserTestSupport.h"
 #include "ppdx/PPDXControls.h"
 #include "ppdx/PPDXErrors.h"
+#include "ppdx/controls/PPDXControl.h"
 
 namespace {
 

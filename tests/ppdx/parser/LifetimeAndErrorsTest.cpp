@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <unistd.h>
 
 #include "ParserTestSupport.h"
 #include "platform/Bundle.h"
@@ -63,9 +64,22 @@ TEST(ParserErrors, ListKeepsOrderAndWalks) {
   EXPECT_STREQ(copy.Description(), "changed");
 }
 
+// A bundle holding only the information dictionary and the error string list of the real one.
+std::filesystem::path ErrorListBundle() {
+  namespace fs = std::filesystem;
+  const fs::path source = fs::path(CORVEL_SOURCE_DIR) / "bundle" / "Contents";
+  const fs::path bundle = fs::temp_directory_path() / ("ppdx-errors-" + std::to_string(getpid()) + ".plugin");
+  fs::create_directories(bundle / "Contents" / "Resources");
+  fs::copy_file(source / "Info.plist", bundle / "Contents" / "Info.plist", fs::copy_options::overwrite_existing);
+  fs::copy_file(source / "Resources" / "PPDXErrors.rsrc.plist", bundle / "Contents" / "Resources" / "PPDXErrors.rsrc.plist",
+                fs::copy_options::overwrite_existing);
+  return bundle;
+}
+
 TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
-  CFBundleRef bundle = CFBundleCreate(CORVEL_BUNDLE_DIR);
-  ASSERT_NE(bundle, nullptr) << "the assembled bundle is missing: " << CORVEL_BUNDLE_DIR;
+  const std::filesystem::path folder = ErrorListBundle();
+  CFBundleRef bundle = CFBundleCreate(folder);
+  ASSERT_NE(bundle, nullptr);
   const ResFileRefNum map = CFBundleOpenBundleResourceMap(bundle);
   ASSERT_NE(map, kResFileNotOpened);
   const short codes[] = {PPDErr_OutOfMemory, PPDErr_PropPageParsing, PPDErr_GroupParsing, PPDErr_JobNoteParsing,
@@ -81,6 +95,8 @@ TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
   EXPECT_EQ(PPDXErrorObj(2, false).Description(), nullptr);  // no such code
   CFBundleCloseBundleResourceMap(bundle, map);
   EXPECT_EQ(PPDXErrorObj(PPDErr_NotPPDFile, false).Description(), nullptr);
+  std::error_code error;
+  std::filesystem::remove_all(folder, error);
 }
 
 TEST(ParserValidation, PrinterFileNamesMustAppearAfterPCFileName) {
