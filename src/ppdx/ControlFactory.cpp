@@ -32,12 +32,7 @@ const char* CodeOrNull(const std::string& code) { return code.empty() ? nullptr 
 
 PPDXPopupControl* MakePopupControl(const char* keyword, const std::string& name,
                                    const std::vector<std::string>& flags, bool visible, bool multiSelection,
-                                   std::vector<PopupChoice>& choices, const char* defaultKeyword) {
-  PopupItemList items;
-  items.reserve(choices.size());
-  for (PopupChoice& choice : choices)
-    items.push_back(std::make_unique<_PopupItem>(choice.keyword.c_str(), std::move(choice.name),
-                                                 CodeOrNull(choice.code), long(choice.code.size())));
+                                   PopupItemList items, const char* defaultKeyword) {
   const FlagList flagList(flags);
   return new PPDXPopupControl(keyword, name, flagList.get(), visible, multiSelection, std::move(items),
                               defaultKeyword);

@@ -4,14 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "ppdx/controls/PopupItem.h"
+
 class PPDXControl;
 class PPDXPopupControl;
-
-struct PopupChoice {
-  std::string keyword;
-  std::optional<std::string> name;  // null without a text converter
-  std::string code;
-};
 
 struct BooleanChoices {
   std::string trueText, trueCode;
@@ -34,7 +30,7 @@ struct JobNoteValues {
 
 PPDXPopupControl* MakePopupControl(const char* keyword, const std::string& name,
                                    const std::vector<std::string>& flags, bool visible, bool multiSelection,
-                                   std::vector<PopupChoice>& choices, const char* defaultKeyword);
+                                   PopupItemList items, const char* defaultKeyword);
 PPDXControl* MakeBooleanControl(const char* keyword, const std::string& name,
                                 const std::vector<std::string>& flags, bool visible,
                                 const BooleanChoices& states);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "ppdx/ConstraintForest.h"
@@ -129,6 +130,8 @@ class KTVPPD : public PPDX {
   bool ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block, bool popup);
   // The quoted code that follows on the line (and its continuation lines), at most 4096 bytes.
   std::string ReadPostScript(PPDStream& line);
+  // The same into mCodeBuffer; returns its length.
+  long ReadCode(PPDStream& line);
 
   void AddGroupNameToList(const char* keyword, const std::string& name, bool visible);
   const GroupName* FindGroupNameFromList(const char* keyword) const;
@@ -162,6 +165,10 @@ class KTVPPD : public PPDX {
   // This description's interned constraint names; gConstraintStrings points here while it is the
   // latest one built.
   std::unique_ptr<CStringSoup> mConstraintStrings;
+  // Keywords of the controls placed so far: a control keyword seen for the first time needs no
+  // search for a duplicate.
+  std::unordered_set<std::string> mPlacedKeywords;
+  std::vector<char> mCodeBuffer;  // one code block at a time, kPostScriptSizeLimit bytes
   bool mStreamEnded = false;  // a line read was not terminated: the parse stops
   std::string mPeekedLine;
   bool mHasPeekedLine = false;

@@ -81,7 +81,7 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
                                            std::vector<std::string>& flags, PPDXGroup* group,
                                            const bool& multiSelection) {
   UIBlock block{controlKeyword, false, 0, std::string()};
-  std::vector<PopupChoice> choices;
+  PopupItemList choices;
   char line[kLineSizeLimit];
   while (!block.closed && NextFileLine(line)) {
     PPDStream lineStream(line, long(std::strlen(line)));
@@ -101,14 +101,14 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
       if (!StartsWith(token, controlKeyword)) continue;
       const std::optional<OptionToken> option = SplitOptionToken(token);
       if (!option) continue;
-      PopupChoice choice;
-      choice.keyword = option->option;
+      std::optional<std::string> choiceName;
       if (mTextConverter)
-        choice.name = ConvertTranslation(option->translation.empty() ? option->option.c_str()
-                                                                     : option->translation.c_str(),
-                                         option->option.c_str());
-      choice.code = ReadPostScript(lineStream);
-      choices.push_back(std::move(choice));
+        choiceName = ConvertTranslation(option->translation.empty() ? option->option.c_str()
+                                                                    : option->translation.c_str(),
+                                        option->option.c_str());
+      const long codeLength = ReadCode(lineStream);
+      choices.push_back(std::make_unique<_PopupItem>(option->option.c_str(), std::move(choiceName),
+                                                     codeLength > 0 ? mCodeBuffer.data() : nullptr, codeLength));
     }
   }
   if (!block.closed) return Error(PPDErr_PopupParsing, controlKeyword, true);
@@ -117,7 +117,7 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
 
   const char* defaultKeyword = block.defaults ? block.defaultOption.c_str() : nullptr;
   PPDXControl* control =
-      MakePopupControl(controlKeyword, name, flags, true, multiSelection, choices, defaultKeyword);
+      MakePopupControl(controlKeyword, name, flags, true, multiSelection, std::move(choices), defaultKeyword);
   SetupControl(group, control, true);
   RegisterControl(controlKeyword, control);
   return nullptr;
@@ -165,9 +165,12 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
   return nullptr;
 }
 
+long KTVPPD::ReadCode(PPDStream& line) {
+  mCodeBuffer.resize(kPostScriptSizeLimit);
+  return long(GetPostscriptString(line, mCodeBuffer.data(), kPostScriptSizeLimit));
+}
+
 std::string KTVPPD::ReadPostScript(PPDStream& line) {
-  std::string code(kPostScriptSizeLimit, '\0');
-  const unsigned long length = GetPostscriptString(line, code.data(), kPostScriptSizeLimit);
-  code.resize(length);
-  return code;
+  const long length = ReadCode(line);
+  return std::string(mCodeBuffer.data(), size_t(length));
 }

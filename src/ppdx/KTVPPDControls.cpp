@@ -44,7 +44,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseControl(PPDStream& line) {
   if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
     return Error(PPDErr_ControlParsing);
   CNTL_TYPE kind;
-  if (mControls->Find(keyword, kind, true)) return Error(PPDErr_Duplicate, keyword);
+  if (mPlacedKeywords.count(keyword) && mControls->Find(keyword, kind, true)) return Error(PPDErr_Duplicate, keyword);
   std::vector<std::string> flags = ReadFlagWords(line);
 
   char next[kLineSizeLimit];
@@ -105,6 +105,7 @@ void KTVPPD::RegisterControl(const char* keyword, PPDXControl* control) {
 }
 
 void KTVPPD::SetupControl(PPDXGroup* group, PPDXControl* control, bool reportInvalidParent) {
+  if (control->Keyword()) mPlacedKeywords.insert(control->Keyword());
   if (group == nullptr && mLoadingInstallableOptions) group = mInstallableOptionsGroup;
   if (auto* rollDown = dynamic_cast<PPDXRollDown*>(group)) {
     control->SetParent(rollDown);

@@ -38,9 +38,32 @@ std::vector<std::string> KTVPPD::ReadFlagWords(PPDStream& line) {
   return words;
 }
 
+namespace {
+
+// Plain ASCII without hex escapes reads the same in every encoding that keeps ASCII as it is.
+bool NeedsNoConversion(const char* text, TextEncoding encoding) {
+  switch (encoding) {
+    case kTextEncodingMacRoman:
+    case kTextEncodingISOLatin1:
+    case kTextEncodingISOLatin2:
+    case kTextEncodingISOLatin5:
+    case kTextEncodingWindowsLatin1:
+    case kTextEncodingUTF8:
+      break;
+    default:
+      return false;  // Shift-JIS, for one, reads the backslash byte as a yen sign
+  }
+  for (const char* p = text; *p; ++p)
+    if (static_cast<unsigned char>(*p) >= 0x80 || *p == '<') return false;
+  return true;
+}
+
+}  // namespace
+
 std::string KTVPPD::ConvertTranslation(const char* text, const char* fallback) {
   // Without a converter the name stays readable: the keyword stands in for it.
   if (!mTextConverter) return fallback ? fallback : "";
+  if (text && NeedsNoConversion(text, mTextConverter->GetInputEncoding())) return text;
   return mTextConverter->ConvertToCFString(text, kLineSizeLimit);
 }
 

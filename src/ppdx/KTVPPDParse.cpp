@@ -135,6 +135,10 @@ void KTVPPD::Parse() {
 }
 
 void KTVPPD::ParsePSKeywords(PPDStream& line, const char* keyword) {
+  if (keyword[0] != '*' || std::strchr("%OC", keyword[1]) == nullptr || keyword[1] == '\0') {
+    PPDX::ParsePSKeywords(line, keyword);
+    return;
+  }
   if (std::strcmp(keyword, "*%KTFileVersion") == 0 || std::strcmp(keyword, "*%KTVersion") == 0) {
     char rest[kLineSizeLimit];
     NextToken(line, rest, kEndofLineDelimiters, true);

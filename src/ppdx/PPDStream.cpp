@@ -12,22 +12,6 @@ void PPDStream::Setup(const char* text, long length) {
   mStatus = streamGood;
 }
 
-bool PPDStream::GetChar(char& c) {
-  if (mCurrent && mCurrent < mBufferEnd) {
-    c = *mCurrent++;
-    mStatus = streamGood;
-    return true;
-  }
-  c = static_cast<char>(0xFF);
-  mStatus = streamEOF;
-  return false;
-}
-
-int PPDStream::PeekChar() const {
-  if (mCurrent && mCurrent < mBufferEnd) return static_cast<signed char>(*mCurrent);
-  return -1;
-}
-
 void PPDStream::SkipWhiteSpace() {
   while (mCurrent && mCurrent < mBufferEnd && (*mCurrent == ' ' || *mCurrent == '\t')) ++mCurrent;
 }

@@ -13,8 +13,21 @@ class PPDStream {
   virtual ~PPDStream() = default;
 
   void Setup(const char* text, long length);
-  bool GetChar(char& c);
-  int PeekChar() const;
+  // Both run for every byte the tokenizer reads, so they are inline.
+  bool GetChar(char& c) {
+    if (mCurrent && mCurrent < mBufferEnd) {
+      c = *mCurrent++;
+      mStatus = streamGood;
+      return true;
+    }
+    c = static_cast<char>(0xFF);
+    mStatus = streamEOF;
+    return false;
+  }
+  int PeekChar() const {
+    if (mCurrent && mCurrent < mBufferEnd) return static_cast<signed char>(*mCurrent);
+    return -1;
+  }
   void SkipWhiteSpace();
   // Reads one line into out (kLineSizeLimit bytes, always NUL-terminated). True when the line
   // ended with LF, CR or CR LF; false at the end of data, at a 0xFF byte, or when the line is

@@ -7,6 +7,8 @@
 #include "ppdx/TextConverter.h"
 
 void PPDX::ParsePSKeywords(PPDStream& line, const char* keyword) {
+  // Most lines of a PPD are keywords the library does not keep: screen them by their first letter.
+  if (keyword[0] != '*' || std::strchr("PFML", keyword[1]) == nullptr || keyword[1] == '\0') return;
   CString* quoted = nullptr;
   if (std::strcmp(keyword, "*PCFileName") == 0) quoted = &mPCFileName;
   else if (std::strcmp(keyword, "*FormatVersion") == 0) quoted = &mFormatVersion;
