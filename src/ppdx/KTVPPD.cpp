@@ -29,6 +29,14 @@ KTVPPD::KTVPPD(const FSSpec& spec, const _PARSE_OPTIONS_& options, const Printer
 KTVPPD::KTVPPD(const _PARSE_OPTIONS_& options) : mParseOptions(options) { Build(); }
 
 void KTVPPD::Build() {
+  CreateContainers();
+  if (mFile) Parse();
+  if (mProperties->Empty()) AddWarning(PPDErr_NoPropertyPages);
+  if (mGroups->Empty()) AddWarning(PPDErr_NoGroups);
+  if (mControls->Empty()) AddWarning(PPDErr_NoControls);
+}
+
+void KTVPPD::CreateContainers() {
   mProperties = std::make_unique<PPDXProperties>();
   mGroups = std::make_unique<PPDXGroups>();
   mControls = std::make_unique<PPDXControls>();
@@ -39,10 +47,6 @@ void KTVPPD::Build() {
   mKeywordControlMap = std::make_unique<KeywordTo_PPDControl>();
   mConstraintForest = std::make_unique<ConstraintForest>();
   mRequiresForest = std::make_unique<ConstraintForest>();
-  if (mFile) Parse();
-  if (mProperties->Empty()) AddWarning(PPDErr_NoPropertyPages);
-  if (mGroups->Empty()) AddWarning(PPDErr_NoGroups);
-  if (mControls->Empty()) AddWarning(PPDErr_NoControls);
 }
 
 KTVPPD::~KTVPPD() {

@@ -54,6 +54,8 @@ class KTVPPD : public PPDX {
   KTVPPD(const FSSpec& spec, const _PARSE_OPTIONS_& options,
          const PrinterFileNames* printerFileNames = nullptr);
   explicit KTVPPD(const _PARSE_OPTIONS_& options);  // no file
+  // Rebuilds a saved model (see Save); the stored file, or url when that file is gone.
+  KTVPPD(Settings& settings, const std::filesystem::path& url, const PrinterFileNames* printerFileNames = nullptr);
   ~KTVPPD() override;
 
   void Parse() override;
@@ -88,12 +90,18 @@ class KTVPPD : public PPDX {
   const ConstraintForest* RequiresMap() const { return mRequiresForest.get(); }
   const KeywordTo_PPDControl* KeywordMap() const { return mKeywordControlMap.get(); }
   void DeleteConstraintMaps();
+
+  // The whole model under the tags of its elements; Restore sets only the controls' values.
+  OSStatus Save(Settings& settings);
+  OSStatus Restore(Settings& settings);
   long CommonGetForestList(void* control, long itemNum, SharedConstraintRec** out,
                            const ConstraintForest* forest) const;
 
  protected:
 
   void Build();
+  void CreateContainers();
+  void RebuildElements(Settings& settings);
   void StoreErrorAndStop(ErrorPtr error, bool& stop);
   void AddWarning(short code, const char* keyword = nullptr);
   // The next physical line of the file; false once a line was not terminated (the parse ends).

@@ -2,8 +2,13 @@
 // Base of the parsed printer description: the file, the standard keyword texts, the text
 // converter, the display filter and the tokenizer that every keyword handler uses to cut a line
 // into keyword, option, translation and value. The parser derives from it and implements Parse.
+#include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ppdx/DisplayOptions.h"
 #include "ppdx/PPDFile.h"
@@ -12,6 +17,7 @@
 #include "support/CString.h"
 
 class PPDXErrors;
+class Settings;
 class TextConverter;
 
 class PPDX {
@@ -36,6 +42,8 @@ class PPDX {
   // Same file (volume, folder, name) and the same "*PCFileName".
   bool operator==(const PPDX& other) const;
   bool GetFileSpec(FSSpec& spec) const;
+  // The file marker, the file's triple and the standard-keyword texts under tag 1000.
+  OSStatus Save(Settings& settings);
 
   // Tokenizer. Output buffers hold kLineSizeLimit bytes (values: `size` bytes).
   static bool NextToken(PPDStream& s, char* out, const char* delimiters, bool strip);
@@ -67,6 +75,10 @@ class PPDX {
   // Continuation lines of multi-line values come from the stream of the parse in progress.
   void SetBufferStream(PPDFileStream* stream) { mBufferStream = stream; }
   bool NextContinuationLine(char* line);
+  // The base part of a model rebuilt from a Settings container (see Save); the stored file, or
+  // url when that file is gone. mRestoredFromSettings tells whether the container held a model.
+  void RestoreBase(Settings& settings, const std::filesystem::path& url, const std::vector<std::string>* names);
+  std::array<std::pair<long, CString*>, 6> StandardTexts();
 
   bool mValidPPDFile = false;
   bool mValidPrinterName = true;
@@ -82,4 +94,5 @@ class PPDX {
   std::unique_ptr<TextConverter> mTextConverter;
   PPDFileStream* mBufferStream = nullptr;
   int32_t mInstanceCount = 1;  // the creator's reference
+  bool mRestoredFromSettings = false;
 };

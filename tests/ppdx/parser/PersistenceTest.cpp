@@ -1,0 +1,76 @@
+// A parsed model saved into a Settings container and rebuilt from it.
+#include <gtest/gtest.h>
+
+#include "ParserTestSupport.h"
+#include "ppdx/PPDXControls.h"
+#include "ppdx/PPDXGroups.h"
+#include "ppdx/PPDXProperties.h"
+#include "ppdx/PPDXProperty.h"
+#include "ppdx/PPDXRollDown.h"
+#include "ppdx/PPDXScrollPane.h"
+#include "ppdx/PPDXShortcuts.h"
+#include "ppdx/Settings.h"
+#include "ppdx/controls/PPDXPopupControl.h"
+
+namespace {
+
+const std::filesystem::path kBundled = std::filesystem::path(CORVEL_SOURCE_DIR) / "ppd" / "crvmtqix.ppd";
+
+TEST(ParserPersistence, SavedModelRebuildsTheSameTree) {
+  KTVPPD parsed(kBundled, PO_PARSE_ALL);
+  Settings settings;
+  ASSERT_EQ(parsed.Save(settings), noErr);
+
+  KTVPPD rebuilt(settings, kBundled);
+  EXPECT_TRUE(rebuilt.IsValidPPD());
+  EXPECT_STREQ(rebuilt.PCFileName(), "CRVMTQIX.PPD");
+  EXPECT_STREQ(rebuilt.KTVersion(), parsed.KTVersion());
+  EXPECT_NE(rebuilt.GetStringTextEncoding(), 0u);
+
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  EXPECT_EQ(rebuilt.GetProperties()->Count(), parsed.GetProperties()->Count());
+  EXPECT_EQ(rebuilt.GetGroups()->Count(), parsed.GetGroups()->Count());
+  EXPECT_EQ(rebuilt.GetControls()->ControlCount(), parsed.GetControls()->ControlCount());
+  EXPECT_EQ(rebuilt.GetControls()->SpecialOptionsCount(), parsed.GetControls()->SpecialOptionsCount());
+  EXPECT_EQ(rebuilt.GetShortcuts()->Count(), parsed.GetShortcuts()->Count());
+
+  PPDXProperty* page = rebuilt.GetProperties()->Find("PageLayout", true);
+  ASSERT_NE(page, nullptr);
+  ASSERT_NE(page->GetScrollDown(), nullptr);
+  EXPECT_STREQ(page->GetScrollDown()->Keyword(), "LayoutScroll");
+  auto* sides = dynamic_cast<PPDXRollDown*>(rebuilt.GetGroups()->Find("Sides", true));
+  ASSERT_NE(sides, nullptr);
+  EXPECT_EQ(sides->GetParent(), page->GetScrollDown());
+  CNTL_TYPE kind;
+  PPDXControl* duplex = rebuilt.GetControls()->Find("*KTDuplex", kind, true);
+  ASSERT_NE(duplex, nullptr);
+  EXPECT_EQ(duplex->GetParent(), sides);
+  EXPECT_EQ(sides->Controls()->Find("*KTDuplex", kind, true), duplex);
+  EXPECT_EQ(rebuilt.KeywordMap()->Lookup("*KTDuplex"), duplex);
+}
+
+TEST(ParserPersistence, RestoreSetsOnlyTheCurrentValues) {
+  KTVPPD source(kBundled, PO_PARSE_ALL);
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  auto* fold = source.GetControls()->FindPopup("*KTFold", true);
+  ASSERT_NE(fold, nullptr);
+  fold->SetValue(3);
+  Settings settings;
+  ASSERT_EQ(source.Save(settings), noErr);
+
+  KTVPPD target(kBundled, PO_PARSE_ALL);
+  auto* targetFold = target.GetControls()->FindPopup("*KTFold", true);
+  ASSERT_NE(targetFold, nullptr);
+  EXPECT_EQ(targetFold->GetValue(), 1);
+  EXPECT_EQ(target.Restore(settings), noErr);
+  EXPECT_EQ(targetFold->GetValue(), 3);
+}
+
+TEST(ParserPersistence, ContainerWithoutAModelBuildsNothing) {
+  Settings empty;
+  KTVPPD nothing(empty, kBundled);
+  EXPECT_FALSE(nothing.IsValidPPD());
+  EXPECT_EQ(nothing.GetControls(), nullptr);
+}
+
+}  // namespace
