@@ -73,14 +73,21 @@ void AppendLayout(std::string& out, const LargePPDShape& shape) {
   out += "\n";
 }
 
+// The flags and group lines and the opening of a UI block, up to its default line.
+void AppendBlockHead(std::string& out, const std::string& keyword, const std::string& group, const char* flags,
+                     const char* label, const char* type, const char* defaultChoice) {
+  const std::string bare = keyword.substr(1);
+  out += "*%KTVFlags " + keyword + " " + flags + "\n";
+  out += "*%KTVGroup " + keyword + " " + group + "\n";
+  out += "*OpenUI " + keyword + "/" + label + " " + bare + ": " + type + "\n";
+  out += "*OrderDependency: 50 AnySetup " + keyword + "\n";
+  out += "*Default" + bare + ": " + defaultChoice + "\n";
+}
+
 void AppendPopup(std::string& out, const std::string& keyword, const std::string& group,
                  int choices) {
   const std::string bare = keyword.substr(1);
-  out += "*%KTVFlags " + keyword + " \"Command|Spooler\"\n";
-  out += "*%KTVGroup " + keyword + " " + group + "\n";
-  out += "*OpenUI " + keyword + "/Option " + bare + ": PickOne\n";
-  out += "*OrderDependency: 50 AnySetup " + keyword + "\n";
-  out += "*Default" + bare + ": C0\n";
+  AppendBlockHead(out, keyword, group, "\"Command|Spooler\"", "Option", "PickOne", "C0");
   for (int c = 0; c < choices; ++c) {
     const std::string choice = "C" + std::to_string(c);
     out += keyword + " " + choice + "/Choice " + std::to_string(c) +
@@ -92,11 +99,7 @@ void AppendPopup(std::string& out, const std::string& keyword, const std::string
 
 void AppendBoolean(std::string& out, const std::string& keyword, const std::string& group) {
   const std::string bare = keyword.substr(1);
-  out += "*%KTVFlags " + keyword + " \"Setup\"\n";
-  out += "*%KTVGroup " + keyword + " " + group + "\n";
-  out += "*OpenUI " + keyword + "/Switch " + bare + ": Boolean\n";
-  out += "*OrderDependency: 60 AnySetup " + keyword + "\n";
-  out += "*Default" + bare + ": False\n";
+  AppendBlockHead(out, keyword, group, "\"Setup\"", "Switch", "Boolean", "False");
   out += keyword + " True/On: \"<< /" + bare + " true >> setpagedevice\"\n";
   out += keyword + " False/Off: \"<< /" + bare + " false >> setpagedevice\"\n";
   out += "*CloseUI: " + keyword + "\n";

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -136,6 +137,10 @@ class KTVPPD : public PPDX {
   struct UIBlock;
   // Handles a default line's token; false when the token is no default.
   bool ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block, bool popup);
+  // Reads a block's lines up to its closer, handling defaults; each option line's keyword,
+  // translation and the rest of its line go to the handler. The first error ends the walk.
+  using OptionHandler = std::function<ErrorPtr(const std::string& option, const std::string& translation, PPDStream& line)>;
+  ErrorPtr WalkUIBlock(UIBlock& block, bool popup, const OptionHandler& onOption);
   // The quoted code that follows on the line (and its continuation lines), at most 4096 bytes.
   std::string ReadPostScript(PPDStream& line);
   // The same into mCodeBuffer; returns its length.

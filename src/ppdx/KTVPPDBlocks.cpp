@@ -77,11 +77,7 @@ bool KTVPPD::ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block
   return true;
 }
 
-KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std::string& name,
-                                           std::vector<std::string>& flags, PPDXGroup* group,
-                                           const bool& multiSelection) {
-  UIBlock block{controlKeyword, false, 0, std::string()};
-  PopupItemList choices;
+KTVPPD::ErrorPtr KTVPPD::WalkUIBlock(UIBlock& block, bool popup, const OptionHandler& onOption) {
   char line[kLineSizeLimit];
   while (!block.closed && NextFileLine(line)) {
     PPDStream lineStream(line, long(std::strlen(line)));
@@ -93,24 +89,36 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
       }
       if (std::strcmp(token, "*OrderDependency") == 0) break;
       const int defaultsBefore = block.defaults;
-      if (ReadDefaultToken(lineStream, token, block, true)) {
-        if (defaultsBefore > 0 && block.defaults > defaultsBefore)
-          return Error(PPDErr_PopupParsing, controlKeyword, true);
+      if (ReadDefaultToken(lineStream, token, block, popup)) {
+        if (popup && defaultsBefore > 0 && block.defaults > defaultsBefore)
+          return Error(PPDErr_PopupParsing, block.controlKeyword, true);
         continue;
       }
-      if (!StartsWith(token, controlKeyword)) continue;
+      if (!StartsWith(token, block.controlKeyword)) continue;
       const std::optional<OptionToken> option = SplitOptionToken(token);
       if (!option) continue;
-      std::optional<std::string> choiceName;
-      if (mTextConverter)
-        choiceName = ConvertTranslation(option->translation.empty() ? option->option.c_str()
-                                                                    : option->translation.c_str(),
-                                        option->option.c_str());
-      const long codeLength = ReadCode(lineStream);
-      choices.push_back(std::make_unique<_PopupItem>(option->option.c_str(), std::move(choiceName),
-                                                     codeLength > 0 ? mCodeBuffer.data() : nullptr, codeLength));
+      if (ErrorPtr error = onOption(option->option, option->translation, lineStream)) return error;
     }
   }
+  return nullptr;
+}
+
+KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std::string& name,
+                                           std::vector<std::string>& flags, PPDXGroup* group,
+                                           const bool& multiSelection) {
+  UIBlock block{controlKeyword, false, 0, std::string()};
+  PopupItemList choices;
+  ErrorPtr error = WalkUIBlock(block, true, [&](const std::string& option, const std::string& translation,
+                                                PPDStream& line) -> ErrorPtr {
+    std::optional<std::string> choiceName;
+    if (mTextConverter)
+      choiceName = ConvertTranslation(translation.empty() ? option.c_str() : translation.c_str(), option.c_str());
+    const long codeLength = ReadCode(line);
+    choices.push_back(std::make_unique<_PopupItem>(option.c_str(), std::move(choiceName),
+                                                   codeLength > 0 ? mCodeBuffer.data() : nullptr, codeLength));
+    return nullptr;
+  });
+  if (error) return error;
   if (!block.closed) return Error(PPDErr_PopupParsing, controlKeyword, true);
   if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
   if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, controlKeyword);
@@ -127,32 +135,21 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
                                              std::vector<std::string>& flags, PPDXGroup* group) {
   UIBlock block{controlKeyword, false, 0, std::string()};
   BooleanChoices states;
-  char line[kLineSizeLimit];
-  while (!block.closed && NextFileLine(line)) {
-    PPDStream lineStream(line, long(std::strlen(line)));
-    char token[kLineSizeLimit];
-    while (NextToken(lineStream, token, kTranslationStringDelimiters, true)) {
-      if (IsUIBlockCloser(token)) {
-        block.closed = true;
-        break;
-      }
-      if (std::strcmp(token, "*OrderDependency") == 0) break;
-      if (ReadDefaultToken(lineStream, token, block, false)) continue;
-      if (!StartsWith(token, controlKeyword)) continue;
-      const std::optional<OptionToken> option = SplitOptionToken(token);
-      if (!option) continue;
-      const std::string& text = option->translation.empty() ? option->option : option->translation;
-      if (option->option == "True") {
-        states.trueText = text;
-        states.trueCode = ReadPostScript(lineStream);
-      } else if (option->option == "False") {
-        states.falseText = text;
-        states.falseCode = ReadPostScript(lineStream);
-      } else {
-        return Error(PPDErr_BooleanParsing, controlKeyword);
-      }
+  ErrorPtr error = WalkUIBlock(block, false, [&](const std::string& option, const std::string& translation,
+                                                 PPDStream& line) -> ErrorPtr {
+    const std::string& text = translation.empty() ? option : translation;
+    if (option == "True") {
+      states.trueText = text;
+      states.trueCode = ReadPostScript(line);
+    } else if (option == "False") {
+      states.falseText = text;
+      states.falseCode = ReadPostScript(line);
+    } else {
+      return Error(PPDErr_BooleanParsing, controlKeyword);
     }
-  }
+    return nullptr;
+  });
+  if (error) return error;
   if (!block.closed) return nullptr;
   if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
   if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, controlKeyword);
