@@ -1,7 +1,9 @@
 #pragma once
 // The process-wide display filter: which elements the walks and counts of every container yield.
+#include <cstdint>
 
-enum _DISPLAY_OPTIONS_ {
+// Fixed width, so that a filter holding some other value is still a valid one.
+enum _DISPLAY_OPTIONS_ : int32_t {
   SO_DEFAULT = 0,       // visible elements with a parent
   SO_SHOW_ORPHANS = 1,  // bit 0: include elements without a parent
   SO_SHOW_HIDDEN = 2,   // bit 1: include hidden elements
