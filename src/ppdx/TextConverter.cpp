@@ -165,31 +165,27 @@ std::string TextConverter::ConvertToCFString(const char* text, long) {
 OSStatus TextConverter::ConvertBytes(const std::string& in, std::string& out) {
   std::vector<uint8_t> area(in.size() * 3 + 1);
   size_t consumed = 0, produced = 0;
-  for (;;) {
-    size_t read = 0, written = 0;
-    OSStatus status = TECConvertText(mEncodingConverter, reinterpret_cast<const uint8_t*>(in.data()) + consumed,
-                                     in.size() - consumed, &read, area.data() + produced, area.size() - produced,
-                                     &written);
-    consumed += read;
-    produced += written;
-    if (status == kTECOutputBufferFullStatus) {
+  // Runs one converter step until it no longer reports a full output area, growing the area.
+  auto untilDone = [&](auto step) {
+    for (;;) {
+      size_t read = 0, written = 0;
+      OSStatus status = step(read, written);
+      consumed += read;
+      produced += written;
+      if (status != kTECOutputBufferFullStatus) return status;
       area.resize(area.size() * 2);
-      continue;
     }
-    if (status != noErr) return status;
-    break;
-  }
-  for (;;) {
-    size_t written = 0;
-    OSStatus status = TECFlushText(mEncodingConverter, area.data() + produced, area.size() - produced, &written);
-    produced += written;
-    if (status == kTECOutputBufferFullStatus) {
-      area.resize(area.size() * 2);
-      continue;
-    }
-    if (status != noErr) return status;
-    break;
-  }
+  };
+  const auto* bytes = reinterpret_cast<const uint8_t*>(in.data());
+  OSStatus status = untilDone([&](size_t& read, size_t& written) {
+    return TECConvertText(mEncodingConverter, bytes + consumed, in.size() - consumed, &read, area.data() + produced,
+                          area.size() - produced, &written);
+  });
+  if (status == noErr)
+    status = untilDone([&](size_t&, size_t& written) {
+      return TECFlushText(mEncodingConverter, area.data() + produced, area.size() - produced, &written);
+    });
+  if (status != noErr) return status;
   out.assign(reinterpret_cast<const char*>(area.data()), produced);
   return noErr;
 }
