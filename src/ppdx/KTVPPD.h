@@ -48,6 +48,9 @@ using PrinterFileNames = std::vector<std::string>;
 class KTVPPD : public PPDX {
  public:
   using ErrorPtr = std::unique_ptr<PPDXErrorObj>;
+  static ErrorPtr MakeError(short code, const char* keyword = nullptr, bool fatal = false) {
+    return std::make_unique<PPDXErrorObj>(code, keyword, fatal);
+  }
 
   // printerFileNames: when given, the file must carry one of them in "*PCFileName".
   KTVPPD(const std::filesystem::path& url, const _PARSE_OPTIONS_& options,

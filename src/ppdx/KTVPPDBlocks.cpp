@@ -11,10 +11,6 @@
 
 namespace {
 
-KTVPPD::ErrorPtr Error(short code, const char* keyword, bool fatal = false) {
-  return std::make_unique<PPDXErrorObj>(code, keyword, fatal);
-}
-
 bool IsUIBlockCloser(const char* token) {
   for (const char* closer : {"*CloseUI", "*KTCloseUI", "*CloseUIKTV", "*EndUI"})
     if (std::strcmp(token, closer) == 0) return true;
@@ -91,7 +87,7 @@ KTVPPD::ErrorPtr KTVPPD::WalkUIBlock(UIBlock& block, bool popup, const OptionHan
       const int defaultsBefore = block.defaults;
       if (ReadDefaultToken(lineStream, token, block, popup)) {
         if (popup && defaultsBefore > 0 && block.defaults > defaultsBefore)
-          return Error(PPDErr_PopupParsing, block.controlKeyword, true);
+          return MakeError(PPDErr_PopupParsing, block.controlKeyword, true);
         continue;
       }
       if (!StartsWith(token, block.controlKeyword)) continue;
@@ -119,9 +115,9 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
     return nullptr;
   });
   if (error) return error;
-  if (!block.closed) return Error(PPDErr_PopupParsing, controlKeyword, true);
+  if (!block.closed) return MakeError(PPDErr_PopupParsing, controlKeyword, true);
   if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
-  if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, controlKeyword);
+  if (group == nullptr && !ParseOrphans()) return MakeError(PPDErr_NoParent, controlKeyword);
 
   const char* defaultKeyword = block.defaults ? block.defaultOption.c_str() : nullptr;
   PPDXControl* control =
@@ -145,18 +141,18 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
       states.falseText = text;
       states.falseCode = ReadPostScript(line);
     } else {
-      return Error(PPDErr_BooleanParsing, controlKeyword);
+      return MakeError(PPDErr_BooleanParsing, controlKeyword);
     }
     return nullptr;
   });
   if (error) return error;
   if (!block.closed) return nullptr;
   if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
-  if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, controlKeyword);
+  if (group == nullptr && !ParseOrphans()) return MakeError(PPDErr_NoParent, controlKeyword);
 
   states.defaultState = block.defaultOption == "True";
   PPDXControl* control = MakeBooleanControl(controlKeyword, name, flags, true, states);
-  if (control == nullptr) return Error(PPDErr_OutOfMemory, controlKeyword, true);
+  if (control == nullptr) return MakeError(PPDErr_OutOfMemory, controlKeyword, true);
   SetupControl(group, control, true);
   RegisterControl(controlKeyword, control);
   return nullptr;

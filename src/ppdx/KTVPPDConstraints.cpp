@@ -22,7 +22,7 @@ std::string NextWord(PPDStream& line) {
 
 KTVPPD::ErrorPtr KTVPPD::ParseUIConstraint(PPDStream& line, bool isRequirement) {
   const std::string k1 = NextWord(line);
-  if (k1.empty()) return std::make_unique<PPDXErrorObj>(PPDErr_BadConstraint, false);
+  if (k1.empty()) return MakeError(PPDErr_BadConstraint);
   std::string o1 = NextWord(line);
   std::string k2;
   if (!o1.empty() && o1[0] == '*') {
@@ -31,7 +31,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseUIConstraint(PPDStream& line, bool isRequirement) 
   } else {
     k2 = NextWord(line);
   }
-  if (k2.empty()) return std::make_unique<PPDXErrorObj>(PPDErr_BadConstraint, k1.c_str(), false);
+  if (k2.empty()) return MakeError(PPDErr_BadConstraint, k1.c_str());
   const std::string o2 = NextWord(line);
 
   CStringSoup& strings = *mConstraintStrings;

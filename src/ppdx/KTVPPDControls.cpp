@@ -14,11 +14,6 @@
 
 namespace {
 
-KTVPPD::ErrorPtr Error(short code, const char* keyword = nullptr) {
-  return keyword ? std::make_unique<PPDXErrorObj>(code, keyword, false)
-                 : std::make_unique<PPDXErrorObj>(code, false);
-}
-
 bool IsUIBlockOpener(const char* token) {
   for (const char* opener : {"*OpenUI", "*KTOpenUI", "*OpenUIKTV", "*BeginUI"})
     if (std::strcmp(token, opener) == 0) return true;
@@ -42,9 +37,9 @@ bool OpenerHasNoTranslation(const PPDStream& line) {
 KTVPPD::ErrorPtr KTVPPD::ParseControl(PPDStream& line) {
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
-    return Error(PPDErr_ControlParsing);
+    return MakeError(PPDErr_ControlParsing);
   CNTL_TYPE kind;
-  if (mPlacedKeywords.count(keyword) && mControls->Find(keyword, kind, true)) return Error(PPDErr_Duplicate, keyword);
+  if (mPlacedKeywords.count(keyword) && mControls->Find(keyword, kind, true)) return MakeError(PPDErr_Duplicate, keyword);
   std::vector<std::string> flags = ReadFlagWords(line);
 
   char next[kLineSizeLimit];
@@ -54,14 +49,14 @@ KTVPPD::ErrorPtr KTVPPD::ParseControl(PPDStream& line) {
   NextToken(nextLine, token, kMainKeywordDelimiters, true);
   if (std::strcmp(token, "*%KTVGroup") == 0) return ParseGroup(nextLine, keyword, flags);
   if (IsUIBlockOpener(token)) return ParseOpenUI(nextLine, keyword, flags, nullptr);
-  return Error(PPDErr_ControlParsing, keyword);
+  return MakeError(PPDErr_ControlParsing, keyword);
 }
 
 KTVPPD::ErrorPtr KTVPPD::ParseGroup(PPDStream& line, const char* controlKeyword,
                                     std::vector<std::string>& flags) {
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
-    return Error(PPDErr_GroupParsing, controlKeyword);
+    return MakeError(PPDErr_GroupParsing, controlKeyword);
   if (std::strcmp(keyword, controlKeyword) != 0) return nullptr;
   char groupKeyword[kLineSizeLimit];
   if (!NextToken(line, groupKeyword, kOptionKeywordDelimiters, true) || groupKeyword[0] == '\0')
@@ -78,7 +73,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseGroup(PPDStream& line, const char* controlKeyword,
   if (std::strcmp(token, "*%KTVRange") == 0 || std::strcmp(token, "*%KTVUnitRange") == 0)
     return ParseRange(nextLine, controlKeyword, flags, group);
   if (IsUIBlockOpener(token)) return ParseOpenUI(nextLine, controlKeyword, flags, group);
-  return Error(PPDErr_GroupParsing, controlKeyword);
+  return MakeError(PPDErr_GroupParsing, controlKeyword);
 }
 
 KTVPPD::ErrorPtr KTVPPD::ParseOpenUI(PPDStream& line, const char* controlKeyword,
@@ -86,7 +81,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseOpenUI(PPDStream& line, const char* controlKeyword
   const bool noTranslation = OpenerHasNoTranslation(line);
   char uiKeyword[kLineSizeLimit];
   if (!NextToken(line, uiKeyword, kOptionKeywordDelimiters, true) || uiKeyword[0] == '\0')
-    return Error(PPDErr_OpenUIParsing, controlKeyword);
+    return MakeError(PPDErr_OpenUIParsing, controlKeyword);
   char translation[kLineSizeLimit];
   if (noTranslation) std::strcpy(translation, uiKeyword[0] == '*' ? uiKeyword + 1 : uiKeyword);
   else NextToken(line, translation, kTranslationStringDelimiters, true);
@@ -97,7 +92,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseOpenUI(PPDStream& line, const char* controlKeyword
   if (std::strcmp(type, "Boolean") == 0) return ParseBooleanControl(controlKeyword, name, flags, group);
   if (std::strcmp(type, "PickOne") == 0) return ParsePopupControl(controlKeyword, name, flags, group, false);
   if (std::strcmp(type, "PickMany") == 0) return ParsePopupControl(controlKeyword, name, flags, group, true);
-  return Error(PPDErr_InvalidOpenUIType, controlKeyword);
+  return MakeError(PPDErr_InvalidOpenUIType, controlKeyword);
 }
 
 void KTVPPD::RegisterControl(const char* keyword, PPDXControl* control) {

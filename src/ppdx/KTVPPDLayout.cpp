@@ -15,11 +15,6 @@
 
 namespace {
 
-KTVPPD::ErrorPtr Error(short code, const char* keyword = nullptr) {
-  return keyword ? std::make_unique<PPDXErrorObj>(code, keyword, false)
-                 : std::make_unique<PPDXErrorObj>(code, false);
-}
-
 bool Contains(const std::vector<std::string>& words, const char* word) {
   for (const std::string& w : words)
     if (w == word) return true;
@@ -76,8 +71,8 @@ std::optional<std::string> KTVPPD::ReadTranslation(PPDStream& line, const char* 
 KTVPPD::ErrorPtr KTVPPD::ParsePropertyPage(PPDStream& line) {
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) || keyword[0] == '\0')
-    return Error(PPDErr_PropPageParsing);
-  if (mProperties->Find(keyword, true)) return Error(PPDErr_Duplicate, keyword);
+    return MakeError(PPDErr_PropPageParsing);
+  if (mProperties->Find(keyword, true)) return MakeError(PPDErr_Duplicate, keyword);
   const std::optional<std::string> name = ReadTranslation(line, keyword);
   if (!name) return nullptr;
   const std::vector<std::string> flags = ReadFlagWords(line);
@@ -91,8 +86,8 @@ KTVPPD::ErrorPtr KTVPPD::ParsePropertyPage(PPDStream& line) {
 KTVPPD::ErrorPtr KTVPPD::ParseGroupName(PPDStream& line) {
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) || keyword[0] == '\0')
-    return Error(PPDErr_GroupNameParsing);
-  if (mGroups->Find(keyword, true)) return Error(PPDErr_Duplicate, keyword);
+    return MakeError(PPDErr_GroupNameParsing);
+  if (mGroups->Find(keyword, true)) return MakeError(PPDErr_Duplicate, keyword);
   const std::optional<std::string> name = ReadTranslation(line, keyword);
   const bool visible = Contains(ReadFlagWords(line), "True");
   if (!Admits(visible) || mProperties->Find(keyword, true)) return nullptr;
@@ -104,9 +99,9 @@ KTVPPD::ErrorPtr KTVPPD::ParseParent(PPDStream& line) {
   char child[kLineSizeLimit];
   char parent[kLineSizeLimit];
   if (!NextToken(line, child, kOptionKeywordDelimiters, true) || child[0] == '\0')
-    return Error(PPDErr_ParentParsing);
+    return MakeError(PPDErr_ParentParsing);
   if (!NextToken(line, parent, kOptionKeywordDelimiters, true) || parent[0] == '\0')
-    return Error(PPDErr_ParentParsing, child);
+    return MakeError(PPDErr_ParentParsing, child);
 
   bool visible = false, scrollPane = false, rollDown = false;
   for (const std::string& word : ReadFlagWords(line)) {
@@ -119,14 +114,14 @@ KTVPPD::ErrorPtr KTVPPD::ParseParent(PPDStream& line) {
 
   if (scrollPane) {
     PPDXProperty* page = mProperties->Find(parent, true);
-    if (page == nullptr) return Error(PPDErr_ParentParsingNoParent, parent);
+    if (page == nullptr) return MakeError(PPDErr_ParentParsingNoParent, parent);
     auto* pane = new PPDXScrollPane(child, pending->cfUserName, visible);
     pane->SetParent(page);
     page->SetScrollDown(pane);
     mGroups->Add(pane);
   } else if (rollDown) {
     auto* pane = dynamic_cast<PPDXScrollPane*>(mGroups->Find(parent, true));
-    if (pane == nullptr) return Error(PPDErr_ParentParsingNoParent, parent);
+    if (pane == nullptr) return MakeError(PPDErr_ParentParsingNoParent, parent);
     auto* roll = new PPDXRollDown(child, pending->cfUserName, visible);
     roll->SetParent(pane);
     pane->RollDowns()->Add(roll);

@@ -57,7 +57,7 @@ void KTVPPD::StoreErrorAndStop(ErrorPtr error, bool& stop) {
 }
 
 void KTVPPD::AddWarning(short code, const char* keyword) {
-  mErrors->Add(keyword ? new PPDXErrorObj(code, keyword, false) : new PPDXErrorObj(code, false));
+  mErrors->Add(MakeError(code, keyword).release());
 }
 
 void KTVPPD::Parse() {

@@ -16,11 +16,6 @@ _EXTENSIONS_SUPPORT_ KTVPPD::sExtensionsSupport = ES_ALL;
 
 namespace {
 
-KTVPPD::ErrorPtr Error(short code, const char* keyword = nullptr) {
-  return keyword ? std::make_unique<PPDXErrorObj>(code, keyword, false)
-                 : std::make_unique<PPDXErrorObj>(code, false);
-}
-
 // The decimal number the leading digits (after an optional minus) stand for; 0 for other text.
 long LeadingDecimal(const char* text) {
   bool negative = *text == '-';
@@ -65,22 +60,22 @@ KTVPPD::ErrorPtr KTVPPD::ParseRange(PPDStream& line, const char* controlKeyword,
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) || keyword[0] == '\0' ||
       std::strcmp(keyword, controlKeyword) != 0)
-    return Error(PPDErr_RangeParsing, controlKeyword);
+    return MakeError(PPDErr_RangeParsing, controlKeyword);
   const std::optional<std::string> name = ReadTranslation(line, keyword);
   if (!name) return nullptr;
 
   line.SkipWhiteSpace();
   char c;
-  if (!line.GetChar(c) || c != '(') return Error(PPDErr_RangeParsing, keyword);
+  if (!line.GetChar(c) || c != '(') return MakeError(PPDErr_RangeParsing, keyword);
   long fields[4];
   for (long& field : fields) {
     char token[kLineSizeLimit];
-    if (!NextToken(line, token, kRangeStringDelimiters, true)) return Error(PPDErr_RangeParsing, keyword);
+    if (!NextToken(line, token, kRangeStringDelimiters, true)) return MakeError(PPDErr_RangeParsing, keyword);
     field = LeadingDecimal(token);
   }
   const std::string code = ReadPostScript(line);
   if (code.empty()) AddWarning(PPDErr_NoPostscript, keyword);
-  if (group == nullptr && !ParseOrphans()) return Error(PPDErr_NoParent, keyword);
+  if (group == nullptr && !ParseOrphans()) return MakeError(PPDErr_NoParent, keyword);
 
   const RangeValues values{fields[0], fields[1], fields[2], fields[3]};
   PPDXControl* control = MakeRangeControl(keyword, *name, flags, code, values);
@@ -100,8 +95,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseJobNote(PPDStream& line, const char* controlKeywor
   const bool grouped = controlKeyword != nullptr;
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) || keyword[0] == '\0')
-    return Error(PPDErr_JobNoteParsing);
-  if (grouped && std::strcmp(keyword, controlKeyword) != 0) return Error(PPDErr_JobNoteParsing, keyword);
+    return MakeError(PPDErr_JobNoteParsing);
+  if (grouped && std::strcmp(keyword, controlKeyword) != 0) return MakeError(PPDErr_JobNoteParsing, keyword);
   const std::optional<std::string> name = ReadTranslation(line, keyword);
   if (!name) return nullptr;
   char word[kLineSizeLimit];
@@ -168,7 +163,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseSpecialOption(PPDStream& line) {
 KTVPPD::ErrorPtr KTVPPD::ParseShortcut(PPDStream& line) {
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kEndofLineDelimiters, true) || keyword[0] == '\0') return nullptr;
-  if (!PPDXControl::ValidKeyword(keyword)) return Error(PPDErr_BadShortcut, keyword);
+  if (!PPDXControl::ValidKeyword(keyword)) return MakeError(PPDErr_BadShortcut, keyword);
   mShortcutKeywords.emplace_back(keyword);
   return nullptr;
 }
