@@ -1,6 +1,7 @@
 // The bodies of UI blocks ("*OpenUI" ... "*CloseUI") that become popup and boolean controls.
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "ppdx/ControlFactory.h"
 #include "ppdx/KTVPPD.h"
@@ -12,6 +13,7 @@
 namespace {
 
 bool IsUIBlockCloser(const char* token) {
+  if (token[0] != '*' || (token[1] != 'C' && token[1] != 'K' && token[1] != 'E')) return false;
   for (const char* closer : {"*CloseUI", "*KTCloseUI", "*CloseUIKTV", "*EndUI"})
     if (std::strcmp(token, closer) == 0) return true;
   return false;
@@ -21,23 +23,30 @@ bool StartsWith(const char* text, const char* prefix) {
   return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
+std::string_view Trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // An option line's token "*Key option/Translation": the option keyword and its translation.
 struct OptionToken {
   std::string option;
   std::string translation;
 };
 
-std::optional<OptionToken> SplitOptionToken(const char* token) {
-  PPDStream text(token, long(std::strlen(token)));
-  char mainKeyword[kLineSizeLimit];
-  char option[kLineSizeLimit];
-  if (!PPDX::NextToken(text, mainKeyword, kMainKeywordDelimiters, true) || mainKeyword[0] == '\0')
-    return std::nullopt;
-  if (!PPDX::NextToken(text, option, kOptionKeywordDelimiters, true) || option[0] == '\0')
-    return std::nullopt;
-  char translation[kLineSizeLimit] = "";
-  PPDX::NextToken(text, translation, kTranslationStringDelimiters, true);
-  return OptionToken{option, translation};
+// Cuts the token as the tokenizer would (main keyword up to a space, tab or colon; option keyword
+// up to a slash or colon; the rest), without a stream per token: this runs for every choice.
+std::optional<OptionToken> SplitOptionToken(std::string_view token) {
+  const size_t mainEnd = token.find_first_of(" \t:");
+  if (Trimmed(token.substr(0, mainEnd)).empty() || mainEnd == std::string_view::npos) return std::nullopt;
+  const std::string_view rest = token.substr(mainEnd + 1);
+  const size_t optionEnd = rest.find_first_of("/:");
+  const std::string_view option = Trimmed(rest.substr(0, optionEnd));
+  if (option.empty()) return std::nullopt;
+  const std::string_view translation =
+      optionEnd == std::string_view::npos ? std::string_view() : Trimmed(rest.substr(optionEnd + 1));
+  return OptionToken{std::string(option), std::string(translation.substr(0, translation.find(':')))};
 }
 
 }  // namespace
@@ -46,6 +55,7 @@ std::optional<OptionToken> SplitOptionToken(const char* token) {
 // lines and the option lines.
 struct KTVPPD::UIBlock {
   const char* controlKeyword;
+  size_t keywordLength;
   bool closed = false;
   int defaults = 0;
   std::string defaultOption;
@@ -90,7 +100,7 @@ KTVPPD::ErrorPtr KTVPPD::WalkUIBlock(UIBlock& block, bool popup, const OptionHan
           return MakeError(PPDErr_PopupParsing, block.controlKeyword, true);
         continue;
       }
-      if (!StartsWith(token, block.controlKeyword)) continue;
+      if (std::strncmp(token, block.controlKeyword, block.keywordLength) != 0) continue;
       const std::optional<OptionToken> option = SplitOptionToken(token);
       if (!option) continue;
       if (ErrorPtr error = onOption(option->option, option->translation, lineStream)) return error;
@@ -102,7 +112,7 @@ KTVPPD::ErrorPtr KTVPPD::WalkUIBlock(UIBlock& block, bool popup, const OptionHan
 KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std::string& name,
                                            std::vector<std::string>& flags, PPDXGroup* group,
                                            const bool& multiSelection) {
-  UIBlock block{controlKeyword, false, 0, std::string()};
+  UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   PopupItemList choices;
   ErrorPtr error = WalkUIBlock(block, true, [&](const std::string& option, const std::string& translation,
                                                 PPDStream& line) -> ErrorPtr {
@@ -129,7 +139,7 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
 
 KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const std::string& name,
                                              std::vector<std::string>& flags, PPDXGroup* group) {
-  UIBlock block{controlKeyword, false, 0, std::string()};
+  UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   BooleanChoices states;
   ErrorPtr error = WalkUIBlock(block, false, [&](const std::string& option, const std::string& translation,
                                                  PPDStream& line) -> ErrorPtr {
