@@ -51,8 +51,13 @@ bool PPDX::NextToken(PPDStream& s, char* out, const char* delimiters, bool strip
   out[stored] = '\0';
   if (stored == 0) return false;
   if (strip) {
-    StripLeadingWhiteSpace(out);
-    StripTrailingWhiteSpace(out);
+    // The same as StripLeadingWhiteSpace then StripTrailingWhiteSpace, with the length at hand.
+    long begin = 0;
+    while (begin < stored && IsSpaceOrTab(out[begin])) ++begin;
+    long end = stored;
+    while (end - begin > 1 && IsSpaceOrTab(out[end - 1])) --end;
+    if (begin > 0) std::memmove(out, out + begin, static_cast<size_t>(end - begin));
+    out[end - begin] = '\0';
   }
   return true;
 }
