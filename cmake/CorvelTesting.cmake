@@ -12,5 +12,9 @@ function(corvel_add_test name)
     CORVEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     CORVEL_BINARY_DIR="${PROJECT_BINARY_DIR}"
     CORVEL_BUNDLE_DIR="${CORVEL_BUNDLE_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  set(environment "")
+  if(CORVEL_SANITIZE)
+    set(environment ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${environment})
 endfunction()
