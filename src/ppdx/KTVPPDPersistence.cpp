@@ -35,7 +35,7 @@ std::string TextOrEmpty(const CString& text) { return text.Empty() ? std::string
 template <class Element, class Make>
 std::vector<Element*> RestoreAll(Settings& settings, uint32_t tag, long countId, Make make) {
   std::vector<Element*> elements;
-  const int32_t count = ReadInt32(settings, tag, countId).value_or(0);
+  const long count = ReadElementCount(settings, tag, countId);
   for (long id = tag + 1; id <= long(tag) + count; ++id)
     if (Element* element = make(settings, id)) elements.push_back(element);
   return elements;
@@ -154,7 +154,7 @@ void KTVPPD::RebuildElements(Settings& settings) {
   mKeywordControlMap->EndInsertion();
 
   PointerList shortcuts;
-  const int32_t count = ReadInt32(settings, kShortcutsTag, kShortcutsCountId).value_or(0);
+  const long count = ReadElementCount(settings, kShortcutsTag, kShortcutsCountId);
   for (long id = kShortcutsCountId + 1; id <= kShortcutsCountId + count; ++id) {
     const CString keyword = ReadText(settings, kShortcutsTag, id);
     if (PPDXControl* control = ByKeyword(controls, keyword)) shortcuts.PushBack(control);

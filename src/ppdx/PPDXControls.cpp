@@ -138,7 +138,7 @@ OSStatus PPDXControls::Save(Settings& settings) {
 }
 
 OSStatus PPDXControls::Restore(Settings& settings) {
-  int32_t count = ReadInt32(settings, kControlsTag, kControlsCountId).value_or(0);
+  const long count = ReadElementCount(settings, kControlsTag, kControlsCountId);
   OSStatus status = noErr;
   for (long id = kControlsTag + 1; id <= kControlsTag + count && status == noErr; ++id) {
     CString keyword = ReadText(settings, kElementKeywordTag, id);

@@ -1,5 +1,6 @@
 #include "ppdx/SettingsValues.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ppdx/Settings.h"
@@ -30,4 +31,8 @@ std::optional<int32_t> ReadInt32(Settings& settings, OSType tag, long id) {
 CString ReadText(Settings& settings, OSType tag, long id) {
   std::unique_ptr<CString> text = GetSettingsString(settings, tag, id);
   return text ? CString(*text) : CString();
+}
+
+long ReadElementCount(Settings& settings, OSType tag, long id) {
+  return std::clamp<long>(ReadInt32(settings, tag, id).value_or(0), 0, settings.Count());
 }

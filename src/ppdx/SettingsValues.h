@@ -17,3 +17,6 @@ OSStatus SavePlatformString(Settings& settings, OSType tag, long id, const std::
 
 std::optional<int32_t> ReadInt32(Settings& settings, OSType tag, long id);
 CString ReadText(Settings& settings, OSType tag, long id);  // no buffer when missing
+// A saved list's element count. Every element takes at least one item of the container, so a
+// count beyond the item count is corrupt and is cut to it (a walk over its ids always ends).
+long ReadElementCount(Settings& settings, OSType tag, long id);

@@ -66,6 +66,24 @@ TEST(ParserPersistence, RestoreSetsOnlyTheCurrentValues) {
   EXPECT_EQ(targetFold->GetValue(), 3);
 }
 
+TEST(ParserPersistence, CorruptElementCountsStopAtTheContainersItems) {
+  KTVPPD parsed(kBundled, PO_PARSE_ALL);
+  Settings settings;
+  ASSERT_EQ(parsed.Save(settings), noErr);
+  const int32_t billions = INT32_MAX;  // a damaged container: far more elements than items
+  ASSERT_EQ(settings.Add(kGroupsTag, kGroupsCountId, &billions, 4), noErr);
+  ASSERT_EQ(settings.Add(kControlsTag, kControlsCountId, &billions, 4), noErr);
+  ASSERT_EQ(settings.Add(kShortcutsTag, kShortcutsCountId, &billions, 4), noErr);
+
+  KTVPPD rebuilt(settings, kBundled);
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  ASSERT_NE(rebuilt.GetControls(), nullptr);
+  EXPECT_EQ(rebuilt.GetGroups()->Count(), parsed.GetGroups()->Count());
+  EXPECT_EQ(rebuilt.GetControls()->ControlCount(), parsed.GetControls()->ControlCount());
+  EXPECT_EQ(rebuilt.GetShortcuts()->Count(), parsed.GetShortcuts()->Count());
+  EXPECT_EQ(rebuilt.Restore(settings), noErr);
+}
+
 TEST(ParserPersistence, ContainerWithoutAModelBuildsNothing) {
   Settings empty;
   KTVPPD nothing(empty, kBundled);
