@@ -147,12 +147,21 @@ plist_t ToNode(const PlistValue& value) {
   return plist_new_dict();
 }
 
+// Only the XML form is read. libplist takes a NUL byte into a string or key and then aborts the
+// process on its own length check when the value is read back, so text holding NUL is refused
+// here; XML can never carry one, and the binary form can (in keys), so it is not accepted.
+bool IsReadableXMLForm(std::string_view bytes) {
+  if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return false;
+  if (bytes.find('\0') != std::string_view::npos) return false;
+  return plist_is_binary(bytes.data(), uint32_t(bytes.size())) == 0;
+}
+
 }  // namespace
 
 std::optional<PlistValue> PropertyListFromData(std::string_view bytes) {
-  if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return std::nullopt;
+  if (!IsReadableXMLForm(bytes)) return std::nullopt;
   plist_t raw = nullptr;
-  plist_from_memory(bytes.data(), uint32_t(bytes.size()), &raw);
+  plist_from_xml(bytes.data(), uint32_t(bytes.size()), &raw);
   PlistNode root(raw);
   return FromNode(root.get(), 0);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Property lists in their external forms, through libplist: XML (written and read) and binary
-// (read). Files are replaced atomically (see FileIO.h).
+// Property lists in their XML form, through libplist. Files are replaced atomically (see FileIO.h).
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,7 +8,8 @@
 #include "platform/PlistValue.h"
 #include "platform/Status.h"
 
-// Parses an XML or binary property list; nullopt when the bytes are not one.
+// Parses an XML property list; nullopt when the bytes are not one (binary lists and text
+// holding a NUL byte included).
 std::optional<PlistValue> PropertyListFromData(std::string_view bytes);
 
 // The XML form of a value.

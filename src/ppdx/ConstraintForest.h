@@ -37,6 +37,7 @@ class KeyConstraintTree {
   void insert(int32_t optionSlot, const ConstraintPair& pair);
   // The concatenation of the lists for optionSlot (all lists, in option-slot order, for -1).
   std::unique_ptr<ItemConstraintList> GetItemConstraintList(int32_t optionSlot) const;
+  int32_t KeywordSlot() const { return mKeywordSlotID; }
   const std::map<int32_t, std::unique_ptr<ItemConstraintList>>& ItemLists() const { return mItemLists; }
 
  private:
