@@ -18,9 +18,9 @@ std::string Upper(std::string text) {
 
 TEST(BundlePrinterList, NamesEveryBundledPCFileName) {
     auto root = ppdtest::ReadPlist(ppdtest::SourcePath("bundle/Contents/PrinterList.plist"));
-    ASSERT_NE(root, nullptr);
-    ASSERT_EQ(plist_get_node_type(root.get()), PLIST_DICT);
-    const auto names = ppdtest::StringArray(plist_dict_get_item(root.get(), "PCFILENAME"));
+    ASSERT_TRUE(root);
+    ASSERT_EQ(root->kind(), PlistValue::Kind::Dictionary);
+    const auto names = ppdtest::StringArray(root->Find("PCFILENAME"));
     EXPECT_EQ(names.size(), ppdtest::BundledPPDs().size());
 
     for (const auto& bundled : ppdtest::BundledPPDs()) {
@@ -46,21 +46,21 @@ protected:
             if (!entry.is_regular_file() || !name.ends_with(".rsrc.plist"))
                 continue;
             auto map = ppdtest::ReadPlist(entry.path().string());
-            ASSERT_NE(map, nullptr) << entry.path();
-            plist_t plists = plist_dict_get_item(map.get(), "plist");
-            plist_t media = plists ? plist_dict_get_item(plists, "MediaTypes") : nullptr;
+            ASSERT_TRUE(map) << entry.path();
+            const PlistValue* plists = map->Find("plist");
+            const PlistValue* media = plists ? plists->Find("MediaTypes") : nullptr;
             if (!media)
                 continue;
             ++definitions;
-            media_.reset(plist_copy(media));
+            media_ = *media;
         }
         ASSERT_EQ(definitions, 1);
-        ASSERT_EQ(plist_get_node_type(media_.get()), PLIST_DICT);
+        ASSERT_EQ(media_.kind(), PlistValue::Kind::Dictionary);
     }
     std::map<std::string, std::string> Dict(const char* key) {
-        return ppdtest::StringDict(plist_dict_get_item(media_.get(), key));
+        return ppdtest::StringDict(media_.Find(key));
     }
-    ppdtest::PlistPtr media_;
+    PlistValue media_;
 };
 
 // Each quality menu named for a media type is an option of both descriptions, and each

@@ -1,9 +1,8 @@
 #include "ppd/BundledFiles.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "platform/PropertyList.h"
 
 namespace ppdtest {
 
@@ -66,45 +65,32 @@ std::map<std::string, std::vector<std::string>> OptionTable(ppd_file_t* ppd) {
     return table;
 }
 
-PlistPtr ReadPlist(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return nullptr;
-    const std::string xml((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    plist_t root = nullptr;
-    plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
-    return PlistPtr(root);
+std::optional<PlistValue> ReadPlist(const std::string& path) {
+    PlistValue value;
+    if (ReadPropertyListFile(path, value) != noErr)
+        return std::nullopt;
+    return value;
 }
 
-std::vector<std::string> StringArray(plist_t array) {
+std::vector<std::string> StringArray(const PlistValue* array) {
     std::vector<std::string> strings;
-    if (!array || plist_get_node_type(array) != PLIST_ARRAY)
+    const PlistValue::Array* items = array ? array->GetArray() : nullptr;
+    if (!items)
         return strings;
-    for (uint32_t i = 0; i < plist_array_get_size(array); ++i) {
-        plist_t item = plist_array_get_item(array, i);
-        if (plist_get_node_type(item) == PLIST_STRING)
-            strings.emplace_back(plist_get_string_ptr(item, nullptr));
-    }
+    for (const PlistValue& item : *items)
+        if (const std::string* text = item.GetString())
+            strings.push_back(*text);
     return strings;
 }
 
-std::map<std::string, std::string> StringDict(plist_t dict) {
+std::map<std::string, std::string> StringDict(const PlistValue* dict) {
     std::map<std::string, std::string> values;
-    if (!dict || plist_get_node_type(dict) != PLIST_DICT)
+    const PlistValue::Dictionary* entries = dict ? dict->GetDictionary() : nullptr;
+    if (!entries)
         return values;
-    plist_dict_iter it = nullptr;
-    plist_dict_new_iter(dict, &it);
-    for (;;) {
-        char* key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(dict, it, &key, &value);
-        if (!key)
-            break;
-        if (plist_get_node_type(value) == PLIST_STRING)
-            values[key] = plist_get_string_ptr(value, nullptr);
-        free(key);
-    }
-    free(it);
+    for (const auto& [key, value] : *entries)
+        if (const std::string* text = value.GetString())
+            values[key] = *text;
     return values;
 }
 

@@ -4,14 +4,15 @@
 
 #include <cups/ppd.h>
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
-#include <type_traits>
 #include <vector>
+
+#include "platform/PlistValue.h"
 
 namespace ppdtest {
 
@@ -51,18 +52,14 @@ std::vector<std::string> ChoiceKeywords(const ppd_option_t* option);
 // Option keyword -> choice keywords, over every group and subgroup of the file.
 std::map<std::string, std::vector<std::string>> OptionTable(ppd_file_t* ppd);
 
-struct PlistFree {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistFree>;
+// Reads a property list file; nullopt when the file is missing or not a property list.
+std::optional<PlistValue> ReadPlist(const std::string& path);
 
-// Parses an XML property list file; null when the file is missing or not a property list.
-PlistPtr ReadPlist(const std::string& path);
+// The strings of an array value (other kinds of elements are skipped; empty for a non-array).
+std::vector<std::string> StringArray(const PlistValue* array);
 
-// The strings of an array node (other kinds of elements are skipped).
-std::vector<std::string> StringArray(plist_t array);
-
-// The string values of a dictionary node by key (other kinds of values are skipped).
-std::map<std::string, std::string> StringDict(plist_t dict);
+// The string values of a dictionary by key (other kinds of values are skipped; empty for a
+// non-dictionary).
+std::map<std::string, std::string> StringDict(const PlistValue* dict);
 
 }  // namespace ppdtest
