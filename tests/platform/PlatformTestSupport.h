@@ -8,24 +8,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "platform/PlistValue.h"
 #include "platform/PropertyList.h"
-
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvel-platform-XXXXXX").string();
-    mPath = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(mPath, error);
-  }
-  const std::filesystem::path& path() const { return mPath; }
-
- private:
-  std::filesystem::path mPath;
-};
 
 // Sets (or, with nullopt, unsets) an environment variable until the end of the scope.
 class ScopedEnvironment {

@@ -1,34 +1,15 @@
 #pragma once
-// Helpers of the PPD library tests: temporary files, a concrete PPDX and control factories.
-#include <unistd.h>
-
+// Helpers of the PPD library tests: a concrete PPDX and control factories (temporary files come
+// from TestSupport/TemporaryFiles.h).
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "ppdx/PPDX.h"
 #include "support/CString.h"
 #include "support/PointerList.h"
-
-// A file under the test's own temporary folder, removed with the object.
-class TempFile {
- public:
-  explicit TempFile(const std::string& content, const std::string& name = "test.ppd") {
-    static int serial = 0;
-    mFolder = std::filesystem::temp_directory_path() /
-              ("ppdx-test-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
-    std::filesystem::create_directories(mFolder);
-    mPath = mFolder / name;
-    std::ofstream(mPath, std::ios::binary) << content;
-  }
-  ~TempFile() { std::filesystem::remove_all(mFolder); }
-  const std::filesystem::path& Path() const { return mPath; }
-
- private:
-  std::filesystem::path mFolder;
-  std::filesystem::path mPath;
-};
 
 // A PPDX whose parse does nothing; tests set its stream and language texts directly.
 class TestPPDX : public PPDX {

@@ -1,9 +1,6 @@
 #include "ParserTestSupport.h"
 
-#include <atomic>
 #include <cstring>
-#include <fstream>
-#include <unistd.h>
 
 #include "ppdx/PPDXControls.h"
 #include "ppdx/PPDXErrors.h"
@@ -22,18 +19,6 @@ std::string PPDLayout() {
          "*%KTVParent Pane/Pg: True|Scrollpane\n"
          "*%KTVGroupName Roll/Roll: True\n"
          "*%KTVParent Roll/Pane: True|Rolldown\n";
-}
-
-TempPPD::TempPPD(const std::string& text) {
-  static std::atomic<int> counter{0};
-  mPath = std::filesystem::temp_directory_path() /
-          ("ppdx-parser-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".ppd");
-  std::ofstream(mPath, std::ios::binary) << text;
-}
-
-TempPPD::~TempPPD() {
-  std::error_code error;
-  std::filesystem::remove(mPath, error);
 }
 
 ParsedPPD::ParsedPPD(const std::string& text, _PARSE_OPTIONS_ options)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "ppdx/KTVPPD.h"
 #include "ppdx/PPDXErrorCodes.h"
 
@@ -15,15 +16,8 @@ std::string PPDHeader();
 // A page "Pg" with scroll pane "Pane" and roll-down "Roll", all visible.
 std::string PPDLayout();
 
-class TempPPD {
- public:
-  explicit TempPPD(const std::string& text);
-  ~TempPPD();
-  const std::filesystem::path& Path() const { return mPath; }
-
- private:
-  std::filesystem::path mPath;
-};
+// PPD text in a temporary file.
+using TempPPD = TempFile;
 
 class ParsedPPD {
  public:
