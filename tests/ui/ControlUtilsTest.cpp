@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "UiFixture.h"
 #include "platform/toolkit/TestPng.h"
 #include "ui/ControlUtils.h"
@@ -97,14 +98,14 @@ TEST_F(ControlUtilsTest, FlippedRectangleCoversTheSamePixels) {
 }
 
 TEST_F(ControlUtilsTest, LoadsPngImagesWithInterpolation) {
-  const auto file = std::filesystem::temp_directory_path() / "corvel-ui-icon.png";
+  TemporaryFolder folder;
+  const auto file = folder.path() / "icon.png";
   ASSERT_TRUE(WriteTestPng(file, 2, 2, std::vector<uint8_t>(16, 200)));
   CGImageRef image = ControlUtils::LoadAnImageRef(file);
   ASSERT_NE(image, nullptr);
   EXPECT_TRUE(image->ShouldInterpolate());
   EXPECT_EQ(image->RenderingIntent(), kCGRenderingIntentDefault);
   EXPECT_EQ(ControlUtils::LoadAnImageRef(file.string() + ".missing"), nullptr);
-  std::filesystem::remove(file);
 }
 
 }  // namespace

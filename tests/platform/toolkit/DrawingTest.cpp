@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "ToolkitFixture.h"
 #include "platform/toolkit/TestPng.h"
 
@@ -68,7 +69,8 @@ TEST_F(DrawingTest, TransformsComposeAndInvert) {
 }
 
 TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
-  const auto file = std::filesystem::temp_directory_path() / "corvel-toolkit-test.png";
+  TemporaryFolder folder;
+  const auto file = folder.path() / "test.png";
   std::vector<uint8_t> pixels(3 * 2 * 4, 0);
   pixels[4 * 5] = 255;  // last pixel red
   pixels[4 * 5 + 3] = 255;
@@ -85,7 +87,6 @@ TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
                                      kCGRenderingIntentDefault),
             nullptr);
   EXPECT_EQ(CGImageCreateWithPNGFile("/nonexistent.png", true, kCGRenderingIntentDefault), nullptr);
-  std::filesystem::remove(file);
 }
 
 TEST_F(DrawingTest, TextMeasurementFollowsTextSizeAndWeight) {

@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "platform/Bundle.h"
+#include "TestSupport/TemporaryFiles.h"
 #include "ToolkitFixture.h"
 
 namespace {
@@ -82,14 +83,15 @@ TEST_F(InterfaceFileTest, ReportsMissingFilesNamesAndMalformedContent) {
   EXPECT_EQ(window, nullptr);
   EXPECT_TRUE(GetWindowList().empty());  // the half-built windows were disposed
 
-  const auto bad = std::filesystem::temp_directory_path() / "corvel-toolkit-bad.xml";
+  TemporaryFolder folder;
+  const auto bad = folder.path() / "bad.xml";
   std::ofstream(bad) << "<interface><window name='x'";
   EXPECT_EQ(CreateNibReferenceFromFile(bad, &nib), kIBCarbonRuntimeObjectNotOfRequestedType);
-  std::filesystem::remove(bad);
 }
 
 TEST_F(InterfaceFileTest, FindsTheInterfaceFileOfABundle) {
-  const auto folder = std::filesystem::temp_directory_path() / "corvel-toolkit-test.plugin";
+  TemporaryFolder parent;
+  const auto folder = parent.path() / "toolkit-test.plugin";
   std::filesystem::create_directories(folder / "Contents/Resources");
   std::ofstream(folder / "Contents/Info.plist")
       << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
@@ -105,7 +107,6 @@ TEST_F(InterfaceFileTest, FindsTheInterfaceFileOfABundle) {
   EXPECT_EQ(CreateWindowFromNib(nib, "Ask", &window), noErr);
   DisposeNibReference(nib);
   EXPECT_EQ(CreateNibReferenceWithCFBundle(bundle, "Absent", &nib), kIBCarbonRuntimeCantFindNibFile);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

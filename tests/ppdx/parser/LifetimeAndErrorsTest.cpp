@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <unistd.h>
 
 #include "ParserTestSupport.h"
 #include "platform/Bundle.h"
@@ -65,10 +64,10 @@ TEST(ParserErrors, ListKeepsOrderAndWalks) {
 }
 
 // A bundle holding only the information dictionary and the error string list of the real one.
-std::filesystem::path ErrorListBundle() {
+std::filesystem::path ErrorListBundle(const std::filesystem::path& parent) {
   namespace fs = std::filesystem;
   const fs::path source = fs::path(CORVEL_SOURCE_DIR) / "bundle" / "Contents";
-  const fs::path bundle = fs::temp_directory_path() / ("ppdx-errors-" + std::to_string(getpid()) + ".plugin");
+  const fs::path bundle = parent / "ppdx-errors.plugin";
   fs::create_directories(bundle / "Contents" / "Resources");
   fs::copy_file(source / "Info.plist", bundle / "Contents" / "Info.plist", fs::copy_options::overwrite_existing);
   fs::copy_file(source / "Resources" / "PPDXErrors.rsrc.plist", bundle / "Contents" / "Resources" / "PPDXErrors.rsrc.plist",
@@ -77,7 +76,8 @@ std::filesystem::path ErrorListBundle() {
 }
 
 TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
-  const std::filesystem::path folder = ErrorListBundle();
+  const TemporaryFolder parent;
+  const std::filesystem::path folder = ErrorListBundle(parent.path());
   CFBundleRef bundle = CFBundleCreate(folder);
   ASSERT_NE(bundle, nullptr);
   const ResFileRefNum map = CFBundleOpenBundleResourceMap(bundle);
@@ -95,8 +95,6 @@ TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
   EXPECT_EQ(PPDXErrorObj(2, false).Description(), nullptr);  // no such code
   CFBundleCloseBundleResourceMap(bundle, map);
   EXPECT_EQ(PPDXErrorObj(PPDErr_NotPPDFile, false).Description(), nullptr);
-  std::error_code error;
-  std::filesystem::remove_all(folder, error);
 }
 
 TEST(ParserValidation, PrinterFileNamesMustAppearAfterPCFileName) {
