@@ -26,13 +26,26 @@ const fs::path& BundledPPD() {
   return path;
 }
 
+// The generated file, written on first use and removed when the program ends. The path and its
+// removal live in one static so that the removal cannot outlive the path.
+class LargeFile {
+ public:
+  LargeFile() : mPath(fs::temp_directory_path() / ("corvel-large-" + std::to_string(getpid()) + ".ppd")) {
+    WriteLargePPD(mPath, LargePPDShape{});
+  }
+  ~LargeFile() {
+    std::error_code error;
+    fs::remove(mPath, error);
+  }
+  const fs::path& Path() const { return mPath; }
+
+ private:
+  fs::path mPath;
+};
+
 const fs::path& LargePPDFile() {
-  static const fs::path path = [] {
-    fs::path file = fs::temp_directory_path() / ("corvel-large-" + std::to_string(getpid()) + ".ppd");
-    WriteLargePPD(file, LargePPDShape{});
-    return file;
-  }();
-  return path;
+  static const LargeFile file;
+  return file.Path();
 }
 
 void ParseWithKTVPPD(benchmark::State& state, const fs::path& file) {
@@ -73,14 +86,6 @@ BENCHMARK(BM_BundledKTVPPD)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BundledLibcups)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeKTVPPD)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LargeLibcups)->Unit(benchmark::kMillisecond);
-
-// Removes the generated file when the program ends.
-struct LargeFileCleanup {
-  ~LargeFileCleanup() {
-    std::error_code error;
-    fs::remove(LargePPDFile(), error);
-  }
-} gLargeFileCleanup;
 
 }  // namespace
 
