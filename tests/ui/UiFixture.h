@@ -3,6 +3,7 @@
 // toolkit after each test.
 #include <gtest/gtest.h>
 
+#include "TestSupport/ToolkitTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/toolkit/Toolkit.h"
 #include "ui/PDEBundle.h"
@@ -19,17 +20,13 @@ class UiTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    SetModalDriver({});
-    for (WindowRef window : GetWindowList()) DisposeWindow(window);
+    ResetToolkit();
     PDEBundle::mBundle = nullptr;
     PDEBundle::mInit = false;
   }
 
   static ControlRef Find(WindowRef window, const char (&signature)[5], int32_t id) {
-    const ControlID controlID{FourCC(signature), id};
-    ControlRef control = nullptr;
-    GetControlByID(window, &controlID, &control);
-    return control;
+    return FindControl(window, signature, id);
   }
 
   static std::string Text(ControlRef control) {

@@ -3,6 +3,7 @@
 // toolkit (no windows, no modal driver) after each test.
 #include <gtest/gtest.h>
 
+#include "TestSupport/ToolkitTestSupport.h"
 #include "platform/toolkit/Toolkit.h"
 
 class ToolkitTest : public ::testing::Test {
@@ -12,8 +13,7 @@ class ToolkitTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    SetModalDriver({});
-    for (WindowRef window : GetWindowList()) DisposeWindow(window);
+    ResetToolkit();
     DisposeNibReference(mNib);
   }
 
@@ -24,10 +24,7 @@ class ToolkitTest : public ::testing::Test {
   }
 
   static ControlRef Find(WindowRef window, const char (&signature)[5], int32_t id) {
-    const ControlID controlID{FourCC(signature), id};
-    ControlRef control = nullptr;
-    GetControlByID(window, &controlID, &control);
-    return control;
+    return FindControl(window, signature, id);
   }
 
   IBNibRef mNib = nullptr;
