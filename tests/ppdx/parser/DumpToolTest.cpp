@@ -187,4 +187,15 @@ TEST(DumpTool, BytesThatAreNotUTF8AreEscaped) {
   EXPECT_TRUE(json::accept(run.out));
 }
 
+// The parser reports a UTF-8 description on standard output; the dump's own output must still be
+// the JSON object alone.
+TEST(DumpTool, OutputStaysJSONWhenTheParserReports) {
+  TempPPD file("*PPD-Adobe: \"4.3\"\n*LanguageVersion: English\n*LanguageEncoding: UTF-8\n"
+               "*PCFileName: \"TEST.PPD\"\n*ModelName: \"Test Model\"\n" + PPDLayout());
+  const DumpRun run = Dump(file.Path().string());
+  ASSERT_EQ(run.status, 0);
+  ASSERT_TRUE(json::accept(run.out)) << run.out.substr(0, 200);
+  EXPECT_EQ(json::parse(run.out)["languageEncoding"], "UTF-8");
+}
+
 }  // namespace
