@@ -14,8 +14,8 @@
 #pragma GCC diagnostic pop
 
 #include "LargePPD.h"
-#include "ppdx/KTVPPD.h"
-#include "ppdx/PPDXControls.h"
+#include "ppdx/parser/KTVPPD.h"
+#include "ppdx/model/PPDXControls.h"
 
 namespace fs = std::filesystem;
 

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "ppdx/KTVPPD.h"
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXGroups.h"
+#include "ppdx/parser/KTVPPD.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/model/PPDXGroups.h"
 #include "ppdx/PPDXInterface.h"
-#include "ppdx/PPDXProperties.h"
-#include "ppdx/PPDXShortcuts.h"
-#include "ppdx/Settings.h"
+#include "ppdx/model/PPDXProperties.h"
+#include "ppdx/model/PPDXShortcuts.h"
+#include "ppdx/settings/Settings.h"
 #include "ppdx/controls/ControlTypes.h"
 
 namespace {

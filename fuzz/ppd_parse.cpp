@@ -3,7 +3,7 @@
 #include "FuzzEntry.h"
 #include "ModelWalk.h"
 #include "TempInputFile.h"
-#include "ppdx/KTVPPD.h"
+#include "ppdx/parser/KTVPPD.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const TempInputFile file(".ppd");

@@ -5,9 +5,9 @@
 #include "FuzzCheck.h"
 #include "FuzzEntry.h"
 #include "ModelWalk.h"
-#include "ppdx/KTVPPD.h"
-#include "ppdx/MemoryDataStream.h"
-#include "ppdx/Settings.h"
+#include "ppdx/parser/KTVPPD.h"
+#include "ppdx/stream/MemoryDataStream.h"
+#include "ppdx/settings/Settings.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "FuzzCheck.h"
 #include "FuzzEntry.h"
 #include "platform/TextEncoding.h"
-#include "ppdx/TextConverter.h"
+#include "ppdx/text/TextConverter.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ppdx/BoyerMoore.h"
+#include "ppdx/stream/BoyerMoore.h"
 
 namespace {
 

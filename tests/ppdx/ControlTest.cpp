@@ -9,7 +9,7 @@
 #include "ppdx/controls/PPDXPopupControl.h"
 #include "ppdx/controls/PPDXRangeControl.h"
 #include "ppdx/controls/PPDXSpecialOption.h"
-#include "ppdx/TextConverter.h"
+#include "ppdx/text/TextConverter.h"
 
 namespace {
 

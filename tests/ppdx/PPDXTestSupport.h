@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TestSupport/TemporaryFiles.h"
-#include "ppdx/PPDX.h"
+#include "ppdx/parser/PPDX.h"
 #include "support/CString.h"
 #include "support/PointerList.h"
 

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "PPDXTestSupport.h"
-#include "ppdx/FileDataStream.h"
-#include "ppdx/MemoryDataStream.h"
-#include "ppdx/Settings.h"
-#include "ppdx/SettingsStrings.h"
+#include "ppdx/stream/FileDataStream.h"
+#include "ppdx/stream/MemoryDataStream.h"
+#include "ppdx/settings/Settings.h"
+#include "ppdx/settings/SettingsStrings.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "PPDXTestSupport.h"
-#include "ppdx/PPDFile.h"
-#include "ppdx/PPDFileStream.h"
-#include "ppdx/PPDStream.h"
+#include "ppdx/stream/PPDFile.h"
+#include "ppdx/stream/PPDFileStream.h"
+#include "ppdx/stream/PPDStream.h"
 
 namespace {
 

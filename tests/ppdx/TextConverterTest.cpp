@@ -4,7 +4,7 @@
 #include <string>
 
 #include "PPDXTestSupport.h"
-#include "ppdx/TextConverter.h"
+#include "ppdx/text/TextConverter.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "PPDXTestSupport.h"
-#include "ppdx/PPDFileStream.h"
+#include "ppdx/stream/PPDFileStream.h"
 
 namespace {
 

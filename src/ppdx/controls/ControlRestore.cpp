@@ -1,6 +1,6 @@
 #include "ppdx/controls/ControlRestore.h"
 
-#include "ppdx/SettingsValues.h"
+#include "ppdx/settings/SettingsValues.h"
 #include "ppdx/controls/PPDXBooleanControl.h"
 #include "ppdx/controls/PPDXJobNote.h"
 #include "ppdx/controls/PPDXPopupControl.h"

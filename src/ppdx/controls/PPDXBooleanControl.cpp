@@ -2,10 +2,10 @@
 
 #include <strings.h>
 
-#include "ppdx/Settings.h"
-#include "ppdx/SettingsStrings.h"
-#include "ppdx/SettingsCollection.h"
-#include "ppdx/SettingsValues.h"
+#include "ppdx/settings/Settings.h"
+#include "ppdx/settings/SettingsStrings.h"
+#include "ppdx/settings/SettingsCollection.h"
+#include "ppdx/settings/SettingsValues.h"
 
 namespace {
 

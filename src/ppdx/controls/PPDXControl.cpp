@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cstring>
 
-#include "ppdx/Settings.h"
-#include "ppdx/SettingsStrings.h"
-#include "ppdx/SettingsValues.h"
+#include "ppdx/settings/Settings.h"
+#include "ppdx/settings/SettingsStrings.h"
+#include "ppdx/settings/SettingsValues.h"
 #include "support/PointerList.h"
 
 namespace {

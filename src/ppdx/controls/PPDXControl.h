@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ppdx/PPDXElement.h"
+#include "ppdx/model/PPDXElement.h"
 #include "ppdx/controls/ControlTypes.h"
 #include "support/CString.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "ppdx/TextConverter.h"
-#include "ppdx/SettingsValues.h"
+#include "ppdx/text/TextConverter.h"
+#include "ppdx/settings/SettingsValues.h"
 
 namespace {
 

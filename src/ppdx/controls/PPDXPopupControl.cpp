@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ppdx/PPDXConstants.h"
-#include "ppdx/Settings.h"
-#include "ppdx/SettingsStrings.h"
-#include "ppdx/SettingsValues.h"
+#include "ppdx/stream/PPDXConstants.h"
+#include "ppdx/settings/Settings.h"
+#include "ppdx/settings/SettingsStrings.h"
+#include "ppdx/settings/SettingsValues.h"
 
 namespace {
 

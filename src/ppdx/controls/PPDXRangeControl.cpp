@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "ppdx/SettingsCollection.h"
-#include "ppdx/SettingsValues.h"
+#include "ppdx/settings/SettingsCollection.h"
+#include "ppdx/settings/SettingsValues.h"
 
 PPDXRangeControl::PPDXRangeControl(const char* keyword, const std::string& name, const PointerList* flags,
                                    const char* ps, long psLength, int32_t minimum, int32_t maximum,

@@ -1,6 +1,6 @@
 #include "ppdx/controls/PPDXSpecialOption.h"
 
-#include "ppdx/SettingsValues.h"
+#include "ppdx/settings/SettingsValues.h"
 
 PPDXSpecialOption::PPDXSpecialOption(const char* keyword, const std::string& name, const PointerList* flags,
                                      const char* value, const char* ps, long psLength, const bool& visible)

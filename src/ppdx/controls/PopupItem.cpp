@@ -1,6 +1,6 @@
 #include "ppdx/controls/PopupItem.h"
 
-#include "ppdx/TextConverter.h"
+#include "ppdx/text/TextConverter.h"
 #include "ppdx/controls/PPDXControl.h"
 
 _PopupItem::_PopupItem(const char* optionKeyword, std::optional<std::string> displayName, const char* code,

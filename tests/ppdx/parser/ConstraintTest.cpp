@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ParserTestSupport.h"
-#include "ppdx/CStringSoup.h"
-#include "ppdx/PPDXControls.h"
+#include "ppdx/constraints/CStringSoup.h"
+#include "ppdx/model/PPDXControls.h"
 #include "ppdx/controls/PPDXControl.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "ParserTestSupport.h"
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXErrors.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/errors/PPDXErrors.h"
 #include "ppdx/controls/PPDXControl.h"
 
 namespace {

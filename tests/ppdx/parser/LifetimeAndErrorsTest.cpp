@@ -7,9 +7,9 @@
 #include "ParserTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/ResourceMap.h"
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXErrors.h"
-#include "ppdx/PPDXGroups.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/errors/PPDXErrors.h"
+#include "ppdx/model/PPDXGroups.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXErrors.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/errors/PPDXErrors.h"
 
 std::string PPDHeader() {
   return "*PPD-Adobe: \"4.3\"\n"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "TestSupport/TemporaryFiles.h"
-#include "ppdx/KTVPPD.h"
-#include "ppdx/PPDXErrorCodes.h"
+#include "ppdx/parser/KTVPPD.h"
+#include "ppdx/errors/PPDXErrorCodes.h"
 
 class PPDXControl;
 

@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "ParserTestSupport.h"
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXGroups.h"
-#include "ppdx/PPDXProperties.h"
-#include "ppdx/PPDXProperty.h"
-#include "ppdx/PPDXRollDown.h"
-#include "ppdx/PPDXScrollPane.h"
-#include "ppdx/PPDXShortcuts.h"
-#include "ppdx/Settings.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/model/PPDXGroups.h"
+#include "ppdx/model/PPDXProperties.h"
+#include "ppdx/model/PPDXProperty.h"
+#include "ppdx/model/PPDXRollDown.h"
+#include "ppdx/model/PPDXScrollPane.h"
+#include "ppdx/model/PPDXShortcuts.h"
+#include "ppdx/settings/Settings.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 
 namespace {

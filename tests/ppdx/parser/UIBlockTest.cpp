@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "ParserTestSupport.h"
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXGroups.h"
-#include "ppdx/PPDXRollDown.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/model/PPDXGroups.h"
+#include "ppdx/model/PPDXRollDown.h"
 #include "ppdx/controls/PPDXBooleanControl.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "ParserTestSupport.h"
-#include "ppdx/PPDXControls.h"
-#include "ppdx/PPDXGroups.h"
-#include "ppdx/PPDXShortcuts.h"
+#include "ppdx/model/PPDXControls.h"
+#include "ppdx/model/PPDXGroups.h"
+#include "ppdx/model/PPDXShortcuts.h"
 #include "ppdx/controls/PPDXJobNote.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 #include "ppdx/controls/PPDXRangeControl.h"

@@ -1,4 +1,0 @@
-#include "ppdx/CError.h"
-
-CError::CError(short code, const char* description, bool fatal)
-    : mCode(code), mDescription(description ? description : ""), mFatal(fatal) {}

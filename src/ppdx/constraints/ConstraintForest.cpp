@@ -1,0 +1,48 @@
+#include "ppdx/constraints/ConstraintForest.h"
+
+int32_t gProcessedConstraints = 0;
+int32_t gProcessedRequires = 0;
+
+ItemConstraintList& ItemConstraintList::operator+=(const ItemConstraintList& other) {
+  if (&other == this) {
+    const std::vector<ConstraintPair> copy = mConstraint;
+    mConstraint.insert(mConstraint.end(), copy.begin(), copy.end());
+  } else {
+    mConstraint.insert(mConstraint.end(), other.mConstraint.begin(), other.mConstraint.end());
+  }
+  return *this;
+}
+
+void KeyConstraintTree::insert(int32_t optionSlot, const ConstraintPair& pair) {
+  auto& list = mItemLists[optionSlot];
+  if (!list) list = std::make_unique<ItemConstraintList>(optionSlot);
+  list->insert(pair);
+}
+
+std::unique_ptr<ItemConstraintList> KeyConstraintTree::GetItemConstraintList(int32_t optionSlot) const {
+  auto result = std::make_unique<ItemConstraintList>(optionSlot);
+  if (optionSlot != -1) {
+    const auto found = mItemLists.find(optionSlot);
+    if (found != mItemLists.end()) *result += *found->second;
+    return result;
+  }
+  for (const auto& entry : mItemLists) *result += *entry.second;
+  return result;
+}
+
+void ConstraintForest::insert(int32_t k1, int32_t o1, const ConstraintPair& pair) {
+  auto& tree = mConstraintTrees[k1];
+  if (!tree) tree = std::make_unique<KeyConstraintTree>(k1);
+  tree->insert(o1, pair);
+}
+
+const KeyConstraintTree* ConstraintForest::Tree(int32_t k) const {
+  const auto found = mConstraintTrees.find(k);
+  return found == mConstraintTrees.end() ? nullptr : found->second.get();
+}
+
+std::unique_ptr<ItemConstraintList> ConstraintForest::GetConstraintList(int32_t k, int32_t o) const {
+  const KeyConstraintTree* tree = Tree(k);
+  if (tree == nullptr) return nullptr;
+  return tree->GetItemConstraintList(o);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The popup controls a PPD names as shortcuts, in the order named; non-owning.
+#include "platform/FourCC.h"
+#include "platform/Status.h"
+#include "ppdx/model/ElementWalk.h"
+
+class PPDXControl;
+class PPDXPopupControl;
+class PointerList;
+class Settings;
+
+inline constexpr OSType kShortcutsTag = FourCC("StCt");
+inline constexpr long kShortcutsCountId = 6000;
+
+class PPDXShortcuts {
+ public:
+  explicit PPDXShortcuts(const PointerList& controls);  // a list of PPDXControl*
+  virtual ~PPDXShortcuts() = default;
+
+  // Walks yield only the popup controls of the list; Count counts every entry.
+  PPDXPopupControl* First();
+  PPDXPopupControl* Next();
+  PPDXPopupControl* Find(const char* keyword, const bool& exact);
+  bool Empty() const { return mShortcuts.Empty(); }
+  long Count() const { return static_cast<long>(mShortcuts.Size()); }
+
+  PPDXPopupControl* PageSize() { return Find("*PageSize", true); }
+  PPDXPopupControl* InputSlot() { return Find("*InputSlot", true); }
+  PPDXPopupControl* Duplex() { return Find("*KTDuplex", true); }
+  PPDXPopupControl* Orientation() { return Find("*KT_PAPER_ORIENTATION", true); }
+  // No keyword is assigned to these two.
+  PPDXPopupControl* Chromvale() { return nullptr; }
+  PPDXPopupControl* MediaSource() { return nullptr; }
+
+  // The count under ('StCt', 6000), each keyword under ids from 6001.
+  OSStatus Save(Settings& settings);
+
+ private:
+  ElementWalk<PPDXControl> mShortcuts;
+};

@@ -1,0 +1,166 @@
+// The tokenizer members of PPDX: tokens, quoted values and PostScript code blocks.
+#include <algorithm>
+#include <cstring>
+
+#include "ppdx/parser/PPDX.h"
+
+namespace {
+
+bool IsSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDelimiter(char c, const char* delimiters) {
+  if (!delimiters || c == '\0') return false;
+  for (const char* d = delimiters; *d; ++d)  // sets of one to four bytes: a plain loop beats strchr
+    if (*d == c) return true;
+  return false;
+}
+
+// Skips the bytes up to and including the first double quote; false when there is none.
+bool SkipToOpeningQuote(PPDStream& s) {
+  char c;
+  while (s.GetChar(c))
+    if (c == '"') return true;
+  return false;
+}
+
+// A value buffer of `size` bytes that never takes more than size - 1 stored bytes.
+struct BoundedValue {
+  char* out;
+  unsigned long size;
+  unsigned long count = 0;
+
+  bool Full() const { return count >= size - 1; }
+  void Put(char c) { out[count++] = c; }
+};
+
+}  // namespace
+
+bool PPDX::NextToken(PPDStream& s, char* out, const char* delimiters, bool strip) {
+  if (!out) return false;
+  long stored = 0;
+  char c;
+  while (stored < kLineSizeLimit - 1 && s.GetChar(c)) {
+    if (c == '\n') {
+      if (stored > 0 && out[stored - 1] == '\r') --stored;
+      break;
+    }
+    if (c == '\r' && s.PeekChar() != '\n') break;
+    if (c != '\r' && IsDelimiter(c, delimiters)) break;
+    out[stored++] = c;
+  }
+  out[stored] = '\0';
+  if (stored == 0) return false;
+  if (strip) {
+    // The same as StripLeadingWhiteSpace then StripTrailingWhiteSpace, with the length at hand.
+    long begin = 0;
+    while (begin < stored && IsSpaceOrTab(out[begin])) ++begin;
+    long end = stored;
+    while (end - begin > 1 && IsSpaceOrTab(out[end - 1])) --end;
+    if (begin > 0) std::memmove(out, out + begin, static_cast<size_t>(end - begin));
+    out[end - begin] = '\0';
+  }
+  return true;
+}
+
+unsigned long PPDX::GetQuotedString(PPDStream& s, char* out, const unsigned long& size) {
+  if (!out || size == 0) return 0;
+  out[0] = '\0';
+  if (!SkipToOpeningQuote(s)) return 0;
+
+  BoundedValue value{out, size};
+  char c;
+  while (s.GetChar(c)) {
+    if (c == '"') {
+      out[value.count] = '\0';
+      return value.count == 0 ? 0 : value.count + 1;
+    }
+    value.Put(c);
+    if (value.Full()) break;
+  }
+  // The value goes on over the following lines; each is introduced by a NUL separator.
+  char line[kLineSizeLimit];
+  while (!value.Full()) {
+    if (!NextContinuationLine(line)) {
+      out[value.count] = '\0';
+      return 0;
+    }
+    if (line[0] == '\0') continue;
+    value.Put('\0');
+    if (value.Full() || line[0] == '*') break;
+    for (const char* p = line; *p; ++p) {
+      if (*p == '"') {
+        out[value.count] = '\0';
+        return value.count + 1;
+      }
+      value.Put(*p);
+      if (value.Full()) break;
+    }
+  }
+  out[value.count] = '\0';
+  return value.count;
+}
+
+unsigned long PPDX::GetPostscriptString(PPDStream& s, char* out, const unsigned long& size) {
+  if (!out || size < 2) return 0;
+  if (!SkipToOpeningQuote(s)) return 0;
+
+  BoundedValue code{out, size};
+  // The limit ends the code with a line feed in its last byte.
+  auto cut = [&]() -> unsigned long {
+    out[size - 1] = '\n';
+    return size;
+  };
+  auto finish = [&]() -> unsigned long {
+    if (code.count == 0) return 0;
+    if (code.Full()) return cut();
+    code.Put('\n');
+    return code.count;
+  };
+
+  char c;
+  while (s.GetChar(c)) {
+    if (c == '"') return finish();
+    code.Put(c);
+    if (code.Full()) return cut();
+  }
+  char line[kLineSizeLimit];
+  for (;;) {
+    if (!NextContinuationLine(line)) return finish();
+    if (line[0] == '\0') continue;
+    code.Put('\n');
+    if (code.Full()) return cut();
+    const char* p = line;
+    if (line[0] == '*') {
+      if (line[1] != '%') return finish();
+      p += 2;
+    }
+    for (; *p; ++p) {
+      if (*p == '"') return finish();
+      code.Put(*p);
+      if (code.Full()) return cut();
+    }
+  }
+}
+
+void PPDX::StripLeadingWhiteSpace(char* text) {
+  if (!text) return;
+  char* start = text;
+  while (IsSpaceOrTab(*start)) ++start;
+  if (start != text) std::memmove(text, start, std::strlen(start) + 1);
+}
+
+void PPDX::StripTrailingWhiteSpace(char* text) {
+  if (!text || text[0] == '\0') return;
+  size_t length = std::strlen(text);
+  while (length > 1 && IsSpaceOrTab(text[length - 1])) text[--length] = '\0';
+}
+
+void PPDX::ParseMainKeyword(const char* text, char* out) {
+  if (!out) return;
+  out[0] = '\0';
+  const char* slash = text ? std::strchr(text, '/') : nullptr;
+  if (!slash) return;
+  size_t length = std::min<size_t>(std::strlen(slash + 1), kLineSizeLimit - 1);
+  std::memcpy(out, slash + 1, length);
+  out[length] = '\0';
+}

@@ -1,0 +1,124 @@
+#include "ppdx/settings/SettingsStrings.h"
+
+#include <cstring>
+
+#include "ppdx/settings/Settings.h"
+
+namespace {
+
+constexpr char32_t kReplacement = U'?';
+
+// Decodes one UTF-8 sequence at text[i]; advances i. Malformed input gives '?' for one byte.
+char32_t DecodeUTF8(std::string_view text, size_t& i) {
+  auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
+  uint8_t lead = byte(i);
+  size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || i + length > text.size()) {
+    ++i;
+    return length == 1 ? lead : kReplacement;
+  }
+  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+  for (size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) {
+      ++i;
+      return kReplacement;
+    }
+    code = (code << 6) | (byte(i + k) & 0x3F);
+  }
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  i += length;
+  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return kReplacement;
+  return code;
+}
+
+void EncodeUTF8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+void PutUnit(std::vector<uint8_t>& out, uint16_t unit) {
+  uint8_t bytes[2];
+  std::memcpy(bytes, &unit, 2);
+  out.insert(out.end(), bytes, bytes + 2);
+}
+
+}  // namespace
+
+std::vector<uint8_t> CFStringToExternal(std::string_view text, long* size) {
+  std::vector<uint8_t> out;
+  PutUnit(out, 0xFEFF);
+  for (size_t i = 0; i < text.size();) {
+    char32_t code = DecodeUTF8(text, i);
+    if (code >= 0x10000) {
+      code -= 0x10000;
+      PutUnit(out, static_cast<uint16_t>(0xD800 | (code >> 10)));
+      PutUnit(out, static_cast<uint16_t>(0xDC00 | (code & 0x3FF)));
+    } else {
+      PutUnit(out, static_cast<uint16_t>(code));
+    }
+  }
+  if (size) *size = static_cast<long>(out.size());
+  return out;
+}
+
+std::optional<std::string> ExtenalToCFString(const unsigned char* bytes, long size) {
+  if (!bytes) return std::nullopt;
+  bool bigEndian = true;
+  long offset = 0;
+  if (size >= 2 && ((bytes[0] == 0xFE && bytes[1] == 0xFF) || (bytes[0] == 0xFF && bytes[1] == 0xFE))) {
+    bigEndian = bytes[0] == 0xFE;
+    offset = 2;
+  }
+  auto unitAt = [&](long k) {
+    return bigEndian ? static_cast<uint16_t>(bytes[k] << 8 | bytes[k + 1])
+                     : static_cast<uint16_t>(bytes[k + 1] << 8 | bytes[k]);
+  };
+  std::string text;
+  for (long k = offset; k + 1 < size; k += 2) {
+    char32_t unit = unitAt(k);
+    if (unit >= 0xD800 && unit <= 0xDBFF && k + 3 < size) {
+      char32_t low = unitAt(k + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        EncodeUTF8(text, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        k += 2;
+        continue;
+      }
+    }
+    EncodeUTF8(text, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
+  }
+  return text;
+}
+
+std::optional<std::vector<uint8_t>> GetSettingsBytes(Settings& settings, uint32_t tag, long id) {
+  long size = 0;
+  if (settings.Get(tag, id, nullptr, size, false) != noErr || size <= 0) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (settings.Get(tag, id, bytes.data(), size, false) != noErr) return std::nullopt;
+  return bytes;
+}
+
+std::unique_ptr<CString> GetSettingsString(Settings& settings, uint32_t tag, long id) {
+  auto bytes = GetSettingsBytes(settings, tag, id);
+  if (!bytes) return nullptr;
+  bytes->push_back('\0');
+  return std::make_unique<CString>(reinterpret_cast<const char*>(bytes->data()));
+}
+
+std::optional<std::string> GetSettingsCFString(Settings& settings, uint32_t tag, long id) {
+  auto bytes = GetSettingsBytes(settings, tag, id);
+  if (!bytes) return std::nullopt;
+  return ExtenalToCFString(bytes->data(), static_cast<long>(bytes->size()));
+}

@@ -1,0 +1,67 @@
+#include "ppdx/stream/PPDFileStream.h"
+
+#include <cstring>
+#include <new>
+
+#include "ppdx/stream/PPDFile.h"
+
+PPDFileStream::PPDFileStream(PPDFile* file, bool fixedChunks) : mFile(file) {
+  if (!file) {
+    mStatus = streamBad;
+    return;
+  }
+  if (fixedChunks) {
+    mChunks = true;
+    if (!AllocateBuffer(kPPDFileChunkSize)) return;
+  } else {
+    long size = file->dataForkSize();
+    if (size == 0) return;
+    // Small files get a buffer of their own size; halving stops at one line's worth.
+    while (!AllocateBuffer(size)) {
+      if (size <= kLineSizeLimit) return;
+      size /= 2;
+      mChunks = true;
+    }
+  }
+  SetupChunk();
+}
+
+bool PPDFileStream::AllocateBuffer(long size) {
+  try {
+    mHandle.resize(static_cast<size_t>(size));
+    return true;
+  } catch (const std::bad_alloc&) {
+    mHandle.clear();
+    return false;
+  }
+}
+
+void PPDFileStream::SetupChunk() {
+  if (mHandle.empty() || !mFile) return;
+  if (!mFile->dataForkOpen() && mFile->openDataFork(1) != noErr) {
+    mStatus = streamBad;
+    return;
+  }
+  unsigned long count = mHandle.size();
+  OSErr result = mFile->dataForkRead(mHandle.data(), &count);
+  if (result != noErr && result != eofErr) {
+    mStatus = streamBad;
+    return;
+  }
+  Setup(mHandle.data(), static_cast<long>(count));
+}
+
+bool PPDFileStream::GetLine(char* out) {
+  bool terminated = PPDStream::GetLine(out);
+  if (terminated || !mChunks || !EndOfFile()) return terminated;
+
+  SetupChunk();
+  char remainder[kLineSizeLimit];
+  if (!PPDStream::GetLine(remainder)) return false;
+  size_t head = std::strlen(out);
+  size_t tail = std::strlen(remainder);
+  size_t room = kLineSizeLimit - 1 - head;
+  std::memcpy(out + head, remainder, tail < room ? tail : room);
+  out[head + (tail < room ? tail : room)] = '\0';
+  return head + tail <= static_cast<size_t>(kLineSizeLimit - 1);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// A line stream over a buffer that it owns and refills from a PPD file chunk by chunk.
+#include <vector>
+
+#include "ppdx/stream/PPDStream.h"
+
+class PPDFile;
+
+inline constexpr long kPPDFileChunkSize = 10000;
+
+class PPDFileStream : public PPDStream {
+ public:
+  // fixedChunks: a 10000-byte buffer refilled as reading proceeds; otherwise a buffer sized to
+  // the whole file (halved while it cannot be allocated). The file is not closed by the stream.
+  PPDFileStream(PPDFile* file, bool fixedChunks);
+  ~PPDFileStream() override = default;
+
+  // As the base, but a line that runs into the end of a chunk is completed from the next one.
+  // A joined line longer than 255 bytes is cut to 255 and reported as not terminated, exactly
+  // like an over-long line inside one chunk.
+  bool GetLine(char* out) override;
+
+  bool Chunked() const { return mChunks; }
+
+ private:
+  bool AllocateBuffer(long size);
+  void SetupChunk();
+
+  std::vector<char> mHandle;  // empty when no buffer could be allocated
+  bool mChunks = false;
+  PPDFile* mFile = nullptr;
+};

@@ -1,0 +1,50 @@
+#include "ppdx/stream/PPDStream.h"
+
+#include <cstring>
+
+PPDStream::PPDStream(const char* text, long length) { Setup(text, length); }
+
+void PPDStream::Setup(const char* text, long length) {
+  if (!text || length <= 0) {
+    mStatus = streamBad;
+    return;
+  }
+  mBufferStart = mCurrent = text;
+  mBufferEnd = text + length;
+  mStatus = streamGood;
+}
+
+void PPDStream::SkipWhiteSpace() {
+  while (mCurrent && mCurrent < mBufferEnd && (*mCurrent == ' ' || *mCurrent == '\t')) ++mCurrent;
+}
+
+bool PPDStream::GetLine(char* out) {
+  if (!mCurrent || mCurrent >= mBufferEnd) {
+    out[0] = '\0';
+    mStatus = streamEOF;
+    return false;
+  }
+  // Scans up to 255 bytes for the end of the line in one pass; the byte after them decides
+  // whether the line ends there (terminator) or is over-long (it stays in the stream).
+  const char* limit = mBufferEnd - mCurrent > kLineSizeLimit - 1 ? mCurrent + (kLineSizeLimit - 1) : mBufferEnd;
+  const char* end = mCurrent;
+  while (end < limit && *end != '\n' && *end != '\r' && static_cast<unsigned char>(*end) != 0xFF) ++end;
+  const long stored = static_cast<long>(end - mCurrent);
+  std::memcpy(out, mCurrent, static_cast<size_t>(stored));
+  out[stored] = '\0';
+  mCurrent = end;
+  if (mCurrent == mBufferEnd) {
+    mStatus = streamEOF;
+    return false;
+  }
+  const char c = *mCurrent++;
+  mStatus = streamGood;
+  if (c == '\n') return true;
+  if (c == '\r') {
+    if (PeekChar() == '\n') ++mCurrent;
+    return true;
+  }
+  if (static_cast<unsigned char>(c) == 0xFF) return false;
+  --mCurrent;  // over-long line: the byte stays for the next read
+  return false;
+}

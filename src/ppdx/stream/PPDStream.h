@@ -1,0 +1,47 @@
+#pragma once
+// A read cursor over a caller-owned byte range, cut into lines of at most 255 bytes.
+#include "ppdx/stream/PPDXConstants.h"
+
+enum _StreamStatus { streamGood = 0, streamBad = 1, streamEOF = 2 };
+
+class PPDStream {
+ public:
+  PPDStream() = default;
+  PPDStream(const char* text, long length);
+  PPDStream(const PPDStream&) = default;
+  PPDStream& operator=(const PPDStream&) = default;
+  virtual ~PPDStream() = default;
+
+  void Setup(const char* text, long length);
+  // Both run for every byte the tokenizer reads, so they are inline.
+  bool GetChar(char& c) {
+    if (mCurrent && mCurrent < mBufferEnd) {
+      c = *mCurrent++;
+      mStatus = streamGood;
+      return true;
+    }
+    c = static_cast<char>(0xFF);
+    mStatus = streamEOF;
+    return false;
+  }
+  int PeekChar() const {
+    if (mCurrent && mCurrent < mBufferEnd) return static_cast<signed char>(*mCurrent);
+    return -1;
+  }
+  void SkipWhiteSpace();
+  // Reads one line into out (kLineSizeLimit bytes, always NUL-terminated). True when the line
+  // ended with LF, CR or CR LF; false at the end of data, at a 0xFF byte, or when the line is
+  // longer than 255 bytes (the rest stays in the stream).
+  virtual bool GetLine(char* out);
+
+  _StreamStatus Status() const { return mStatus; }
+  bool EndOfFile() const { return mStatus == streamEOF; }
+  bool Good() const { return mStatus == streamGood; }
+  bool Bad() const { return mStatus == streamBad; }
+
+ protected:
+  const char* mBufferStart = nullptr;
+  const char* mBufferEnd = nullptr;
+  const char* mCurrent = nullptr;
+  _StreamStatus mStatus = streamGood;
+};

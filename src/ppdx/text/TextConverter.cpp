@@ -1,0 +1,236 @@
+#include "ppdx/text/TextConverter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "ppdx/parser/PPDX.h"
+
+namespace {
+
+// Text that is valid UTF-8 stays as it is; anything else is read byte for byte as ISO Latin 1,
+// so no byte is ever lost.
+std::string AsUnicodeFallback(const std::string& bytes) {
+  if (auto same = ToUTF8(bytes, kTextEncodingUTF8)) return *same;
+  if (auto latin = ToUTF8(bytes, kTextEncodingISOLatin1)) return *latin;
+  return bytes;
+}
+
+std::string TakeAs(const std::string& bytes, TextEncoding encoding) {
+  if (auto text = ToUTF8(bytes, encoding)) return *text;
+  return AsUnicodeFallback(bytes);
+}
+
+bool HasHighBitByte(const char* text, long size) {
+  for (long i = 0; i < size && text[i]; ++i)
+    if (static_cast<unsigned char>(text[i]) & 0x80) return true;
+  return false;
+}
+
+}  // namespace
+
+const HexLanguageExceptions TextConverter::mExceptionsList;
+
+TextConverter::TextConverter(PPDX* ppd) {
+  Initialize();
+  SetupFromPPD(ppd, GetCurrentEncoding());
+}
+
+TextConverter::TextConverter(PPDX* ppd, const unsigned long& outEncoding) {
+  Initialize();
+  SetupFromPPD(ppd, static_cast<TextEncoding>(outEncoding));
+}
+
+TextConverter::TextConverter(unsigned long& inEncoding, const unsigned long& outEncoding) {
+  Initialize();
+  mInEncoding = static_cast<TextEncoding>(inEncoding);
+  mOutEncoding = static_cast<TextEncoding>(outEncoding);
+  if (mInEncoding != kTextEncodingUnknown && mOutEncoding != kTextEncodingUnknown) Create();
+}
+
+TextConverter::~TextConverter() {
+  DisposeConverter();
+  if (mToUnicodeConverter) TECDisposeConverter(mToUnicodeConverter);
+}
+
+void TextConverter::SetupFromPPD(PPDX* ppd, TextEncoding outEncoding) {
+  mInEncoding = GetPPDEncoding(ppd);
+  if (mInEncoding == kTextEncodingUnknown) return;
+  if (ppd && ppd->LanguageVersion()) mLanguageVersion = ppd->LanguageVersion();
+  mOutEncoding = outEncoding;
+  if (mOutEncoding != kTextEncodingUnknown && mErr == noErr) Create();
+}
+
+void TextConverter::Initialize() {
+  mInEncoding = mOutEncoding = kTextEncodingUnknown;
+  mEncodingConverter = mToUnicodeConverter = nullptr;
+  mErr = noErr;
+  mValidConverter = false;
+  mToUnicodeEncoding = 0;
+}
+
+OSStatus TextConverter::Create() {
+  DisposeConverter();
+  mErr = TECCreateConverter(&mEncodingConverter, mInEncoding, mOutEncoding);
+  mValidConverter = mErr == noErr && mEncodingConverter;
+  return mErr;
+}
+
+void TextConverter::DisposeConverter() {
+  if (mEncodingConverter) TECDisposeConverter(mEncodingConverter);
+  mEncodingConverter = nullptr;
+  mValidConverter = false;
+}
+
+TextEncoding TextConverter::GetCurrentEncoding() { return GetSystemTextEncoding(); }
+
+TextEncoding TextConverter::GetPPDEncoding(PPDX* ppd) {
+  return LanguageStringToEncoding(ppd ? ppd->LanguageEncoding() : nullptr);
+}
+
+TextEncoding TextConverter::LanguageStringToEncoding(const char* language) {
+  if (!language) return kTextEncodingUnknown;
+  static const struct {
+    const char* keyword;
+    TextEncoding encoding;
+  } kEncodings[] = {{"ISOLatin1", kTextEncodingISOLatin1}, {"ISOLatin2", kTextEncodingISOLatin2},
+                    {"ISOLatin5", kTextEncodingISOLatin5}, {"JIS83-RKSJ", kTextEncodingShiftJIS},
+                    {"MacStandard", kTextEncodingMacRoman}, {"WindowsANSI", kTextEncodingWindowsLatin1}};
+  for (const auto& entry : kEncodings)
+    if (std::strcmp(language, entry.keyword) == 0) return entry.encoding;
+  if (std::strcmp(language, "UTF-8") == 0) {
+    TextEncoding theEncoding = kTextEncodingUnicodeDefault;  // the Mac form of Unicode text
+    std::printf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n", theEncoding, theEncoding);
+    return theEncoding;
+  }
+  return kTextEncodingUnknown;
+}
+
+std::string TextConverter::ToUnicode(const std::string& bytes) {
+  if (mToUnicodeConverter && mToUnicodeEncoding != mInEncoding) {
+    TECDisposeConverter(mToUnicodeConverter);
+    mToUnicodeConverter = nullptr;
+  }
+  if (!mToUnicodeConverter) {
+    if (TECCreateConverter(&mToUnicodeConverter, mInEncoding, kTextEncodingUTF8) != noErr) {
+      mToUnicodeConverter = nullptr;
+      return AsUnicodeFallback(bytes);
+    }
+    mToUnicodeEncoding = mInEncoding;
+    ++mToUnicodeBuilds;
+  }
+  std::vector<uint8_t> out(bytes.size() * 4 + 1);
+  size_t read = 0, written = 0, flushed = 0;
+  OSStatus status = TECConvertText(mToUnicodeConverter, reinterpret_cast<const uint8_t*>(bytes.data()),
+                                   bytes.size(), &read, out.data(), out.size(), &written);
+  if (status == noErr)
+    status = TECFlushText(mToUnicodeConverter, out.data() + written, out.size() - written, &flushed);
+  if (status != noErr || read != bytes.size()) {
+    TECFlushText(mToUnicodeConverter, out.data(), out.size(), &flushed);  // reset its state
+    return AsUnicodeFallback(bytes);
+  }
+  return std::string(reinterpret_cast<const char*>(out.data()), written + flushed);
+}
+
+std::string TextConverter::ConvertToCFString(const char* text, long) {
+  if (!text) return {};
+  std::string buffer;
+  try {
+    buffer.resize(std::strlen(text) + 1);
+  } catch (const std::bad_alloc&) {
+    return "Out Of Memory";
+  }
+  DehexBufferFill(text, buffer.data());
+  buffer.resize(std::strlen(buffer.c_str()));
+
+  switch (mInEncoding) {
+    case kTextEncodingMacRoman:
+    case kTextEncodingISOLatin1:
+    case kTextEncodingWindowsLatin1:
+      return TakeAs(buffer, mInEncoding);
+    case kTextEncodingUnicodeDefault:
+    case kTextEncodingUnicodeV1_1:
+      return AsUnicodeFallback(buffer);
+    case kTextEncodingISOLatin2:
+    case kTextEncodingISOLatin5:
+    case kTextEncodingShiftJIS:
+      return ToUnicode(buffer);
+    default:
+      return AsUnicodeFallback(buffer);
+  }
+}
+
+OSStatus TextConverter::ConvertBytes(const std::string& in, std::string& out) {
+  std::vector<uint8_t> area(in.size() * 3 + 1);
+  size_t consumed = 0, produced = 0;
+  // Runs one converter step until it no longer reports a full output area, growing the area.
+  auto untilDone = [&](auto step) {
+    for (;;) {
+      size_t read = 0, written = 0;
+      OSStatus status = step(read, written);
+      consumed += read;
+      produced += written;
+      if (status != kTECOutputBufferFullStatus) return status;
+      area.resize(area.size() * 2);
+    }
+  };
+  const auto* bytes = reinterpret_cast<const uint8_t*>(in.data());
+  OSStatus status = untilDone([&](size_t& read, size_t& written) {
+    return TECConvertText(mEncodingConverter, bytes + consumed, in.size() - consumed, &read, area.data() + produced,
+                          area.size() - produced, &written);
+  });
+  if (status == noErr)
+    status = untilDone([&](size_t&, size_t& written) {
+      return TECFlushText(mEncodingConverter, area.data() + produced, area.size() - produced, &written);
+    });
+  if (status != noErr) return status;
+  out.assign(reinterpret_cast<const char*>(area.data()), produced);
+  return noErr;
+}
+
+OSStatus TextConverter::Convert(char* text, long size) {
+  if (!mValidConverter) return mErr;
+  if (!text) return mErr = paramErr;
+  if (text[0] == '\0' || size <= 0) return mErr = kTextConverterEmptyText;
+
+  if (!mExceptionsList.IsException(mLanguageVersion) && HasHighBitByte(text, size) &&
+      mInEncoding != kTextEncodingMacRoman) {
+    mInEncoding = kTextEncodingMacRoman;
+    if (Create() != noErr) return mErr;
+  }
+  std::string dehexed;
+  try {
+    dehexed.resize(std::strlen(text) + 1);
+  } catch (const std::bad_alloc&) {
+    return mErr = memFullErr;
+  }
+  DehexBufferFill(text, dehexed.data());
+  dehexed.resize(std::strlen(dehexed.c_str()));
+  if (mOutEncoding == kTextEncodingShiftJIS && dehexed.size() % 2 == 1) dehexed.pop_back();
+
+  std::string converted;
+  if ((mErr = ConvertBytes(dehexed, converted)) != noErr) return mErr;
+  size_t length = std::min(converted.size(), static_cast<size_t>(size - 1));
+  if (mOutEncoding == kTextEncodingUTF8 && length < converted.size())
+    while (length > 0 && (static_cast<unsigned char>(converted[length]) & 0xC0) == 0x80) --length;
+  std::memcpy(text, converted.data(), length);
+  text[length] = '\0';
+  return mErr = noErr;
+}
+
+bool TextConverter::CFStringToCstring(const std::optional<std::string>& text, char* buffer, long size) {
+  if (!buffer || size <= 0) return false;
+  std::optional<std::string> system = text ? FromUTF8(*text, GetSystemTextEncoding()) : std::nullopt;
+  if (system && static_cast<long>(system->size()) < size) {
+    std::memcpy(buffer, system->c_str(), system->size() + 1);
+    return true;
+  }
+  static constexpr char kTranslationError[] = "Translation Error";
+  long length = std::min<long>(static_cast<long>(sizeof kTranslationError - 1), size - 1);
+  std::memcpy(buffer, kTranslationError, static_cast<size_t>(length));
+  buffer[size - 1] = '\0';
+  buffer[length] = '\0';
+  return false;
+}

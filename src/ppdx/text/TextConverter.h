@@ -1,0 +1,65 @@
+#pragma once
+// Turns PPD translation strings into platform strings: maps the PPD's *LanguageEncoding to a text
+// encoding, removes <hex> escapes and converts the bytes.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/TextEncoding.h"
+#include "ppdx/text/HexLanguageExceptions.h"
+
+class PPDX;
+
+inline constexpr OSStatus kTextConverterEmptyText = 5000;
+
+class TextConverter {
+ public:
+  explicit TextConverter(PPDX* ppd);
+  TextConverter(PPDX* ppd, const unsigned long& outEncoding);
+  TextConverter(unsigned long& inEncoding, const unsigned long& outEncoding);
+  TextConverter(const TextConverter&) = delete;
+  TextConverter& operator=(const TextConverter&) = delete;
+  virtual ~TextConverter();
+
+  void Initialize();
+  OSStatus Create();
+  bool ValidConverter() const { return mValidConverter; }
+  TextEncoding GetOutputEncoding() const { return mOutEncoding; }
+  TextEncoding GetInputEncoding() const { return mInEncoding; }
+  OSStatus LastStatus() const { return mErr; }
+  // How often the cached to-Unicode converter was (re)made.
+  int ToUnicodeConverterBuilds() const { return mToUnicodeBuilds; }
+
+  static TextEncoding GetCurrentEncoding();
+  static TextEncoding GetPPDEncoding(PPDX* ppd);
+  static TextEncoding LanguageStringToEncoding(const char* language);
+
+  // Never fails: a null text gives "", an impossible allocation "Out Of Memory".
+  std::string ConvertToCFString(const char* text, long length = 256);
+  OSStatus Convert(char* text, long size);
+  // Removes <hex> escapes; out needs strlen(in) + 1 bytes. Returns the output length including
+  // its terminator. A malformed escape ends decoding: it and the rest are copied unchanged.
+  static long DehexBufferFill(const char* in, char* out);
+  // Copies the string in the system encoding; a null string or one that does not fit gives
+  // "Translation Error", cut to size - 1 bytes. False in that case.
+  static bool CFStringToCstring(const std::optional<std::string>& text, char* buffer, long size);
+
+  static const HexLanguageExceptions& ExceptionsList() { return mExceptionsList; }
+
+ private:
+  void SetupFromPPD(PPDX* ppd, TextEncoding outEncoding);
+  void DisposeConverter();
+  std::string ToUnicode(const std::string& bytes);
+  OSStatus ConvertBytes(const std::string& in, std::string& out);
+
+  TextEncoding mInEncoding = kTextEncodingUnknown;
+  TextEncoding mOutEncoding = kTextEncodingUnknown;
+  TECObjectRef mEncodingConverter = nullptr;
+  OSStatus mErr = noErr;
+  bool mValidConverter = false;
+  TECObjectRef mToUnicodeConverter = nullptr;
+  TextEncoding mToUnicodeEncoding = 0;
+  int mToUnicodeBuilds = 0;
+  static const HexLanguageExceptions mExceptionsList;
+  std::string mLanguageVersion;
+};
