@@ -74,8 +74,9 @@ void AppendLayout(std::string& out, const LargePPDShape& shape) {
 }
 
 // The flags and group lines and the opening of a UI block, up to its default line.
-void AppendBlockHead(std::string& out, const std::string& keyword, const std::string& group, const char* flags,
-                     const char* label, const char* type, const char* defaultChoice) {
+void AppendBlockHead(std::string& out, const std::string& keyword, const std::string& group,
+                     const char* flags, const char* label, const char* type,
+                     const char* defaultChoice) {
   const std::string bare = keyword.substr(1);
   out += "*%KTVFlags " + keyword + " " + flags + "\n";
   out += "*%KTVGroup " + keyword + " " + group + "\n";
@@ -90,9 +91,8 @@ void AppendPopup(std::string& out, const std::string& keyword, const std::string
   AppendBlockHead(out, keyword, group, "\"Command|Spooler\"", "Option", "PickOne", "C0");
   for (int c = 0; c < choices; ++c) {
     const std::string choice = "C" + std::to_string(c);
-    out += keyword + " " + choice + "/Choice " + std::to_string(c) +
-           ": \"<< /" + bare + " " + std::to_string(c) +
-           " >> setpagedevice % generated setting\"\n";
+    out += keyword + " " + choice + "/Choice " + std::to_string(c) + ": \"<< /" + bare + " " +
+           std::to_string(c) + " >> setpagedevice % generated setting\"\n";
   }
   out += "*CloseUI: " + keyword + "\n";
 }
@@ -109,8 +109,8 @@ void AppendRangeAndNote(std::string& out, const std::string& suffix, const std::
   const std::string range = "*KTRange" + suffix;
   out += "*%KTVFlags " + range + "\n";
   out += "*%KTVGroup " + range + " " + group + "\n";
-  out += "*%KTVRange " + range + "/Copies " + suffix + ": (1;999;1;1) \"<< /NumCopies <" +
-         range + "> >> setpagedevice\"\n";
+  out += "*%KTVRange " + range + "/Copies " + suffix + ": (1;999;1;1) \"<< /NumCopies <" + range +
+         "> >> setpagedevice\"\n";
   const std::string note = "*KTNote" + suffix;
   out += "*%KTVFlags " + note + "\n";
   out += "*%KTVGroup " + note + " " + group + "\n";

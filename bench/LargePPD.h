@@ -7,9 +7,9 @@
 #include <string>
 
 struct LargePPDShape {
-  int pages = 10;             // property pages, one scroll pane each
-  int rollDownsPerPage = 6;   // roll-downs per scroll pane
-  int popupsPerRollDown = 16; // PickOne blocks per roll-down
+  int pages = 10;              // property pages, one scroll pane each
+  int rollDownsPerPage = 6;    // roll-downs per scroll pane
+  int popupsPerRollDown = 16;  // PickOne blocks per roll-down
   int choicesPerPopup = 8;
 };
 

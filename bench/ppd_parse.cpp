@@ -30,7 +30,8 @@ const fs::path& BundledPPD() {
 // removal live in one static so that the removal cannot outlive the path.
 class LargeFile {
  public:
-  LargeFile() : mPath(fs::temp_directory_path() / ("corvel-large-" + std::to_string(getpid()) + ".ppd")) {
+  LargeFile()
+      : mPath(fs::temp_directory_path() / ("corvel-large-" + std::to_string(getpid()) + ".ppd")) {
     WriteLargePPD(mPath, LargePPDShape{});
   }
   ~LargeFile() {

@@ -40,7 +40,8 @@ void WalkElement(PPDXHandle element) {
   IsVisible(element);
   IsOrphan(element);
   GetParent(element);
-  FUZZ_CHECK(Keyword(element) == nullptr || EqualsElement(element, element));  // no keyword: equals nothing
+  FUZZ_CHECK(Keyword(element) == nullptr ||
+             EqualsElement(element, element));  // no keyword: equals nothing
 }
 
 void WalkGroups(PPDXHandle groups) {
@@ -65,7 +66,8 @@ void WalkPopup(PPDXHandle popup) {
   GetPopupDefaultValue(popup);
   std::vector<const char*> keywords;
   PPDXPopupItemRecord item;
-  for (int more = FirstItem(popup, &item); more; more = NextItem(popup, &item)) keywords.push_back(item.keyword);
+  for (int more = FirstItem(popup, &item); more; more = NextItem(popup, &item))
+    keywords.push_back(item.keyword);
   FUZZ_CHECK(static_cast<long>(keywords.size()) == PopupItemCount(popup));
   for (const char* option : keywords) {
     if (option == nullptr) continue;
@@ -124,7 +126,9 @@ void WalkConstraints(const KTVPPD& ppd, PPDXHandle control, long choices) {
 void WalkControl(const KTVPPD& ppd, PPDXHandle control, PPDXControlKind kind) {
   WalkElement(control);
   long flags = 0;
-  for (const char* flag = GetFirstControlFlag(control); flag != nullptr; flag = GetNextControlFlag(control)) ++flags;
+  for (const char* flag = GetFirstControlFlag(control); flag != nullptr;
+       flag = GetNextControlFlag(control))
+    ++flags;
   FUZZ_CHECK(flags == GetControlFlagCount(control));
   IsValidControlKeyword(control, Keyword(control));
   ResetControlToDefault(control);
@@ -135,9 +139,14 @@ void WalkControl(const KTVPPD& ppd, PPDXHandle control, PPDXControlKind kind) {
       WalkPopup(control);
       choices = PopupItemCount(control);
       break;
-    case ctRange: WalkRange(control); break;
-    case ctBoolean: WalkBoolean(control); break;
-    default: break;
+    case ctRange:
+      WalkRange(control);
+      break;
+    case ctBoolean:
+      WalkBoolean(control);
+      break;
+    default:
+      break;
   }
   WalkConstraints(ppd, control, choices);
 }
@@ -146,14 +155,16 @@ void WalkControls(const KTVPPD& ppd, PPDXHandle controls) {
   // Collected first: the walks below use the container's own iteration.
   std::vector<std::pair<PPDXHandle, PPDXControlKind>> all;
   PPDXControlKind kind = ctNone;
-  for (PPDXHandle control = GetFirst(controls, &kind); control != nullptr; control = GetNext(controls, &kind))
+  for (PPDXHandle control = GetFirst(controls, &kind); control != nullptr;
+       control = GetNext(controls, &kind))
     all.emplace_back(control, kind);
   for (const auto& [control, controlKind] : all) WalkControl(ppd, control, controlKind);
 }
 
 void WalkShortcuts(PPDXHandle shortcuts) {
   long seen = 0;
-  for (PPDXHandle shortcut = FirstShortcut(shortcuts); shortcut != nullptr; shortcut = NextShortcut(shortcuts)) {
+  for (PPDXHandle shortcut = FirstShortcut(shortcuts); shortcut != nullptr;
+       shortcut = NextShortcut(shortcuts)) {
     Keyword(shortcut);
     ++seen;
   }
@@ -190,7 +201,8 @@ void CheckSavedModelRebuilds(KTVPPD& ppd) {
   FUZZ_CHECK(rebuilt.GetProperties()->Count() == ppd.GetProperties()->Count());
   FUZZ_CHECK(rebuilt.GetGroups()->Count() == ppd.GetGroups()->Count());
   FUZZ_CHECK(rebuilt.GetControls()->ControlCount() == ppd.GetControls()->ControlCount());
-  FUZZ_CHECK(rebuilt.GetControls()->SpecialOptionsCount() == ppd.GetControls()->SpecialOptionsCount());
+  FUZZ_CHECK(rebuilt.GetControls()->SpecialOptionsCount() ==
+             ppd.GetControls()->SpecialOptionsCount());
   FUZZ_CHECK(rebuilt.GetShortcuts()->Count() == ppd.GetShortcuts()->Count());
   WalkModel(rebuilt);
 }

@@ -28,7 +28,8 @@ std::vector<fs::path> InputsOf(const fs::path& argument) {
 bool Replay(const fs::path& input) {
   std::ifstream in(input, std::ios::binary);
   if (!in) return false;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   std::printf("replay %s (%zu bytes)\n", input.c_str(), bytes.size());
   std::fflush(stdout);
   LLVMFuzzerTestOneInput(bytes.data(), bytes.size());

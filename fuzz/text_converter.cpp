@@ -13,9 +13,10 @@
 namespace {
 
 constexpr TextEncoding kEncodings[] = {
-    kTextEncodingMacRoman,      kTextEncodingUnicodeDefault, kTextEncodingUnicodeV1_1, kTextEncodingISOLatin1,
-    kTextEncodingISOLatin2,     kTextEncodingISOLatin5,      kTextEncodingWindowsLatin1, kTextEncodingShiftJIS,
-    kTextEncodingUnknown,       kTextEncodingUTF8,
+    kTextEncodingMacRoman,      kTextEncodingUnicodeDefault, kTextEncodingUnicodeV1_1,
+    kTextEncodingISOLatin1,     kTextEncodingISOLatin2,      kTextEncodingISOLatin5,
+    kTextEncodingWindowsLatin1, kTextEncodingShiftJIS,       kTextEncodingUnknown,
+    kTextEncodingUTF8,
 };
 
 TextEncoding Pick(unsigned selector) { return kEncodings[selector % std::size(kEncodings)]; }

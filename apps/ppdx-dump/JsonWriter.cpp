@@ -10,10 +10,14 @@ size_t Utf8SequenceLength(std::string_view text, size_t i) {
   const unsigned char lead = byte(i);
   size_t length = 0;
   uint32_t min = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2, min = 0x80;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3, min = 0x800;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4, min = 0x10000;
-  else return 0;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2, min = 0x80;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3, min = 0x800;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4, min = 0x10000;
+  else
+    return 0;
   if (i + length > text.size()) return 0;
   uint32_t code = lead & (0x7F >> length);
   for (size_t k = 1; k < length; ++k) {
@@ -48,14 +52,26 @@ std::string JsonWriter::Quote(std::string_view text) {
       continue;
     }
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
-        if (c < 0x20 || c == 0x7F) AppendEscaped(out, c);
-        else out += char(c);
+        if (c < 0x20 || c == 0x7F)
+          AppendEscaped(out, c);
+        else
+          out += char(c);
     }
     ++i;
   }
@@ -115,8 +131,10 @@ void JsonWriter::String(std::string_view text) {
 }
 
 void JsonWriter::String(const char* text) {
-  if (text == nullptr) Null();
-  else String(std::string_view(text));
+  if (text == nullptr)
+    Null();
+  else
+    String(std::string_view(text));
 }
 
 void JsonWriter::Null() {

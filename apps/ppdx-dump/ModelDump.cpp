@@ -97,7 +97,8 @@ void WriteGroups(JsonWriter& json, KTVPPD& ppd) {
   json.BeginArray();
   PPDXGroups* groups = ppd.GetGroups();
   std::vector<PPDXGroup*> all;  // collected first: the children walks share nothing with it
-  for (PPDXGroup* group = groups ? groups->First() : nullptr; group; group = groups->Next()) all.push_back(group);
+  for (PPDXGroup* group = groups ? groups->First() : nullptr; group; group = groups->Next())
+    all.push_back(group);
   for (PPDXGroup* group : all) {
     json.BeginObject();
     json.Key("keyword");
@@ -120,12 +121,18 @@ void WriteGroups(JsonWriter& json, KTVPPD& ppd) {
 
 const char* KindName(CNTL_TYPE kind) {
   switch (kind) {
-    case ctPopup: return "popup";
-    case ctBoolean: return "boolean";
-    case ctRange: return "range";
-    case ctJobNote: return "jobnote";
-    case ctSpecialOption: return "special";
-    default: return "unknown";
+    case ctPopup:
+      return "popup";
+    case ctBoolean:
+      return "boolean";
+    case ctRange:
+      return "range";
+    case ctJobNote:
+      return "jobnote";
+    case ctSpecialOption:
+      return "special";
+    default:
+      return "unknown";
   }
 }
 
@@ -172,9 +179,10 @@ void WriteKindFields(JsonWriter& json, PPDXControl& control) {
     json.Key("falseText");
     json.String(boolean->FalseDisplayText());
   } else if (auto* range = dynamic_cast<PPDXRangeControl*>(&control)) {
-    for (const auto& [key, value] : {std::pair{"value", range->GetValue()}, std::pair{"min", range->MinVal()},
-                                     std::pair{"max", range->MaxVal()}, std::pair{"increment", range->Increment()},
-                                     std::pair{"default", range->DefaultValue()}}) {
+    for (const auto& [key, value] :
+         {std::pair{"value", range->GetValue()}, std::pair{"min", range->MinVal()},
+          std::pair{"max", range->MaxVal()}, std::pair{"increment", range->Increment()},
+          std::pair{"default", range->DefaultValue()}}) {
       json.Key(key);
       json.Int(value);
     }
@@ -199,7 +207,8 @@ void WriteControls(JsonWriter& json, KTVPPD& ppd) {
   PPDXControls* controls = ppd.GetControls();
   std::vector<PPDXControl*> all;
   CNTL_TYPE kind;
-  for (PPDXControl* c = controls ? controls->First(kind) : nullptr; c; c = controls->Next(kind)) all.push_back(c);
+  for (PPDXControl* c = controls ? controls->First(kind) : nullptr; c; c = controls->Next(kind))
+    all.push_back(c);
   for (PPDXControl* control : all) {
     json.BeginObject();
     json.Key("keyword");
@@ -213,7 +222,8 @@ void WriteControls(JsonWriter& json, KTVPPD& ppd) {
     KeywordOrNull(json, "parent", control->GetParent());
     json.Key("flags");
     json.BeginArray();
-    for (const char* flag = control->FirstControlFlag(); flag; flag = control->NextControlFlag()) json.String(flag);
+    for (const char* flag = control->FirstControlFlag(); flag; flag = control->NextControlFlag())
+      json.String(flag);
     json.EndArray();
     json.Key("postscript");
     json.String(PostScriptOf(*control));
@@ -227,7 +237,8 @@ void WriteShortcuts(JsonWriter& json, KTVPPD& ppd) {
   json.Key("shortcuts");
   json.BeginArray();
   PPDXShortcuts* shortcuts = ppd.GetShortcuts();
-  for (PPDXControl* c = shortcuts ? shortcuts->First() : nullptr; c; c = shortcuts->Next()) json.String(c->Keyword());
+  for (PPDXControl* c = shortcuts ? shortcuts->First() : nullptr; c; c = shortcuts->Next())
+    json.String(c->Keyword());
   json.EndArray();
 }
 
@@ -287,9 +298,10 @@ std::string DumpModel(KTVPPD& ppd) {
   json.BeginObject();
   json.Key("valid");
   json.Bool(ppd.IsValidPPD());
-  for (const auto& [key, text] : {std::pair{"pcFileName", ppd.PCFileName()}, std::pair{"modelName", ppd.ModelName()},
-                                  std::pair{"languageVersion", ppd.LanguageVersion()},
-                                  std::pair{"languageEncoding", ppd.LanguageEncoding()}}) {
+  for (const auto& [key, text] :
+       {std::pair{"pcFileName", ppd.PCFileName()}, std::pair{"modelName", ppd.ModelName()},
+        std::pair{"languageVersion", ppd.LanguageVersion()},
+        std::pair{"languageEncoding", ppd.LanguageEncoding()}}) {
     json.Key(key);
     json.String(text);
   }

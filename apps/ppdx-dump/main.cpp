@@ -18,7 +18,8 @@ namespace {
 
 constexpr const char* kBundleIdentifier = "com.ktv.print.pde.CorvelPDEMTQix";
 
-// The error descriptions live in the plug-in bundle's string lists; without the bundle they stay empty.
+// The error descriptions live in the plug-in bundle's string lists; without the bundle they stay
+// empty.
 void OpenErrorDescriptions() {
   if (CFBundleRef bundle = CFBundleGetBundleWithIdentifier(kBundleIdentifier))
     CFBundleOpenBundleResourceMap(bundle);

@@ -33,7 +33,8 @@ std::vector<fs::path> BundlesIn(const fs::path& folder) {
   if (IsBundleFolder(folder)) return {folder};
   std::vector<fs::path> bundles;
   std::error_code error;
-  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error))
     if (IsBundleFolder(entry->path())) bundles.push_back(entry->path());
   std::sort(bundles.begin(), bundles.end());
   return bundles;
@@ -55,7 +56,9 @@ std::optional<fs::path> ExistingFile(const fs::path& file) {
 
 std::unique_ptr<Bundle> Bundle::Open(const fs::path& folder) {
   PlistValue info;
-  if (ReadPropertyListFile(folder / "Contents" / "Info.plist", info) != noErr || !info.GetDictionary()) return nullptr;
+  if (ReadPropertyListFile(folder / "Contents" / "Info.plist", info) != noErr ||
+      !info.GetDictionary())
+    return nullptr;
   return std::unique_ptr<Bundle>(new Bundle(folder, std::move(info)));
 }
 
@@ -86,7 +89,8 @@ const PlistValue* Bundle::StringTable(const fs::path& file) const {
   return found->second.get();
 }
 
-std::optional<std::string> Bundle::LocalizedString(std::string_view key, std::string_view table) const {
+std::optional<std::string> Bundle::LocalizedString(std::string_view key,
+                                                   std::string_view table) const {
   std::string fileName = std::string(table) + ".strings";
   std::vector<fs::path> folders = LanguageFolders();
   folders.push_back(ResourcesFolder());
@@ -113,7 +117,8 @@ std::vector<fs::path> BundleSearchFolders() {
     std::lock_guard lock(registry.mutex);
     folders = registry.registeredFolders;
   }
-  std::string_view list = std::getenv("CORVEL_BUNDLE_PATH") ? std::getenv("CORVEL_BUNDLE_PATH") : "";
+  std::string_view list =
+      std::getenv("CORVEL_BUNDLE_PATH") ? std::getenv("CORVEL_BUNDLE_PATH") : "";
   while (!list.empty()) {
     size_t colon = list.find(':');
     if (colon != 0) folders.emplace_back(list.substr(0, colon));
@@ -149,36 +154,44 @@ std::optional<std::string> CFBundleGetIdentifier(CFBundleRef bundle) {
   return bundle ? bundle->Identifier() : std::nullopt;
 }
 
-const PlistValue* CFBundleGetInfoDictionary(CFBundleRef bundle) { return bundle ? &bundle->InfoDictionary() : nullptr; }
+const PlistValue* CFBundleGetInfoDictionary(CFBundleRef bundle) {
+  return bundle ? &bundle->InfoDictionary() : nullptr;
+}
 
 const PlistValue* CFBundleGetValueForInfoDictionaryKey(CFBundleRef bundle, std::string_view key) {
   return bundle ? bundle->InfoDictionary().Find(key) : nullptr;
 }
 
-fs::path CFBundleCopyBundleURL(CFBundleRef bundle) { return bundle ? bundle->Folder() : fs::path(); }
+fs::path CFBundleCopyBundleURL(CFBundleRef bundle) {
+  return bundle ? bundle->Folder() : fs::path();
+}
 
 fs::path CFBundleCopyResourcesDirectoryURL(CFBundleRef bundle) {
   return bundle ? bundle->ResourcesFolder() : fs::path();
 }
 
-std::optional<fs::path> CFBundleCopyResourceURL(CFBundleRef bundle, std::string_view name, std::string_view type,
-                                                std::string_view subDir) {
+std::optional<fs::path> CFBundleCopyResourceURL(CFBundleRef bundle, std::string_view name,
+                                                std::string_view type, std::string_view subDir) {
   if (!bundle || name.empty() || LeavesFolder(name) || LeavesFolder(subDir)) return std::nullopt;
-  fs::path relative = fs::path(subDir) / (type.empty() ? std::string(name) : std::string(name) + "." + std::string(type));
+  fs::path relative =
+      fs::path(subDir) /
+      (type.empty() ? std::string(name) : std::string(name) + "." + std::string(type));
   if (auto global = ExistingFile(bundle->ResourcesFolder() / relative)) return global;
   for (const fs::path& folder : bundle->LanguageFolders())
     if (auto localized = ExistingFile(folder / relative)) return localized;
   return std::nullopt;
 }
 
-std::string CFBundleCopyLocalizedString(CFBundleRef bundle, std::string_view key, std::string_view value,
-                                        std::string_view table) {
+std::string CFBundleCopyLocalizedString(CFBundleRef bundle, std::string_view key,
+                                        std::string_view value, std::string_view table) {
   if (bundle) {
-    if (auto localized = bundle->LocalizedString(key, table.empty() ? kDefaultStringTable : table)) return *localized;
+    if (auto localized = bundle->LocalizedString(key, table.empty() ? kDefaultStringTable : table))
+      return *localized;
   }
   return std::string(value.empty() ? key : value);
 }
 
-std::string CFCopyLocalizedStringFromTableInBundle(std::string_view key, std::string_view table, CFBundleRef bundle) {
+std::string CFCopyLocalizedStringFromTableInBundle(std::string_view key, std::string_view table,
+                                                   CFBundleRef bundle) {
   return CFBundleCopyLocalizedString(bundle, key, key, table);
 }

@@ -39,7 +39,8 @@ class Bundle {
   std::optional<std::string> LocalizedString(std::string_view key, std::string_view table) const;
 
  private:
-  Bundle(std::filesystem::path folder, PlistValue info) : mFolder(std::move(folder)), mInfo(std::move(info)) {}
+  Bundle(std::filesystem::path folder, PlistValue info)
+      : mFolder(std::move(folder)), mInfo(std::move(info)) {}
   const PlistValue* StringTable(const std::filesystem::path& file) const;
 
   std::filesystem::path mFolder;
@@ -73,13 +74,15 @@ std::filesystem::path CFBundleCopyResourcesDirectoryURL(CFBundleRef bundle);
 // A resource file by name: "<name>.<type>" (just `name` when `type` is empty), optionally in
 // sub-folder `subDir` of the resources. Global resources come first, then the language folders.
 // nullopt when it is not found or the name would leave the bundle ("..").
-std::optional<std::filesystem::path> CFBundleCopyResourceURL(CFBundleRef bundle, std::string_view name,
+std::optional<std::filesystem::path> CFBundleCopyResourceURL(CFBundleRef bundle,
+                                                             std::string_view name,
                                                              std::string_view type = {},
                                                              std::string_view subDir = {});
 
 // The localized string of `key` in string table `table` ("Localizable" when empty). When the
 // key is missing: `value` when it is not empty, else the key itself.
-std::string CFBundleCopyLocalizedString(CFBundleRef bundle, std::string_view key, std::string_view value,
-                                        std::string_view table);
+std::string CFBundleCopyLocalizedString(CFBundleRef bundle, std::string_view key,
+                                        std::string_view value, std::string_view table);
 // The same with the key as the default value.
-std::string CFCopyLocalizedStringFromTableInBundle(std::string_view key, std::string_view table, CFBundleRef bundle);
+std::string CFCopyLocalizedStringFromTableInBundle(std::string_view key, std::string_view table,
+                                                   CFBundleRef bundle);

@@ -72,7 +72,8 @@ void DateToSeconds(const DateTimeRec* date, uint32_t* secs) {
   int64_t year = date->year + FloorDivide(monthIndex, 12);
   int64_t month = monthIndex - FloorDivide(monthIndex, 12) * 12 + 1;
   int64_t days = DaysFromCivil(year, month, 1) - kDaysFrom1970To1904 + (date->day - 1);
-  int64_t total = days * kSecondsPerDay + int64_t(date->hour) * 3600 + int64_t(date->minute) * 60 + date->second;
+  int64_t total = days * kSecondsPerDay + int64_t(date->hour) * 3600 + int64_t(date->minute) * 60 +
+                  date->second;
   *secs = uint32_t(total);
 }
 

@@ -59,8 +59,8 @@ OSStatus WriteFileAtomically(const fs::path& file, std::string_view contents) {
   int descriptor = ::mkstemp(temporary.data());
   if (descriptor < 0) return ioErr;
 
-  bool written = WriteAll(descriptor, contents) && ::fchmod(descriptor, ModeForReplacement(file)) == 0 &&
-                 ::fsync(descriptor) == 0;
+  bool written = WriteAll(descriptor, contents) &&
+                 ::fchmod(descriptor, ModeForReplacement(file)) == 0 && ::fsync(descriptor) == 0;
   written = (::close(descriptor) == 0) && written;
   if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
     ::unlink(temporary.c_str());

@@ -6,7 +6,8 @@
 
 #include "platform/Status.h"
 
-// Reads the whole file into `contents`. fnfErr when it does not exist, ioErr when it cannot be read.
+// Reads the whole file into `contents`. fnfErr when it does not exist, ioErr when it cannot be
+// read.
 OSStatus ReadFileContents(const std::filesystem::path& file, std::string& contents);
 
 // Replaces `file` with `contents` so that a crash leaves either the old or the new file, never a

@@ -7,7 +7,8 @@
 namespace {
 
 void AddOnce(std::vector<std::string>& languages, std::string language) {
-  if (!language.empty() && std::find(languages.begin(), languages.end(), language) == languages.end())
+  if (!language.empty() &&
+      std::find(languages.begin(), languages.end(), language) == languages.end())
     languages.push_back(std::move(language));
 }
 

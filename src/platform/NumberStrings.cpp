@@ -20,6 +20,7 @@ void StringToNum(const unsigned char* theString, int32_t* theNum) {
   bool negative = text < end && *text == '-';
   if (text < end && (*text == '-' || *text == '+')) ++text;
   uint32_t value = 0;  // unsigned, so that wrapping is defined
-  for (; text < end && *text >= '0' && *text <= '9'; ++text) value = value * 10 + uint32_t(*text - '0');
+  for (; text < end && *text >= '0' && *text <= '9'; ++text)
+    value = value * 10 + uint32_t(*text - '0');
   *theNum = int32_t(negative ? 0u - value : value);
 }

@@ -8,5 +8,6 @@ const PlistValue* PlistValue::Find(std::string_view key) const {
 }
 
 void PlistValue::Set(std::string key, PlistValue value) {
-  if (Dictionary* dictionary = GetDictionary()) dictionary->insert_or_assign(std::move(key), std::move(value));
+  if (Dictionary* dictionary = GetDictionary())
+    dictionary->insert_or_assign(std::move(key), std::move(value));
 }

@@ -26,8 +26,7 @@ class PlistValue {
   PlistValue() : mValue(Dictionary{}) {}  // an empty dictionary, the usual root
   PlistValue(bool value) : mValue(value) {}
   template <std::integral T>
-    requires(!std::same_as<T, bool>)
-  PlistValue(T value) : mValue(int64_t(value)) {}
+  requires(!std::same_as<T, bool>) PlistValue(T value) : mValue(int64_t(value)) {}
   PlistValue(double value) : mValue(value) {}
   PlistValue(std::string value) : mValue(std::move(value)) {}
   PlistValue(std::string_view value) : mValue(std::string(value)) {}

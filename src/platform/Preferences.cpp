@@ -25,8 +25,8 @@ std::mutex gDomainsMutex;
 std::map<fs::path, DomainState> gDomains;  // keyed by file, so a changed HOME is a new domain
 
 bool ValidDomainName(std::string_view appID) {
-  return !appID.empty() && appID != "." && appID != ".." && appID.find('/') == std::string_view::npos &&
-         appID.find('\0') == std::string_view::npos;
+  return !appID.empty() && appID != "." && appID != ".." &&
+         appID.find('/') == std::string_view::npos && appID.find('\0') == std::string_view::npos;
 }
 
 PlistValue::Dictionary ReadStoredDictionary(const fs::path& file) {
@@ -45,7 +45,8 @@ DomainState& StateOf(const fs::path& file) {
 }
 
 std::optional<PlistValue> CurrentValue(const DomainState& state, std::string_view key) {
-  if (auto changed = state.changes.find(key); changed != state.changes.end()) return changed->second;
+  if (auto changed = state.changes.find(key); changed != state.changes.end())
+    return changed->second;
   if (auto stored = state.stored.find(key); stored != state.stored.end()) return stored->second;
   return std::nullopt;
 }
@@ -70,7 +71,8 @@ std::optional<bool> BooleanOf(const PlistValue& value) {
   const std::string* text = value.GetString();
   if (!text) return std::nullopt;
   std::string lower(*text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   if (lower == "true" || lower == "yes") return true;
   if (lower == "false" || lower == "no") return false;
   return std::nullopt;
@@ -96,7 +98,8 @@ std::optional<PlistValue> CFPreferencesCopyAppValue(std::string_view key, std::s
   return CurrentValue(StateOf(file), key);
 }
 
-void CFPreferencesSetAppValue(std::string_view key, std::optional<PlistValue> value, std::string_view appID) {
+void CFPreferencesSetAppValue(std::string_view key, std::optional<PlistValue> value,
+                              std::string_view appID) {
   fs::path file = PreferencesFileForDomain(appID);
   if (file.empty()) return;
   std::lock_guard lock(gDomainsMutex);
@@ -115,7 +118,8 @@ bool CFPreferencesGetAppBooleanValue(std::string_view key, std::string_view appI
   return ReportValidity(value ? BooleanOf(*value) : std::nullopt, keyExistsAndHasValidFormat);
 }
 
-std::optional<std::string> CFPreferencesGetAppStringValue(std::string_view key, std::string_view appID) {
+std::optional<std::string> CFPreferencesGetAppStringValue(std::string_view key,
+                                                          std::string_view appID) {
   auto value = CFPreferencesCopyAppValue(key, appID);
   if (!value || !value->GetString()) return std::nullopt;
   return *value->GetString();
@@ -132,8 +136,10 @@ bool CFPreferencesAppSynchronize(std::string_view appID) {
   PlistValue::Dictionary merged = ReadStoredDictionary(file);
   if (!state.changes.empty()) {
     for (auto& [key, value] : state.changes) {
-      if (value) merged.insert_or_assign(key, *value);
-      else merged.erase(key);
+      if (value)
+        merged.insert_or_assign(key, *value);
+      else
+        merged.erase(key);
     }
     if (WritePropertyListFile(file, PlistValue(merged)) != noErr) return false;
   }

@@ -23,7 +23,8 @@
 std::optional<PlistValue> CFPreferencesCopyAppValue(std::string_view key, std::string_view appID);
 
 // Sets `key` to `value`; std::nullopt removes the key. Reaches the disk at the next synchronise.
-void CFPreferencesSetAppValue(std::string_view key, std::optional<PlistValue> value, std::string_view appID);
+void CFPreferencesSetAppValue(std::string_view key, std::optional<PlistValue> value,
+                              std::string_view appID);
 
 // The value of `key` as an integer. Integers and strings of decimal digits are valid;
 // `keyExistsAndHasValidFormat` (may be null) tells whether the key exists and was valid.
@@ -37,7 +38,8 @@ bool CFPreferencesGetAppBooleanValue(std::string_view key, std::string_view appI
                                      bool* keyExistsAndHasValidFormat);
 
 // The value of `key` when it is a string; nullopt when it is missing or of another kind.
-std::optional<std::string> CFPreferencesGetAppStringValue(std::string_view key, std::string_view appID);
+std::optional<std::string> CFPreferencesGetAppStringValue(std::string_view key,
+                                                          std::string_view appID);
 
 // Writes this process's changes to the domain's file and reloads what other processes wrote.
 // false when the domain name is invalid or the file cannot be written (the changes are kept

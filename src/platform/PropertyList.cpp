@@ -52,8 +52,10 @@ std::optional<PlistValue> DictionaryFromNode(plist_t node, int depth) {
     MallocBuffer key(rawKey);
     if (!item || !key) break;
     auto value = FromNode(item, depth + 1);
-    if (!value) complete = false;
-    else dictionary.insert_or_assign(std::string(key.get()), std::move(*value));
+    if (!value)
+      complete = false;
+    else
+      dictionary.insert_or_assign(std::string(key.get()), std::move(*value));
   }
   if (!complete) return std::nullopt;
   return PlistValue(std::move(dictionary));
@@ -109,9 +111,12 @@ std::optional<PlistValue> ScalarFromNode(plist_t node) {
 std::optional<PlistValue> FromNode(plist_t node, int depth) {
   if (!node || depth > kMaxNesting) return std::nullopt;
   switch (plist_get_node_type(node)) {
-    case PLIST_ARRAY: return ArrayFromNode(node, depth);
-    case PLIST_DICT: return DictionaryFromNode(node, depth);
-    default: return ScalarFromNode(node);
+    case PLIST_ARRAY:
+      return ArrayFromNode(node, depth);
+    case PLIST_DICT:
+      return DictionaryFromNode(node, depth);
+    default:
+      return ScalarFromNode(node);
   }
 }
 
@@ -124,15 +129,20 @@ plist_t DateNode(PlistValue::Date date) {
 
 plist_t ToNode(const PlistValue& value) {
   switch (value.kind()) {
-    case PlistValue::Kind::Boolean: return plist_new_bool(*value.GetBoolean());
-    case PlistValue::Kind::Integer: return plist_new_uint(uint64_t(*value.GetInteger()));
-    case PlistValue::Kind::Real: return plist_new_real(*value.GetReal());
-    case PlistValue::Kind::String: return plist_new_string(value.GetString()->c_str());
+    case PlistValue::Kind::Boolean:
+      return plist_new_bool(*value.GetBoolean());
+    case PlistValue::Kind::Integer:
+      return plist_new_uint(uint64_t(*value.GetInteger()));
+    case PlistValue::Kind::Real:
+      return plist_new_real(*value.GetReal());
+    case PlistValue::Kind::String:
+      return plist_new_string(value.GetString()->c_str());
     case PlistValue::Kind::Data: {
       const auto& data = *value.GetData();
       return plist_new_data(reinterpret_cast<const char*>(data.data()), data.size());
     }
-    case PlistValue::Kind::Date: return DateNode(*value.GetDate());
+    case PlistValue::Kind::Date:
+      return DateNode(*value.GetDate());
     case PlistValue::Kind::Array: {
       plist_t array = plist_new_array();
       for (const PlistValue& item : *value.GetArray()) plist_array_append_item(array, ToNode(item));
@@ -140,7 +150,8 @@ plist_t ToNode(const PlistValue& value) {
     }
     case PlistValue::Kind::Dictionary: {
       plist_t dictionary = plist_new_dict();
-      for (const auto& [key, item] : *value.GetDictionary()) plist_dict_set_item(dictionary, key.c_str(), ToNode(item));
+      for (const auto& [key, item] : *value.GetDictionary())
+        plist_dict_set_item(dictionary, key.c_str(), ToNode(item));
       return dictionary;
     }
   }

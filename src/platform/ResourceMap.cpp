@@ -45,9 +45,11 @@ std::vector<fs::path> ResourceMapFiles(const Bundle& bundle) {
   for (const fs::path& folder : folders) {
     std::vector<fs::path> inFolder;
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
       std::string name = entry->path().filename().string();
-      if (name.size() > kResourceMapSuffix.size() && name.ends_with(kResourceMapSuffix)) inFolder.push_back(entry->path());
+      if (name.size() > kResourceMapSuffix.size() && name.ends_with(kResourceMapSuffix))
+        inFolder.push_back(entry->path());
     }
     std::sort(inFolder.begin(), inFolder.end());
     files.insert(files.end(), inFolder.begin(), inFolder.end());
@@ -61,7 +63,8 @@ bool MergeResourceFile(const fs::path& file, Resources& resources) {
   if (ReadPropertyListFile(file, root) != noErr || !root.GetDictionary()) return false;
   for (const auto& [typeName, ofType] : *root.GetDictionary()) {
     if (typeName.empty() || !ofType.GetDictionary()) return false;
-    for (const auto& [key, value] : *ofType.GetDictionary()) resources.emplace(ResourceKey(typeName, key), value);
+    for (const auto& [key, value] : *ofType.GetDictionary())
+      resources.emplace(ResourceKey(typeName, key), value);
   }
   return true;
 }
@@ -76,15 +79,18 @@ OSErr LoadResources(const Bundle& bundle, Resources& resources) {
 
 ResFileRefNum AllocateRefNum(ResourceState& state) {
   auto inUse = [&](ResFileRefNum refNum) {
-    return std::any_of(state.maps.begin(), state.maps.end(), [&](const OpenMap& map) { return map.refNum == refNum; });
+    return std::any_of(state.maps.begin(), state.maps.end(),
+                       [&](const OpenMap& map) { return map.refNum == refNum; });
   };
   while (state.nextRefNum <= 0 || inUse(state.nextRefNum))
-    state.nextRefNum = state.nextRefNum <= 0 || state.nextRefNum == INT16_MAX ? 1 : state.nextRefNum + 1;
+    state.nextRefNum =
+        state.nextRefNum <= 0 || state.nextRefNum == INT16_MAX ? 1 : state.nextRefNum + 1;
   return state.nextRefNum++;
 }
 
 std::vector<OpenMap>::iterator FindMap(ResourceState& state, ResFileRefNum refNum) {
-  return std::find_if(state.maps.begin(), state.maps.end(), [&](const OpenMap& map) { return map.refNum == refNum; });
+  return std::find_if(state.maps.begin(), state.maps.end(),
+                      [&](const OpenMap& map) { return map.refNum == refNum; });
 }
 
 // The resource in the current map, and (with `chain`) in the maps opened before it.
@@ -92,7 +98,8 @@ const PlistValue* FindResource(ResourceState& state, const ResourceKey& key, boo
   auto current = FindMap(state, state.current);
   const PlistValue* found = nullptr;
   if (current != state.maps.end()) {
-    for (auto map = std::make_reverse_iterator(current + 1); map != state.maps.rend() && !found; ++map) {
+    for (auto map = std::make_reverse_iterator(current + 1); map != state.maps.rend() && !found;
+         ++map) {
       auto resource = map->resources.find(key);
       if (resource != map->resources.end()) found = &resource->second;
       if (!chain) break;
@@ -115,9 +122,11 @@ std::optional<std::vector<uint8_t>> ResourceBytes(const ResourceKey& key, bool c
 std::string StringListEntry(int16_t listID, int16_t index) {
   ResourceState& state = State();
   std::lock_guard lock(state.mutex);
-  const PlistValue* list = FindResource(state, {std::string(kStringListType), std::to_string(listID)}, true);
+  const PlistValue* list =
+      FindResource(state, {std::string(kStringListType), std::to_string(listID)}, true);
   const PlistValue::Array* entries = list ? list->GetArray() : nullptr;
-  if (!entries || index < 1 || size_t(index) > entries->size() || !(*entries)[index - 1].GetString()) {
+  if (!entries || index < 1 || size_t(index) > entries->size() ||
+      !(*entries)[index - 1].GetString()) {
     state.lastError = resNotFound;
     return {};
   }
@@ -148,7 +157,8 @@ void CFBundleCloseBundleResourceMap(CFBundleRef bundle, ResFileRefNum refNum) {
     state.lastError = resFNotFound;
     return;
   }
-  if (state.current == refNum) state.current = map == state.maps.begin() ? kSystemResFile : (map - 1)->refNum;
+  if (state.current == refNum)
+    state.current = map == state.maps.begin() ? kSystemResFile : (map - 1)->refNum;
   state.maps.erase(map);
   state.lastError = noErr;
 }
@@ -197,6 +207,7 @@ std::optional<std::vector<uint8_t>> GetNamedResource(std::string_view type, std:
   return ResourceBytes({std::string(type), std::string(name)}, true);
 }
 
-std::optional<std::vector<uint8_t>> Get1NamedResource(std::string_view type, std::string_view name) {
+std::optional<std::vector<uint8_t>> Get1NamedResource(std::string_view type,
+                                                      std::string_view name) {
   return ResourceBytes({std::string(type), std::string(name)}, false);
 }

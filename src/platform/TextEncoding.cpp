@@ -18,7 +18,9 @@ namespace {
 // An encoding iconv cannot convert one byte at a time never needs more than this for one character.
 constexpr size_t kMaxCharacterBytes = 8;
 
-const char* HostUTF16Name() { return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE"; }
+const char* HostUTF16Name() {
+  return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+}
 
 struct IconvResult {
   OSStatus status;
@@ -26,30 +28,35 @@ struct IconvResult {
   size_t written;
 };
 
-IconvResult RunIconv(iconv_t descriptor, const uint8_t* in, size_t inLength, uint8_t* out, size_t outLength) {
+IconvResult RunIconv(iconv_t descriptor, const uint8_t* in, size_t inLength, uint8_t* out,
+                     size_t outLength) {
   char* inPointer = const_cast<char*>(reinterpret_cast<const char*>(in));
   char* outPointer = reinterpret_cast<char*>(out);
   size_t inLeft = inLength, outLeft = outLength;
   size_t result = iconv(descriptor, in ? &inPointer : nullptr, &inLeft, &outPointer, &outLeft);
   OSStatus status = noErr;
   if (result == size_t(-1)) {
-    if (errno == E2BIG) status = kTECOutputBufferFullStatus;
-    else if (errno == EINVAL) status = noErr;  // the input ends inside a character: kept for later
-    else status = kTextMalformedInputErr;
+    if (errno == E2BIG)
+      status = kTECOutputBufferFullStatus;
+    else if (errno == EINVAL)
+      status = noErr;  // the input ends inside a character: kept for later
+    else
+      status = kTextMalformedInputErr;
   }
   return {status, inLength - inLeft, outLength - outLeft};
 }
 
 // Feeds the bytes held back from the last call, completed from the new input.
-OSStatus ConvertPending(TECObject& converter, const uint8_t*& in, size_t& inLength, size_t& consumed, uint8_t*& out,
-                        size_t& outLength, size_t& written) {
+OSStatus ConvertPending(TECObject& converter, const uint8_t*& in, size_t& inLength,
+                        size_t& consumed, uint8_t*& out, size_t& outLength, size_t& written) {
   while (!converter.pending.empty()) {
     if (inLength == 0) return noErr;
     if (converter.pending.size() >= kMaxCharacterBytes) return kTextMalformedInputErr;
     converter.pending.push_back(*in++);
     --inLength;
     ++consumed;
-    IconvResult step = RunIconv(converter.descriptor, converter.pending.data(), converter.pending.size(), out, outLength);
+    IconvResult step = RunIconv(converter.descriptor, converter.pending.data(),
+                                converter.pending.size(), out, outLength);
     if (step.status != noErr) return step.status;
     out += step.written;
     outLength -= step.written;
@@ -63,17 +70,26 @@ OSStatus ConvertPending(TECObject& converter, const uint8_t*& in, size_t& inLeng
 
 const char* TextEncodingIconvName(TextEncoding encoding) {
   switch (encoding) {
-    case kTextEncodingMacRoman: return "MACINTOSH";
+    case kTextEncodingMacRoman:
+      return "MACINTOSH";
     case kTextEncodingUnicodeDefault:
     case kTextEncodingUnicodeV1_1:
-    case kTextEncodingUTF8: return "UTF-8";
-    case kTextEncodingISOLatin1: return "ISO-8859-1";
-    case kTextEncodingISOLatin2: return "ISO-8859-2";
-    case kTextEncodingISOLatin5: return "ISO-8859-9";
-    case kTextEncodingWindowsLatin1: return "CP1252";
-    case kTextEncodingShiftJIS: return "SHIFT_JIS";
-    case kTextEncodingUTF16: return HostUTF16Name();
-    default: return nullptr;
+    case kTextEncodingUTF8:
+      return "UTF-8";
+    case kTextEncodingISOLatin1:
+      return "ISO-8859-1";
+    case kTextEncodingISOLatin2:
+      return "ISO-8859-2";
+    case kTextEncodingISOLatin5:
+      return "ISO-8859-9";
+    case kTextEncodingWindowsLatin1:
+      return "CP1252";
+    case kTextEncodingShiftJIS:
+      return "SHIFT_JIS";
+    case kTextEncodingUTF16:
+      return HostUTF16Name();
+    default:
+      return nullptr;
   }
 }
 
@@ -92,8 +108,8 @@ OSStatus TECCreateConverter(TECObjectRef* converter, TextEncoding from, TextEnco
   return noErr;
 }
 
-OSStatus TECConvertText(TECObjectRef converter, const uint8_t* in, size_t inLength, size_t* inRead, uint8_t* out,
-                        size_t outLength, size_t* outWritten) {
+OSStatus TECConvertText(TECObjectRef converter, const uint8_t* in, size_t inLength, size_t* inRead,
+                        uint8_t* out, size_t outLength, size_t* outWritten) {
   if (inRead) *inRead = 0;
   if (outWritten) *outWritten = 0;
   if (!converter || (!in && inLength) || (!out && outLength)) return paramErr;
@@ -104,7 +120,8 @@ OSStatus TECConvertText(TECObjectRef converter, const uint8_t* in, size_t inLeng
     status = step.status;
     consumed += step.read;
     written += step.written;
-    if (status == noErr && step.read < inLength) {  // a cut-off character: hold it for the next call
+    if (status == noErr &&
+        step.read < inLength) {  // a cut-off character: hold it for the next call
       converter->pending.assign(in + step.read, in + inLength);
       consumed += inLength - step.read;
     }

@@ -28,8 +28,10 @@ long OffsetInNamedZone(const std::string& name, time_t instant) {
   setenv("TZ", name.c_str(), 1);
   tzset();
   long offset = OffsetInLocalZone(instant);
-  if (previous) setenv("TZ", saved.c_str(), 1);
-  else unsetenv("TZ");
+  if (previous)
+    setenv("TZ", saved.c_str(), 1);
+  else
+    unsetenv("TZ");
   tzset();
   return offset;
 }
@@ -56,5 +58,6 @@ std::optional<CFTimeZoneRef> CFTimeZoneCreateWithName(std::string_view name) {
 
 double CFTimeZoneGetSecondsFromGMT(const CFTimeZoneRef& zone, CFAbsoluteTime at) {
   time_t instant = time_t(std::floor(at + kCFAbsoluteTimeIntervalSince1970));
-  return double(zone.name.empty() ? OffsetInLocalZone(instant) : OffsetInNamedZone(zone.name, instant));
+  return double(zone.name.empty() ? OffsetInLocalZone(instant)
+                                  : OffsetInNamedZone(zone.name, instant));
 }

@@ -12,9 +12,12 @@ std::filesystem::path UserHomeDirectory() {
   std::vector<char> buffer(16384);
   passwd entry{};
   passwd* found = nullptr;
-  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir)
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+      found->pw_dir)
     return found->pw_dir;
   return "/";
 }
 
-std::filesystem::path UserPreferencesFolder() { return UserHomeDirectory() / "Library" / "Preferences"; }
+std::filesystem::path UserPreferencesFolder() {
+  return UserHomeDirectory() / "Library" / "Preferences";
+}

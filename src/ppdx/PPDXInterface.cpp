@@ -21,7 +21,9 @@ namespace {
 bool Flag(const int* value) { return value != nullptr && *value != 0; }
 
 template <class T, class Base>
-T* Is(Base* object) { return dynamic_cast<T*>(object); }
+T* Is(Base* object) {
+  return dynamic_cast<T*>(object);
+}
 
 // Runs a walk step that reports the control kind, and hands the kind out when asked for.
 template <class Step>
@@ -642,7 +644,8 @@ PPDXHandle GetMediaSourceShortcut(PPDXHandle handle) {
 }
 
 void SetPropertyScrollDown(PPDXHandle handle, PPDXHandle scrollPane) {
-  if (auto* o = static_cast<PPDXProperty*>(handle)) if (scrollPane) o->SetScrollDown(static_cast<PPDXScrollPane*>(scrollPane));
+  if (auto* o = static_cast<PPDXProperty*>(handle))
+    if (scrollPane) o->SetScrollDown(static_cast<PPDXScrollPane*>(scrollPane));
 }
 
 void ResetControlToDefault(PPDXHandle handle) {

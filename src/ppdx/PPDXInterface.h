@@ -69,7 +69,8 @@ PPDX_EXPORT long GetPopupCount(PPDXHandle controls);
 PPDX_EXPORT long GetBooleanCount(PPDXHandle controls);
 PPDX_EXPORT long GetRangeCount(PPDXHandle controls);
 PPDX_EXPORT long GetJobnoteCount(PPDXHandle controls);
-PPDX_EXPORT PPDXHandle Find(PPDXHandle controls, const char* keyword, PPDXControlKind* kind, const int* exact);
+PPDX_EXPORT PPDXHandle Find(PPDXHandle controls, const char* keyword, PPDXControlKind* kind,
+                            const int* exact);
 PPDX_EXPORT PPDXHandle GetFirst(PPDXHandle controls, PPDXControlKind* kind);
 PPDX_EXPORT PPDXHandle GetNext(PPDXHandle controls, PPDXControlKind* kind);
 PPDX_EXPORT PPDXHandle GetFirstPopupControl(PPDXHandle controls);
@@ -80,7 +81,8 @@ PPDX_EXPORT PPDXHandle GetNextBooleanControl(PPDXHandle controls);
 PPDX_EXPORT PPDXHandle GetFindBoolean(PPDXHandle controls, const char* keyword, const int* exact);
 PPDX_EXPORT PPDXHandle GetFirstRangeControl(PPDXHandle controls);
 PPDX_EXPORT PPDXHandle GetNextRangeControl(PPDXHandle controls);
-PPDX_EXPORT PPDXHandle GetFindRangeControl(PPDXHandle controls, const char* keyword, const int* exact);
+PPDX_EXPORT PPDXHandle GetFindRangeControl(PPDXHandle controls, const char* keyword,
+                                           const int* exact);
 PPDX_EXPORT PPDXHandle GetFirstJobNote(PPDXHandle controls);
 PPDX_EXPORT PPDXHandle GetNextJobNote(PPDXHandle controls);
 PPDX_EXPORT PPDXHandle GetFindJobNote(PPDXHandle controls, const char* keyword, const int* exact);

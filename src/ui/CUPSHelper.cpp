@@ -15,11 +15,14 @@ TextEncoding EncodingOf(const ppd_file_t* ppd) {
   const char* declared = ppd ? ppd->lang_encoding : nullptr;
   if (!declared) return kTextEncodingMacRoman;
   if (std::strcmp(declared, "ISOLatin1") == 0) return kTextEncodingISOLatin1;
-  if (std::strcmp(declared, "UTF-8") == 0 || std::strcmp(declared, "UTF8") == 0) return kTextEncodingUTF8;
+  if (std::strcmp(declared, "UTF-8") == 0 || std::strcmp(declared, "UTF8") == 0)
+    return kTextEncodingUTF8;
   return kTextEncodingMacRoman;
 }
 
-bool SameName(const char* a, const char* b) { return std::strncmp(a, b, kPPDNameCompareLength) == 0; }
+bool SameName(const char* a, const char* b) {
+  return std::strncmp(a, b, kPPDNameCompareLength) == 0;
+}
 
 }  // namespace
 
@@ -34,7 +37,8 @@ ppd_group_t* CUPSHelper::FindOptionGroup(const char* name, bool) {
   return nullptr;
 }
 
-ppd_option_t* CUPSHelper::FindOptionGroupAndOption(const char* groupName, const char* keyword, bool unused) {
+ppd_option_t* CUPSHelper::FindOptionGroupAndOption(const char* groupName, const char* keyword,
+                                                   bool unused) {
   ppd_group_t* group = FindOptionGroup(groupName, unused);
   if (!group || !keyword) return nullptr;
   for (int i = 0; i < group->num_options; ++i)

@@ -15,7 +15,8 @@ class CUPSHelper {
 
   // The first group whose name (its text when the name is empty) equals `name`; null when none.
   ppd_group_t* FindOptionGroup(const char* name, bool unused = false);
-  ppd_option_t* FindOptionGroupAndOption(const char* groupName, const char* keyword, bool unused = false);
+  ppd_option_t* FindOptionGroupAndOption(const char* groupName, const char* keyword,
+                                         bool unused = false);
   ppd_option_t* FindNamedOption(const char* keyword);
   // The keyword as text, converted with the PPD's encoding to at most 40 characters.
   ppd_option_t* FindNamedOption(const std::string& keyword);

@@ -25,14 +25,18 @@ void Report(long* err, OSStatus status) {
 }  // namespace
 
 OSStatus CUtilsPB::GetWindowFromNIB(const std::string& windowName, WindowRef* window,
-                                    const std::string& bundleIdentifier, const std::string& nibName) {
+                                    const std::string& bundleIdentifier,
+                                    const std::string& nibName) {
   IBNibRef nib = nullptr;
-  OSStatus status = CreateNibReferenceWithCFBundle(CFBundleGetBundleWithIdentifier(bundleIdentifier), nibName, &nib);
+  OSStatus status = CreateNibReferenceWithCFBundle(
+      CFBundleGetBundleWithIdentifier(bundleIdentifier), nibName, &nib);
   if (status == noErr) {
     status = CreateWindowFromNib(nib, windowName, window);
     DisposeNibReference(nib);
   }
-  if (status != noErr) std::fprintf(stderr, "Failure loading the Nib or retrieving the Window. Err: %d\n", int(status));
+  if (status != noErr)
+    std::fprintf(stderr, "Failure loading the Nib or retrieving the Window. Err: %d\n",
+                 int(status));
   return status;
 }
 
@@ -50,12 +54,13 @@ int32_t CUtilsPB::GetCtrlValue(OSType signature, int32_t number, WindowRef windo
 
 OSStatus CUtilsPB::SetCtrlValue(OSType signature, int32_t number, WindowRef window, short value) {
   OSStatus status;
-  if (ControlRef control = Lookup(signature, number, window, &status)) SetControl32BitValue(control, value);
+  if (ControlRef control = Lookup(signature, number, window, &status))
+    SetControl32BitValue(control, value);
   return status;
 }
 
-void CUtilsPB::GetSelectedGroupRadioButtonID(long* result, int32_t first, int32_t last, OSType signature,
-                                             WindowRef window) {
+void CUtilsPB::GetSelectedGroupRadioButtonID(long* result, int32_t first, int32_t last,
+                                             OSType signature, WindowRef window) {
   if (!result) return;
   *result = -1;
   for (int32_t number = first; number <= last; ++number) {
@@ -66,8 +71,8 @@ void CUtilsPB::GetSelectedGroupRadioButtonID(long* result, int32_t first, int32_
   }
 }
 
-OSStatus CUtilsPB::SelectGroupRadioButton(WindowRef window, OSType signature, int32_t number, int32_t first,
-                                          int32_t last) {
+OSStatus CUtilsPB::SelectGroupRadioButton(WindowRef window, OSType signature, int32_t number,
+                                          int32_t first, int32_t last) {
   OSStatus status;
   ControlRef chosen = Lookup(signature, number, window, &status);
   return chosen ? SelectGroupRadioButton(chosen, first, last) : status;
@@ -86,8 +91,8 @@ OSStatus CUtilsPB::SelectGroupRadioButton(ControlRef control, int32_t first, int
   return noErr;
 }
 
-OSStatus CUtilsPB::GetTextEditFieldValue(OSType signature, int32_t number, WindowRef window, unsigned char* out,
-                                         bool isPassword) {
+OSStatus CUtilsPB::GetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
+                                         unsigned char* out, bool isPassword) {
   OSStatus status;
   ControlRef field = Lookup(signature, number, window, &status);
   if (!field || !out) return field ? paramErr : status;
@@ -101,11 +106,12 @@ OSStatus CUtilsPB::GetTextEditFieldValue(OSType signature, int32_t number, Windo
 OSStatus CUtilsPB::SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
                                          const unsigned char* text, bool isPassword) {
   if (!text) return paramErr;
-  return SetTextEditFieldValue(signature, number, window, PStrToText(text, kTextEncodingMacRoman), isPassword);
+  return SetTextEditFieldValue(signature, number, window, PStrToText(text, kTextEncodingMacRoman),
+                               isPassword);
 }
 
-OSStatus CUtilsPB::SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window, const std::string& text,
-                                         bool isPassword) {
+OSStatus CUtilsPB::SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
+                                         const std::string& text, bool isPassword) {
   OSStatus status;
   ControlRef field = Lookup(signature, number, window, &status);
   if (!field) return status;

@@ -19,22 +19,22 @@ class CUtilsPB {
   static OSStatus SetCtrlValue(OSType signature, int32_t number, WindowRef window, short value);
 
   // result: -1, or the last number from first to last whose control exists and is non-zero.
-  static void GetSelectedGroupRadioButtonID(long* result, int32_t first, int32_t last, OSType signature,
-                                            WindowRef window);
+  static void GetSelectedGroupRadioButtonID(long* result, int32_t first, int32_t last,
+                                            OSType signature, WindowRef window);
   // Sets the chosen button to 1 and the others with the same signature in first..last to 0.
-  static OSStatus SelectGroupRadioButton(WindowRef window, OSType signature, int32_t number, int32_t first,
-                                         int32_t last);
+  static OSStatus SelectGroupRadioButton(WindowRef window, OSType signature, int32_t number,
+                                         int32_t first, int32_t last);
   static OSStatus SelectGroupRadioButton(ControlRef control, int32_t first, int32_t last);
 
   // Copies the field's text (its password text when isPassword), in Mac Roman and cut to 255
   // characters, into the length-prefixed 256-byte buffer `out`. Characters Mac Roman lacks
   // become "?".
-  static OSStatus GetTextEditFieldValue(OSType signature, int32_t number, WindowRef window, unsigned char* out,
-                                        bool isPassword);
+  static OSStatus GetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
+                                        unsigned char* out, bool isPassword);
   // Sets the field's text (as password text when isPassword) from a length-prefixed Mac Roman
   // string or from UTF-8 text.
-  static OSStatus SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window, const unsigned char* text,
-                                        bool isPassword);
-  static OSStatus SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window, const std::string& text,
-                                        bool isPassword);
+  static OSStatus SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
+                                        const unsigned char* text, bool isPassword);
+  static OSStatus SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
+                                        const std::string& text, bool isPassword);
 };

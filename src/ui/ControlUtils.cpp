@@ -18,10 +18,13 @@ int16_t ControlTextSize(const ControlFontStyleRec& font) {
 int32_t MeasureInControlFont(ControlRef control, const std::string& text) {
   ControlFontStyleRec font;
   GetControlFontStyle(control, &font);
-  return MeasureTextWidth(text, ControlTextSize(font), font.style > 0 && (font.style & kFontStyleBold));
+  return MeasureTextWidth(text, ControlTextSize(font),
+                          font.style > 0 && (font.style & kFontStyleBold));
 }
 
-int16_t Coordinate(int32_t value) { return int16_t(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX)); }
+int16_t Coordinate(int32_t value) {
+  return int16_t(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX));
+}
 
 void SetWidth(ControlRef control, Rect bounds, int32_t width, bool growRight) {
   if (growRight)
@@ -37,7 +40,8 @@ void SizePopup(ControlRef control, const Rect& bounds, bool growRight) {
   const int32_t menuWidth = GetMenuWidth(GetControlPopupMenuHandle(control), ControlTextSize(font));
   if (menuWidth == RectWidth(bounds)) return;
   SetWidth(control, bounds,
-           std::min(menuWidth + ControlUtils::kPopupMenuAllowance, ControlUtils::kPopupMaxWidth), growRight);
+           std::min(menuWidth + ControlUtils::kPopupMenuAllowance, ControlUtils::kPopupMaxWidth),
+           growRight);
 }
 
 void SizePushButton(ControlRef control, Rect bounds, bool growRight) {
@@ -65,7 +69,8 @@ void ControlUtils::SizeControl(ControlRef control, WindowRef, bool growRight) {
       break;
     case ControlKind::CheckBox:
       SetWidth(control, bounds,
-               MeasureInControlFont(control, CopyControlTitleAsCFString(control).value_or("")) + kCheckBoxAllowance,
+               MeasureInControlFont(control, CopyControlTitleAsCFString(control).value_or("")) +
+                   kCheckBoxAllowance,
                growRight);
       break;
     case ControlKind::PushButton:
@@ -74,7 +79,8 @@ void ControlUtils::SizeControl(ControlRef control, WindowRef, bool growRight) {
     case ControlKind::StaticText: {
       std::string text;
       GetControlText(control, &text);
-      bounds.right = Coordinate(bounds.left + MeasureInControlFont(control, text) + kStaticTextAllowance);
+      bounds.right =
+          Coordinate(bounds.left + MeasureInControlFont(control, text) + kStaticTextAllowance);
       SetControlBounds(control, bounds);
       break;
     }
@@ -95,6 +101,7 @@ CGRect ControlUtils::ConvertQDRectToCGRect(CGrafPtr port, CGContextRef context, 
   CGContextScaleCTM(context, 1, -1);
   // The window rectangle's pixels in device space (origin bottom left), then back into the
   // flipped user space.
-  const CGRect device = CGRectMake(rect.left, portHeight - rect.bottom, RectWidth(rect), RectHeight(rect));
+  const CGRect device =
+      CGRectMake(rect.left, portHeight - rect.bottom, RectWidth(rect), RectHeight(rect));
   return CGRectApplyAffineTransform(device, CGAffineTransformInvert(CGContextGetCTM(context)));
 }

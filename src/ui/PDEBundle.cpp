@@ -18,11 +18,13 @@ void PDEBundle::InitBundle(CFBundleRef bundle) {
   mInit = true;
 }
 
-std::optional<std::string> PDEBundle::GetLocalizedCFString(const std::string& key, CFBundleRef bundle) {
+std::optional<std::string> PDEBundle::GetLocalizedCFString(const std::string& key,
+                                                           CFBundleRef bundle) {
   return GetLocalizedCFStringFromFile(key, "Localizable", bundle);
 }
 
-std::optional<std::string> PDEBundle::GetLocalizedCFStringFromFile(const std::string& key, const std::string& table,
+std::optional<std::string> PDEBundle::GetLocalizedCFStringFromFile(const std::string& key,
+                                                                   const std::string& table,
                                                                    CFBundleRef bundle) {
   CFBundleRef chosen = Chosen(bundle);
   if (!chosen) return std::nullopt;
@@ -40,7 +42,8 @@ unsigned long PDEBundle::GetLocalizedString(const std::string& key, char* out, u
   return std::strlen(out);
 }
 
-bool PDEBundle::ConvertCFString(const std::string& text, char* out, unsigned long size, TextEncoding encoding) {
+bool PDEBundle::ConvertCFString(const std::string& text, char* out, unsigned long size,
+                                TextEncoding encoding) {
   if (!out || size == 0) return false;
   const std::optional<std::string> converted = FromUTF8(text, encoding);
   // The terminator must fit as well; a text that does not fit is refused whole, never cut.

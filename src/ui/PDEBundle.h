@@ -15,9 +15,11 @@ class PDEBundle {
 
   // The string of `key` in the default string table of `bundle` (of mBundle when null); the key
   // itself when the table has no translation; nullopt when no bundle is known.
-  static std::optional<std::string> GetLocalizedCFString(const std::string& key, CFBundleRef bundle = nullptr);
+  static std::optional<std::string> GetLocalizedCFString(const std::string& key,
+                                                         CFBundleRef bundle = nullptr);
   // The same in the string table `table`.
-  static std::optional<std::string> GetLocalizedCFStringFromFile(const std::string& key, const std::string& table,
+  static std::optional<std::string> GetLocalizedCFStringFromFile(const std::string& key,
+                                                                 const std::string& table,
                                                                  CFBundleRef bundle = nullptr);
   // The localized string as a C string in the application's text encoding, at most `size` bytes
   // with its terminator. Beeps when it cannot be converted. Returns its length (0 when nothing was
@@ -26,5 +28,6 @@ class PDEBundle {
                                           CFBundleRef bundle = nullptr);
   // Copies the text, converted to `encoding`, with its terminator into `out` (at most `size`
   // bytes). False, with a beep and an empty `out`, when it cannot be converted or does not fit.
-  static bool ConvertCFString(const std::string& text, char* out, unsigned long size, TextEncoding encoding);
+  static bool ConvertCFString(const std::string& text, char* out, unsigned long size,
+                              TextEncoding encoding);
 };

@@ -48,7 +48,8 @@ OSStatus UI_DialogWait::installEventHandler(WindowRef window) {
   if (mWindowRefHandler) return noErr;  // once
   static const EventTypeSpec kCommandProcess{kEventClassCommand, kEventCommandProcess};
   mWindowEventUPP = waitDialogHandler;
-  return InstallWindowEventHandler(window, mWindowEventUPP, 1, &kCommandProcess, this, &mWindowRefHandler);
+  return InstallWindowEventHandler(window, mWindowEventUPP, 1, &kCommandProcess, this,
+                                   &mWindowRefHandler);
 }
 
 void UI_DialogWait::removeEventHandler() {
@@ -71,7 +72,8 @@ void UI_DialogWait::setStandardButtonTitles() {
     ControlUtils::SizeControl(ok, mWindowRef, true);
   }
   if (ControlRef cancel = getControlByID(kCancelButtonSignature, 0)) {
-    if (auto title = DialogStrings::GetDialogString("Cancel")) SetControlTitleWithCFString(cancel, *title);
+    if (auto title = DialogStrings::GetDialogString("Cancel"))
+      SetControlTitleWithCFString(cancel, *title);
     ControlUtils::SizeControl(cancel, mWindowRef, false);
   }
 }
@@ -94,7 +96,8 @@ ControlRef UI_DialogWait::getControlByID(OSType signature, int32_t number) {
 OSStatus UI_DialogWait::waitDialogHandler(EventRef event, void* userData) {
   auto* dialog = static_cast<UI_DialogWait*>(userData);
   HICommand command;
-  if (!dialog || GetEventKind(event) != kEventCommandProcess || GetEventCommand(event, &command) != noErr)
+  if (!dialog || GetEventKind(event) != kEventCommandProcess ||
+      GetEventCommand(event, &command) != noErr)
     return eventNotHandledErr;
   if (command.commandID == kResultCancel) {
     dialog->onCancel();

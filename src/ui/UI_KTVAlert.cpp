@@ -18,12 +18,14 @@ std::optional<std::string> FromApplicationText(const char* text) {
 
 }  // namespace
 
-UI_KTVAlert::UI_KTVAlert(const char* message, const char* reason, unsigned long style, WindowRef parentWindow)
-    : UI_KTVAlert(FromApplicationText(message), FromApplicationText(reason), style, parentWindow, std::nullopt,
-                  std::nullopt) {}
+UI_KTVAlert::UI_KTVAlert(const char* message, const char* reason, unsigned long style,
+                         WindowRef parentWindow)
+    : UI_KTVAlert(FromApplicationText(message), FromApplicationText(reason), style, parentWindow,
+                  std::nullopt, std::nullopt) {}
 
-UI_KTVAlert::UI_KTVAlert(const OptionalText& message, const OptionalText& reason, unsigned long style,
-                         WindowRef parentWindow, const OptionalText& okTitle, const OptionalText& cancelTitle)
+UI_KTVAlert::UI_KTVAlert(const OptionalText& message, const OptionalText& reason,
+                         unsigned long style, WindowRef parentWindow, const OptionalText& okTitle,
+                         const OptionalText& cancelTitle)
     : UI_DialogWait(parentWindow), mReasonMsg(reason), mAlertMsg(message), mStyle(uint32_t(style)) {
   if (mAlertMsg) initRefs(okTitle, cancelTitle);
 }
@@ -35,7 +37,8 @@ UI_KTVAlert::~UI_KTVAlert() {
 }
 
 void UI_KTVAlert::initRefs(const OptionalText& okTitle, const OptionalText& cancelTitle) {
-  if (!PDEBundle::mInit || CreateNibReferenceWithCFBundle(PDEBundle::mBundle, "AlertUI", &mNibRef) != noErr)
+  if (!PDEBundle::mInit ||
+      CreateNibReferenceWithCFBundle(PDEBundle::mBundle, "AlertUI", &mNibRef) != noErr)
     return;
   const bool asDialog = !mParentWindowRef || isSheet(mParentWindowRef);
   gDebugLog.dprintf(asDialog ? "initRefs: IT'S A DIALOG" : "initRefs: IT'S A SHEET");
@@ -48,7 +51,8 @@ void UI_KTVAlert::initRefs(const OptionalText& okTitle, const OptionalText& canc
   if (mStyle & kHideCancelButton)
     if (ControlRef cancel = getControlByID(kCancelButtonSignature, 0)) HideControl(cancel);
   if (okTitle)
-    if (ControlRef ok = getControlByID(kOKButtonSignature, 0)) SetControlTitleWithCFString(ok, *okTitle);
+    if (ControlRef ok = getControlByID(kOKButtonSignature, 0))
+      SetControlTitleWithCFString(ok, *okTitle);
   if (cancelTitle)
     if (ControlRef cancel = getControlByID(kCancelButtonSignature, 0))
       SetControlTitleWithCFString(cancel, *cancelTitle);
@@ -71,13 +75,15 @@ OSType UI_KTVAlert::run() {
   return mResult;
 }
 
-OSType UI_KTVAlert::TellUser(const char* message, const char* reason, unsigned long style, WindowRef parent) {
+OSType UI_KTVAlert::TellUser(const char* message, const char* reason, unsigned long style,
+                             WindowRef parent) {
   UI_KTVAlert alert(message, reason, style, parent);
   return alert.run();
 }
 
-OSType UI_KTVAlert::TellUser(const OptionalText& message, const OptionalText& reason, unsigned long style,
-                             WindowRef parent, const OptionalText& okTitle, const OptionalText& cancelTitle) {
+OSType UI_KTVAlert::TellUser(const OptionalText& message, const OptionalText& reason,
+                             unsigned long style, WindowRef parent, const OptionalText& okTitle,
+                             const OptionalText& cancelTitle) {
   UI_KTVAlert alert(message, reason, style, parent, okTitle, cancelTitle);
   return alert.run();
 }

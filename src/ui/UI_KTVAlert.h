@@ -26,9 +26,11 @@ class UI_KTVAlert : public UI_DialogWait {
   ~UI_KTVAlert() override;
 
   // Shows the alert and waits: "ok  " or "not!", or "canc" when it could not be shown.
-  static OSType TellUser(const char* message, const char* reason, unsigned long style, WindowRef parent);
-  static OSType TellUser(const OptionalText& message, const OptionalText& reason, unsigned long style,
-                         WindowRef parent, const OptionalText& okTitle, const OptionalText& cancelTitle);
+  static OSType TellUser(const char* message, const char* reason, unsigned long style,
+                         WindowRef parent);
+  static OSType TellUser(const OptionalText& message, const OptionalText& reason,
+                         unsigned long style, WindowRef parent, const OptionalText& okTitle,
+                         const OptionalText& cancelTitle);
   static OSType TellUser(const OptionalText& message, unsigned long style, WindowRef parent);
   static OSType TellUser(const OptionalText& message, unsigned long style, WindowRef parent,
                          const OptionalText& okTitle);

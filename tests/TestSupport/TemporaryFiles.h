@@ -13,7 +13,8 @@ class TemporaryFolder {
  public:
   TemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "corvel-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a folder like " + pattern);
+    if (!mkdtemp(pattern.data()))
+      throw std::runtime_error("cannot create a folder like " + pattern);
     mPath = pattern;
   }
   ~TemporaryFolder() {

@@ -64,7 +64,8 @@ TEST_F(Bundles, LocalizedStringsFollowTheLanguageAndFallBack) {
 TEST(Language, ComesFromLanguageThenLangWithEnglishLast) {
   ScopedEnvironment language{"LANGUAGE", "pt_BR:fr"};
   ScopedEnvironment lang{"LANG", "de_DE.UTF-8@euro"};
-  EXPECT_EQ(PreferredLanguages(), (std::vector<std::string>{"pt_BR", "pt", "fr", "de_DE", "de", "en"}));
+  EXPECT_EQ(PreferredLanguages(),
+            (std::vector<std::string>{"pt_BR", "pt", "fr", "de_DE", "de", "en"}));
   ScopedEnvironment noList{"LANGUAGE", ""};
   ScopedEnvironment posix{"LANG", "C.UTF-8"};
   EXPECT_EQ(CurrentLanguage(), "en");
@@ -79,8 +80,10 @@ TEST_F(Bundles, ResourceFilesAreFoundGlobalFirstThenByLanguage) {
 
   EXPECT_EQ(CFBundleCopyResourceURL(found, "picture", "png"), bundle.Resources() / "picture.png");
   EXPECT_EQ(CFBundleCopyResourceURL(found, "picture.png"), bundle.Resources() / "picture.png");
-  EXPECT_EQ(CFBundleCopyResourceURL(found, "help", "html"), bundle.Resources() / "de.lproj" / "help.html");
-  EXPECT_EQ(CFBundleCopyResourceURL(found, "staple", "png", "images"), bundle.Resources() / "images" / "staple.png");
+  EXPECT_EQ(CFBundleCopyResourceURL(found, "help", "html"),
+            bundle.Resources() / "de.lproj" / "help.html");
+  EXPECT_EQ(CFBundleCopyResourceURL(found, "staple", "png", "images"),
+            bundle.Resources() / "images" / "staple.png");
   EXPECT_FALSE(CFBundleCopyResourceURL(found, "absent", "png"));
   EXPECT_FALSE(CFBundleCopyResourceURL(found, "../Info", "plist"));
   EXPECT_FALSE(CFBundleCopyResourceURL(found, "Info", "plist", ".."));
@@ -96,11 +99,13 @@ TEST(ProductBundle, NamesItsFactoryAndOpensItsResourceMap) {
   ASSERT_TRUE(factories && factories->GetArray() && !factories->GetArray()->empty());
   auto factory = CFUUIDCreateFromString(*factories->GetArray()->front().GetString());
   ASSERT_TRUE(factory);
-  const PlistValue* function = CFBundleGetValueForInfoDictionaryKey(product, "CFPlugInFactories")->Find(CFUUIDCreateString(*factory));
+  const PlistValue* function = CFBundleGetValueForInfoDictionaryKey(product, "CFPlugInFactories")
+                                   ->Find(CFUUIDCreateString(*factory));
   ASSERT_TRUE(function);
   EXPECT_EQ(*function->GetString(), "CorvelOptionsPluginFactory");
 
   ResFileRefNum map = CFBundleOpenBundleResourceMap(product);
-  EXPECT_NE(map, kResFileNotOpened) << "every resource-map file of the bundle must be valid; status " << ResError();
+  EXPECT_NE(map, kResFileNotOpened)
+      << "every resource-map file of the bundle must be valid; status " << ResError();
   CFBundleCloseBundleResourceMap(product, map);
 }

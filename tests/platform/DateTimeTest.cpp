@@ -27,7 +27,8 @@ DateTimeRec Normalised(const DateTimeRec& date) {
   return result;
 }
 
-void ExpectDate(const DateTimeRec& date, int year, int month, int day, int hour, int minute, int second) {
+void ExpectDate(const DateTimeRec& date, int year, int month, int day, int hour, int minute,
+                int second) {
   EXPECT_EQ(date.year, year);
   EXPECT_EQ(date.month, month);
   EXPECT_EQ(date.day, day);
@@ -83,7 +84,8 @@ TEST(Dates, NowIsLocalTimeSince1904) {
   GetDateTime(&now);
   int64_t expected = int64_t(time(nullptr)) + 9 * 3600 + kSecondsFrom1904To1970;
   EXPECT_NEAR(double(now), double(expected), 2.0);
-  EXPECT_NEAR(CFAbsoluteTimeGetCurrent() + kCFAbsoluteTimeIntervalSince1970, double(time(nullptr)), 2.0);
+  EXPECT_NEAR(CFAbsoluteTimeGetCurrent() + kCFAbsoluteTimeIntervalSince1970, double(time(nullptr)),
+              2.0);
 }
 
 TEST(TimeZones, OffsetsComeFromTheZoneDatabaseAtTheInstant) {
@@ -97,7 +99,8 @@ TEST(TimeZones, OffsetsComeFromTheZoneDatabaseAtTheInstant) {
 
   ScopedEnvironment zone{"TZ", "Asia/Kolkata"};
   tzset();
-  EXPECT_EQ(CFTimeZoneGetSecondsFromGMT(CFTimeZoneCopyDefault(), AbsoluteTimeOfUTC(2023, 7, 15)), 5.5 * 3600);
+  EXPECT_EQ(CFTimeZoneGetSecondsFromGMT(CFTimeZoneCopyDefault(), AbsoluteTimeOfUTC(2023, 7, 15)),
+            5.5 * 3600);
   EXPECT_EQ(CFTimeZoneGetSecondsFromGMT(*berlin, AbsoluteTimeOfUTC(2023, 7, 15)), 7200);
   EXPECT_STREQ(getenv("TZ"), "Asia/Kolkata") << "the default zone is restored";
 

@@ -23,8 +23,10 @@ class ScopedEnvironment {
 
  private:
   void Apply(const std::optional<std::string>& value) {
-    if (value) setenv(mName.c_str(), value->c_str(), 1);
-    else unsetenv(mName.c_str());
+    if (value)
+      setenv(mName.c_str(), value->c_str(), 1);
+    else
+      unsetenv(mName.c_str());
   }
   std::string mName;
   std::optional<std::string> mPrevious;
@@ -32,7 +34,8 @@ class ScopedEnvironment {
 
 inline void WritePlist(const std::filesystem::path& file, const PlistValue& value) {
   std::filesystem::create_directories(file.parent_path());
-  if (WritePropertyListFile(file, value) != noErr) throw std::runtime_error("cannot write " + file.string());
+  if (WritePropertyListFile(file, value) != noErr)
+    throw std::runtime_error("cannot write " + file.string());
 }
 
 inline PlistValue StringArray(std::initializer_list<const char*> texts) {

@@ -15,9 +15,12 @@ int main(int argc, char** argv) {
     std::string argument = step.substr(step.find(':') + 1);
     std::string key = argument.substr(0, argument.find('='));
     std::string value = argument.substr(argument.find('=') + 1);
-    if (step.starts_with("set:")) CFPreferencesSetAppValue(key, value, domain);
-    else if (step.starts_with("num:")) CFPreferencesSetAppValue(key, std::atoi(value.c_str()), domain);
-    else if (step == "sync" && !CFPreferencesAppSynchronize(domain)) return 1;
+    if (step.starts_with("set:"))
+      CFPreferencesSetAppValue(key, value, domain);
+    else if (step.starts_with("num:"))
+      CFPreferencesSetAppValue(key, std::atoi(value.c_str()), domain);
+    else if (step == "sync" && !CFPreferencesAppSynchronize(domain))
+      return 1;
     else if (step.starts_with("get:")) {
       auto text = CFPreferencesGetAppStringValue(key, domain);
       std::printf("%s\n", text ? text->c_str() : "<none>");

@@ -32,7 +32,8 @@ pid_t StartPeer(const std::vector<std::string>& arguments) {
   pid_t child = fork();
   if (child == 0) {
     std::vector<char*> argv{const_cast<char*>(PREFERENCES_PEER)};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     execv(PREFERENCES_PEER, argv.data());
     _exit(127);
@@ -108,7 +109,8 @@ TEST_F(Preferences, ASecondProcessSeesSynchronisedValues) {
   EXPECT_FALSE(CFPreferencesCopyAppValue("comment", domain)) << "not reloaded before synchronising";
   ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
   EXPECT_EQ(CFPreferencesGetAppStringValue("comment", domain), "from peer");
-  EXPECT_EQ(CFPreferencesGetAppIntegerValue("KTDuplex", domain, nullptr), 2) << "the peer kept our key";
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("KTDuplex", domain, nullptr), 2)
+      << "the peer kept our key";
 }
 
 TEST_F(Preferences, ProcessesSynchronisingTogetherKeepEachOthersKeys) {

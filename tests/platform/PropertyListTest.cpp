@@ -53,13 +53,15 @@ TEST(PropertyList, ReadingReportsMissingAndMalformedFiles) {
 TEST(PropertyList, NulBytesAndTheBinaryFormAreRefusedNotRead) {
   using namespace std::string_literals;
   EXPECT_FALSE(PropertyListFromData("<plist version=\"1.0\"><string>a\0b</string></plist>"s));
-  EXPECT_FALSE(PropertyListFromData("<plist version=\"1.0\"><dict><key>a\0b</key><true/></dict></plist>"s));
+  EXPECT_FALSE(
+      PropertyListFromData("<plist version=\"1.0\"><dict><key>a\0b</key><true/></dict></plist>"s));
   // A binary list whose one dictionary key is the UTF-16 string "a", U+0000.
   const std::string binary =
       "bplist00\xD1\x01\x02\x62\x00\x61\x00\x00\x09\x08\x0B\x10\x00\x00\x00\x00\x00\x00\x01\x01"
       "\x00\x00\x00\x00\x00\x00\x00\x03\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x11"s;
   EXPECT_FALSE(PropertyListFromData(binary));
-  auto good = PropertyListFromData("<plist version=\"1.0\"><dict><key>ab</key><string>xy</string></dict></plist>");
+  auto good = PropertyListFromData(
+      "<plist version=\"1.0\"><dict><key>ab</key><string>xy</string></dict></plist>");
   ASSERT_TRUE(good);
   EXPECT_EQ(*good->Find("ab")->GetString(), "xy");
 }

@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string Pascal(const unsigned char* text) { return std::string(reinterpret_cast<const char*>(text + 1), text[0]); }
+std::string Pascal(const unsigned char* text) {
+  return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
+}
 
 std::string IndString(int16_t list, int16_t index) {
   unsigned char text[256];
@@ -82,7 +84,8 @@ TEST_F(ResourceMaps, LookupsFollowTheChainOfOpenMaps) {
   EXPECT_EQ(IndString(231, 1), "Second bundle");
   EXPECT_EQ(IndString(-8900, 2), "Missing keyword") << "found further down the chain";
   EXPECT_TRUE(GetNamedResource("plist", "MediaTypes"));
-  EXPECT_EQ(GetResource(FourCC("TEXT"), 128), (std::vector<uint8_t>{1, 2, 3})) << "data as it stands";
+  EXPECT_EQ(GetResource(FourCC("TEXT"), 128), (std::vector<uint8_t>{1, 2, 3}))
+      << "data as it stands";
   EXPECT_FALSE(Get1NamedResource("plist", "MediaTypes")) << "only the current map";
 
   ResFileRefNum saved = CurResFile();
@@ -110,7 +113,8 @@ TEST_F(ResourceMaps, PropertyListResourcesComeBackAsXML) {
   OpenedMap map(first);
   auto bytes = Get1NamedResource("plist", "MediaTypes");
   ASSERT_TRUE(bytes);
-  auto media = PropertyListFromData(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  auto media = PropertyListFromData(
+      std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
   ASSERT_TRUE(media);
   EXPECT_EQ(*media->Find("Plain")->GetString(), "Plain paper");
 }

@@ -21,7 +21,8 @@ class TestBundle {
   std::filesystem::path Resources() const { return folder / "Contents" / "Resources"; }
 
   // Adds one resource to a resource-map file (created when missing).
-  void AddResource(const std::string& file, const std::string& type, const std::string& key, PlistValue value) const {
+  void AddResource(const std::string& file, const std::string& type, const std::string& key,
+                   PlistValue value) const {
     std::filesystem::path path = Resources() / file;
     PlistValue root;
     if (std::filesystem::exists(path)) ReadPropertyListFile(path, root);

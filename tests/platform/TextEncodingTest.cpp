@@ -14,7 +14,8 @@ struct Sample {
   std::string encoded;  // the same text in the encoding
 };
 
-std::string Convert(TECObjectRef converter, std::string_view input, size_t chunk, size_t outSize, OSStatus* last) {
+std::string Convert(TECObjectRef converter, std::string_view input, size_t chunk, size_t outSize,
+                    OSStatus* last) {
   std::string result;
   std::vector<uint8_t> out(outSize);
   const auto* in = reinterpret_cast<const uint8_t*>(input.data());
@@ -22,7 +23,8 @@ std::string Convert(TECObjectRef converter, std::string_view input, size_t chunk
   *last = noErr;
   while (left > 0 && (*last == noErr || *last == kTECOutputBufferFullStatus)) {
     size_t read = 0, written = 0;
-    *last = TECConvertText(converter, in, std::min(chunk, left), &read, out.data(), out.size(), &written);
+    *last = TECConvertText(converter, in, std::min(chunk, left), &read, out.data(), out.size(),
+                           &written);
     result.append(reinterpret_cast<char*>(out.data()), written);
     in += read;
     left -= read;
@@ -36,7 +38,9 @@ TEST(TextEncoding, EachEncodingRoundTripsWithItsOwnBytes) {
   const std::vector<Sample> samples = {
       {kTextEncodingMacRoman, "Café ©", "Caf\x8E \xA9"},
       {kTextEncodingISOLatin1, "Café ©", "Caf\xE9 \xA9"},
-      {kTextEncodingISOLatin2, "Łódź", "\xA3\xF3" "d\xBC"},
+      {kTextEncodingISOLatin2, "Łódź",
+       "\xA3\xF3"
+       "d\xBC"},
       {kTextEncodingISOLatin5, "ğİş", "\xF0\xDD\xFE"},
       {kTextEncodingWindowsLatin1, "€ “x”", "\x80 \x93x\x94"},
       {kTextEncodingShiftJIS, "日本", "\x93\xFA\x96\x7B"},
@@ -64,7 +68,8 @@ TEST(TextEncoding, FailuresAreReportedNotGuessed) {
   EXPECT_FALSE(ConvertText("x", kTextEncodingUnknown, kTextEncodingUTF8));
   EXPECT_EQ(TextEncodingIconvName(kTextEncodingUnknown), nullptr);
   TECObjectRef converter = reinterpret_cast<TECObjectRef>(1);
-  EXPECT_EQ(TECCreateConverter(&converter, kTextEncodingUnknown, kTextEncodingUTF8), kTECNoConversionPathErr);
+  EXPECT_EQ(TECCreateConverter(&converter, kTextEncodingUnknown, kTextEncodingUTF8),
+            kTECNoConversionPathErr);
   EXPECT_EQ(converter, nullptr);
   EXPECT_EQ(TECDisposeConverter(nullptr), paramErr);
 }
@@ -76,16 +81,19 @@ TEST(TextEncoding, ConverterCarriesCharactersAcrossCallsAndFullOutput) {
   OSStatus last;
   EXPECT_EQ(Convert(converter, input, 1, 64, &last), "日本語 abc") << "one byte per call";
   EXPECT_EQ(last, noErr);
-  EXPECT_EQ(Convert(converter, input, input.size(), 4, &last), "日本語 abc") << "four-byte output area";
+  EXPECT_EQ(Convert(converter, input, input.size(), 4, &last), "日本語 abc")
+      << "four-byte output area";
   EXPECT_EQ(last, noErr);
 
   size_t read = 0, written = 0;
   uint8_t out[16];
-  EXPECT_EQ(TECConvertText(converter, reinterpret_cast<const uint8_t*>("\x93"), 1, &read, out, sizeof out, &written),
+  EXPECT_EQ(TECConvertText(converter, reinterpret_cast<const uint8_t*>("\x93"), 1, &read, out,
+                           sizeof out, &written),
             noErr);
   EXPECT_EQ(read, 1u);
   EXPECT_EQ(written, 0u);
-  EXPECT_EQ(TECFlushText(converter, out, sizeof out, &written), kTextMalformedInputErr) << "input ended mid-character";
+  EXPECT_EQ(TECFlushText(converter, out, sizeof out, &written), kTextMalformedInputErr)
+      << "input ended mid-character";
   EXPECT_EQ(TECDisposeConverter(converter), noErr);
 }
 

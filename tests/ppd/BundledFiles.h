@@ -17,9 +17,9 @@
 namespace ppdtest {
 
 struct BundledPPD {
-    const char* file;        // name under ppd/
-    const char* pcFileName;  // its *PCFileName
-    bool secureAccess;       // the variant with Secure Access
+  const char* file;        // name under ppd/
+  const char* pcFileName;  // its *PCFileName
+  bool secureAccess;       // the variant with Secure Access
 };
 
 // Both descriptions the bundle supports.
@@ -37,7 +37,7 @@ const std::vector<std::string>& SecureAccessOnlyOptions();
 std::string SourcePath(const std::string& relative);
 
 struct PpdCloser {
-    void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+  void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
 };
 using PpdPtr = std::unique_ptr<ppd_file_t, PpdCloser>;
 

@@ -15,51 +15,49 @@ using ppdtest::BundledPPD;
 // One line per choice: the code runs inside "stopped", so a failing choice names itself and the
 // rest still run; a syntax error stops the interpreter before "DONE".
 std::string ChoiceProgram(ppd_file_t* ppd, int& choiceCount) {
-    std::string program;
-    choiceCount = 0;
-    for (const auto& [keyword, choices] : ppdtest::OptionTable(ppd)) {
-        const ppd_option_t* option = ppdFindOption(ppd, keyword.c_str());
-        for (int c = 0; c < option->num_choices; ++c) {
-            const ppd_choice_t& choice = option->choices[c];
-            if (!choice.code || !*choice.code)
-                continue;
-            program += "mark { " + std::string(choice.code) + " } stopped { (FAILED " + keyword + " " +
-                       choice.choice + ") = } if cleartomark\n";
-            ++choiceCount;
-        }
+  std::string program;
+  choiceCount = 0;
+  for (const auto& [keyword, choices] : ppdtest::OptionTable(ppd)) {
+    const ppd_option_t* option = ppdFindOption(ppd, keyword.c_str());
+    for (int c = 0; c < option->num_choices; ++c) {
+      const ppd_choice_t& choice = option->choices[c];
+      if (!choice.code || !*choice.code) continue;
+      program += "mark { " + std::string(choice.code) + " } stopped { (FAILED " + keyword + " " +
+                 choice.choice + ") = } if cleartomark\n";
+      ++choiceCount;
     }
-    return program + "(DONE) =\n";
+  }
+  return program + "(DONE) =\n";
 }
 
 std::string RunInterpreter(const std::string& file) {
-    const std::string command = std::string(GHOSTSCRIPT_PROGRAM) + " -q -dNODISPLAY -dBATCH -dNOPAUSE " + file + " 2>&1";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return "cannot start " + command;
-    std::array<char, 512> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe))
-        output += buffer.data();
-    if (pclose(pipe) != 0)
-        output += "(interpreter exit status non-zero)";
-    return output;
+  const std::string command =
+      std::string(GHOSTSCRIPT_PROGRAM) + " -q -dNODISPLAY -dBATCH -dNOPAUSE " + file + " 2>&1";
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return "cannot start " + command;
+  std::array<char, 512> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
+  if (pclose(pipe) != 0) output += "(interpreter exit status non-zero)";
+  return output;
 }
 
 class BundledPPDCode : public testing::TestWithParam<BundledPPD> {};
 
 TEST_P(BundledPPDCode, EveryChoiceRunsCleanly) {
-    auto ppd = ppdtest::OpenBundledPPD(GetParam().file);
-    ASSERT_NE(ppd, nullptr);
-    int choices = 0;
-    const std::string program = ChoiceProgram(ppd.get(), choices);
-    EXPECT_GT(choices, 150);
+  auto ppd = ppdtest::OpenBundledPPD(GetParam().file);
+  ASSERT_NE(ppd, nullptr);
+  int choices = 0;
+  const std::string program = ChoiceProgram(ppd.get(), choices);
+  EXPECT_GT(choices, 150);
 
-    const std::string file = testing::TempDir() + "choices-" + GetParam().file + ".ps";
-    std::ofstream(file) << program;
-    EXPECT_EQ(RunInterpreter(file), "DONE\n");
-    std::remove(file.c_str());
+  const std::string file = testing::TempDir() + "choices-" + GetParam().file + ".ps";
+  std::ofstream(file) << program;
+  EXPECT_EQ(RunInterpreter(file), "DONE\n");
+  std::remove(file.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Bundle, BundledPPDCode, testing::ValuesIn(ppdtest::BundledPPDs()), ppdtest::VariantName);
+INSTANTIATE_TEST_SUITE_P(Bundle, BundledPPDCode, testing::ValuesIn(ppdtest::BundledPPDs()),
+                         ppdtest::VariantName);
 
 }  // namespace

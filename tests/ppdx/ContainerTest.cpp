@@ -35,24 +35,26 @@ class Model : public ::testing::Test {
   PPDXPopupControl* Popup(const char* keyword, bool visible, bool placed) {
     PopupItemList items;
     items.push_back(std::make_unique<_PopupItem>("A", "Choice A", "codeA", 5));
-    auto* popup = Make<PPDXPopupControl>(keyword, "Popup", nullptr, visible, false, std::move(items), "A");
+    auto* popup =
+        Make<PPDXPopupControl>(keyword, "Popup", nullptr, visible, false, std::move(items), "A");
     if (placed) popup->SetParent(&mRollDown);
     return popup;
   }
   PPDXBooleanControl* Boolean(const char* keyword, bool visible, bool placed) {
-    auto* control = Make<PPDXBooleanControl>(keyword, "Bool", nullptr, visible, "On", nullptr, 0, "Off", nullptr, 0,
-                                             false);
+    auto* control = Make<PPDXBooleanControl>(keyword, "Bool", nullptr, visible, "On", nullptr, 0,
+                                             "Off", nullptr, 0, false);
     if (placed) control->SetParent(&mRollDown);
     return control;
   }
   PPDXRangeControl* Range(const char* keyword, bool visible, bool placed) {
-    auto* control = Make<PPDXRangeControl>(keyword, "Range", nullptr, nullptr, 0, 1, 10, 1, 1, visible);
+    auto* control =
+        Make<PPDXRangeControl>(keyword, "Range", nullptr, nullptr, 0, 1, 10, 1, 1, visible);
     if (placed) control->SetParent(&mRollDown);
     return control;
   }
   PPDXJobNote* Note(const char* keyword, bool visible, bool placed) {
-    auto* control = Make<PPDXJobNote>(keyword, "Note", nullptr, nullptr, 0, "", "ISOLatin1", visible, 32,
-                                      JNF_Default, 0);
+    auto* control = Make<PPDXJobNote>(keyword, "Note", nullptr, nullptr, 0, "", "ISOLatin1",
+                                      visible, 32, JNF_Default, 0);
     if (placed) control->SetParent(&mRollDown);
     return control;
   }
@@ -117,7 +119,8 @@ TEST_F(Model, CountsOfEveryKindFollowTheFilter) {
       controls.Add(Note("*N", visible, placed));
     }
   }
-  controls.Add(Make<PPDXSpecialOption>("KTServerModel", "KTServerModel", nullptr, "MTQ-ix", nullptr, 0, false));
+  controls.Add(Make<PPDXSpecialOption>("KTServerModel", "KTServerModel", nullptr, "MTQ-ix", nullptr,
+                                       0, false));
 
   EXPECT_EQ(controls.PopupCount(), 1);
   EXPECT_EQ(controls.BooleanCount(), 1);

@@ -25,7 +25,8 @@ PopupItemList PageSizes() {
   PopupItemList items;
   const std::string letter = "<</PageSize [612 792]>>setpagedevice\n";
   const std::string a4 = "<</PageSize [595 842]>>setpagedevice\n";
-  items.push_back(std::make_unique<_PopupItem>("Letter", "US Letter", letter.data(), long(letter.size())));
+  items.push_back(
+      std::make_unique<_PopupItem>("Letter", "US Letter", letter.data(), long(letter.size())));
   items.push_back(std::make_unique<_PopupItem>("A4", "A4", a4.data(), long(a4.size())));
   items.push_back(std::make_unique<_PopupItem>("Legal", std::nullopt, nullptr, 0));
   return items;
@@ -37,8 +38,11 @@ TEST(PopupControl, FeatureFragmentByteForByte) {
   const std::string expected = "%%BeginFeature: *PageSize Letter\n" + code + "%%EndFeature\n";
   EXPECT_EQ(Output(popup), expected);
   EXPECT_EQ(expected.size(), 16 + 9 + 1 + 6 + 1 + code.size() + 13);
-  EXPECT_EQ(popup.GetKeywordPSData("A4", nullptr),
-            long(std::string("%%BeginFeature: *PageSize A4\n<</PageSize [595 842]>>setpagedevice\n%%EndFeature\n").size()));
+  EXPECT_EQ(
+      popup.GetKeywordPSData("A4", nullptr),
+      long(std::string(
+               "%%BeginFeature: *PageSize A4\n<</PageSize [595 842]>>setpagedevice\n%%EndFeature\n")
+               .size()));
   EXPECT_EQ(popup.GetKeywordPSData("B5", nullptr), 0);
   popup.SetKeywordSelect("Legal", true);
   EXPECT_EQ(Output(popup), "%%BeginFeature: *PageSize Legal\n\n%%EndFeature\n");
@@ -113,8 +117,8 @@ TEST(PopupControl, RebuildKeepsTheEarlierSelectionWhenStillOffered) {
 
 TEST(BooleanControl, FragmentsAndTextValues) {
   const std::string on = "true setcollate\n";
-  PPDXBooleanControl collate("*KTCollate", "Collate", nullptr, true, "Collated", on.data(), long(on.size()),
-                             "Uncollated", nullptr, 0, true);
+  PPDXBooleanControl collate("*KTCollate", "Collate", nullptr, true, "Collated", on.data(),
+                             long(on.size()), "Uncollated", nullptr, 0, true);
   EXPECT_EQ(Output(collate), "%%BeginFeature: *KTCollate True\ntrue setcollate\n%%EndFeature\n");
   collate.SetValue(false);
   EXPECT_EQ(Output(collate), "%%BeginFeature: *KTCollate False\n\n%%EndFeature\n");
@@ -159,7 +163,8 @@ TEST(RangeControl, IncrementZeroOnlyClamps) {
 
 TEST(RangeControl, ValueIsInjectedIntoItsPlaceholderIgnoringCase) {
   const std::string code = "userdict /KTCV_ImpGutter <*ktcv_impgutter> put\n";
-  PPDXRangeControl gutter("*KTCV_ImpGutter", "Gutter", nullptr, code.data(), long(code.size()), 0, 144, 1, 18, true);
+  PPDXRangeControl gutter("*KTCV_ImpGutter", "Gutter", nullptr, code.data(), long(code.size()), 0,
+                          144, 1, 18, true);
   EXPECT_EQ(Output(gutter),
             "%%BeginFeature: *KTCV_ImpGutter 18\nuserdict /KTCV_ImpGutter 18 put\n%%EndFeature\n");
   gutter.SetValue(36);
@@ -178,7 +183,8 @@ TEST(ControlInject, ReplacesEveryPlaceholder) {
 }
 
 TEST(JobNote, LineFromTheKeywordWhenThereIsNoCode) {
-  PPDXJobNote note("*Notes2", "Job Note 2", nullptr, nullptr, 0, "abc", "ISOLatin1", true, 63, JNF_Default, 0);
+  PPDXJobNote note("*Notes2", "Job Note 2", nullptr, nullptr, 0, "abc", "ISOLatin1", true, 63,
+                   JNF_Default, 0);
   EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 abc\n%%KTVCustom2: abc\n%%EndFeature\n");
   note.SetNotes("changed");
   EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 changed\n%%KTVCustom2: changed\n%%EndFeature\n");
@@ -188,35 +194,39 @@ TEST(JobNote, LineFromTheKeywordWhenThereIsNoCode) {
 }
 
 TEST(JobNote, PasswordFlagsChooseThePrefix) {
-  PPDXJobNote personal("*KTSecurePrint", "Secure", nullptr, nullptr, 0, "1234", "ISOLatin1", true, 8,
-                       JNF_Resume | JNF_Member, 1);
+  PPDXJobNote personal("*KTSecurePrint", "Secure", nullptr, nullptr, 0, "1234", "ISOLatin1", true,
+                       8, JNF_Resume | JNF_Member, 1);
   EXPECT_EQ(personal.BuildPDLString("1234"), "%%PersPassword: 1234\n");
-  PPDXJobNote department("*KTDeptPass", "Dept", nullptr, nullptr, 0, "", "ISOLatin1", true, 8, JNF_Member, 8);
+  PPDXJobNote department("*KTDeptPass", "Dept", nullptr, nullptr, 0, "", "ISOLatin1", true, 8,
+                         JNF_Member, 8);
   EXPECT_EQ(department.BuildPDLString("99"), "%%DeptPassword: 99\n");
-  PPDXJobNote other("*KTAcctNumber", "Account", nullptr, nullptr, 0, "", "ISOLatin1", true, 32, JNF_Numeric, 4);
+  PPDXJobNote other("*KTAcctNumber", "Account", nullptr, nullptr, 0, "", "ISOLatin1", true, 32,
+                    JNF_Numeric, 4);
   EXPECT_EQ(other.BuildPDLString("5"), "%%EmptyOption\n\n");
   EXPECT_TRUE(department.IsMember());
   EXPECT_FALSE(other.IsAnyText());
-  PPDXJobNote anything("*X", "X", nullptr, nullptr, 0, "", "ISOLatin1", true, 8, JNF_Required | JNF_LCD, 0);
+  PPDXJobNote anything("*X", "X", nullptr, nullptr, 0, "", "ISOLatin1", true, 8,
+                       JNF_Required | JNF_LCD, 0);
   EXPECT_TRUE(anything.IsAnyText());
 }
 
 TEST(JobNote, CodeReceivesTheNotesCutTo511Bytes) {
   const std::string code = "%%Note: <*KTNote1>\n";
-  PPDXJobNote note("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello", "ISOLatin1", true, 32,
-                   JNF_Alpha, 0);
+  PPDXJobNote note("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello",
+                   "ISOLatin1", true, 32, JNF_Alpha, 0);
   EXPECT_EQ(Output(note), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
   note.SetCurrentControlWithCFString(std::string(600, 'n'));
   std::string out = Output(note);
-  EXPECT_EQ(out, "%%BeginFeature: *KTNote1 " + std::string(511, 'n') + "\n%%Note: " + std::string(511, 'n') +
-                     "\n%%EndFeature\n");
+  EXPECT_EQ(out, "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
+                     "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
   EXPECT_EQ(note.GetCurrentControlValueString().size(), 600u);
 }
 
 TEST(JobNote, SharedOutputConverterLivesWithTheNotes) {
   ASSERT_EQ(PPDXJobNote::OutputConverter(), nullptr);
   {
-    auto first = std::make_unique<PPDXJobNote>("*N1", "N1", nullptr, nullptr, 0, "", "ISOLatin1", true, 8, 0u, 0);
+    auto first = std::make_unique<PPDXJobNote>("*N1", "N1", nullptr, nullptr, 0, "", "ISOLatin1",
+                                               true, 8, 0u, 0);
     TextConverter* shared = PPDXJobNote::OutputConverter();
     ASSERT_NE(shared, nullptr);
     EXPECT_EQ(shared->GetOutputEncoding(), kTextEncodingISOLatin1);
@@ -238,8 +248,8 @@ TEST(JobNote, VisibleOrphanDisplaysByDefault) {
 
 TEST(SpecialOption, OutputsItsCodeUnwrapped) {
   const std::string code = "(MTQ-ix) pop\n";
-  PPDXSpecialOption model("KTServerModel", "KTServerModel", nullptr, "MTQ-ix", code.data(), long(code.size()),
-                          false);
+  PPDXSpecialOption model("KTServerModel", "KTServerModel", nullptr, "MTQ-ix", code.data(),
+                          long(code.size()), false);
   EXPECT_EQ(Output(model), code);
   EXPECT_EQ(model.GetCurrentControlValueString(), "MTQ-ix");
   EXPECT_FALSE(model.SetCurrentControlWithCFString("other"));
@@ -250,8 +260,8 @@ TEST(SpecialOption, OutputsItsCodeUnwrapped) {
 
 TEST(ControlFlags, WalkAndNamedTests) {
   FlagWords flags{"Command", "Spooler", "MacIS"};
-  PPDXBooleanControl control("*KTFlagged", "Flagged", flags.List(), true, nullptr, nullptr, 0, nullptr, nullptr, 0,
-                             false);
+  PPDXBooleanControl control("*KTFlagged", "Flagged", flags.List(), true, nullptr, nullptr, 0,
+                             nullptr, nullptr, 0, false);
   EXPECT_EQ(control.ControlFlagCount(), 3);
   EXPECT_STREQ(control.FirstControlFlag(), "Command");
   EXPECT_STREQ(control.NextControlFlag(), "Spooler");

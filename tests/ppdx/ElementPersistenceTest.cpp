@@ -78,17 +78,21 @@ TEST(ElementPersistence, ControlsAreRebuiltWithTheirValues) {
   items.push_back(std::make_unique<_PopupItem>("Letter", "US Letter", "L\n", 2));
   items.push_back(std::make_unique<_PopupItem>("A4", std::nullopt, "A\n", 2));
   FlagWords flags{"Command", "Setup"};
-  PPDXPopupControl popup("*PageSize", "Page Size", flags.List(), true, false, std::move(items), "Letter");
+  PPDXPopupControl popup("*PageSize", "Page Size", flags.List(), true, false, std::move(items),
+                         "Letter");
   popup.SetValue(2);
-  PPDXBooleanControl boolean("*KTCollate", "Collate", nullptr, true, "Yes", "t\n", 2, "No", "f\n", 2, false);
+  PPDXBooleanControl boolean("*KTCollate", "Collate", nullptr, true, "Yes", "t\n", 2, "No", "f\n",
+                             2, false);
   boolean.SetValue(true);
   PPDXRangeControl range("*KTCopies", "Copies", nullptr, "<*KTCopies>", 11, 1, 99, 1, 1, true);
   range.SetValue(42);
-  PPDXJobNote note("*Notes1", "Note", nullptr, nullptr, 0, "default", "ISOLatin1", true, 63, JNF_Default, 2);
+  PPDXJobNote note("*Notes1", "Note", nullptr, nullptr, 0, "default", "ISOLatin1", true, 63,
+                   JNF_Default, 2);
   note.SetNotes("typed");
   PPDXSpecialOption special("KTServerModel", "KTServerModel", nullptr, "MTQ-ix", nullptr, 0, false);
   PPDXControls controls;
-  for (PPDXControl* control : std::initializer_list<PPDXControl*>{&popup, &boolean, &range, &note, &special})
+  for (PPDXControl* control :
+       std::initializer_list<PPDXControl*>{&popup, &boolean, &range, &note, &special})
     controls.Add(control);
 
   Settings settings;

@@ -152,7 +152,7 @@ TEST(Settings, RoundTripThroughAMemoryStream) {
   ASSERT_TRUE(text);
   EXPECT_STREQ(*text, "hello");
   EXPECT_EQ(copy.Add(kTag, 1, &number, 4), collectionItemLockedErr);  // attributes came along
-  EXPECT_EQ(GetSettingsString(copy, kTag, 3), nullptr);  // an empty item has no text
+  EXPECT_EQ(GetSettingsString(copy, kTag, 3), nullptr);               // an empty item has no text
 }
 
 TEST(Settings, RoundTripThroughAFile) {

@@ -37,7 +37,9 @@ TEST(PPDStream, LineEndsLfCrAndCrLfAreAllTerminators) {
 }
 
 TEST(PPDStream, ByteFFEndsTheLineUnterminated) {
-  const std::string text = "ab\xFF" "cd\n";
+  const std::string text =
+      "ab\xFF"
+      "cd\n";
   PPDStream stream(text.data(), long(text.size()));
   Line first = NextLine(stream);
   EXPECT_EQ(first.text, "ab");
@@ -88,8 +90,7 @@ TEST(PPDFileStream, LineAcrossAChunkBoundaryIsReturnedWhole) {
   char line[kLineSizeLimit];
   EXPECT_FALSE(stream.GetLine(line));  // 9979 bytes: over-long
   // Skip the rest of the long line.
-  while (std::string(line).size() == 255 && !stream.GetLine(line)) {
-  }
+  while (std::string(line).size() == 255 && !stream.GetLine(line)) {}
   Line straddling = NextLine(stream);
   EXPECT_EQ(straddling.text, "*Straddling: \"value across the boundary\"");
   EXPECT_TRUE(straddling.terminated);

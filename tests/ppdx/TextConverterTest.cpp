@@ -27,11 +27,11 @@ TEST(HexEscapes, WellFormedEscapesBecomeBytes) {
 }
 
 TEST(HexEscapes, MalformedEscapesStopDecodingAndKeepTheRest) {
-  EXPECT_EQ(Dehex("x<4>y<41>"), "x<4>y<41>");      // odd digit count
-  EXPECT_EQ(Dehex("<41 >z"), "<41 >z");            // white space before the bracket
-  EXPECT_EQ(Dehex("<>"), "<>");                    // no digits
-  EXPECT_EQ(Dehex("<4G>"), "<4G>");                // not a hex digit
-  EXPECT_EQ(Dehex("<41>then<42"), "Athen<42");     // no closing bracket
+  EXPECT_EQ(Dehex("x<4>y<41>"), "x<4>y<41>");   // odd digit count
+  EXPECT_EQ(Dehex("<41 >z"), "<41 >z");         // white space before the bracket
+  EXPECT_EQ(Dehex("<>"), "<>");                 // no digits
+  EXPECT_EQ(Dehex("<4G>"), "<4G>");             // not a hex digit
+  EXPECT_EQ(Dehex("<41>then<42"), "Athen<42");  // no closing bracket
 }
 
 TEST(LanguageEncodings, KeywordsMapToTextEncodings) {
@@ -45,7 +45,8 @@ TEST(LanguageEncodings, KeywordsMapToTextEncodings) {
   EXPECT_EQ(TextConverter::LanguageStringToEncoding(nullptr), kTextEncodingUnknown);
   testing::internal::CaptureStdout();
   EXPECT_EQ(TextConverter::LanguageStringToEncoding("UTF-8"), kTextEncodingUnicodeDefault);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "CFStringGetMostCompatibleMacStringEncoding theEncoding = 100 (256)\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "CFStringGetMostCompatibleMacStringEncoding theEncoding = 100 (256)\n");
 }
 
 TEST(LanguageEncodings, HexExceptionsAreExactWords) {

@@ -58,7 +58,8 @@ class AlertTest : public UiTest {
 
 TEST_F(AlertTest, HiddenCancelLeavesOnlyOKAndReturnAnswersOK) {
   AnswerWith(kEscapeCharCode);
-  EXPECT_EQ(UI_KTVAlert::TellUser("Disk full", UI_KTVAlert::kHideCancelButton, nullptr), FourCC("ok  "));
+  EXPECT_EQ(UI_KTVAlert::TellUser("Disk full", UI_KTVAlert::kHideCancelButton, nullptr),
+            FourCC("ok  "));
   EXPECT_FALSE(mSeen.cancelVisible);
   EXPECT_EQ(mSeen.name, "One Line");
   EXPECT_EQ(mSeen.first, "Disk full");
@@ -80,8 +81,8 @@ TEST_F(AlertTest, CancelShownAnswersNotWithEscape) {
 TEST_F(AlertTest, SheetOverAWindowAndDialogOverASheet) {
   WindowRef document = NewWindow(kDocumentWindowClass);
   AnswerWith(kReturnCharCode);
-  UI_KTVAlert::TellUser(std::string("Over the dialog"), std::string("second"), 0x100, document, std::nullopt,
-                        std::nullopt);
+  UI_KTVAlert::TellUser(std::string("Over the dialog"), std::string("second"), 0x100, document,
+                        std::nullopt, std::nullopt);
   EXPECT_EQ(mSeen.name, "Two Line Sheet");
   EXPECT_EQ(mSeen.windowClass, kSheetAlertWindowClass);
   EXPECT_EQ(mSeen.sheetParent, document);
@@ -124,8 +125,8 @@ TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
   fs::create_directories(folder / "Contents/Resources/en.lproj");
   fs::copy_file(fs::path(kBundleFolder) / "Contents/Info.plist", folder / "Contents/Info.plist",
                 fs::copy_options::overwrite_existing);
-  fs::copy_file(fs::path(kBundleFolder) / "Contents/Resources/AlertUI.xml", folder / "Contents/Resources/AlertUI.xml",
-                fs::copy_options::overwrite_existing);
+  fs::copy_file(fs::path(kBundleFolder) / "Contents/Resources/AlertUI.xml",
+                folder / "Contents/Resources/AlertUI.xml", fs::copy_options::overwrite_existing);
   std::ofstream(folder / "Contents/Resources/en.lproj/Dialogs.strings")
       << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OK</key><string>Fine</string>"
          "<key>Cancel</key><string>Never mind, leave everything as it was</string></dict></plist>";

@@ -30,7 +30,8 @@ class CUPSHelperTest : public UiTest {
   std::vector<std::string> Items() {
     std::vector<std::string> items;
     MenuRef menu = GetControlPopupMenuHandle(mPopup);
-    for (uint16_t i = 1; i <= CountMenuItems(menu); ++i) items.push_back(*CopyMenuItemTextAsCFString(menu, i));
+    for (uint16_t i = 1; i <= CountMenuItems(menu); ++i)
+      items.push_back(*CopyMenuItemTextAsCFString(menu, i));
     return items;
   }
 
@@ -45,7 +46,8 @@ TEST_F(CUPSHelperTest, FindsGroupsByNameOrTextAndOptionsWithinThem) {
   ppd_group_t* output = helper.FindOptionGroup("KTOutput");
   ASSERT_NE(output, nullptr);
   EXPECT_STREQ(output->text, "Output");
-  EXPECT_EQ(helper.FindOptionGroup("Output"), nullptr);  // the name, not the text, when there is a name
+  EXPECT_EQ(helper.FindOptionGroup("Output"),
+            nullptr);  // the name, not the text, when there is a name
   char savedName[sizeof output->name];
   std::memcpy(savedName, output->name, sizeof savedName);
   output->name[0] = '\0';
@@ -74,7 +76,7 @@ TEST_F(CUPSHelperTest, PopupShowsTheOptionAndItsLastMarkedChoice) {
   for (int i = 0; i < stapler->num_choices; ++i) stapler->choices[i].marked = 0;
   helper.NamedOptionToPopupControl(std::string("KTStapler"), mPopup);
   EXPECT_EQ(GetControl32BitValue(mPopup), 1);  // none marked
-  stapler->choices[2].marked = 1;  // a malformed description marking two
+  stapler->choices[2].marked = 1;              // a malformed description marking two
   stapler->choices[5].marked = 1;
   helper.NamedOptionToPopupControl("KTStapler", mPopup);
   EXPECT_EQ(GetControl32BitValue(mPopup), 6);

@@ -10,7 +10,8 @@ class CUtilsPBTest : public UiTest {
   void SetUp() override {
     UiTest::SetUp();
     IBNibRef nib = nullptr;
-    ASSERT_EQ(CreateNibReferenceFromFile(CORVEL_SOURCE_DIR "/tests/ui/data/Fields.xml", &nib), noErr);
+    ASSERT_EQ(CreateNibReferenceFromFile(CORVEL_SOURCE_DIR "/tests/ui/data/Fields.xml", &nib),
+              noErr);
     ASSERT_EQ(CreateWindowFromNib(nib, "Fields", &mWindow), noErr);
     DisposeNibReference(nib);
   }
@@ -38,7 +39,8 @@ TEST_F(CUtilsPBTest, RadioGroupsWorkWithinOneSignatureAndRange) {
   EXPECT_EQ(selected, 10);
   EXPECT_EQ(GetControl32BitValue(Find(mWindow, "file", 11)), 0);
   EXPECT_EQ(GetControl32BitValue(Find(mWindow, "othr", 12)), 1);
-  CUtilsPB::SelectGroupRadioButton(mWindow, FourCC("file"), 10, 11, 16);  // chosen outside the range
+  CUtilsPB::SelectGroupRadioButton(mWindow, FourCC("file"), 10, 11,
+                                   16);  // chosen outside the range
   CUtilsPB::GetSelectedGroupRadioButtonID(&selected, 10, 16, FourCC("file"), mWindow);
   EXPECT_EQ(selected, 10);
   CUtilsPB::GetSelectedGroupRadioButtonID(&selected, 20, 30, FourCC("file"), mWindow);
@@ -48,14 +50,17 @@ TEST_F(CUtilsPBTest, RadioGroupsWorkWithinOneSignatureAndRange) {
 TEST_F(CUtilsPBTest, TextFieldCopiesStayWithinTheirBuffer) {
   unsigned char buffer[260];
   std::memset(buffer, 0xAA, sizeof buffer);
-  ASSERT_EQ(CUtilsPB::SetTextEditFieldValue(FourCC("info"), 10, mWindow, std::string(300, 'c'), false), noErr);
+  ASSERT_EQ(
+      CUtilsPB::SetTextEditFieldValue(FourCC("info"), 10, mWindow, std::string(300, 'c'), false),
+      noErr);
   ASSERT_EQ(CUtilsPB::GetTextEditFieldValue(FourCC("info"), 10, mWindow, buffer, false), noErr);
   EXPECT_EQ(buffer[0], 255);
   EXPECT_EQ(buffer[255], 'c');
   EXPECT_EQ(buffer[256], 0xAA);
 
   // Text in Mac Roman: é is 0x8E; a character Mac Roman lacks becomes "?".
-  CUtilsPB::SetTextEditFieldValue(FourCC("info"), 10, mWindow, std::string("caf\xC3\xA9 \xE6\x97\xA5"), false);
+  CUtilsPB::SetTextEditFieldValue(FourCC("info"), 10, mWindow,
+                                  std::string("caf\xC3\xA9 \xE6\x97\xA5"), false);
   CUtilsPB::GetTextEditFieldValue(FourCC("info"), 10, mWindow, buffer, false);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer + 1), buffer[0]), "caf\x8E ?");
 
@@ -68,7 +73,8 @@ TEST_F(CUtilsPBTest, TextFieldCopiesStayWithinTheirBuffer) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer + 1), buffer[0]), "p\x8Es!");
   EXPECT_EQ(CUtilsPB::GetTextEditFieldValue(FourCC("info"), 11, mWindow, buffer, false), noErr);
   EXPECT_EQ(buffer[0], 4);  // the shown bullets, which Mac Roman has
-  EXPECT_EQ(CUtilsPB::GetTextEditFieldValue(FourCC("info"), 20, mWindow, buffer, false), errUnknownControl);
+  EXPECT_EQ(CUtilsPB::GetTextEditFieldValue(FourCC("info"), 20, mWindow, buffer, false),
+            errUnknownControl);
 }
 
 TEST_F(CUtilsPBTest, WindowsComeFromTheInterfaceFileOfTheBundleWithThatIdentifier) {

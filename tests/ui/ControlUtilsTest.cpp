@@ -94,7 +94,8 @@ TEST_F(ControlUtilsTest, FlippedRectangleCoversTheSamePixels) {
   EXPECT_EQ(device, CGRectMake(20, 300 - 50, 100, 40));  // device space is bottom-up
 
   CGContext fresh(400, 300);
-  EXPECT_EQ(ControlUtils::ConvertQDRectToCGRect(mWindow, &fresh, window), CGRectMake(20, 10, 100, 40));
+  EXPECT_EQ(ControlUtils::ConvertQDRectToCGRect(mWindow, &fresh, window),
+            CGRectMake(20, 10, 100, 40));
 }
 
 TEST_F(ControlUtilsTest, LoadsPngImagesWithInterpolation) {

@@ -14,7 +14,8 @@ TEST_F(LocalizedStringsTest, DialogStringsComeFromTheDialogsTableWithKeyFallback
   EXPECT_EQ(PDEBundle::GetLocalizedCFString("Untranslated"), "Untranslated");
   PDEBundle::mBundle = nullptr;
   EXPECT_EQ(DialogStrings::GetDialogString("OK"), std::nullopt);
-  EXPECT_EQ(PDEBundle::GetLocalizedCFStringFromFile("OK", "Dialogs", mBundle), "OK");  // explicit bundle
+  EXPECT_EQ(PDEBundle::GetLocalizedCFStringFromFile("OK", "Dialogs", mBundle),
+            "OK");  // explicit bundle
 }
 
 TEST_F(LocalizedStringsTest, CStringCopiesNeverOverrunTheirBuffer) {
@@ -36,10 +37,12 @@ TEST_F(LocalizedStringsTest, CStringCopiesNeverOverrunTheirBuffer) {
 
 TEST_F(LocalizedStringsTest, ConversionToAnEncodingThatLacksTheTextFails) {
   char buffer[16];
-  EXPECT_TRUE(PDEBundle::ConvertCFString("caf\xC3\xA9", buffer, sizeof buffer, kTextEncodingMacRoman));
+  EXPECT_TRUE(
+      PDEBundle::ConvertCFString("caf\xC3\xA9", buffer, sizeof buffer, kTextEncodingMacRoman));
   EXPECT_STREQ(buffer, "caf\x8E");
   const uint32_t beeps = GetSysBeepCount();
-  EXPECT_FALSE(PDEBundle::ConvertCFString("\xE6\x97\xA5", buffer, sizeof buffer, kTextEncodingMacRoman));
+  EXPECT_FALSE(
+      PDEBundle::ConvertCFString("\xE6\x97\xA5", buffer, sizeof buffer, kTextEncodingMacRoman));
   EXPECT_STREQ(buffer, "");
   EXPECT_EQ(GetSysBeepCount(), beeps + 1);
 }

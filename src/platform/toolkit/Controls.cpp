@@ -88,7 +88,8 @@ void AttachControl(ControlRef container, std::unique_ptr<ToolkitControl> child) 
   container->children.push_back(std::move(child));
 }
 
-OSStatus CreateControl(WindowRef window, ControlKind kind, const Rect& bounds, ControlRef* outControl) {
+OSStatus CreateControl(WindowRef window, ControlKind kind, const Rect& bounds,
+                       ControlRef* outControl) {
   if (!IsLiveWindow(window) || !outControl || kind == ControlKind::RootControl) return paramErr;
   auto control = NewControl(kind, bounds);
   ControlRef made = control.get();
@@ -212,10 +213,10 @@ OSStatus SetKeyboardFocus(WindowRef window, ControlRef control) {
   window->focus = control;
   // A field that takes focus has all of its text selected.
   control->selectionStart = 0;
-  control->selectionEnd = control->kind == ControlKind::EditText ||
-                                  control->kind == ControlKind::PasswordText
-                              ? Utf8Length(control->text)
-                              : 0;
+  control->selectionEnd =
+      control->kind == ControlKind::EditText || control->kind == ControlKind::PasswordText
+          ? Utf8Length(control->text)
+          : 0;
   NotifyWindowChanged(window, WindowChange::FocusChanged);
   return noErr;
 }

@@ -13,7 +13,8 @@
 
 // Creation (for windows built in code, such as the host's own dialog). The control is embedded
 // in the window's root control; its bounds are window coordinates.
-OSStatus CreateControl(WindowRef window, ControlKind kind, const Rect& bounds, ControlRef* outControl);
+OSStatus CreateControl(WindowRef window, ControlKind kind, const Rect& bounds,
+                       ControlRef* outControl);
 // Disposes of a control and everything embedded in it.
 void DisposeControl(ControlRef control);
 

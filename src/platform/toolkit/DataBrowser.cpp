@@ -28,9 +28,11 @@ void ChangeSelection(ControlRef list, std::vector<DataBrowserItemID> selected) {
   NotifyControlChanged(list, ControlChange::ListSelection);
   const std::vector<DataBrowserItemID> after = list->selection;
   for (DataBrowserItemID item : before)
-    if (!Contains(after, item) && IsLiveControl(list)) Notify(list, item, kDataBrowserItemDeselected);
+    if (!Contains(after, item) && IsLiveControl(list))
+      Notify(list, item, kDataBrowserItemDeselected);
   for (DataBrowserItemID item : after)
-    if (!Contains(before, item) && IsLiveControl(list)) Notify(list, item, kDataBrowserItemSelected);
+    if (!Contains(before, item) && IsLiveControl(list))
+      Notify(list, item, kDataBrowserItemSelected);
 }
 
 }  // namespace
@@ -64,7 +66,8 @@ OSStatus AddDataBrowserItems(ControlRef browser, uint32_t count, const DataBrows
   return noErr;
 }
 
-OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count, const DataBrowserItemID* items) {
+OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count,
+                                const DataBrowserItemID* items) {
   if (!IsList(browser)) return errUnknownControl;
   if (count > 0 && !items) return paramErr;
   const std::vector<DataBrowserItemID> doomed =

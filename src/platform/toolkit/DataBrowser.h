@@ -47,7 +47,11 @@ OSStatus GetDataBrowserItemCount(ControlRef browser, uint32_t* count);
 std::vector<DataBrowserItemID> GetDataBrowserItems(ControlRef browser);
 std::vector<DataBrowserPropertyID> GetDataBrowserColumnProperties(ControlRef browser);
 
-enum DataBrowserSetOption { kDataBrowserItemsAdd = 0, kDataBrowserItemsAssign = 1, kDataBrowserItemsRemove = 3 };
+enum DataBrowserSetOption {
+  kDataBrowserItemsAdd = 0,
+  kDataBrowserItemsAssign = 1,
+  kDataBrowserItemsRemove = 3
+};
 // Changes the selection; each row that becomes selected or deselected is reported, whether the
 // user or the program changed it.
 OSStatus SetDataBrowserSelectedItems(ControlRef browser, uint32_t count,

@@ -13,7 +13,8 @@ struct EventTypeSpec {
 };
 
 inline constexpr uint32_t kEventClassControl = FourCC("cntl");
-inline constexpr uint32_t kEventControlHit = 1;   // after tracking: the control's value is the new one
+inline constexpr uint32_t kEventControlHit =
+    1;  // after tracking: the control's value is the new one
 inline constexpr uint32_t kEventControlDraw = 4;  // draw into the event's context
 inline constexpr uint32_t kEventClassCommand = FourCC("cmds");
 inline constexpr uint32_t kEventCommandProcess = 1;

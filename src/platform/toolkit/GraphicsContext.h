@@ -88,7 +88,9 @@ inline void CGContextSaveGState(CGContextRef c) { c->SaveGState(); }
 inline void CGContextRestoreGState(CGContextRef c) { c->RestoreGState(); }
 inline void CGContextClearRect(CGContextRef c, CGRect r) { c->ClearRect(r); }
 inline void CGContextFillRect(CGContextRef c, CGRect r) { c->FillRect(r); }
-inline void CGContextDrawImage(CGContextRef c, CGRect r, const CGImageRef& i) { c->DrawImage(r, i); }
+inline void CGContextDrawImage(CGContextRef c, CGRect r, const CGImageRef& i) {
+  c->DrawImage(r, i);
+}
 inline void CGContextSetRGBFillColor(CGContextRef c, double r, double g, double b, double a) {
   c->SetFillColor({r, g, b, a});
 }

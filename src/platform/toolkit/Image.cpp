@@ -6,7 +6,10 @@
 
 CGImage::CGImage(uint32_t width, uint32_t height, std::vector<uint8_t> rgba, bool interpolate,
                  CGColorRenderingIntent intent)
-    : mWidth(width), mHeight(height), mPixels(std::move(rgba)), mInterpolate(interpolate),
+    : mWidth(width),
+      mHeight(height),
+      mPixels(std::move(rgba)),
+      mInterpolate(interpolate),
       mIntent(intent) {}
 
 namespace {

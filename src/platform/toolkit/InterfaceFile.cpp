@@ -24,19 +24,25 @@ constexpr OSStatus kMalformed = kIBCarbonRuntimeObjectNotOfRequestedType;
 
 const std::map<std::string, ControlKind>& KindNames() {
   static const std::map<std::string, ControlKind> names = {
-      {"push-button", ControlKind::PushButton},     {"bevel-button", ControlKind::BevelButton},
-      {"check-box", ControlKind::CheckBox},         {"radio-button", ControlKind::RadioButton},
-      {"popup-button", ControlKind::PopupButton},   {"edit-text", ControlKind::EditText},
-      {"password-text", ControlKind::PasswordText}, {"static-text", ControlKind::StaticText},
-      {"user-pane", ControlKind::UserPane},         {"image-view", ControlKind::ImageView},
-      {"tab-control", ControlKind::TabControl},     {"data-browser", ControlKind::DataBrowser},
+      {"push-button", ControlKind::PushButton},
+      {"bevel-button", ControlKind::BevelButton},
+      {"check-box", ControlKind::CheckBox},
+      {"radio-button", ControlKind::RadioButton},
+      {"popup-button", ControlKind::PopupButton},
+      {"edit-text", ControlKind::EditText},
+      {"password-text", ControlKind::PasswordText},
+      {"static-text", ControlKind::StaticText},
+      {"user-pane", ControlKind::UserPane},
+      {"image-view", ControlKind::ImageView},
+      {"tab-control", ControlKind::TabControl},
+      {"data-browser", ControlKind::DataBrowser},
       {"clock", ControlKind::Clock}};
   return names;
 }
 
 const std::map<std::string, WindowClass>& ClassNames() {
   static const std::map<std::string, WindowClass> names = {
-      {"document", kDocumentWindowClass},   {"modal", kModalWindowClass},
+      {"document", kDocumentWindowClass},          {"modal", kModalWindowClass},
       {"movable-modal", kMovableModalWindowClass}, {"alert", kAlertWindowClass},
       {"movable-alert", kMovableAlertWindowClass}, {"sheet", kSheetWindowClass},
       {"sheet-alert", kSheetAlertWindowClass},     {"plain", kPlainWindowClass}};
@@ -56,9 +62,12 @@ bool ReadBool(const pugi::xml_node& node, const char* name, bool& out) {
   const pugi::xml_attribute a = node.attribute(name);
   if (!a) return true;
   const std::string text = a.value();
-  if (text == "true" || text == "1") out = true;
-  else if (text == "false" || text == "0") out = false;
-  else return false;
+  if (text == "true" || text == "1")
+    out = true;
+  else if (text == "false" || text == "0")
+    out = false;
+  else
+    return false;
   return true;
 }
 
@@ -101,7 +110,8 @@ bool ReadDate(const pugi::xml_node& node, LongDateRec& out) {
 bool ReadMenuItems(const pugi::xml_node& menuNode, std::vector<MenuItemRecord>& items) {
   for (const pugi::xml_node& itemNode : menuNode.children("item")) {
     MenuItemRecord item{itemNode.attribute("text").value(), true, false, 0};
-    if (!ReadBool(itemNode, "enabled", item.enabled) || !ReadBool(itemNode, "checked", item.checked) ||
+    if (!ReadBool(itemNode, "enabled", item.enabled) ||
+        !ReadBool(itemNode, "checked", item.checked) ||
         !ReadFourCC(itemNode, "command", item.command))
       return false;
     items.push_back(item);
@@ -145,9 +155,10 @@ class ControlBuilder {
     int32_t id = 0, fontSize = c.fontSize;
     bool isDefault = false, isCancel = false;
     const bool ok = ReadFourCC(node, "signature", c.id.signature) && ReadInt(node, "id", id) &&
-                    ReadFourCC(node, "command", c.command) && ReadBool(node, "enabled", c.enabled) &&
-                    ReadBool(node, "visible", c.visible) && ReadInt(node, "font-size", fontSize) &&
-                    ReadBool(node, "default", isDefault) && ReadBool(node, "cancel", isCancel);
+                    ReadFourCC(node, "command", c.command) &&
+                    ReadBool(node, "enabled", c.enabled) && ReadBool(node, "visible", c.visible) &&
+                    ReadInt(node, "font-size", fontSize) && ReadBool(node, "default", isDefault) &&
+                    ReadBool(node, "cancel", isCancel);
     if (!ok || fontSize <= 0 || fontSize > 200) return false;
     c.id.id = id;
     c.fontSize = int16_t(fontSize);
@@ -159,13 +170,21 @@ class ControlBuilder {
 
   bool ReadKindData(const pugi::xml_node& node, ToolkitControl& c) {
     switch (c.kind) {
-      case ControlKind::PopupButton: return ReadPopup(node, c);
-      case ControlKind::TabControl: return ReadTabs(node, c);
-      case ControlKind::DataBrowser: return ReadColumns(node, c);
-      case ControlKind::Clock: return ReadDate(node, c.clock);
-      case ControlKind::BevelButton: return ReadBevelBehavior(node, c);
-      case ControlKind::ImageView: ReadImage(node, c); return true;
-      default: return true;
+      case ControlKind::PopupButton:
+        return ReadPopup(node, c);
+      case ControlKind::TabControl:
+        return ReadTabs(node, c);
+      case ControlKind::DataBrowser:
+        return ReadColumns(node, c);
+      case ControlKind::Clock:
+        return ReadDate(node, c.clock);
+      case ControlKind::BevelButton:
+        return ReadBevelBehavior(node, c);
+      case ControlKind::ImageView:
+        ReadImage(node, c);
+        return true;
+      default:
+        return true;
     }
   }
 
@@ -205,22 +224,28 @@ class ControlBuilder {
 
   bool ReadBevelBehavior(const pugi::xml_node& node, ToolkitControl& c) {
     const std::string behavior = node.attribute("behavior").value();
-    if (behavior.empty() || behavior == "momentary") c.bevelBehavior = BevelBehavior::Momentary;
-    else if (behavior == "toggles") c.bevelBehavior = BevelBehavior::Toggles;
-    else if (behavior == "sticky") c.bevelBehavior = BevelBehavior::Sticky;
-    else return false;
+    if (behavior.empty() || behavior == "momentary")
+      c.bevelBehavior = BevelBehavior::Momentary;
+    else if (behavior == "toggles")
+      c.bevelBehavior = BevelBehavior::Toggles;
+    else if (behavior == "sticky")
+      c.bevelBehavior = BevelBehavior::Sticky;
+    else
+      return false;
     return true;
   }
 
   // A missing or unreadable picture leaves the view empty; the window is still usable.
   void ReadImage(const pugi::xml_node& node, ToolkitControl& c) {
     const std::string file = node.attribute("image").value();
-    if (!file.empty()) c.image = CGImageCreateWithPNGFile(mNib.folder / file, true, kCGRenderingIntentDefault);
+    if (!file.empty())
+      c.image = CGImageCreateWithPNGFile(mNib.folder / file, true, kCGRenderingIntentDefault);
   }
 
   bool ReadRange(const pugi::xml_node& node, ToolkitControl& c) {
     int32_t value = c.value, minimum = c.minimum, maximum = c.maximum;
-    if (!ReadInt(node, "value", value) || !ReadInt(node, "min", minimum) || !ReadInt(node, "max", maximum))
+    if (!ReadInt(node, "value", value) || !ReadInt(node, "min", minimum) ||
+        !ReadInt(node, "max", maximum))
       return false;
     c.minimum = minimum;
     c.maximum = maximum;
@@ -242,13 +267,15 @@ OSStatus CreateNibReferenceFromFile(const std::filesystem::path& file, IBNibRef*
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return kIBCarbonRuntimeCantFindNibFile;
   auto nib = std::make_unique<ToolkitNib>();
-  if (!nib->document.load_file(file.c_str()) || !nib->document.child("interface")) return kMalformed;
+  if (!nib->document.load_file(file.c_str()) || !nib->document.child("interface"))
+    return kMalformed;
   nib->folder = file.parent_path();
   *outNib = nib.release();
   return noErr;
 }
 
-OSStatus CreateNibReferenceWithCFBundle(CFBundleRef bundle, const std::string& name, IBNibRef* outNib) {
+OSStatus CreateNibReferenceWithCFBundle(CFBundleRef bundle, const std::string& name,
+                                        IBNibRef* outNib) {
   if (!outNib) return paramErr;
   *outNib = nullptr;
   if (!bundle || name.empty()) return kIBCarbonRuntimeCantFindNibFile;

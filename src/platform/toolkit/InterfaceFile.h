@@ -2,13 +2,15 @@
 // Interface files: XML files of this project's own schema describing named windows and menus.
 //
 //   <interface>
-//     <window name="..." class="document|modal|movable-modal|alert|movable-alert|sheet|sheet-alert|plain"
+//     <window name="..."
+//     class="document|modal|movable-modal|alert|movable-alert|sheet|sheet-alert|plain"
 //             title="..." frame="left top width height">
 //       <control kind="push-button" signature="ok  " id="0" frame="left top width height"
 //                title="OK" command="ok  " default="true"/>
 //       ...
 //     </window>
-//     <menu name="..." id="1000"><item text="..." enabled="false" checked="true" command="abcd"/></menu>
+//     <menu name="..." id="1000"><item text="..." enabled="false" checked="true"
+//     command="abcd"/></menu>
 //   </interface>
 //
 // Control kinds: push-button, bevel-button (behavior="momentary|toggles|sticky"), check-box,
@@ -31,10 +33,11 @@
 OSStatus CreateNibReferenceFromFile(const std::filesystem::path& file, IBNibRef* outNib);
 // Reads the interface file "<name>.xml" among the bundle's resources (global resources first,
 // then the language folders).
-OSStatus CreateNibReferenceWithCFBundle(CFBundleRef bundle, const std::string& name, IBNibRef* outNib);
+OSStatus CreateNibReferenceWithCFBundle(CFBundleRef bundle, const std::string& name,
+                                        IBNibRef* outNib);
 void DisposeNibReference(IBNibRef nib);
 
-// Creates a new hidden window, or a new menu the caller owns, by name; kIBCarbonRuntimeCantFindObject
-// when the file has no such window or menu.
+// Creates a new hidden window, or a new menu the caller owns, by name;
+// kIBCarbonRuntimeCantFindObject when the file has no such window or menu.
 OSStatus CreateWindowFromNib(IBNibRef nib, const std::string& windowName, WindowRef* outWindow);
 OSStatus CreateMenuFromNib(IBNibRef nib, const std::string& menuName, MenuRef* outMenu);

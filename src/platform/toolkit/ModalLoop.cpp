@@ -56,8 +56,9 @@ OSStatus QuitAppModalLoopForWindow(WindowRef window) {
 uint32_t GetModalLoopDepth() { return uint32_t(gLoops.size()); }
 
 bool IsModalLoopRunningForWindow(WindowRef window) {
-  return std::any_of(gLoops.begin(), gLoops.end(),
-                     [window](const ModalLoopRecord* l) { return l->window == window && !l->quit; });
+  return std::any_of(gLoops.begin(), gLoops.end(), [window](const ModalLoopRecord* l) {
+    return l->window == window && !l->quit;
+  });
 }
 
 OSStatus ShowSheetWindow(WindowRef sheet, WindowRef parent) {

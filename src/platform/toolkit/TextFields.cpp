@@ -123,7 +123,8 @@ bool ApplyEditingKey(ControlRef field, int16_t charCode) {
     default:
       break;
   }
-  if (static_cast<uint16_t>(charCode) < 32 || charCode == 127) return false;  // other control characters insert nothing
+  if (static_cast<uint16_t>(charCode) < 32 || charCode == 127)
+    return false;  // other control characters insert nothing
   std::string utf8;
   const auto code = static_cast<uint16_t>(charCode);
   if (code >= 0xD800 && code <= 0xDFFF) return false;  // half of a surrogate pair is no character
@@ -132,7 +133,8 @@ bool ApplyEditingKey(ControlRef field, int16_t charCode) {
   } else if (code < 0x800) {
     utf8 = {char(0xC0 | (code >> 6)), char(0x80 | (code & 0x3F))};
   } else {
-    utf8 = {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)), char(0x80 | (code & 0x3F))};
+    utf8 = {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)),
+            char(0x80 | (code & 0x3F))};
   }
   return ReplaceFieldSelection(field, utf8);
 }

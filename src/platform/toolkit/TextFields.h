@@ -10,7 +10,8 @@ enum ControlKeyFilterResult { kControlKeyFilterBlockKey = 0, kControlKeyFilterPa
 
 // Sees each key before a field acts on it; may change the key.
 using ControlKeyFilterUPP = ControlKeyFilterResult (*)(ControlRef control, int16_t* keyCode,
-                                                       int16_t* charCode, EventModifiers* modifiers);
+                                                       int16_t* charCode,
+                                                       EventModifiers* modifiers);
 // Runs after the user changed the text (typing, pasting).
 using ControlEditTextValidationUPP = void (*)(ControlRef control);
 

@@ -3,10 +3,39 @@
 // each change; the observer reads the new state through the toolkit's functions.
 #include "platform/toolkit/ToolkitTypes.h"
 
-enum class WindowChange { Created, Disposed, Shown, Hidden, Moved, Retitled, SheetShown, SheetHidden,
-                          ModalLoopStarted, ModalLoopEnded, FocusChanged, DefaultButtonsChanged };
-enum class ControlChange { Created, Disposed, Value, Range, Title, Text, State, Bounds, Font,
-                           Embedding, Menu, Tabs, Image, ListRows, ListSelection, Clock, Redrawn };
+enum class WindowChange {
+  Created,
+  Disposed,
+  Shown,
+  Hidden,
+  Moved,
+  Retitled,
+  SheetShown,
+  SheetHidden,
+  ModalLoopStarted,
+  ModalLoopEnded,
+  FocusChanged,
+  DefaultButtonsChanged
+};
+enum class ControlChange {
+  Created,
+  Disposed,
+  Value,
+  Range,
+  Title,
+  Text,
+  State,
+  Bounds,
+  Font,
+  Embedding,
+  Menu,
+  Tabs,
+  Image,
+  ListRows,
+  ListSelection,
+  Clock,
+  Redrawn
+};
 
 class ToolkitObserver {
  public:

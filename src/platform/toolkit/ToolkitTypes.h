@@ -24,7 +24,8 @@ using CGContextRef = CGContext*;
 // A window's drawing port is the window itself.
 using CGrafPtr = ToolkitWindow*;
 
-// Window-local rectangle, top-down coordinates (top and left inclusive, bottom and right exclusive).
+// Window-local rectangle, top-down coordinates (top and left inclusive, bottom and right
+// exclusive).
 struct Rect {
   int16_t top = 0;
   int16_t left = 0;
@@ -44,9 +45,9 @@ struct ControlID {
 };
 
 enum class ControlKind {
-  RootControl,   // the content of a window
+  RootControl,  // the content of a window
   PushButton,
-  BevelButton,   // a button that may keep a value (see BevelBehavior)
+  BevelButton,  // a button that may keep a value (see BevelBehavior)
   CheckBox,
   RadioButton,
   PopupButton,
@@ -56,7 +57,7 @@ enum class ControlKind {
   UserPane,
   ImageView,
   TabControl,
-  DataBrowser,   // list with columns
+  DataBrowser,  // list with columns
   Clock,
 };
 

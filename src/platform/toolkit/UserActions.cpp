@@ -26,7 +26,8 @@ void Track(ControlRef c) {
       SetControl32BitValue(c, 1);
       break;
     case ControlKind::BevelButton:
-      if (c->bevelBehavior == BevelBehavior::Toggles) SetControl32BitValue(c, c->value == 0 ? 1 : 0);
+      if (c->bevelBehavior == BevelBehavior::Toggles)
+        SetControl32BitValue(c, c->value == 0 ? 1 : 0);
       if (c->bevelBehavior == BevelBehavior::Sticky) SetControl32BitValue(c, 1);
       break;
     case ControlKind::EditText:
@@ -102,7 +103,8 @@ OSStatus UserTypeKey(WindowRef window, int16_t charCode, EventModifiers modifier
   if (!IsLiveWindow(window)) return errInvalidWindowRef;
   const bool confirms = charCode == kReturnCharCode || charCode == kEnterCharCode;
   if (confirms && window->defaultButton) return UserClickControl(window->defaultButton);
-  if (charCode == kEscapeCharCode && window->cancelButton) return UserClickControl(window->cancelButton);
+  if (charCode == kEscapeCharCode && window->cancelButton)
+    return UserClickControl(window->cancelButton);
   ControlRef field = window->focus;
   if (!IsTextField(field)) return eventNotHandledErr;
   if (!IsControlActive(field)) return errControlInactive;

@@ -19,7 +19,8 @@ void KeyConstraintTree::insert(int32_t optionSlot, const ConstraintPair& pair) {
   list->insert(pair);
 }
 
-std::unique_ptr<ItemConstraintList> KeyConstraintTree::GetItemConstraintList(int32_t optionSlot) const {
+std::unique_ptr<ItemConstraintList> KeyConstraintTree::GetItemConstraintList(
+    int32_t optionSlot) const {
   auto result = std::make_unique<ItemConstraintList>(optionSlot);
   if (optionSlot != -1) {
     const auto found = mItemLists.find(optionSlot);
@@ -41,7 +42,8 @@ const KeyConstraintTree* ConstraintForest::Tree(int32_t k) const {
   return found == mConstraintTrees.end() ? nullptr : found->second.get();
 }
 
-std::unique_ptr<ItemConstraintList> ConstraintForest::GetConstraintList(int32_t k, int32_t o) const {
+std::unique_ptr<ItemConstraintList> ConstraintForest::GetConstraintList(int32_t k,
+                                                                        int32_t o) const {
   const KeyConstraintTree* tree = Tree(k);
   if (tree == nullptr) return nullptr;
   return tree->GetItemConstraintList(o);

@@ -14,7 +14,9 @@ class ItemConstraintList {
   explicit ItemConstraintList(int32_t itemNameSlot = -1) : mItemNameSlot(itemNameSlot) {}
   virtual ~ItemConstraintList() = default;
 
-  void insert(int32_t keywordSlot, int32_t optionSlot) { mConstraint.emplace_back(keywordSlot, optionSlot); }
+  void insert(int32_t keywordSlot, int32_t optionSlot) {
+    mConstraint.emplace_back(keywordSlot, optionSlot);
+  }
   void insert(const ConstraintPair& pair) { mConstraint.push_back(pair); }
   // Both append the other list's pairs to this list.
   ItemConstraintList& operator+=(const ItemConstraintList& other);
@@ -38,7 +40,9 @@ class KeyConstraintTree {
   // The concatenation of the lists for optionSlot (all lists, in option-slot order, for -1).
   std::unique_ptr<ItemConstraintList> GetItemConstraintList(int32_t optionSlot) const;
   int32_t KeywordSlot() const { return mKeywordSlotID; }
-  const std::map<int32_t, std::unique_ptr<ItemConstraintList>>& ItemLists() const { return mItemLists; }
+  const std::map<int32_t, std::unique_ptr<ItemConstraintList>>& ItemLists() const {
+    return mItemLists;
+  }
 
  private:
   int32_t mKeywordSlotID;
@@ -52,7 +56,9 @@ class ConstraintForest {
   ConstraintForest(const ConstraintForest&) = delete;
   ConstraintForest& operator=(const ConstraintForest&) = delete;
 
-  void insert(int32_t k1, int32_t o1, int32_t k2, int32_t o2) { insert(k1, o1, ConstraintPair(k2, o2)); }
+  void insert(int32_t k1, int32_t o1, int32_t k2, int32_t o2) {
+    insert(k1, o1, ConstraintPair(k2, o2));
+  }
   void insert(int32_t k1, int32_t o1, const ConstraintPair& pair);
   // Null when keyword slot k has no tree; o = -1 asks for every option of the keyword.
   std::unique_ptr<ItemConstraintList> GetConstraintList(int32_t k, int32_t o) const;

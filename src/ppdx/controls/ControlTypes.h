@@ -2,7 +2,14 @@
 // Kinds of controls, the job-note flag bits and the per-kind counters of a control container.
 #include <cstdint>
 
-enum CNTL_TYPE { ctNone = 0, ctJobNote = 1, ctRange = 2, ctBoolean = 3, ctPopup = 4, ctSpecialOption = 5 };
+enum CNTL_TYPE {
+  ctNone = 0,
+  ctJobNote = 1,
+  ctRange = 2,
+  ctBoolean = 3,
+  ctPopup = 4,
+  ctSpecialOption = 5
+};
 
 enum JobNoteFlag : uint32_t {
   JNF_Undefined = 0,

@@ -20,9 +20,10 @@ OSStatus SaveCode(Settings& settings, OSType tag, long id, const std::vector<cha
 
 }  // namespace
 
-PPDXBooleanControl::PPDXBooleanControl(const char* keyword, const std::string& name, const PointerList* flags,
-                                       const bool& visible, const char* trueText, const char* truePS,
-                                       long truePSLength, const char* falseText, const char* falsePS,
+PPDXBooleanControl::PPDXBooleanControl(const char* keyword, const std::string& name,
+                                       const PointerList* flags, const bool& visible,
+                                       const char* trueText, const char* truePS, long truePSLength,
+                                       const char* falseText, const char* falsePS,
                                        long falsePSLength, const bool& defaultState)
     : PPDXControl(keyword, name, flags, visible, ctBoolean),
       mValue(defaultState),
@@ -32,7 +33,8 @@ PPDXBooleanControl::PPDXBooleanControl(const char* keyword, const std::string& n
       mTruePSData(CopyCode(truePS, truePSLength)),
       mFalsePSData(CopyCode(falsePS, falsePSLength)) {}
 
-PPDXBooleanControl::PPDXBooleanControl(Settings& settings, const long& id) : PPDXControl(settings, id, ctBoolean) {
+PPDXBooleanControl::PPDXBooleanControl(Settings& settings, const long& id)
+    : PPDXControl(settings, id, ctBoolean) {
   mDefaultValue = ReadInt32(settings, kControlDefaultTag, id).value_or(0) != 0;
   mValue = ReadInt32(settings, kControlValueTag, id).value_or(mDefaultValue) != 0;
   mTrueDisplayText = ReadText(settings, kBooleanTrueTextTag, id);

@@ -10,9 +10,10 @@ inline constexpr OSType kBooleanFalseCodeTag = FourCC("FPSd");
 
 class PPDXBooleanControl : public PPDXControl {
  public:
-  PPDXBooleanControl(const char* keyword, const std::string& name, const PointerList* flags, const bool& visible,
-                     const char* trueText, const char* truePS, long truePSLength, const char* falseText,
-                     const char* falsePS, long falsePSLength, const bool& defaultState);
+  PPDXBooleanControl(const char* keyword, const std::string& name, const PointerList* flags,
+                     const bool& visible, const char* trueText, const char* truePS,
+                     long truePSLength, const char* falseText, const char* falsePS,
+                     long falsePSLength, const bool& defaultState);
   PPDXBooleanControl(Settings& settings, const long& id);
 
   OSStatus Save(Settings& settings, const long& id) override;

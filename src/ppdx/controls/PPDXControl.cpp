@@ -26,7 +26,8 @@ std::vector<CString> SplitFlags(const std::vector<uint8_t>& block) {
   size_t start = 0;
   for (size_t i = 0; i < block.size(); ++i) {
     if (block[i] != 0) continue;
-    if (i > start) flags.emplace_back(std::string(block.begin() + long(start), block.begin() + long(i)).c_str());
+    if (i > start)
+      flags.emplace_back(std::string(block.begin() + long(start), block.begin() + long(i)).c_str());
     start = i + 1;
   }
   return flags;
@@ -34,7 +35,9 @@ std::vector<CString> SplitFlags(const std::vector<uint8_t>& block) {
 
 bool EqualIgnoringCase(const char* a, const char* b, size_t length) {
   for (size_t i = 0; i < length; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
   return true;
 }
 
@@ -45,9 +48,11 @@ std::vector<char> CopyCode(const char* code, long length) {
   return std::vector<char>(code, code + length);
 }
 
-PPDXControl::PPDXControl(const char* keyword, const std::string& name, const PointerList* flags, const bool& visible,
-                         CNTL_TYPE type, const char* code, long codeLength)
-    : PPDXElement(keyword, name, visible), mType(type), mPostScriptData(CopyCode(code, codeLength)) {
+PPDXControl::PPDXControl(const char* keyword, const std::string& name, const PointerList* flags,
+                         const bool& visible, CNTL_TYPE type, const char* code, long codeLength)
+    : PPDXElement(keyword, name, visible),
+      mType(type),
+      mPostScriptData(CopyCode(code, codeLength)) {
   if (!flags) return;
   for (ConstPointerListItr it = flags->Begin(); it != flags->End(); ++it) {
     const auto* flag = static_cast<const CString*>(*it);
@@ -55,10 +60,13 @@ PPDXControl::PPDXControl(const char* keyword, const std::string& name, const Poi
   }
 }
 
-PPDXControl::PPDXControl(Settings& settings, const long& id, CNTL_TYPE type) : PPDXElement(settings, id), mType(type) {
+PPDXControl::PPDXControl(Settings& settings, const long& id, CNTL_TYPE type)
+    : PPDXElement(settings, id), mType(type) {
   mOrder = static_cast<int16_t>(ReadInt32(settings, kControlOrderTag, id).value_or(0));
-  if (auto flags = GetSettingsBytes(settings, kControlFlagsTag, id)) mControlFlags = SplitFlags(*flags);
-  if (auto code = GetSettingsBytes(settings, kControlCodeTag, id)) mPostScriptData.assign(code->begin(), code->end());
+  if (auto flags = GetSettingsBytes(settings, kControlFlagsTag, id))
+    mControlFlags = SplitFlags(*flags);
+  if (auto code = GetSettingsBytes(settings, kControlCodeTag, id))
+    mPostScriptData.assign(code->begin(), code->end());
 }
 
 PPDXControl::~PPDXControl() = default;
@@ -77,7 +85,8 @@ OSStatus PPDXControl::SaveKind(Settings& settings, const long& id, OSType marker
 }
 
 long PPDXControl::PostScript(unsigned char* out) {
-  if (out && !mPostScriptData.empty()) std::memcpy(out, mPostScriptData.data(), mPostScriptData.size());
+  if (out && !mPostScriptData.empty())
+    std::memcpy(out, mPostScriptData.data(), mPostScriptData.size());
   return PostScriptDataLength();
 }
 
@@ -89,7 +98,8 @@ const char* PPDXControl::FirstControlFlag() {
 const char* PPDXControl::NextControlFlag() {
   if (mCurrentFlag >= mControlFlags.size()) return nullptr;
   ++mCurrentFlag;
-  return mCurrentFlag < mControlFlags.size() ? static_cast<const char*>(mControlFlags[mCurrentFlag]) : nullptr;
+  return mCurrentFlag < mControlFlags.size() ? static_cast<const char*>(mControlFlags[mCurrentFlag])
+                                             : nullptr;
 }
 
 bool PPDXControl::FindControlFlag(const char* word) const {
@@ -97,8 +107,8 @@ bool PPDXControl::FindControlFlag(const char* word) const {
                              [&](const CString& flag) { return flag == word; });
 }
 
-long PPDXControl::GeneratePSOutputData(unsigned char* out, const char* code, long length, const char* optionText,
-                                       bool wrap) {
+long PPDXControl::GeneratePSOutputData(unsigned char* out, const char* code, long length,
+                                       const char* optionText, bool wrap) {
   std::string fragment;
   if (wrap) {
     fragment += "%%BeginFeature: ";
@@ -127,7 +137,8 @@ long PPDXControl::Inject(const char* keyword, const char* code, long length, con
   const std::string replacement = value ? value : "";
   const size_t size = static_cast<size_t>(length);
   for (size_t i = 0; i < size;) {
-    if (size - i >= placeholder.size() && EqualIgnoringCase(code + i, placeholder.data(), placeholder.size())) {
+    if (size - i >= placeholder.size() &&
+        EqualIgnoringCase(code + i, placeholder.data(), placeholder.size())) {
       out.insert(out.end(), replacement.begin(), replacement.end());
       i += placeholder.size();
     } else {
@@ -140,16 +151,36 @@ long PPDXControl::Inject(const char* keyword, const char* code, long length, con
 }
 
 bool PPDXControl::ValidKeyword(const char* keyword) {
-  static const char* const kReserved[] = {
-      "*KTChromvale", "*KT_PROP_COLORMODE", "*KT_PROP_CH_PURE_BLACK", "*KT_PROP_CH_OVER_PRINT",
-      "*KT_PROP_CH_RGB_SEPARATION", "*KT_PROP_CH_SOURCE_PROFILES", "*KT_PROP_CH_SIMULATION",
-      "*KT_PROP_CH_SPOTCOLORS", "*KT_PROP_CH_OUTPUT_PROFILE", "*KT_PROP_CH_SIM_SPEED", "*KT_PROP_CH_COLOR_SMART",
-      "*KT_PROP_CH_GAMMA", "*KT_PROP_CH_WHITEPOINT", "*KT_PROP_CH_PHOSPHORS", "*KT_PROP_CH_CRD",
-      "*KT_PROP_CH_CRD_IMAGES", "*KT_PROP_CH_CRD_GRAPHICS", "*KT_PROP_CH_CRD_TEXT", "*KT_PROP_CH_CRD_IMAGES_HT",
-      "*KT_PROP_CH_CRD_GRAPHICS_HT", "*KT_PROP_CH_CRD_TEXT_HT", "*KT_LOCAL_PROP_FIRSTPAGESOURCE",
-      "*KT_LOCAL_PROP_FIRSTPAGEMEDIA", "*KT_LOCAL_PROP_BACKPAGESOURCE", "*KT_LOCAL_PROP_BACKPAGEMEDIA",
-      "*KT_PROP_WATERMARK_FIRSTPAGEONLY", "*KT_PROP_WATERMARK_FOREGROUND", "*KT_PROP_WATERMARK_OUTLINE",
-      "*KT_PROP_WATERMARK", "*KT_PROP_LOCAL_KTLANDSCAPE"};
+  static const char* const kReserved[] = {"*KTChromvale",
+                                          "*KT_PROP_COLORMODE",
+                                          "*KT_PROP_CH_PURE_BLACK",
+                                          "*KT_PROP_CH_OVER_PRINT",
+                                          "*KT_PROP_CH_RGB_SEPARATION",
+                                          "*KT_PROP_CH_SOURCE_PROFILES",
+                                          "*KT_PROP_CH_SIMULATION",
+                                          "*KT_PROP_CH_SPOTCOLORS",
+                                          "*KT_PROP_CH_OUTPUT_PROFILE",
+                                          "*KT_PROP_CH_SIM_SPEED",
+                                          "*KT_PROP_CH_COLOR_SMART",
+                                          "*KT_PROP_CH_GAMMA",
+                                          "*KT_PROP_CH_WHITEPOINT",
+                                          "*KT_PROP_CH_PHOSPHORS",
+                                          "*KT_PROP_CH_CRD",
+                                          "*KT_PROP_CH_CRD_IMAGES",
+                                          "*KT_PROP_CH_CRD_GRAPHICS",
+                                          "*KT_PROP_CH_CRD_TEXT",
+                                          "*KT_PROP_CH_CRD_IMAGES_HT",
+                                          "*KT_PROP_CH_CRD_GRAPHICS_HT",
+                                          "*KT_PROP_CH_CRD_TEXT_HT",
+                                          "*KT_LOCAL_PROP_FIRSTPAGESOURCE",
+                                          "*KT_LOCAL_PROP_FIRSTPAGEMEDIA",
+                                          "*KT_LOCAL_PROP_BACKPAGESOURCE",
+                                          "*KT_LOCAL_PROP_BACKPAGEMEDIA",
+                                          "*KT_PROP_WATERMARK_FIRSTPAGEONLY",
+                                          "*KT_PROP_WATERMARK_FOREGROUND",
+                                          "*KT_PROP_WATERMARK_OUTLINE",
+                                          "*KT_PROP_WATERMARK",
+                                          "*KT_PROP_LOCAL_KTLANDSCAPE"};
   if (!keyword) return false;
   return std::none_of(std::begin(kReserved), std::end(kReserved),
                       [&](const char* reserved) { return std::strcmp(reserved, keyword) == 0; });

@@ -21,8 +21,8 @@ inline constexpr OSType kControlDefaultTag = FourCC("Dflt");
 class PPDXControl : public PPDXElement {
  public:
   // flags: a list of CString* flag words, copied.
-  PPDXControl(const char* keyword, const std::string& name, const PointerList* flags, const bool& visible,
-              CNTL_TYPE type, const char* code = nullptr, long codeLength = 0);
+  PPDXControl(const char* keyword, const std::string& name, const PointerList* flags,
+              const bool& visible, CNTL_TYPE type, const char* code = nullptr, long codeLength = 0);
   PPDXControl(Settings& settings, const long& id, CNTL_TYPE type);
   ~PPDXControl() override;
 
@@ -50,14 +50,18 @@ class PPDXControl : public PPDXElement {
 
   // "%%BeginFeature: <keyword> <optionText>\n", the code (or one line feed), "%%EndFeature\n";
   // without wrap only the code. Not NUL-terminated; out null: the length only.
-  long GeneratePSOutputData(unsigned char* out, const char* code, long length, const char* optionText, bool wrap);
+  long GeneratePSOutputData(unsigned char* out, const char* code, long length,
+                            const char* optionText, bool wrap);
   // Replaces every "<keyword>" in code (ASCII, case ignored) by value. out holds the result
   // followed by a NUL that the returned length does not count.
-  static long Inject(const char* keyword, const char* code, long length, const char* value, std::vector<char>& out);
+  static long Inject(const char* keyword, const char* code, long length, const char* value,
+                     std::vector<char>& out);
   // False for null and for the keywords reserved for colour and local properties.
   static bool ValidKeyword(const char* keyword);
 
-  const char* PostScriptData() const { return mPostScriptData.empty() ? nullptr : mPostScriptData.data(); }
+  const char* PostScriptData() const {
+    return mPostScriptData.empty() ? nullptr : mPostScriptData.data();
+  }
   long PostScriptDataLength() const { return static_cast<long>(mPostScriptData.size()); }
 
  protected:

@@ -21,9 +21,10 @@ const char* PrefixForKeyword(const char* keyword) {
 
 }  // namespace
 
-PPDXJobNote::PPDXJobNote(const char* keyword, const std::string& name, const PointerList* flags, const char* ps,
-                         long psLength, const char* notes, const char* language, const bool& visible,
-                         int32_t maxLength, uint32_t noteFlags, int32_t minLength)
+PPDXJobNote::PPDXJobNote(const char* keyword, const std::string& name, const PointerList* flags,
+                         const char* ps, long psLength, const char* notes, const char* language,
+                         const bool& visible, int32_t maxLength, uint32_t noteFlags,
+                         int32_t minLength)
     : PPDXControl(keyword, name, flags, visible, ctJobNote, ps, psLength),
       mNotes(notes),
       mMaxLength(maxLength),
@@ -34,7 +35,8 @@ PPDXJobNote::PPDXJobNote(const char* keyword, const std::string& name, const Poi
   AttachOutputConverter(language);
 }
 
-PPDXJobNote::PPDXJobNote(Settings& settings, const long& id) : PPDXControl(settings, id, ctJobNote) {
+PPDXJobNote::PPDXJobNote(Settings& settings, const long& id)
+    : PPDXControl(settings, id, ctJobNote) {
   mNotes = ReadText(settings, kControlValueTag, id);
   mDefaultNotes = ReadText(settings, kJobNoteDefaultTextTag, id);
   mMaxLength = ReadInt32(settings, kJobNoteMaxLengthTag, id).value_or(0);
@@ -72,7 +74,8 @@ OSStatus PPDXJobNote::Save(Settings& settings, const long& id) {
   if (status == noErr) status = SaveText(settings, kJobNoteDefaultTextTag, id, mDefaultNotes);
   if (status == noErr) status = SaveInt32(settings, kJobNoteMaxLengthTag, id, mMaxLength);
   if (status == noErr) status = SaveInt32(settings, kJobNoteMinLengthTag, id, mMinLength);
-  if (status == noErr) status = SaveInt32(settings, kJobNoteFlagsTag, id, static_cast<int32_t>(mNoteFlags));
+  if (status == noErr)
+    status = SaveInt32(settings, kJobNoteFlagsTag, id, static_cast<int32_t>(mNoteFlags));
   if (status == noErr) status = SaveInt32(settings, kJobNoteOnTag, id, mJobNoteOn);
   if (status == noErr) status = SaveText(settings, kJobNoteLanguageTag, id, mLanguage);
   return status;
@@ -89,7 +92,9 @@ void PPDXJobNote::SetNotes(const char* text) {
   mOutPSData.clear();
 }
 
-std::string PPDXJobNote::GetCurrentControlValueString() { return mNotes ? std::string(mNotes) : std::string(); }
+std::string PPDXJobNote::GetCurrentControlValueString() {
+  return mNotes ? std::string(mNotes) : std::string();
+}
 
 bool PPDXJobNote::SetCurrentControlWithCFString(const std::string& value) {
   SetNotes(value.c_str());
@@ -97,7 +102,9 @@ bool PPDXJobNote::SetCurrentControlWithCFString(const std::string& value) {
 }
 
 std::string PPDXJobNote::BuildPDLString(const char* notes) const {
-  const char* prefix = Resume() ? "%%PersPassword: " : IsMember() ? "%%DeptPassword: " : PrefixForKeyword(Keyword());
+  const char* prefix = Resume()     ? "%%PersPassword: "
+                       : IsMember() ? "%%DeptPassword: "
+                                    : PrefixForKeyword(Keyword());
   if (!prefix) return "%%EmptyOption\n\n";
   return std::string(prefix) + (notes ? notes : "") + "\n";
 }

@@ -20,9 +20,9 @@ inline constexpr size_t kJobNoteOutputLimit = 511;  // notes longer than this ar
 class PPDXJobNote : public PPDXControl {
  public:
   // language: the PPD's *LanguageEncoding text, for the shared output converter.
-  PPDXJobNote(const char* keyword, const std::string& name, const PointerList* flags, const char* ps, long psLength,
-              const char* notes, const char* language, const bool& visible, int32_t maxLength, uint32_t noteFlags,
-              int32_t minLength);
+  PPDXJobNote(const char* keyword, const std::string& name, const PointerList* flags,
+              const char* ps, long psLength, const char* notes, const char* language,
+              const bool& visible, int32_t maxLength, uint32_t noteFlags, int32_t minLength);
   PPDXJobNote(Settings& settings, const long& id);
   ~PPDXJobNote() override;
 

@@ -10,17 +10,22 @@
 
 namespace {
 
-bool SameKeyword(const _PopupItem& item, const char* option) { return option && item.keyword == option; }
+bool SameKeyword(const _PopupItem& item, const char* option) {
+  return option && item.keyword == option;
+}
 
 // Saved choices: for each, four length-prefixed fields (keyword, translation in external form,
 // code, selected byte); the translation's length is -1 when there is none.
 void PutField(std::vector<uint8_t>& out, const void* data, int32_t length) {
   const auto* bytes = reinterpret_cast<const uint8_t*>(&length);
   out.insert(out.end(), bytes, bytes + 4);
-  if (length > 0) out.insert(out.end(), static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + length);
+  if (length > 0)
+    out.insert(out.end(), static_cast<const uint8_t*>(data),
+               static_cast<const uint8_t*>(data) + length);
 }
 
-bool TakeField(const std::vector<uint8_t>& in, size_t& at, std::vector<uint8_t>& field, bool& present) {
+bool TakeField(const std::vector<uint8_t>& in, size_t& at, std::vector<uint8_t>& field,
+               bool& present) {
   int32_t length = 0;
   if (in.size() - at < 4) return false;
   std::memcpy(&length, in.data() + at, 4);
@@ -63,8 +68,9 @@ PopupItemList UnflattenItems(const std::vector<uint8_t>& in) {
     keyword.push_back(0);
     std::optional<std::string> displayName;
     if (hasName) displayName = ExtenalToCFString(name.data(), long(name.size()));
-    auto item = std::make_unique<_PopupItem>(reinterpret_cast<const char*>(keyword.data()), displayName,
-                                             reinterpret_cast<const char*>(code.data()), long(code.size()));
+    auto item =
+        std::make_unique<_PopupItem>(reinterpret_cast<const char*>(keyword.data()), displayName,
+                                     reinterpret_cast<const char*>(code.data()), long(code.size()));
     item->isSelected = !selected.empty() && selected[0];
     items.push_back(std::move(item));
   }
@@ -73,8 +79,9 @@ PopupItemList UnflattenItems(const std::vector<uint8_t>& in) {
 
 }  // namespace
 
-PPDXPopupControl::PPDXPopupControl(const char* keyword, const std::string& name, const PointerList* flags,
-                                   const bool& visible, const bool& multiSelection, PopupItemList items,
+PPDXPopupControl::PPDXPopupControl(const char* keyword, const std::string& name,
+                                   const PointerList* flags, const bool& visible,
+                                   const bool& multiSelection, PopupItemList items,
                                    const char* defaultKeyword)
     : PPDXControl(keyword, name, flags, visible, ctPopup),
       mMultiSelection(multiSelection),
@@ -83,10 +90,12 @@ PPDXPopupControl::PPDXPopupControl(const char* keyword, const std::string& name,
   if (defaultKeyword) SetKeywordSelect(defaultKeyword, true);
 }
 
-PPDXPopupControl::PPDXPopupControl(Settings& settings, const long& id) : PPDXControl(settings, id, ctPopup) {
+PPDXPopupControl::PPDXPopupControl(Settings& settings, const long& id)
+    : PPDXControl(settings, id, ctPopup) {
   mMultiSelection = ReadInt32(settings, kPopupMultipleTag, id).value_or(0) != 0;
   mDefaultKeyword = ReadText(settings, kControlDefaultTag, id);
-  if (auto items = GetSettingsBytes(settings, kPopupItemsTag, id)) mPopupItems = UnflattenItems(*items);
+  if (auto items = GetSettingsBytes(settings, kPopupItemsTag, id))
+    mPopupItems = UnflattenItems(*items);
   for (auto& item : mPopupItems)
     if (item->isSelected && !mSelectedItem) mSelectedItem = item.get();
 }
@@ -119,7 +128,8 @@ OSStatus PPDXPopupControl::Restore(Settings& settings, const long& id) {
   if (!selection) return noErr;
   selection->push_back(0);
   for (const char* p = reinterpret_cast<const char*>(selection->data());
-       p < reinterpret_cast<const char*>(selection->data()) + selection->size() - 1; p += std::strlen(p) + 1)
+       p < reinterpret_cast<const char*>(selection->data()) + selection->size() - 1;
+       p += std::strlen(p) + 1)
     if (*p) SetKeywordSelect(p, true);
   return noErr;
 }
@@ -152,7 +162,8 @@ void PPDXPopupControl::SetValue(long position) {
 
 long PPDXPopupControl::DefaultValue() const {
   for (size_t i = 0; i < mPopupItems.size(); ++i)
-    if (!mDefaultKeyword.Empty() && SameKeyword(*mPopupItems[i], mDefaultKeyword)) return long(i + 1);
+    if (!mDefaultKeyword.Empty() && SameKeyword(*mPopupItems[i], mDefaultKeyword))
+      return long(i + 1);
   return 0;
 }
 
@@ -195,7 +206,8 @@ std::optional<std::string> PPDXPopupControl::GetKeywordCFLocalName(const char* o
 }
 
 long PPDXPopupControl::FragmentFor(_PopupItem* item, unsigned char* out) {
-  return GeneratePSOutputData(out, item->postScriptData.data(), item->postScriptDataLength(), item->keyword, true);
+  return GeneratePSOutputData(out, item->postScriptData.data(), item->postScriptDataLength(),
+                              item->keyword, true);
 }
 
 long PPDXPopupControl::GetKeywordPSData(const char* option, unsigned char* out) {

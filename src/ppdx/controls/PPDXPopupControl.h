@@ -10,8 +10,9 @@ inline constexpr OSType kPopupSelectionTag = FourCC("SlKw");
 
 class PPDXPopupControl : public PPDXControl {
  public:
-  PPDXPopupControl(const char* keyword, const std::string& name, const PointerList* flags, const bool& visible,
-                   const bool& multiSelection, PopupItemList items, const char* defaultKeyword);
+  PPDXPopupControl(const char* keyword, const std::string& name, const PointerList* flags,
+                   const bool& visible, const bool& multiSelection, PopupItemList items,
+                   const char* defaultKeyword);
   PPDXPopupControl(Settings& settings, const long& id);
 
   OSStatus Save(Settings& settings, const long& id) override;
@@ -24,9 +25,9 @@ class PPDXPopupControl : public PPDXControl {
   long ItemCount() const { return static_cast<long>(mPopupItems.size()); }
   _PopupItem* FirstItem();
   _PopupItem* NextItem();
-  long GetValue() const;          // 1-based position of the first selected choice, 0 if none
-  void SetValue(long position);   // selects that choice only; out of range deselects all
-  long DefaultValue() const;      // 1-based position of the default choice, 0 if none
+  long GetValue() const;         // 1-based position of the first selected choice, 0 if none
+  void SetValue(long position);  // selects that choice only; out of range deselects all
+  long DefaultValue() const;     // 1-based position of the default choice, 0 if none
   const char* GetDefaultKeyword() const { return mDefaultKeyword; }
   bool CanSelectMultipleItems() const { return mMultiSelection; }
   bool IsKeywordSelected(const char* option) const;

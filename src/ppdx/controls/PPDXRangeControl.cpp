@@ -5,9 +5,10 @@
 #include "ppdx/settings/SettingsCollection.h"
 #include "ppdx/settings/SettingsValues.h"
 
-PPDXRangeControl::PPDXRangeControl(const char* keyword, const std::string& name, const PointerList* flags,
-                                   const char* ps, long psLength, int32_t minimum, int32_t maximum,
-                                   int32_t increment, int32_t defaultValue, const bool& visible)
+PPDXRangeControl::PPDXRangeControl(const char* keyword, const std::string& name,
+                                   const PointerList* flags, const char* ps, long psLength,
+                                   int32_t minimum, int32_t maximum, int32_t increment,
+                                   int32_t defaultValue, const bool& visible)
     : PPDXControl(keyword, name, flags, visible, ctRange, ps, psLength),
       mVal(defaultValue),
       mMinVal(minimum),
@@ -15,7 +16,8 @@ PPDXRangeControl::PPDXRangeControl(const char* keyword, const std::string& name,
       mIncrement(increment),
       mDefault(defaultValue) {}
 
-PPDXRangeControl::PPDXRangeControl(Settings& settings, const long& id) : PPDXControl(settings, id, ctRange) {
+PPDXRangeControl::PPDXRangeControl(Settings& settings, const long& id)
+    : PPDXControl(settings, id, ctRange) {
   mMinVal = ReadInt32(settings, kRangeMinimumTag, id).value_or(0);
   mMaxVal = ReadInt32(settings, kRangeMaximumTag, id).value_or(0);
   mIncrement = ReadInt32(settings, kRangeIncrementTag, id).value_or(0);

@@ -9,9 +9,9 @@ inline constexpr OSType kRangeIncrementTag = FourCC("Incr");
 
 class PPDXRangeControl : public PPDXControl {
  public:
-  PPDXRangeControl(const char* keyword, const std::string& name, const PointerList* flags, const char* ps,
-                   long psLength, int32_t minimum, int32_t maximum, int32_t increment, int32_t defaultValue,
-                   const bool& visible);
+  PPDXRangeControl(const char* keyword, const std::string& name, const PointerList* flags,
+                   const char* ps, long psLength, int32_t minimum, int32_t maximum,
+                   int32_t increment, int32_t defaultValue, const bool& visible);
   PPDXRangeControl(Settings& settings, const long& id);
 
   OSStatus Save(Settings& settings, const long& id) override;

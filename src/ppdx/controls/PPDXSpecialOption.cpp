@@ -2,12 +2,15 @@
 
 #include "ppdx/settings/SettingsValues.h"
 
-PPDXSpecialOption::PPDXSpecialOption(const char* keyword, const std::string& name, const PointerList* flags,
-                                     const char* value, const char* ps, long psLength, const bool& visible)
-    : PPDXControl(keyword, name, flags, visible, ctSpecialOption, ps, psLength), mValueString(value) {}
+PPDXSpecialOption::PPDXSpecialOption(const char* keyword, const std::string& name,
+                                     const PointerList* flags, const char* value, const char* ps,
+                                     long psLength, const bool& visible)
+    : PPDXControl(keyword, name, flags, visible, ctSpecialOption, ps, psLength),
+      mValueString(value) {}
 
 PPDXSpecialOption::PPDXSpecialOption(Settings& settings, const long& id)
-    : PPDXControl(settings, id, ctSpecialOption), mValueString(ReadText(settings, kControlValueTag, id)) {}
+    : PPDXControl(settings, id, ctSpecialOption),
+      mValueString(ReadText(settings, kControlValueTag, id)) {}
 
 OSStatus PPDXSpecialOption::Save(Settings& settings, const long& id) {
   OSStatus status = SaveKind(settings, id, kSpecialOptionMarker);

@@ -6,8 +6,8 @@ inline constexpr OSType kSpecialOptionMarker = FourCC("SpOp");
 
 class PPDXSpecialOption : public PPDXControl {
  public:
-  PPDXSpecialOption(const char* keyword, const std::string& name, const PointerList* flags, const char* value,
-                    const char* ps, long psLength, const bool& visible);
+  PPDXSpecialOption(const char* keyword, const std::string& name, const PointerList* flags,
+                    const char* value, const char* ps, long psLength, const bool& visible);
   PPDXSpecialOption(Settings& settings, const long& id);
 
   OSStatus Save(Settings& settings, const long& id) override;

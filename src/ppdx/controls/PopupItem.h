@@ -8,7 +8,8 @@
 #include "support/CString.h"
 
 struct _PopupItem {
-  _PopupItem(const char* optionKeyword, std::optional<std::string> displayName, const char* code, long codeLength);
+  _PopupItem(const char* optionKeyword, std::optional<std::string> displayName, const char* code,
+             long codeLength);
 
   // The translation as 8-bit text in the system encoding, made on first use; null without one.
   const char* displayName();

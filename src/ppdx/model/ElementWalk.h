@@ -36,7 +36,8 @@ class ElementWalk {
   // Every element in list order, independent of the walk position.
   template <class Visit>
   void ForEach(Visit visit) const {
-    for (ConstPointerListItr it = mList.Begin(); it != mList.End(); ++it) visit(static_cast<T*>(*it));
+    for (ConstPointerListItr it = mList.Begin(); it != mList.End(); ++it)
+      visit(static_cast<T*>(*it));
   }
 
  private:

@@ -36,11 +36,13 @@ void PPDXControls::Add(PPDXControl* control) {
     bool matches;
     ControlList& list;
     CountArray& counts;
-  } kinds[] = {{dynamic_cast<PPDXJobNote*>(control) != nullptr, mJobNotes, mJobNoteCount},
-               {dynamic_cast<PPDXBooleanControl*>(control) != nullptr, mBooleanControls, mBooleanCount},
-               {dynamic_cast<PPDXPopupControl*>(control) != nullptr, mPopupControls, mPopupCount},
-               {dynamic_cast<PPDXRangeControl*>(control) != nullptr, mRangeControls, mRangeCount},
-               {dynamic_cast<PPDXSpecialOption*>(control) != nullptr, mSpecialOptions, mSpecialOptionsCount}};
+  } kinds[] = {
+      {dynamic_cast<PPDXJobNote*>(control) != nullptr, mJobNotes, mJobNoteCount},
+      {dynamic_cast<PPDXBooleanControl*>(control) != nullptr, mBooleanControls, mBooleanCount},
+      {dynamic_cast<PPDXPopupControl*>(control) != nullptr, mPopupControls, mPopupCount},
+      {dynamic_cast<PPDXRangeControl*>(control) != nullptr, mRangeControls, mRangeCount},
+      {dynamic_cast<PPDXSpecialOption*>(control) != nullptr, mSpecialOptions,
+       mSpecialOptionsCount}};
   for (auto& kind : kinds) {
     if (!kind.matches) continue;
     kind.list.Add(control);
@@ -49,38 +51,60 @@ void PPDXControls::Add(PPDXControl* control) {
   }
 }
 
-PPDXControl* PPDXControls::First(CNTL_TYPE& kind) { return Reported(mControls.First(Displayed), kind); }
+PPDXControl* PPDXControls::First(CNTL_TYPE& kind) {
+  return Reported(mControls.First(Displayed), kind);
+}
 
-PPDXControl* PPDXControls::Next(CNTL_TYPE& kind) { return Reported(mControls.Next(Displayed), kind); }
+PPDXControl* PPDXControls::Next(CNTL_TYPE& kind) {
+  return Reported(mControls.Next(Displayed), kind);
+}
 
 PPDXControl* PPDXControls::Find(const char* keyword, CNTL_TYPE& kind, const bool& exact) {
-  PPDXControl* found = FindByKeyword<PPDXControl>([&] { return mControls.First(Displayed); },
-                                                  [&] { return mControls.Next(Displayed); }, keyword, exact);
+  PPDXControl* found =
+      FindByKeyword<PPDXControl>([&] { return mControls.First(Displayed); },
+                                 [&] { return mControls.Next(Displayed); }, keyword, exact);
   return Reported(found, kind);
 }
 
-PPDXPopupControl* PPDXControls::FirstPopupControl() { return Kind<PPDXPopupControl>(mPopupControls.First()); }
+PPDXPopupControl* PPDXControls::FirstPopupControl() {
+  return Kind<PPDXPopupControl>(mPopupControls.First());
+}
 
-PPDXPopupControl* PPDXControls::NextPopupControl() { return Kind<PPDXPopupControl>(mPopupControls.Next()); }
+PPDXPopupControl* PPDXControls::NextPopupControl() {
+  return Kind<PPDXPopupControl>(mPopupControls.Next());
+}
 
-PPDXBooleanControl* PPDXControls::FirstBooleanControl() { return Kind<PPDXBooleanControl>(mBooleanControls.First()); }
+PPDXBooleanControl* PPDXControls::FirstBooleanControl() {
+  return Kind<PPDXBooleanControl>(mBooleanControls.First());
+}
 
-PPDXBooleanControl* PPDXControls::NextBooleanControl() { return Kind<PPDXBooleanControl>(mBooleanControls.Next()); }
+PPDXBooleanControl* PPDXControls::NextBooleanControl() {
+  return Kind<PPDXBooleanControl>(mBooleanControls.Next());
+}
 
-PPDXRangeControl* PPDXControls::FirstRangeControl() { return Kind<PPDXRangeControl>(mRangeControls.First()); }
+PPDXRangeControl* PPDXControls::FirstRangeControl() {
+  return Kind<PPDXRangeControl>(mRangeControls.First());
+}
 
-PPDXRangeControl* PPDXControls::NextRangeControl() { return Kind<PPDXRangeControl>(mRangeControls.Next()); }
+PPDXRangeControl* PPDXControls::NextRangeControl() {
+  return Kind<PPDXRangeControl>(mRangeControls.Next());
+}
 
 PPDXJobNote* PPDXControls::FirstJobNote() { return Kind<PPDXJobNote>(mJobNotes.First()); }
 
 PPDXJobNote* PPDXControls::NextJobNote() { return Kind<PPDXJobNote>(mJobNotes.Next()); }
 
-PPDXSpecialOption* PPDXControls::FirstSpecialOption() { return Kind<PPDXSpecialOption>(mSpecialOptions.First()); }
+PPDXSpecialOption* PPDXControls::FirstSpecialOption() {
+  return Kind<PPDXSpecialOption>(mSpecialOptions.First());
+}
 
-PPDXSpecialOption* PPDXControls::NextSpecialOption() { return Kind<PPDXSpecialOption>(mSpecialOptions.Next()); }
+PPDXSpecialOption* PPDXControls::NextSpecialOption() {
+  return Kind<PPDXSpecialOption>(mSpecialOptions.Next());
+}
 
 PPDXControl* PPDXControls::FindIn(ControlList& list, const char* keyword, bool exact) {
-  return FindByKeyword<PPDXControl>([&] { return list.First(); }, [&] { return list.Next(); }, keyword, exact);
+  return FindByKeyword<PPDXControl>([&] { return list.First(); }, [&] { return list.Next(); },
+                                    keyword, exact);
 }
 
 PPDXPopupControl* PPDXControls::FindPopup(const char* keyword, const bool& exact) {
@@ -129,7 +153,8 @@ long PPDXControls::SpecialOptionsCount() const {
 }
 
 OSStatus PPDXControls::Save(Settings& settings) {
-  OSStatus status = SaveInt32(settings, kControlsTag, kControlsCountId, static_cast<int32_t>(mControls.Size()));
+  OSStatus status =
+      SaveInt32(settings, kControlsTag, kControlsCountId, static_cast<int32_t>(mControls.Size()));
   long id = kControlsTag + 1;
   mControls.ForEach([&](PPDXControl* control) {
     if (status == noErr) status = control->Save(settings, id++);

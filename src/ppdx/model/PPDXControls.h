@@ -43,12 +43,14 @@ class PPDXControls {
   PPDXSpecialOption* NextSpecialOption();
   PPDXSpecialOption* FindSpecialOption(const char* keyword, const bool& exact);
 
-  long ControlCount() const { return PopupCount() + BooleanCount() + RangeCount() + JobNoteCount(); }
+  long ControlCount() const {
+    return PopupCount() + BooleanCount() + RangeCount() + JobNoteCount();
+  }
   long PopupCount() const { return FilteredCount(mPopupCount); }
   long BooleanCount() const { return FilteredCount(mBooleanCount); }
   long RangeCount() const { return FilteredCount(mRangeCount); }
-  long JobNoteCount() const;          // as if orphans were shown
-  long SpecialOptionsCount() const;   // as if everything were shown
+  long JobNoteCount() const;         // as if orphans were shown
+  long SpecialOptionsCount() const;  // as if everything were shown
   bool Empty() const { return ControlCount() == 0; }
   bool NoPopups() const { return PopupCount() == 0; }
   bool NoBooleanControls() const { return BooleanCount() == 0; }

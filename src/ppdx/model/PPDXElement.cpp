@@ -29,7 +29,8 @@ PPDXElement::~PPDXElement() = default;
 const char* PPDXElement::UserName() {
   if (mLocalizedCName.Empty() && !mLocalizedName.empty()) {
     std::vector<char> buffer(mLocalizedName.size() + 1);
-    TextConverter::CFStringToCstring(mLocalizedName, buffer.data(), static_cast<long>(buffer.size()));
+    TextConverter::CFStringToCstring(mLocalizedName, buffer.data(),
+                                     static_cast<long>(buffer.size()));
     mLocalizedCName = buffer.data();
   }
   return mLocalizedCName.Empty() ? nullptr : static_cast<const char*>(mLocalizedCName);
@@ -56,7 +57,8 @@ bool PPDXElement::OkayToDisplay(const _DISPLAY_OPTIONS_& filter) {
 OSStatus PPDXElement::Save(Settings& settings, const long& id) {
   OSStatus status = SaveText(settings, kElementKeywordTag, id, Keyword());
   if (status == noErr) status = SaveText(settings, kElementLocalNameTag, id, UserName());
-  if (status == noErr) status = SavePlatformString(settings, kElementLocalCFNameTag, id, mLocalizedName);
+  if (status == noErr)
+    status = SavePlatformString(settings, kElementLocalCFNameTag, id, mLocalizedName);
   if (status == noErr) status = SaveInt32(settings, kElementVisibleTag, id, mVisibleState ? 1 : 0);
   if (status == noErr && mParent && mParent->Keyword())
     status = SaveText(settings, kElementParentTag, id, mParent->Keyword());

@@ -11,7 +11,9 @@ OSStatus PPDXGroup::SaveAs(Settings& settings, const long& id, OSType marker) {
   return status == noErr ? SaveClassMarker(settings, id, marker) : status;
 }
 
-OSStatus PPDXGroup::Save(Settings& settings, const long& id) { return SaveAs(settings, id, kPlainGroupMarker); }
+OSStatus PPDXGroup::Save(Settings& settings, const long& id) {
+  return SaveAs(settings, id, kPlainGroupMarker);
+}
 
 PPDXRollDown::PPDXRollDown(const char* keyword, const std::string& name, const bool& visible)
     : PPDXGroup(keyword, name, visible), mControls(std::make_unique<PPDXControls>()) {}
@@ -21,7 +23,9 @@ PPDXRollDown::PPDXRollDown(Settings& settings, const long& id)
 
 PPDXRollDown::~PPDXRollDown() = default;
 
-OSStatus PPDXRollDown::Save(Settings& settings, const long& id) { return SaveAs(settings, id, kRollDownMarker); }
+OSStatus PPDXRollDown::Save(Settings& settings, const long& id) {
+  return SaveAs(settings, id, kRollDownMarker);
+}
 
 PPDXScrollPane::PPDXScrollPane(const char* keyword, const std::string& name, const bool& visible)
     : PPDXGroup(keyword, name, visible), mRollDowns(std::make_unique<PPDXGroups>()) {}
@@ -31,7 +35,9 @@ PPDXScrollPane::PPDXScrollPane(Settings& settings, const long& id)
 
 PPDXScrollPane::~PPDXScrollPane() = default;
 
-OSStatus PPDXScrollPane::Save(Settings& settings, const long& id) { return SaveAs(settings, id, kScrollPaneMarker); }
+OSStatus PPDXScrollPane::Save(Settings& settings, const long& id) {
+  return SaveAs(settings, id, kScrollPaneMarker);
+}
 
 PPDXGroup* RestoreGroup(Settings& settings, const long& id) {
   switch (static_cast<OSType>(ReadInt32(settings, kElementClassTag, id).value_or(0))) {

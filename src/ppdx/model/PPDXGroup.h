@@ -8,7 +8,8 @@ inline constexpr OSType kScrollPaneMarker = FourCC("ScPn");
 
 class PPDXGroup : public PPDXElement {
  public:
-  PPDXGroup(const char* keyword, const std::string& name, const bool& visible) : PPDXElement(keyword, name, visible) {}
+  PPDXGroup(const char* keyword, const std::string& name, const bool& visible)
+      : PPDXElement(keyword, name, visible) {}
   PPDXGroup(Settings& settings, const long& id) : PPDXElement(settings, id) {}
   OSStatus Save(Settings& settings, const long& id) override;
 

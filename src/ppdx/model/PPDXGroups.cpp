@@ -21,8 +21,8 @@ PPDXGroup* PPDXGroups::First() { return mGroups.First(Displayed); }
 PPDXGroup* PPDXGroups::Next() { return mGroups.Next(Displayed); }
 
 PPDXGroup* PPDXGroups::Find(const char* keyword, const bool& exact) {
-  return FindByKeyword<PPDXGroup>([this] { return mGroups.First(); }, [this] { return mGroups.Next(); }, keyword,
-                                  exact);
+  return FindByKeyword<PPDXGroup>([this] { return mGroups.First(); },
+                                  [this] { return mGroups.Next(); }, keyword, exact);
 }
 
 long PPDXGroups::Count() const {
@@ -41,7 +41,8 @@ long PPDXGroups::Count() const {
 }
 
 OSStatus PPDXGroups::Save(Settings& settings) {
-  OSStatus status = SaveInt32(settings, kGroupsTag, kGroupsCountId, static_cast<int32_t>(mGroups.Size()));
+  OSStatus status =
+      SaveInt32(settings, kGroupsTag, kGroupsCountId, static_cast<int32_t>(mGroups.Size()));
   long id = kGroupsTag + 1;
   mGroups.ForEach([&](PPDXGroup* group) {
     if (status == noErr) status = group->Save(settings, id++);

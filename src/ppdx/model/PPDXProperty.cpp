@@ -4,7 +4,9 @@
 
 PPDXProperty::PPDXProperty(const char* keyword, const std::string& name, const bool& visible,
                            const bool& showInPrintProp, const bool& showInApp)
-    : PPDXElement(keyword, name, visible), mShowInPrintProp(showInPrintProp), mShowInApp(showInApp) {}
+    : PPDXElement(keyword, name, visible),
+      mShowInPrintProp(showInPrintProp),
+      mShowInApp(showInApp) {}
 
 PPDXProperty::PPDXProperty(Settings& settings, const long& id)
     : PPDXElement(settings, id),

@@ -11,8 +11,8 @@ inline constexpr OSType kShowInAppTag = FourCC("ShAp");
 
 class PPDXProperty : public PPDXElement {
  public:
-  PPDXProperty(const char* keyword, const std::string& name, const bool& visible, const bool& showInPrintProp,
-               const bool& showInApp);
+  PPDXProperty(const char* keyword, const std::string& name, const bool& visible,
+               const bool& showInPrintProp, const bool& showInApp);
   PPDXProperty(Settings& settings, const long& id);
   OSStatus Save(Settings& settings, const long& id) override;
 

@@ -14,16 +14,22 @@ PPDXShortcuts::PPDXShortcuts(const PointerList& controls) {
     if (*it) mShortcuts.Add(static_cast<PPDXControl*>(*it));
 }
 
-PPDXPopupControl* PPDXShortcuts::First() { return static_cast<PPDXPopupControl*>(mShortcuts.First(IsPopup)); }
+PPDXPopupControl* PPDXShortcuts::First() {
+  return static_cast<PPDXPopupControl*>(mShortcuts.First(IsPopup));
+}
 
-PPDXPopupControl* PPDXShortcuts::Next() { return static_cast<PPDXPopupControl*>(mShortcuts.Next(IsPopup)); }
+PPDXPopupControl* PPDXShortcuts::Next() {
+  return static_cast<PPDXPopupControl*>(mShortcuts.Next(IsPopup));
+}
 
 PPDXPopupControl* PPDXShortcuts::Find(const char* keyword, const bool& exact) {
-  return FindByKeyword<PPDXPopupControl>([this] { return First(); }, [this] { return Next(); }, keyword, exact);
+  return FindByKeyword<PPDXPopupControl>([this] { return First(); }, [this] { return Next(); },
+                                         keyword, exact);
 }
 
 OSStatus PPDXShortcuts::Save(Settings& settings) {
-  OSStatus status = SaveInt32(settings, kShortcutsTag, kShortcutsCountId, static_cast<int32_t>(Count()));
+  OSStatus status =
+      SaveInt32(settings, kShortcutsTag, kShortcutsCountId, static_cast<int32_t>(Count()));
   long id = kShortcutsCountId + 1;
   mShortcuts.ForEach([&](PPDXControl* control) {
     if (status == noErr) status = SaveText(settings, kShortcutsTag, id++, control->Keyword());

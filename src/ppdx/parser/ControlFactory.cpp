@@ -31,40 +31,43 @@ const char* CodeOrNull(const std::string& code) { return code.empty() ? nullptr 
 }  // namespace
 
 PPDXPopupControl* MakePopupControl(const char* keyword, const std::string& name,
-                                   const std::vector<std::string>& flags, bool visible, bool multiSelection,
-                                   PopupItemList items, const char* defaultKeyword) {
+                                   const std::vector<std::string>& flags, bool visible,
+                                   bool multiSelection, PopupItemList items,
+                                   const char* defaultKeyword) {
   const FlagList flagList(flags);
-  return new PPDXPopupControl(keyword, name, flagList.get(), visible, multiSelection, std::move(items),
-                              defaultKeyword);
+  return new PPDXPopupControl(keyword, name, flagList.get(), visible, multiSelection,
+                              std::move(items), defaultKeyword);
 }
 
 PPDXControl* MakeBooleanControl(const char* keyword, const std::string& name,
                                 const std::vector<std::string>& flags, bool visible,
                                 const BooleanChoices& states) {
   const FlagList flagList(flags);
-  return new PPDXBooleanControl(keyword, name, flagList.get(), visible,
-                                states.trueText.empty() ? nullptr : states.trueText.c_str(),
-                                CodeOrNull(states.trueCode), long(states.trueCode.size()),
-                                states.falseText.empty() ? nullptr : states.falseText.c_str(),
-                                CodeOrNull(states.falseCode), long(states.falseCode.size()), states.defaultState);
+  return new PPDXBooleanControl(
+      keyword, name, flagList.get(), visible,
+      states.trueText.empty() ? nullptr : states.trueText.c_str(), CodeOrNull(states.trueCode),
+      long(states.trueCode.size()), states.falseText.empty() ? nullptr : states.falseText.c_str(),
+      CodeOrNull(states.falseCode), long(states.falseCode.size()), states.defaultState);
 }
 
 PPDXControl* MakeRangeControl(const char* keyword, const std::string& name,
                               const std::vector<std::string>& flags, const std::string& code,
                               const RangeValues& values) {
   const FlagList flagList(flags);
-  return new PPDXRangeControl(keyword, name, flagList.get(), CodeOrNull(code), long(code.size()), values.min,
-                              values.max, values.increment, values.defaultValue, true);
+  return new PPDXRangeControl(keyword, name, flagList.get(), CodeOrNull(code), long(code.size()),
+                              values.min, values.max, values.increment, values.defaultValue, true);
 }
 
-PPDXControl* MakeJobNote(const char* keyword, const std::string& name, const std::vector<std::string>& flags,
-                         const JobNoteValues& values) {
+PPDXControl* MakeJobNote(const char* keyword, const std::string& name,
+                         const std::vector<std::string>& flags, const JobNoteValues& values) {
   const FlagList flagList(flags);
-  return new PPDXJobNote(keyword, name, flagList.get(), CodeOrNull(values.code), long(values.code.size()),
-                         values.notes ? values.notes->c_str() : nullptr, values.language.c_str(), true,
-                         values.maxLength, values.noteFlags, values.minLength);
+  return new PPDXJobNote(keyword, name, flagList.get(), CodeOrNull(values.code),
+                         long(values.code.size()), values.notes ? values.notes->c_str() : nullptr,
+                         values.language.c_str(), true, values.maxLength, values.noteFlags,
+                         values.minLength);
 }
 
-PPDXControl* MakeSpecialOption(const char* keyword, const std::string& name, const std::string& value) {
+PPDXControl* MakeSpecialOption(const char* keyword, const std::string& name,
+                               const std::string& value) {
   return new PPDXSpecialOption(keyword, name, nullptr, value.c_str(), nullptr, 0, false);
 }

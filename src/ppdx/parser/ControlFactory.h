@@ -29,14 +29,16 @@ struct JobNoteValues {
 };
 
 PPDXPopupControl* MakePopupControl(const char* keyword, const std::string& name,
-                                   const std::vector<std::string>& flags, bool visible, bool multiSelection,
-                                   PopupItemList items, const char* defaultKeyword);
+                                   const std::vector<std::string>& flags, bool visible,
+                                   bool multiSelection, PopupItemList items,
+                                   const char* defaultKeyword);
 PPDXControl* MakeBooleanControl(const char* keyword, const std::string& name,
                                 const std::vector<std::string>& flags, bool visible,
                                 const BooleanChoices& states);
 PPDXControl* MakeRangeControl(const char* keyword, const std::string& name,
                               const std::vector<std::string>& flags, const std::string& code,
                               const RangeValues& values);
-PPDXControl* MakeJobNote(const char* keyword, const std::string& name, const std::vector<std::string>& flags,
-                         const JobNoteValues& values);
-PPDXControl* MakeSpecialOption(const char* keyword, const std::string& name, const std::string& value);
+PPDXControl* MakeJobNote(const char* keyword, const std::string& name,
+                         const std::vector<std::string>& flags, const JobNoteValues& values);
+PPDXControl* MakeSpecialOption(const char* keyword, const std::string& name,
+                               const std::string& value);

@@ -20,7 +20,8 @@ KTVPPD::KTVPPD(const std::filesystem::path& url, const _PARSE_OPTIONS_& options,
   if (IsValidPrinterName()) Build();
 }
 
-KTVPPD::KTVPPD(const FSSpec& spec, const _PARSE_OPTIONS_& options, const PrinterFileNames* printerFileNames)
+KTVPPD::KTVPPD(const FSSpec& spec, const _PARSE_OPTIONS_& options,
+               const PrinterFileNames* printerFileNames)
     : PPDX(std::make_unique<PPDFile>(spec)), mParseOptions(options) {
   if (printerFileNames) mValidPrinterName = ValidateAgainstPCFilename(*printerFileNames, *mFile);
   if (IsValidPrinterName()) Build();
@@ -60,10 +61,12 @@ namespace {
 
 // Every element a container's walk yields, collected before any of them is destroyed.
 template <typename Container, typename Element>
-std::vector<Element*> Collect(Container* container, Element* (Container::*first)(), Element* (Container::*next)()) {
+std::vector<Element*> Collect(Container* container, Element* (Container::*first)(),
+                              Element* (Container::*next)()) {
   std::vector<Element*> elements;
   if (container == nullptr) return elements;
-  for (Element* e = (container->*first)(); e != nullptr; e = (container->*next)()) elements.push_back(e);
+  for (Element* e = (container->*first)(); e != nullptr; e = (container->*next)())
+    elements.push_back(e);
   return elements;
 }
 
@@ -71,12 +74,16 @@ std::vector<Element*> Collect(Container* container, Element* (Container::*first)
 
 void KTVPPD::DestroyElements() {
   DisplayOptionsScope showAll(SO_SHOW_ALL);
-  for (PPDXProperty* page : Collect(mProperties.get(), &PPDXProperties::First, &PPDXProperties::Next)) delete page;
-  for (PPDXGroup* group : Collect(mGroups.get(), &PPDXGroups::First, &PPDXGroups::Next)) delete group;
+  for (PPDXProperty* page :
+       Collect(mProperties.get(), &PPDXProperties::First, &PPDXProperties::Next))
+    delete page;
+  for (PPDXGroup* group : Collect(mGroups.get(), &PPDXGroups::First, &PPDXGroups::Next))
+    delete group;
   std::vector<PPDXControl*> controls;
   if (mControls) {
     CNTL_TYPE kind;
-    for (PPDXControl* c = mControls->First(kind); c != nullptr; c = mControls->Next(kind)) controls.push_back(c);
+    for (PPDXControl* c = mControls->First(kind); c != nullptr; c = mControls->Next(kind))
+      controls.push_back(c);
   }
   for (PPDXControl* control : controls) delete control;
 }

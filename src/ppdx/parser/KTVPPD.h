@@ -31,7 +31,12 @@ struct JobNoteValues;
 class PointerList;
 class Settings;
 
-enum _PARSE_OPTIONS_ { PO_NONE = 0, PO_PARSE_ORPHANS = 1, PO_PARSE_INVISIBLE = 2, PO_PARSE_ALL = 3 };
+enum _PARSE_OPTIONS_ {
+  PO_NONE = 0,
+  PO_PARSE_ORPHANS = 1,
+  PO_PARSE_INVISIBLE = 2,
+  PO_PARSE_ALL = 3
+};
 
 enum _EXTENSIONS_SUPPORT_ { ES_1_0 = 0, ES_1_1 = 1, ES_1_2 = 2, ES_ALL = -1 };
 
@@ -59,7 +64,8 @@ class KTVPPD : public PPDX {
          const PrinterFileNames* printerFileNames = nullptr);
   explicit KTVPPD(const _PARSE_OPTIONS_& options);  // no file
   // Rebuilds a saved model (see Save); the stored file, or url when that file is gone.
-  KTVPPD(Settings& settings, const std::filesystem::path& url, const PrinterFileNames* printerFileNames = nullptr);
+  KTVPPD(Settings& settings, const std::filesystem::path& url,
+         const PrinterFileNames* printerFileNames = nullptr);
   ~KTVPPD() override;
 
   void Parse() override;
@@ -78,7 +84,9 @@ class KTVPPD : public PPDX {
   PPDXShortcuts* GetShortcuts() const { return mShortcuts.get(); }
   bool ParseOrphans() const { return (mParseOptions & PO_PARSE_ORPHANS) != 0; }
   bool ParseHidden() const { return (mParseOptions & PO_PARSE_INVISIBLE) != 0; }
-  const char* KTFileVersion() const { return mKTFileVersion.empty() ? nullptr : mKTFileVersion.c_str(); }
+  const char* KTFileVersion() const {
+    return mKTFileVersion.empty() ? nullptr : mKTFileVersion.c_str();
+  }
   const char* KTVersion() const { return mKTVersion.empty() ? nullptr : mKTVersion.c_str(); }
 
   static _EXTENSIONS_SUPPORT_ GetExtensions() { return sExtensionsSupport; }
@@ -102,7 +110,6 @@ class KTVPPD : public PPDX {
                            const ConstraintForest* forest) const;
 
  protected:
-
   void Build();
   void CreateContainers();
   void RebuildElements(Settings& settings);
@@ -128,12 +135,13 @@ class KTVPPD : public PPDX {
                        PPDXGroup* group);
   ErrorPtr ParseRange(PPDStream& line, const char* controlKeyword, std::vector<std::string>& flags,
                       PPDXGroup* group);
-  ErrorPtr ParseJobNote(PPDStream& line, const char* controlKeyword, std::vector<std::string>& flags,
-                        PPDXGroup* group);
+  ErrorPtr ParseJobNote(PPDStream& line, const char* controlKeyword,
+                        std::vector<std::string>& flags, PPDXGroup* group);
   ErrorPtr ParseBooleanControl(const char* controlKeyword, const std::string& name,
                                std::vector<std::string>& flags, PPDXGroup* group);
   ErrorPtr ParsePopupControl(const char* controlKeyword, const std::string& name,
-                             std::vector<std::string>& flags, PPDXGroup* group, const bool& multiSelection);
+                             std::vector<std::string>& flags, PPDXGroup* group,
+                             const bool& multiSelection);
   void SetupControl(PPDXGroup* group, PPDXControl* control, bool reportInvalidParent);
   // The line after a job note: its default notes or its code, consumed only when it is one.
   void ReadJobNoteFollowUp(const char* keyword, JobNoteValues& values);
@@ -142,7 +150,8 @@ class KTVPPD : public PPDX {
   bool ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block, bool popup);
   // Reads a block's lines up to its closer, handling defaults; each option line's keyword,
   // translation and the rest of its line go to the handler. The first error ends the walk.
-  using OptionHandler = std::function<ErrorPtr(const std::string& option, const std::string& translation, PPDStream& line)>;
+  using OptionHandler = std::function<ErrorPtr(const std::string& option,
+                                               const std::string& translation, PPDStream& line)>;
   ErrorPtr WalkUIBlock(UIBlock& block, bool popup, const OptionHandler& onOption);
   // The quoted code that follows on the line (and its continuation lines), at most 4096 bytes.
   std::string ReadPostScript(PPDStream& line);
@@ -185,7 +194,7 @@ class KTVPPD : public PPDX {
   // search for a duplicate.
   std::unordered_set<std::string> mPlacedKeywords;
   std::vector<char> mCodeBuffer;  // one code block at a time, kPostScriptSizeLimit bytes
-  bool mStreamEnded = false;  // a line read was not terminated: the parse stops
+  bool mStreamEnded = false;      // a line read was not terminated: the parse stops
   std::string mPeekedLine;
   bool mHasPeekedLine = false;
 
@@ -197,4 +206,5 @@ class KTVPPD : public PPDX {
 
 // The file-name checks: the file's "*PCFileName" must carry one of names.
 bool ValidateAgainstPCFilename(const PrinterFileNames& names, PPDFile& file);
-bool ValidateFileName(const std::filesystem::path& url, const PrinterFileNames* names, PPDFile* file);
+bool ValidateFileName(const std::filesystem::path& url, const PrinterFileNames* names,
+                      PPDFile* file);

@@ -39,14 +39,17 @@ struct OptionToken {
 // up to a slash or colon; the rest), without a stream per token: this runs for every choice.
 std::optional<OptionToken> SplitOptionToken(std::string_view token) {
   const size_t mainEnd = token.find_first_of(" \t:");
-  if (Trimmed(token.substr(0, mainEnd)).empty() || mainEnd == std::string_view::npos) return std::nullopt;
+  if (Trimmed(token.substr(0, mainEnd)).empty() || mainEnd == std::string_view::npos)
+    return std::nullopt;
   const std::string_view rest = token.substr(mainEnd + 1);
   const size_t optionEnd = rest.find_first_of("/:");
   const std::string_view option = Trimmed(rest.substr(0, optionEnd));
   if (option.empty()) return std::nullopt;
-  const std::string_view translation =
-      optionEnd == std::string_view::npos ? std::string_view() : Trimmed(rest.substr(optionEnd + 1));
-  return OptionToken{std::string(option), std::string(translation.substr(0, translation.find(':')))};
+  const std::string_view translation = optionEnd == std::string_view::npos
+                                           ? std::string_view()
+                                           : Trimmed(rest.substr(optionEnd + 1));
+  return OptionToken{std::string(option),
+                     std::string(translation.substr(0, translation.find(':')))};
 }
 
 }  // namespace
@@ -114,24 +117,27 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
                                            const bool& multiSelection) {
   UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   PopupItemList choices;
-  ErrorPtr error = WalkUIBlock(block, true, [&](const std::string& option, const std::string& translation,
-                                                PPDStream& line) -> ErrorPtr {
-    std::optional<std::string> choiceName;
-    if (mTextConverter)
-      choiceName = ConvertTranslation(translation.empty() ? option.c_str() : translation.c_str(), option.c_str());
-    const long codeLength = ReadCode(line);
-    choices.push_back(std::make_unique<_PopupItem>(option.c_str(), std::move(choiceName),
-                                                   codeLength > 0 ? mCodeBuffer.data() : nullptr, codeLength));
-    return nullptr;
-  });
+  ErrorPtr error = WalkUIBlock(
+      block, true,
+      [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
+        std::optional<std::string> choiceName;
+        if (mTextConverter)
+          choiceName = ConvertTranslation(
+              translation.empty() ? option.c_str() : translation.c_str(), option.c_str());
+        const long codeLength = ReadCode(line);
+        choices.push_back(std::make_unique<_PopupItem>(
+            option.c_str(), std::move(choiceName), codeLength > 0 ? mCodeBuffer.data() : nullptr,
+            codeLength));
+        return nullptr;
+      });
   if (error) return error;
   if (!block.closed) return MakeError(PPDErr_PopupParsing, controlKeyword, true);
   if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);
   if (group == nullptr && !ParseOrphans()) return MakeError(PPDErr_NoParent, controlKeyword);
 
   const char* defaultKeyword = block.defaults ? block.defaultOption.c_str() : nullptr;
-  PPDXControl* control =
-      MakePopupControl(controlKeyword, name, flags, true, multiSelection, std::move(choices), defaultKeyword);
+  PPDXControl* control = MakePopupControl(controlKeyword, name, flags, true, multiSelection,
+                                          std::move(choices), defaultKeyword);
   SetupControl(group, control, true);
   RegisterControl(controlKeyword, control);
   return nullptr;
@@ -141,20 +147,21 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
                                              std::vector<std::string>& flags, PPDXGroup* group) {
   UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   BooleanChoices states;
-  ErrorPtr error = WalkUIBlock(block, false, [&](const std::string& option, const std::string& translation,
-                                                 PPDStream& line) -> ErrorPtr {
-    const std::string& text = translation.empty() ? option : translation;
-    if (option == "True") {
-      states.trueText = text;
-      states.trueCode = ReadPostScript(line);
-    } else if (option == "False") {
-      states.falseText = text;
-      states.falseCode = ReadPostScript(line);
-    } else {
-      return MakeError(PPDErr_BooleanParsing, controlKeyword);
-    }
-    return nullptr;
-  });
+  ErrorPtr error = WalkUIBlock(
+      block, false,
+      [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
+        const std::string& text = translation.empty() ? option : translation;
+        if (option == "True") {
+          states.trueText = text;
+          states.trueCode = ReadPostScript(line);
+        } else if (option == "False") {
+          states.falseText = text;
+          states.falseCode = ReadPostScript(line);
+        } else {
+          return MakeError(PPDErr_BooleanParsing, controlKeyword);
+        }
+        return nullptr;
+      });
   if (error) return error;
   if (!block.closed) return nullptr;
   if (block.defaults == 0) AddWarning(PPDErr_NoDefaultValueFlag, controlKeyword);

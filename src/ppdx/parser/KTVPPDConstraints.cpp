@@ -52,8 +52,10 @@ std::optional<std::string> OptionTextFor(PPDXControl* control, long itemNum) {
       if (keyword == nullptr) return std::nullopt;
       return std::string(keyword);
     }
-    case ctBoolean: return std::string(itemNum != 0 ? "True" : "False");
-    default: return std::string();
+    case ctBoolean:
+      return std::string(itemNum != 0 ? "True" : "False");
+    default:
+      return std::string();
   }
 }
 
@@ -72,7 +74,8 @@ long KTVPPD::CommonGetForestList(void* control, long itemNum, SharedConstraintRe
   if (keywordSlot >= 0 && forest != nullptr) {
     const std::optional<std::string> option = OptionTextFor(ppdControl, itemNum);
     const long optionSlot = option ? strings.Find(option->c_str()) : -1;
-    if (optionSlot >= 0) specific = forest->GetConstraintList(int32_t(keywordSlot), int32_t(optionSlot));
+    if (optionSlot >= 0)
+      specific = forest->GetConstraintList(int32_t(keywordSlot), int32_t(optionSlot));
     general = forest->GetConstraintList(int32_t(keywordSlot), -1);
   }
   const long specificSize = specific ? specific->size() : 0;
@@ -123,18 +126,22 @@ void KTVPPD::DeleteConstraintMaps() {
   mConstraintStrings.reset();
 }
 
-void KTVPPD::DumpConstraintMap(FILE* file, const ConstraintForest* forest, const char* title) const {
+void KTVPPD::DumpConstraintMap(FILE* file, const ConstraintForest* forest,
+                               const char* title) const {
   if (file == nullptr || !mKeywordControlMap || !mConstraintStrings) return;
   std::fprintf(file, "--- %s ---\n", title ? title : "");
   const CStringSoup& strings = *mConstraintStrings;
   for (long e = 0; e < mKeywordControlMap->size(); ++e) {
     const auto& [keyword, control] = (*mKeywordControlMap)[e];
-    std::fprintf(file, "%s = %08lx\n", keyword.c_str(), static_cast<unsigned long>(reinterpret_cast<uintptr_t>(control)));
+    std::fprintf(file, "%s = %08lx\n", keyword.c_str(),
+                 static_cast<unsigned long>(reinterpret_cast<uintptr_t>(control)));
     const long keywordSlot = strings.Find(keyword.c_str());
     for (long i = 0; i < strings.size(); ++i) {
-      std::fprintf(file, "GetConstraintList: %s(%ld), %s(%ld)\n", keyword.c_str(), keywordSlot, strings.Find(i), i);
+      std::fprintf(file, "GetConstraintList: %s(%ld), %s(%ld)\n", keyword.c_str(), keywordSlot,
+                   strings.Find(i), i);
       if (forest == nullptr || keywordSlot < 0) continue;
-      const std::unique_ptr<ItemConstraintList> list = forest->GetConstraintList(int32_t(keywordSlot), int32_t(i));
+      const std::unique_ptr<ItemConstraintList> list =
+          forest->GetConstraintList(int32_t(keywordSlot), int32_t(i));
       for (long p = 0; list && p < list->size(); ++p) {
         const ConstraintPair pair = (*list)[p];
         std::fprintf(file, "*UIConstraints: %s %s %s %s\n", keyword.c_str(), strings.Find(i),

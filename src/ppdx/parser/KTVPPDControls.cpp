@@ -39,7 +39,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseControl(PPDStream& line) {
   if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
     return MakeError(PPDErr_ControlParsing);
   CNTL_TYPE kind;
-  if (mPlacedKeywords.count(keyword) && mControls->Find(keyword, kind, true)) return MakeError(PPDErr_Duplicate, keyword);
+  if (mPlacedKeywords.count(keyword) && mControls->Find(keyword, kind, true))
+    return MakeError(PPDErr_Duplicate, keyword);
   std::vector<std::string> flags = ReadFlagWords(line);
 
   char next[kLineSizeLimit];
@@ -83,15 +84,20 @@ KTVPPD::ErrorPtr KTVPPD::ParseOpenUI(PPDStream& line, const char* controlKeyword
   if (!NextToken(line, uiKeyword, kOptionKeywordDelimiters, true) || uiKeyword[0] == '\0')
     return MakeError(PPDErr_OpenUIParsing, controlKeyword);
   char translation[kLineSizeLimit];
-  if (noTranslation) std::strcpy(translation, uiKeyword[0] == '*' ? uiKeyword + 1 : uiKeyword);
-  else NextToken(line, translation, kTranslationStringDelimiters, true);
+  if (noTranslation)
+    std::strcpy(translation, uiKeyword[0] == '*' ? uiKeyword + 1 : uiKeyword);
+  else
+    NextToken(line, translation, kTranslationStringDelimiters, true);
   char type[kLineSizeLimit];
   if (!NextToken(line, type, kRangeStringDelimiters, true)) type[0] = '\0';
 
   const std::string name = ConvertTranslation(translation, controlKeyword);
-  if (std::strcmp(type, "Boolean") == 0) return ParseBooleanControl(controlKeyword, name, flags, group);
-  if (std::strcmp(type, "PickOne") == 0) return ParsePopupControl(controlKeyword, name, flags, group, false);
-  if (std::strcmp(type, "PickMany") == 0) return ParsePopupControl(controlKeyword, name, flags, group, true);
+  if (std::strcmp(type, "Boolean") == 0)
+    return ParseBooleanControl(controlKeyword, name, flags, group);
+  if (std::strcmp(type, "PickOne") == 0)
+    return ParsePopupControl(controlKeyword, name, flags, group, false);
+  if (std::strcmp(type, "PickMany") == 0)
+    return ParsePopupControl(controlKeyword, name, flags, group, true);
   return MakeError(PPDErr_InvalidOpenUIType, controlKeyword);
 }
 

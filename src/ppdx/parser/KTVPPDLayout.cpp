@@ -29,7 +29,8 @@ std::vector<std::string> KTVPPD::ReadFlagWords(PPDStream& line) {
   std::vector<std::string> words;
   char word[kLineSizeLimit];
   while (line.PeekChar() != -1)
-    if (NextToken(line, word, kFlagKeywordDelimiters, true) && word[0] != '\0') words.emplace_back(word);
+    if (NextToken(line, word, kFlagKeywordDelimiters, true) && word[0] != '\0')
+      words.emplace_back(word);
   return words;
 }
 
@@ -79,7 +80,8 @@ KTVPPD::ErrorPtr KTVPPD::ParsePropertyPage(PPDStream& line) {
   const bool visible = Contains(flags, "True");
   const bool showInApp = !Contains(flags, "Prop");
   const bool showInPrintProp = !Contains(flags, "App");
-  if (Admits(visible)) mProperties->Add(new PPDXProperty(keyword, *name, visible, showInPrintProp, showInApp));
+  if (Admits(visible))
+    mProperties->Add(new PPDXProperty(keyword, *name, visible, showInPrintProp, showInApp));
   return nullptr;
 }
 
@@ -105,9 +107,12 @@ KTVPPD::ErrorPtr KTVPPD::ParseParent(PPDStream& line) {
 
   bool visible = false, scrollPane = false, rollDown = false;
   for (const std::string& word : ReadFlagWords(line)) {
-    if (word == "True") visible = true;
-    else if (word == "Scrollpane") scrollPane = true, rollDown = false;
-    else if (word == "Rolldown") rollDown = true, scrollPane = false;
+    if (word == "True")
+      visible = true;
+    else if (word == "Scrollpane")
+      scrollPane = true, rollDown = false;
+    else if (word == "Rolldown")
+      rollDown = true, scrollPane = false;
   }
   const GroupName* pending = FindGroupNameFromList(child);
   if (!Admits(visible) || pending == nullptr) return nullptr;

@@ -11,8 +11,8 @@ PPDXPopupControl* KTVPPD::PPDCreatePopupMenu(const char* groupKeyword, const cha
   AddGroupNameToList(groupKeyword, groupKeyword, true);
   PPDXGroup* group = FindAndCreateParent(groupKeyword);
   ClearGroupNameList();
-  auto* popup = new PPDXPopupControl(controlKeyword, controlName, nullptr, true, false, std::move(items),
-                                     defaultKeyword);
+  auto* popup = new PPDXPopupControl(controlKeyword, controlName, nullptr, true, false,
+                                     std::move(items), defaultKeyword);
   SetupControl(group, popup, true);
   return popup;
 }

@@ -82,7 +82,8 @@ void KTVPPD::Parse() {
   char token[kLineSizeLimit];
   if (NextToken(*stream, token, kMainKeywordDelimiters, false)) {
     char version[kLineSizeLimit];
-    if (std::strcmp(token, kAdobeLine) == 0 && GetQuotedString(*stream, version, kLineSizeLimit) > 0 &&
+    if (std::strcmp(token, kAdobeLine) == 0 &&
+        GetQuotedString(*stream, version, kLineSizeLimit) > 0 &&
         std::strcmp(version, kAdobeVersLine) == 0) {
       mValidPPDFile = true;
     } else {
@@ -118,8 +119,10 @@ void KTVPPD::Parse() {
       Handler handler = nullptr;
       for (const auto& entry : kDispatch)
         if (keyword == entry.keyword) handler = entry.handler;
-      if (handler) error = (this->*handler)(lineStream);
-      else ParsePSKeywords(lineStream, token);
+      if (handler)
+        error = (this->*handler)(lineStream);
+      else
+        ParsePSKeywords(lineStream, token);
     }
     StoreErrorAndStop(std::move(error), stop);
   }
@@ -148,7 +151,8 @@ void KTVPPD::ParsePSKeywords(PPDStream& line, const char* keyword) {
   const bool opens = std::strcmp(keyword, "*OpenGroup") == 0;
   if (opens || std::strcmp(keyword, "*CloseGroup") == 0) {
     char group[kLineSizeLimit];
-    if (NextToken(line, group, kOptionKeywordDelimiters, true) && std::strcmp(group, kInstallableOptions) == 0) {
+    if (NextToken(line, group, kOptionKeywordDelimiters, true) &&
+        std::strcmp(group, kInstallableOptions) == 0) {
       mLoadingInstallableOptions = opens;
       if (opens && mInstallableOptionsGroup == nullptr) {
         char translation[kLineSizeLimit];

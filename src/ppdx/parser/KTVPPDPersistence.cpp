@@ -29,7 +29,9 @@ constexpr long kKTFileVersionId = 2001;
 constexpr long kKTVersionId = 2002;
 
 // Empty text for a missing item.
-std::string TextOrEmpty(const CString& text) { return text.Empty() ? std::string() : std::string(text); }
+std::string TextOrEmpty(const CString& text) {
+  return text.Empty() ? std::string() : std::string(text);
+}
 
 // Elements of one saved container: its count under (tag, countId), elements from tag + 1.
 template <class Element, class Make>
@@ -64,15 +66,18 @@ OSStatus PPDX::Save(Settings& settings) {
   return status;
 }
 
-void PPDX::RestoreBase(Settings& settings, const std::filesystem::path& url, const PrinterFileNames* names) {
+void PPDX::RestoreBase(Settings& settings, const std::filesystem::path& url,
+                       const PrinterFileNames* names) {
   long size = 0;
   if (settings.Get(kFileTag, kMarkerId, nullptr, size, false) != noErr || size != 4) return;
-  if (auto record = GetSettingsBytes(settings, kFileTag, kFileSpecId); record && record->size() == kFSSpecRecordSize)
+  if (auto record = GetSettingsBytes(settings, kFileTag, kFileSpecId);
+      record && record->size() == kFSSpecRecordSize)
     mFile = std::make_unique<PPDFile>(FSSpec::FromRecord(record->data()));
   if (!mFile || !mFile->valid() || !mFile->exists()) mFile = std::make_unique<PPDFile>(url);
   if (names) mValidPrinterName = ValidateAgainstPCFilename(*names, *mFile);
   for (const auto& [id, text] : StandardTexts()) *text = ReadText(settings, kFileTag, id);
-  if (!mLanguageVersion.Empty() && !mLanguageEncoding.Empty()) mTextConverter = std::make_unique<TextConverter>(this);
+  if (!mLanguageVersion.Empty() && !mLanguageEncoding.Empty())
+    mTextConverter = std::make_unique<TextConverter>(this);
   mRestoredFromSettings = true;
 }
 
@@ -95,7 +100,8 @@ OSStatus KTVPPD::Restore(Settings& settings) {
   return mControls->Restore(settings);
 }
 
-KTVPPD::KTVPPD(Settings& settings, const std::filesystem::path& url, const PrinterFileNames* printerFileNames)
+KTVPPD::KTVPPD(Settings& settings, const std::filesystem::path& url,
+               const PrinterFileNames* printerFileNames)
     : mParseOptions(PO_PARSE_ALL) {
   RestoreBase(settings, url, printerFileNames);
   if (!mRestoredFromSettings) return;
@@ -120,10 +126,12 @@ Element* ByKeyword(const std::vector<Element*>& elements, const char* keyword) {
 
 void KTVPPD::RebuildElements(Settings& settings) {
   DisplayOptionsScope showAll(SO_SHOW_ALL);
-  const auto pages = RestoreAll<PPDXProperty>(settings, kPropertiesTag, kPropertiesCountId,
-                                              [](Settings& s, long id) { return new PPDXProperty(s, id); });
+  const auto pages =
+      RestoreAll<PPDXProperty>(settings, kPropertiesTag, kPropertiesCountId,
+                               [](Settings& s, long id) { return new PPDXProperty(s, id); });
   const auto groups = RestoreAll<PPDXGroup>(settings, kGroupsTag, kGroupsCountId, RestoreGroup);
-  const auto controls = RestoreAll<PPDXControl>(settings, kControlsTag, kControlsCountId, RestoreControl);
+  const auto controls =
+      RestoreAll<PPDXControl>(settings, kControlsTag, kControlsCountId, RestoreControl);
 
   // Parents first, so that the containers count each element's orphan state as saved.
   for (PPDXGroup* group : groups) {
@@ -139,7 +147,8 @@ void KTVPPD::RebuildElements(Settings& settings) {
     }
   }
   for (PPDXControl* control : controls) {
-    if (auto* roll = dynamic_cast<PPDXRollDown*>(ByKeyword(groups, control->SavedParentKeyword()))) {
+    if (auto* roll =
+            dynamic_cast<PPDXRollDown*>(ByKeyword(groups, control->SavedParentKeyword()))) {
       control->SetParent(roll);
       roll->Controls()->Add(control);
     }

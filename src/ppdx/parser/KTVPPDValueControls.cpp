@@ -21,24 +21,30 @@ long LeadingDecimal(const char* text) {
   bool negative = *text == '-';
   if (negative) ++text;
   long value = 0;
-  for (; std::isdigit(static_cast<unsigned char>(*text)) && value < 100000000; ++text) value = value * 10 + (*text - '0');
+  for (; std::isdigit(static_cast<unsigned char>(*text)) && value < 100000000; ++text)
+    value = value * 10 + (*text - '0');
   return negative ? -value : value;
 }
 
 // Job-note flag words; row r sets bit 1 << r.
 constexpr const char* kJobNoteFlagWords[] = {
-    "Alpha", "Numeric", "Decimal", "Required", "Remembered", "Password", "AlwaysDisplay", "Resume",
-    "Member", "OnOfSwitch", "LengthReq", "SecPrint", "Command", "Space", "Negative", "Encrypt",
-    "MultiSpace", "MultiComma", "LCD", "Hyphen", "TwoCharField", "NoComma", "MinLength"};
+    "Alpha",         "Numeric", "Decimal",      "Required",   "Remembered", "Password",
+    "AlwaysDisplay", "Resume",  "Member",       "OnOfSwitch", "LengthReq",  "SecPrint",
+    "Command",       "Space",   "Negative",     "Encrypt",    "MultiSpace", "MultiComma",
+    "LCD",           "Hyphen",  "TwoCharField", "NoComma",    "MinLength"};
 constexpr int kMinLengthRow = 22;
 
 // The first row the extension level does not support (none for ES_ALL).
 int FirstUnsupportedRow(_EXTENSIONS_SUPPORT_ level) {
   switch (level) {
-    case ES_1_0: return 9;
-    case ES_1_1: return 12;
-    case ES_1_2: return 15;
-    default: return kMinLengthRow + 1;
+    case ES_1_0:
+      return 9;
+    case ES_1_1:
+      return 12;
+    case ES_1_2:
+      return 15;
+    default:
+      return kMinLengthRow + 1;
   }
 }
 
@@ -70,7 +76,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseRange(PPDStream& line, const char* controlKeyword,
   long fields[4];
   for (long& field : fields) {
     char token[kLineSizeLimit];
-    if (!NextToken(line, token, kRangeStringDelimiters, true)) return MakeError(PPDErr_RangeParsing, keyword);
+    if (!NextToken(line, token, kRangeStringDelimiters, true))
+      return MakeError(PPDErr_RangeParsing, keyword);
     field = LeadingDecimal(token);
   }
   const std::string code = ReadPostScript(line);
@@ -96,7 +103,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseJobNote(PPDStream& line, const char* controlKeywor
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) || keyword[0] == '\0')
     return MakeError(PPDErr_JobNoteParsing);
-  if (grouped && std::strcmp(keyword, controlKeyword) != 0) return MakeError(PPDErr_JobNoteParsing, keyword);
+  if (grouped && std::strcmp(keyword, controlKeyword) != 0)
+    return MakeError(PPDErr_JobNoteParsing, keyword);
   const std::optional<std::string> name = ReadTranslation(line, keyword);
   if (!name) return nullptr;
   char word[kLineSizeLimit];
@@ -125,7 +133,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseJobNote(PPDStream& line, const char* controlKeywor
   ReadJobNoteFollowUp(keyword, values);
   values.language = LanguageEncoding() ? LanguageEncoding() : "";
   if (group == nullptr) group = mGroups->Find("FPKTNotes", true);
-  PPDXControl* control = MakeJobNote(keyword, *name, grouped ? flags : std::vector<std::string>(), values);
+  PPDXControl* control =
+      MakeJobNote(keyword, *name, grouped ? flags : std::vector<std::string>(), values);
   SetupControl(group, control, false);
   RegisterControl(keyword, control);
   return nullptr;
@@ -153,7 +162,8 @@ void KTVPPD::ReadJobNoteFollowUp(const char* keyword, JobNoteValues& values) {
 KTVPPD::ErrorPtr KTVPPD::ParseSpecialOption(PPDStream& line) {
   char keyword[kLineSizeLimit];
   char value[kLineSizeLimit];
-  if (!NextToken(line, keyword, kTranslationStringDelimiters, true) || keyword[0] == '\0') return nullptr;
+  if (!NextToken(line, keyword, kTranslationStringDelimiters, true) || keyword[0] == '\0')
+    return nullptr;
   if (!NextToken(line, value, kEndofLineDelimiters, true) || value[0] == '\0') return nullptr;
   PPDXControl* option = MakeSpecialOption(keyword, ConvertTranslation(keyword, keyword), value);
   SetupControl(nullptr, option, false);
@@ -172,8 +182,10 @@ void KTVPPD::ResolveShortcuts() {
   PointerList found;
   for (const std::string& keyword : mShortcutKeywords) {
     CNTL_TYPE kind;
-    if (PPDXControl* control = mControls->Find(keyword.c_str(), kind, true)) found.PushBack(control);
-    else AddWarning(PPDErr_BadShortcut, keyword.c_str());
+    if (PPDXControl* control = mControls->Find(keyword.c_str(), kind, true))
+      found.PushBack(control);
+    else
+      AddWarning(PPDErr_BadShortcut, keyword.c_str());
   }
   mShortcuts = std::make_unique<PPDXShortcuts>(found);
 }

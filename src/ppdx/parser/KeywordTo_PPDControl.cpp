@@ -11,8 +11,9 @@ void KeywordTo_PPDControl::insert(const char* keyword, PPDXControl* control) {
 
 void KeywordTo_PPDControl::EndInsertion() {
   // Byte order as strcmp compares; stable so that equal keywords keep their insertion order.
-  std::stable_sort(mKeyVector.begin(), mKeyVector.end(),
-                   [](const Entry& a, const Entry& b) { return std::strcmp(a.first.c_str(), b.first.c_str()) < 0; });
+  std::stable_sort(mKeyVector.begin(), mKeyVector.end(), [](const Entry& a, const Entry& b) {
+    return std::strcmp(a.first.c_str(), b.first.c_str()) < 0;
+  });
   mSorted = true;
 }
 
@@ -23,9 +24,10 @@ PPDXControl* KeywordTo_PPDControl::Lookup(const char* keyword) const {
       if (entry.first == keyword) return entry.second;
     return nullptr;
   }
-  const auto found = std::lower_bound(
-      mKeyVector.begin(), mKeyVector.end(), keyword,
-      [](const Entry& entry, const char* text) { return std::strcmp(entry.first.c_str(), text) < 0; });
+  const auto found = std::lower_bound(mKeyVector.begin(), mKeyVector.end(), keyword,
+                                      [](const Entry& entry, const char* text) {
+                                        return std::strcmp(entry.first.c_str(), text) < 0;
+                                      });
   if (found == mKeyVector.end() || found->first != keyword) return nullptr;
   return found->second;
 }

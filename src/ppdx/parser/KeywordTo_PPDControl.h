@@ -26,7 +26,10 @@ class KeywordTo_PPDControl {
   const char* Lookup(const PPDXControl* control) const;
   long size() const { return long(mKeyVector.size()); }
   const Entry& operator[](long i) const { return mKeyVector[size_t(i)]; }
-  void DeleteKeyVector() { mKeyVector.clear(); mKeyVector.shrink_to_fit(); }
+  void DeleteKeyVector() {
+    mKeyVector.clear();
+    mKeyVector.shrink_to_fit();
+  }
 
  private:
   std::vector<Entry> mKeyVector;

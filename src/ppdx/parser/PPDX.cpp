@@ -5,7 +5,8 @@
 
 PPDX::PPDX() : mErrors(std::make_unique<PPDXErrors>()) {}
 
-PPDX::PPDX(std::unique_ptr<PPDFile> file) : mFile(std::move(file)), mErrors(std::make_unique<PPDXErrors>()) {}
+PPDX::PPDX(std::unique_ptr<PPDFile> file)
+    : mFile(std::move(file)), mErrors(std::make_unique<PPDXErrors>()) {}
 
 PPDX::~PPDX() = default;
 
@@ -27,4 +28,6 @@ uint32_t PPDX::GetStringTextEncoding() const {
   return mTextConverter ? mTextConverter->GetOutputEncoding() : 0;
 }
 
-bool PPDX::NextContinuationLine(char* line) { return mBufferStream && mBufferStream->GetLine(line); }
+bool PPDX::NextContinuationLine(char* line) {
+  return mBufferStream && mBufferStream->GetLine(line);
+}

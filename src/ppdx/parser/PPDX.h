@@ -77,7 +77,8 @@ class PPDX {
   bool NextContinuationLine(char* line);
   // The base part of a model rebuilt from a Settings container (see Save); the stored file, or
   // url when that file is gone. mRestoredFromSettings tells whether the container held a model.
-  void RestoreBase(Settings& settings, const std::filesystem::path& url, const std::vector<std::string>* names);
+  void RestoreBase(Settings& settings, const std::filesystem::path& url,
+                   const std::vector<std::string>* names);
   std::array<std::pair<long, CString*>, 6> StandardTexts();
 
   bool mValidPPDFile = false;

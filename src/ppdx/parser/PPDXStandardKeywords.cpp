@@ -10,10 +10,14 @@ void PPDX::ParsePSKeywords(PPDStream& line, const char* keyword) {
   // Most lines of a PPD are keywords the library does not keep: screen them by their first letter.
   if (keyword[0] != '*' || std::strchr("PFML", keyword[1]) == nullptr || keyword[1] == '\0') return;
   CString* quoted = nullptr;
-  if (std::strcmp(keyword, "*PCFileName") == 0) quoted = &mPCFileName;
-  else if (std::strcmp(keyword, "*FormatVersion") == 0) quoted = &mFormatVersion;
-  else if (std::strcmp(keyword, "*FileVersion") == 0) quoted = &mFileVersion;
-  else if (std::strcmp(keyword, "*ModelName") == 0) quoted = &mModelName;
+  if (std::strcmp(keyword, "*PCFileName") == 0)
+    quoted = &mPCFileName;
+  else if (std::strcmp(keyword, "*FormatVersion") == 0)
+    quoted = &mFormatVersion;
+  else if (std::strcmp(keyword, "*FileVersion") == 0)
+    quoted = &mFileVersion;
+  else if (std::strcmp(keyword, "*ModelName") == 0)
+    quoted = &mModelName;
   if (quoted != nullptr) {
     char value[kLineSizeLimit] = "";
     GetQuotedString(line, value, kLineSizeLimit);
@@ -22,13 +26,16 @@ void PPDX::ParsePSKeywords(PPDStream& line, const char* keyword) {
   }
 
   CString* language = nullptr;
-  if (std::strcmp(keyword, "*LanguageVersion") == 0) language = &mLanguageVersion;
-  else if (std::strcmp(keyword, "*LanguageEncoding") == 0) language = &mLanguageEncoding;
+  if (std::strcmp(keyword, "*LanguageVersion") == 0)
+    language = &mLanguageVersion;
+  else if (std::strcmp(keyword, "*LanguageEncoding") == 0)
+    language = &mLanguageEncoding;
   if (language == nullptr) return;
   char value[kLineSizeLimit] = "";
   NextToken(line, value, kEndofLineDelimiters, true);
   *language = value;
-  if (!mLanguageVersion.Empty() && !mLanguageEncoding.Empty()) mTextConverter = std::make_unique<TextConverter>(this);
+  if (!mLanguageVersion.Empty() && !mLanguageEncoding.Empty())
+    mTextConverter = std::make_unique<TextConverter>(this);
 }
 
 bool PPDX::IsValidPPD() const {
@@ -43,7 +50,8 @@ bool PPDX::IsValidPPD() const {
 bool PPDX::operator==(const PPDX& other) const {
   if (!mFile || !other.mFile) return false;
   FSSpec mine, theirs;
-  if (mFile->getFileInfo(&mine) != noErr || other.mFile->getFileInfo(&theirs) != noErr) return false;
+  if (mFile->getFileInfo(&mine) != noErr || other.mFile->getFileInfo(&theirs) != noErr)
+    return false;
   return mine.SameTriple(theirs) && mPCFileName == other.mPCFileName;
 }
 

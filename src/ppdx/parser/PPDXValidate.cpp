@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr long kHeadSize = 4096;      // bytes of the file that are searched
-constexpr long kNameWindow = 32;      // bytes after the keyword in which a name must start
+constexpr long kHeadSize = 4096;  // bytes of the file that are searched
+constexpr long kNameWindow = 32;  // bytes after the keyword in which a name must start
 
 }  // namespace
 
@@ -27,7 +27,8 @@ bool ValidateAgainstPCFilename(const PrinterFileNames& names, PPDFile& file) {
   const long found = searcher.Search(0, kKeyword, short(sizeof kKeyword - 1));
   if (found < 0) return false;
   long position = found + long(sizeof kKeyword - 1) + 1;  // the keyword and the byte after it
-  while (position < length && (head[size_t(position)] == ' ' || head[size_t(position)] == '\t')) ++position;
+  while (position < length && (head[size_t(position)] == ' ' || head[size_t(position)] == '\t'))
+    ++position;
   if (position >= length) return false;
 
   const long window = std::min(kNameWindow, length - position);
@@ -41,7 +42,8 @@ bool ValidateAgainstPCFilename(const PrinterFileNames& names, PPDFile& file) {
   return false;
 }
 
-bool ValidateFileName(const std::filesystem::path& url, const PrinterFileNames* names, PPDFile* file) {
+bool ValidateFileName(const std::filesystem::path& url, const PrinterFileNames* names,
+                      PPDFile* file) {
   if (names == nullptr) return true;
   if (file != nullptr) return ValidateAgainstPCFilename(*names, *file);
   PPDFile fromUrl(url);

@@ -22,7 +22,8 @@ Settings::Settings(const Settings& other) : mError(other.mError), mValid(other.m
   mValid = mCollection != nullptr;
 }
 
-Settings::Settings(const std::vector<uint8_t>* flatBlock) : mCollection(std::make_unique<SettingsCollection>()) {
+Settings::Settings(const std::vector<uint8_t>* flatBlock)
+    : mCollection(std::make_unique<SettingsCollection>()) {
   if (!flatBlock) {
     mError = paramErr;
     return;
@@ -158,7 +159,8 @@ OSStatus Settings::Save(DataStream* stream) {
   std::vector<uint8_t> block;
   if (OSStatus status = GetSettingsHandle(block); status != noErr) return status;
   // A write that does not take the whole block is a failed save.
-  if (stream->Write(block.data(), static_cast<long>(block.size())) != noErr) return Result(kSettingsBadStream);
+  if (stream->Write(block.data(), static_cast<long>(block.size())) != noErr)
+    return Result(kSettingsBadStream);
   return Result(noErr);
 }
 
@@ -170,6 +172,7 @@ OSStatus Settings::Read(DataStream* stream, long size) {
   std::vector<uint8_t> block(static_cast<size_t>(size));
   long count = size;
   OSStatus status = noErr;
-  if (!stream->Read(block.data(), count, status)) return Result(status != noErr ? status : kSettingsBadStream);
+  if (!stream->Read(block.data(), count, status))
+    return Result(status != noErr ? status : kSettingsBadStream);
   return Result(mCollection->Unflatten(block.data(), static_cast<size_t>(count)));
 }

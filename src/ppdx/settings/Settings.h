@@ -11,10 +11,11 @@
 
 class DataStream;
 
-inline constexpr OSStatus kSettingsNoStore = 1000;      // no item store, or a size that cannot be swapped
-inline constexpr OSStatus kSettingsEmpty = 1001;        // First or Next on an empty store
-inline constexpr OSStatus kSettingsPastEnd = 1002;      // Next past the last item
-inline constexpr OSStatus kSettingsBadStream = 201;     // no stream or an unusable one
+inline constexpr OSStatus kSettingsNoStore =
+    1000;                                         // no item store, or a size that cannot be swapped
+inline constexpr OSStatus kSettingsEmpty = 1001;  // First or Next on an empty store
+inline constexpr OSStatus kSettingsPastEnd = 1002;   // Next past the last item
+inline constexpr OSStatus kSettingsBadStream = 201;  // no stream or an unusable one
 inline constexpr uint32_t kSettingsLockAttribute = 0x80000000u;
 
 // The byte-order marker: the property count of a saved model (tag 3000, id 3002).
@@ -37,8 +38,12 @@ class Settings {
   OSStatus Get(uint32_t tag, long id, void* data, long& size, bool swap);
   OSStatus Set(uint32_t tag, long id, const void* data, long size);
   OSStatus Remove(uint32_t tag, long id);
-  OSStatus Lock(uint32_t tag, long id) { return SetAttribute(tag, id, kSettingsLockAttribute, true); }
-  OSStatus Unlock(uint32_t tag, long id) { return SetAttribute(tag, id, kSettingsLockAttribute, false); }
+  OSStatus Lock(uint32_t tag, long id) {
+    return SetAttribute(tag, id, kSettingsLockAttribute, true);
+  }
+  OSStatus Unlock(uint32_t tag, long id) {
+    return SetAttribute(tag, id, kSettingsLockAttribute, false);
+  }
   OSStatus SetAttribute(uint32_t tag, long id, uint32_t mask, bool set);
   OSStatus First(uint32_t& tag, long& id, long& size, uint32_t& attributes);
   OSStatus Next(uint32_t& tag, long& id, long& size, uint32_t& attributes);

@@ -46,8 +46,9 @@ std::vector<uint8_t> Bytes(const void* data, long size) {
 }  // namespace
 
 SettingsItem* SettingsCollection::FindItem(uint32_t tag, int32_t id) {
-  auto found = std::find_if(mItems.begin(), mItems.end(),
-                            [&](const SettingsItem& item) { return item.tag == tag && item.id == id; });
+  auto found = std::find_if(mItems.begin(), mItems.end(), [&](const SettingsItem& item) {
+    return item.tag == tag && item.id == id;
+  });
   return found == mItems.end() ? nullptr : &*found;
 }
 
@@ -83,7 +84,8 @@ OSStatus SettingsCollection::Remove(uint32_t tag, int32_t id) {
   return noErr;
 }
 
-OSStatus SettingsCollection::SetAttributes(uint32_t tag, int32_t id, uint32_t mask, uint32_t values) {
+OSStatus SettingsCollection::SetAttributes(uint32_t tag, int32_t id, uint32_t mask,
+                                           uint32_t values) {
   SettingsItem* item = FindItem(tag, id);
   if (!item) return collectionItemNotFoundErr;
   item->attributes = (item->attributes & ~mask) | (values & mask);
@@ -131,8 +133,8 @@ OSStatus SettingsCollection::Unflatten(const uint8_t* block, size_t size) {
   for (uint32_t i = 0; i < count; ++i) {
     SettingsItem item;
     uint32_t id = 0, length = 0;
-    if (!reader.Word(item.tag) || !reader.Word(id) || !reader.Word(item.attributes) || !reader.Word(length) ||
-        !reader.Bytes(item.value, length))
+    if (!reader.Word(item.tag) || !reader.Word(id) || !reader.Word(item.attributes) ||
+        !reader.Word(length) || !reader.Bytes(item.value, length))
       return collectionVersionErr;
     item.id = static_cast<int32_t>(id);
     read.mItems.push_back(std::move(item));

@@ -12,7 +12,11 @@ constexpr char32_t kReplacement = U'?';
 char32_t DecodeUTF8(std::string_view text, size_t& i) {
   auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
   uint8_t lead = byte(i);
-  size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  size_t length = lead < 0x80           ? 1
+                  : (lead >> 5) == 0x6  ? 2
+                  : (lead >> 4) == 0xE  ? 3
+                  : (lead >> 3) == 0x1E ? 4
+                                        : 0;
   if (length == 0 || i + length > text.size()) {
     ++i;
     return length == 1 ? lead : kReplacement;
@@ -27,7 +31,8 @@ char32_t DecodeUTF8(std::string_view text, size_t& i) {
   }
   static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
   i += length;
-  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return kReplacement;
+  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+    return kReplacement;
   return code;
 }
 
@@ -78,7 +83,8 @@ std::optional<std::string> ExtenalToCFString(const unsigned char* bytes, long si
   if (!bytes) return std::nullopt;
   bool bigEndian = true;
   long offset = 0;
-  if (size >= 2 && ((bytes[0] == 0xFE && bytes[1] == 0xFF) || (bytes[0] == 0xFF && bytes[1] == 0xFE))) {
+  if (size >= 2 &&
+      ((bytes[0] == 0xFE && bytes[1] == 0xFF) || (bytes[0] == 0xFF && bytes[1] == 0xFE))) {
     bigEndian = bytes[0] == 0xFE;
     offset = 2;
   }

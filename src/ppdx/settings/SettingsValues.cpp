@@ -24,7 +24,8 @@ OSStatus SavePlatformString(Settings& settings, OSType tag, long id, const std::
 std::optional<int32_t> ReadInt32(Settings& settings, OSType tag, long id) {
   int32_t value = 0;
   long size = sizeof value;
-  if (settings.Get(tag, id, &value, size, true) != noErr || size != sizeof value) return std::nullopt;
+  if (settings.Get(tag, id, &value, size, true) != noErr || size != sizeof value)
+    return std::nullopt;
   return value;
 }
 

@@ -12,7 +12,8 @@
 class Settings;
 
 OSStatus SaveInt32(Settings& settings, OSType tag, long id, int32_t value);
-OSStatus SaveText(Settings& settings, OSType tag, long id, const char* text);  // null or "": nothing
+OSStatus SaveText(Settings& settings, OSType tag, long id,
+                  const char* text);  // null or "": nothing
 OSStatus SavePlatformString(Settings& settings, OSType tag, long id, const std::string& text);
 
 std::optional<int32_t> ReadInt32(Settings& settings, OSType tag, long id);

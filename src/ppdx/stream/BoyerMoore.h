@@ -8,9 +8,9 @@ class BoyerMoore {
   virtual ~BoyerMoore() = default;
 
   virtual void SetSearchString(const char* pattern, short length);  // at most 255 bytes kept
-  virtual void SetSearchString(unsigned char* pattern);              // length-prefixed
+  virtual void SetSearchString(unsigned char* pattern);             // length-prefixed
   virtual void GetSearchString(char* out);                          // NUL-terminated, 256 bytes
-  virtual void SetSearchData(void* data, long length);               // start offset back to 0
+  virtual void SetSearchData(void* data, long length);              // start offset back to 0
   // Offset of the first occurrence of the whole pattern, relative to the start offset, or -1.
   virtual long Search();
   virtual long Search(long start, const char* pattern, short length);

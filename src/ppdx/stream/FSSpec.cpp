@@ -6,7 +6,8 @@
 #include <cstring>
 
 std::string FSSpec::Name() const {
-  return std::string(reinterpret_cast<const char*>(name + 1), std::min<size_t>(name[0], kFSSpecNameLimit));
+  return std::string(reinterpret_cast<const char*>(name + 1),
+                     std::min<size_t>(name[0], kFSSpecNameLimit));
 }
 
 void FSSpec::SetName(const std::string& text) {
@@ -40,7 +41,8 @@ FSSpec FSSpec::FromPath(const std::filesystem::path& path) {
   spec.path = path;
   struct stat fileInfo {};
   struct stat folderInfo {};
-  std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+  std::filesystem::path folder =
+      path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   if (::stat(path.c_str(), &fileInfo) != 0 || ::stat(folder.c_str(), &folderInfo) != 0) return spec;
   spec.vRefNum = static_cast<int16_t>(fileInfo.st_dev);
   spec.parID = static_cast<int32_t>(folderInfo.st_ino);

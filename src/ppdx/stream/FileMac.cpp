@@ -47,7 +47,8 @@ void CopyName(const FSSpec& spec, char* out) {
 
 FileMac::FileMac() = default;
 
-FileMac::FileMac(const std::filesystem::path& path) : fValid(!path.empty()), fInfo(FSSpec::FromPath(path)) {}
+FileMac::FileMac(const std::filesystem::path& path)
+    : fValid(!path.empty()), fInfo(FSSpec::FromPath(path)) {}
 
 FileMac::FileMac(short volume, long directory, const char* name) : fValid(name && *name) {
   fInfo.vRefNum = volume;

@@ -27,7 +27,7 @@ class FileMac {
 
   virtual OSErr getFileInfo(FSSpec* spec);
   virtual OSErr getFileInfo(short* volume, long* directory, char* name);  // name: 64 bytes
-  virtual OSErr getFileInfo();  // refreshes the triple from the path
+  virtual OSErr getFileInfo();            // refreshes the triple from the path
   virtual OSErr getFileName(char* name);  // 64 bytes
   virtual bool exists();
   virtual OSErr openDataFork(char permission);

@@ -26,9 +26,11 @@ bool PPDStream::GetLine(char* out) {
   }
   // Scans up to 255 bytes for the end of the line in one pass; the byte after them decides
   // whether the line ends there (terminator) or is over-long (it stays in the stream).
-  const char* limit = mBufferEnd - mCurrent > kLineSizeLimit - 1 ? mCurrent + (kLineSizeLimit - 1) : mBufferEnd;
+  const char* limit =
+      mBufferEnd - mCurrent > kLineSizeLimit - 1 ? mCurrent + (kLineSizeLimit - 1) : mBufferEnd;
   const char* end = mCurrent;
-  while (end < limit && *end != '\n' && *end != '\r' && static_cast<unsigned char>(*end) != 0xFF) ++end;
+  while (end < limit && *end != '\n' && *end != '\r' && static_cast<unsigned char>(*end) != 0xFF)
+    ++end;
   const long stored = static_cast<long>(end - mCurrent);
   std::memcpy(out, mCurrent, static_cast<size_t>(stored));
   out[stored] = '\0';

@@ -95,14 +95,16 @@ TextEncoding TextConverter::LanguageStringToEncoding(const char* language) {
   static const struct {
     const char* keyword;
     TextEncoding encoding;
-  } kEncodings[] = {{"ISOLatin1", kTextEncodingISOLatin1}, {"ISOLatin2", kTextEncodingISOLatin2},
-                    {"ISOLatin5", kTextEncodingISOLatin5}, {"JIS83-RKSJ", kTextEncodingShiftJIS},
-                    {"MacStandard", kTextEncodingMacRoman}, {"WindowsANSI", kTextEncodingWindowsLatin1}};
+  } kEncodings[] = {
+      {"ISOLatin1", kTextEncodingISOLatin1},  {"ISOLatin2", kTextEncodingISOLatin2},
+      {"ISOLatin5", kTextEncodingISOLatin5},  {"JIS83-RKSJ", kTextEncodingShiftJIS},
+      {"MacStandard", kTextEncodingMacRoman}, {"WindowsANSI", kTextEncodingWindowsLatin1}};
   for (const auto& entry : kEncodings)
     if (std::strcmp(language, entry.keyword) == 0) return entry.encoding;
   if (std::strcmp(language, "UTF-8") == 0) {
     TextEncoding theEncoding = kTextEncodingUnicodeDefault;  // the Mac form of Unicode text
-    std::printf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n", theEncoding, theEncoding);
+    std::printf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n", theEncoding,
+                theEncoding);
     return theEncoding;
   }
   return kTextEncodingUnknown;
@@ -123,10 +125,12 @@ std::string TextConverter::ToUnicode(const std::string& bytes) {
   }
   std::vector<uint8_t> out(bytes.size() * 4 + 1);
   size_t read = 0, written = 0, flushed = 0;
-  OSStatus status = TECConvertText(mToUnicodeConverter, reinterpret_cast<const uint8_t*>(bytes.data()),
-                                   bytes.size(), &read, out.data(), out.size(), &written);
+  OSStatus status =
+      TECConvertText(mToUnicodeConverter, reinterpret_cast<const uint8_t*>(bytes.data()),
+                     bytes.size(), &read, out.data(), out.size(), &written);
   if (status == noErr)
-    status = TECFlushText(mToUnicodeConverter, out.data() + written, out.size() - written, &flushed);
+    status =
+        TECFlushText(mToUnicodeConverter, out.data() + written, out.size() - written, &flushed);
   if (status != noErr || read != bytes.size()) {
     TECFlushText(mToUnicodeConverter, out.data(), out.size(), &flushed);  // reset its state
     return AsUnicodeFallback(bytes);
@@ -178,12 +182,13 @@ OSStatus TextConverter::ConvertBytes(const std::string& in, std::string& out) {
   };
   const auto* bytes = reinterpret_cast<const uint8_t*>(in.data());
   OSStatus status = untilDone([&](size_t& read, size_t& written) {
-    return TECConvertText(mEncodingConverter, bytes + consumed, in.size() - consumed, &read, area.data() + produced,
-                          area.size() - produced, &written);
+    return TECConvertText(mEncodingConverter, bytes + consumed, in.size() - consumed, &read,
+                          area.data() + produced, area.size() - produced, &written);
   });
   if (status == noErr)
     status = untilDone([&](size_t&, size_t& written) {
-      return TECFlushText(mEncodingConverter, area.data() + produced, area.size() - produced, &written);
+      return TECFlushText(mEncodingConverter, area.data() + produced, area.size() - produced,
+                          &written);
     });
   if (status != noErr) return status;
   out.assign(reinterpret_cast<const char*>(area.data()), produced);
@@ -220,9 +225,11 @@ OSStatus TextConverter::Convert(char* text, long size) {
   return mErr = noErr;
 }
 
-bool TextConverter::CFStringToCstring(const std::optional<std::string>& text, char* buffer, long size) {
+bool TextConverter::CFStringToCstring(const std::optional<std::string>& text, char* buffer,
+                                      long size) {
   if (!buffer || size <= 0) return false;
-  std::optional<std::string> system = text ? FromUTF8(*text, GetSystemTextEncoding()) : std::nullopt;
+  std::optional<std::string> system =
+      text ? FromUTF8(*text, GetSystemTextEncoding()) : std::nullopt;
   if (system && static_cast<long>(system->size()) < size) {
     std::memcpy(buffer, system->c_str(), system->size() + 1);
     return true;

@@ -42,12 +42,14 @@ TEST_F(DataBrowserTest, RowsAskTheOwnerForTextsAndReportChanges) {
   EXPECT_EQ(UserSelectListRow(list, 2), noErr);
   EXPECT_EQ(UserSelectListRow(list, 7), paramErr);
   using Log = decltype(owner.log);
-  EXPECT_EQ(owner.log, (Log{{1, kDataBrowserItemSelected}, {1, kDataBrowserItemDeselected},
+  EXPECT_EQ(owner.log, (Log{{1, kDataBrowserItemSelected},
+                            {1, kDataBrowserItemDeselected},
                             {2, kDataBrowserItemSelected}}));
 
   owner.log.clear();
   RemoveDataBrowserItems(list, 0, nullptr);  // all rows; the selected one is deselected first
-  EXPECT_EQ(owner.log, (Log{{2, kDataBrowserItemDeselected}, {1, kDataBrowserItemRemoved},
+  EXPECT_EQ(owner.log, (Log{{2, kDataBrowserItemDeselected},
+                            {1, kDataBrowserItemRemoved},
                             {2, kDataBrowserItemRemoved}}));
   EXPECT_TRUE(GetDataBrowserSelection(list).empty());
 }

@@ -46,7 +46,8 @@ TEST_F(DrawingTest, RedrawCountsTheNamedControlAndDrawsShownContents) {
   SetControlVisibility(label, false, false);  // hide without redrawing
   EXPECT_EQ(GetControlRedrawCount(label), 1u);
 
-  // The label sits at window rect (top 197, left 15, 150 x 20); device space is bottom-up, 300 high.
+  // The label sits at window rect (top 197, left 15, 150 x 20); device space is bottom-up, 300
+  // high.
   const std::vector<DrawOperation> ops = GetControlLastDrawing(label);
   ASSERT_EQ(ops.size(), 1u);
   EXPECT_EQ(ops[0].kind, DrawOperation::Kind::FillRect);
@@ -83,8 +84,8 @@ TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
   EXPECT_EQ(decoded->Pixels(), pixels);
   EXPECT_TRUE(decoded->ShouldInterpolate());
 
-  EXPECT_EQ(CGImageCreateWithPNGFile(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml", true,
-                                     kCGRenderingIntentDefault),
+  EXPECT_EQ(CGImageCreateWithPNGFile(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml",
+                                     true, kCGRenderingIntentDefault),
             nullptr);
   EXPECT_EQ(CGImageCreateWithPNGFile("/nonexistent.png", true, kCGRenderingIntentDefault), nullptr);
 }
@@ -101,7 +102,8 @@ TEST_F(DrawingTest, TextMeasurementFollowsTextSizeAndWeight) {
   WindowRef window = Open("Panel");
   MenuRef menu = GetControlPopupMenuHandle(Find(window, "pane", 3));
   EXPECT_EQ(GetMenuWidth(menu, kSystemFontSize),
-            std::max({MeasureTextWidth("Alpha", kSystemFontSize), MeasureTextWidth("Beta", kSystemFontSize),
+            std::max({MeasureTextWidth("Alpha", kSystemFontSize),
+                      MeasureTextWidth("Beta", kSystemFontSize),
                       MeasureTextWidth("Gamma", kSystemFontSize)}) +
                 kMenuHorizontalMargins);
 }

@@ -42,11 +42,11 @@ TEST_F(EventDispatchTest, HandlersSeeTheValueAfterTracking) {
   Listener onTabs{&journal, "tabs"};
   InstallControlEventHandler(Find(window, "crvl", 128), Record, 1, &kHit, &onTabs, nullptr);
 
-  UserClickControl(Find(window, "pane", 1));    // check box 1 -> 0
-  UserClickControl(Find(window, "pane", 2));    // radio 0 -> 1
-  UserClickControl(Find(window, "pane", 2));    // radio stays 1
+  UserClickControl(Find(window, "pane", 1));  // check box 1 -> 0
+  UserClickControl(Find(window, "pane", 2));  // radio 0 -> 1
+  UserClickControl(Find(window, "pane", 2));  // radio stays 1
   UserChoosePopupItem(Find(window, "pane", 3), 1);
-  UserClickControl(Find(window, "pane", 8));    // sticky bevel -> 1
+  UserClickControl(Find(window, "pane", 8));  // sticky bevel -> 1
   EXPECT_EQ(journal.entries, (std::vector<std::string>{"tabs:hit:0", "tabs:hit:1", "tabs:hit:1",
                                                        "tabs:hit:1", "tabs:hit:1"}));
   EXPECT_EQ(GetControl32BitValue(Find(window, "pane", 1)), 0);
@@ -60,7 +60,8 @@ TEST_F(EventDispatchTest, ChainRunsInnermostFirstAndStopsWhenHandled) {
       win{&journal, "window"};
   ControlRef check = Find(window, "pane", 1);
   InstallControlEventHandler(check, Record, 1, &kHit, &first, nullptr);
-  InstallControlEventHandler(check, Record, 1, &kHit, &second, nullptr);  // installed last: runs first
+  InstallControlEventHandler(check, Record, 1, &kHit, &second,
+                             nullptr);  // installed last: runs first
   InstallControlEventHandler(Find(window, "crvl", 129), Record, 1, &kHit, &pane, nullptr);
   InstallWindowEventHandler(window, Record, 1, &kHit, &win, nullptr);
 
@@ -70,7 +71,8 @@ TEST_F(EventDispatchTest, ChainRunsInnermostFirstAndStopsWhenHandled) {
   journal.entries.clear();
   pane.answer = noErr;
   EXPECT_EQ(UserClickControl(check), noErr);
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{"second:hit:1", "first:hit:1", "pane:hit:1"}));
+  EXPECT_EQ(journal.entries,
+            (std::vector<std::string>{"second:hit:1", "first:hit:1", "pane:hit:1"}));
 }
 
 TEST_F(EventDispatchTest, UnhandledHitSendsTheControlsCommandOutwards) {

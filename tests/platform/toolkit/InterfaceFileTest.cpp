@@ -75,11 +75,13 @@ TEST_F(InterfaceFileTest, MenusAreCreatedByNameAndOwnedByTheCaller) {
 
 TEST_F(InterfaceFileTest, ReportsMissingFilesNamesAndMalformedContent) {
   IBNibRef nib = nullptr;
-  EXPECT_EQ(CreateNibReferenceFromFile("/nonexistent/x.xml", &nib), kIBCarbonRuntimeCantFindNibFile);
+  EXPECT_EQ(CreateNibReferenceFromFile("/nonexistent/x.xml", &nib),
+            kIBCarbonRuntimeCantFindNibFile);
   WindowRef window = nullptr;
   EXPECT_EQ(CreateWindowFromNib(mNib, "Nope", &window), kIBCarbonRuntimeCantFindObject);
   EXPECT_EQ(CreateWindowFromNib(mNib, "Broken", &window), kIBCarbonRuntimeObjectNotOfRequestedType);
-  EXPECT_EQ(CreateWindowFromNib(mNib, "BadSignature", &window), kIBCarbonRuntimeObjectNotOfRequestedType);
+  EXPECT_EQ(CreateWindowFromNib(mNib, "BadSignature", &window),
+            kIBCarbonRuntimeObjectNotOfRequestedType);
   EXPECT_EQ(window, nullptr);
   EXPECT_TRUE(GetWindowList().empty());  // the half-built windows were disposed
 
@@ -106,7 +108,8 @@ TEST_F(InterfaceFileTest, FindsTheInterfaceFileOfABundle) {
   WindowRef window = nullptr;
   EXPECT_EQ(CreateWindowFromNib(nib, "Ask", &window), noErr);
   DisposeNibReference(nib);
-  EXPECT_EQ(CreateNibReferenceWithCFBundle(bundle, "Absent", &nib), kIBCarbonRuntimeCantFindNibFile);
+  EXPECT_EQ(CreateNibReferenceWithCFBundle(bundle, "Absent", &nib),
+            kIBCarbonRuntimeCantFindNibFile);
 }
 
 }  // namespace

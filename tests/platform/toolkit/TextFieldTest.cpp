@@ -5,7 +5,8 @@
 namespace {
 
 // A digits-only filter with the field's maximum as length limit; refused keys beep.
-ControlKeyFilterResult DigitsFilter(ControlRef field, int16_t*, int16_t* charCode, EventModifiers*) {
+ControlKeyFilterResult DigitsFilter(ControlRef field, int16_t*, int16_t* charCode,
+                                    EventModifiers*) {
   int32_t start = 0, end = 0;
   GetEditTextSelection(field, &start, &end);
   const bool fits = GetEditTextLength(field) - (end - start) + 1 <= GetControl32BitMaximum(field);

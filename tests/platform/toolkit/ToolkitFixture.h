@@ -9,7 +9,9 @@
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(CreateNibReferenceFromFile(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml", &mNib), noErr);
+    ASSERT_EQ(CreateNibReferenceFromFile(
+                  CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml", &mNib),
+              noErr);
   }
 
   void TearDown() override {

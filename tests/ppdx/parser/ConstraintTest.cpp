@@ -13,8 +13,9 @@
 namespace {
 
 std::string Block(const std::string& keyword, const std::string& type, const std::string& choices) {
-  return "*%KTVFlags *" + keyword + "\n*%KTVGroup *" + keyword + " Roll\n*OpenUI *" + keyword + "/" + keyword +
-         ": " + type + "\n*Default" + keyword + ": " + choices.substr(0, choices.find(' ')) + "\n" +
+  return "*%KTVFlags *" + keyword + "\n*%KTVGroup *" + keyword + " Roll\n*OpenUI *" + keyword +
+         "/" + keyword + ": " + type + "\n*Default" + keyword + ": " +
+         choices.substr(0, choices.find(' ')) + "\n" +
          [&] {
            std::string lines;
            size_t start = 0;
@@ -31,7 +32,8 @@ std::string Block(const std::string& keyword, const std::string& type, const std
 }
 
 const std::string kModel = PPDHeader() + PPDLayout() + Block("KTA", "PickOne", "a1 a2 a3") +
-                           Block("KTB", "PickOne", "b1 b2 b3") + Block("KTBool", "Boolean", "False True");
+                           Block("KTB", "PickOne", "b1 b2 b3") +
+                           Block("KTBool", "Boolean", "False True");
 
 struct Pair {
   std::string control;  // empty for a null control
@@ -39,12 +41,15 @@ struct Pair {
   bool operator==(const Pair&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Pair& p) { return out << "(" << p.control << "," << p.item << ")"; }
+std::ostream& operator<<(std::ostream& out, const Pair& p) {
+  return out << "(" << p.control << "," << p.item << ")";
+}
 
 std::vector<Pair> Answer(ParsedPPD& ppd, const char* keyword, long item, bool requirement = false) {
   PPDXControl* control = ppd.Control(keyword);
   SharedConstraintRec* records = reinterpret_cast<SharedConstraintRec*>(1);
-  const long n = requirement ? ppd->GetRequiresList(control, &records) : ppd->GetConstraintList(control, item, &records);
+  const long n = requirement ? ppd->GetRequiresList(control, &records)
+                             : ppd->GetConstraintList(control, item, &records);
   std::vector<Pair> pairs;
   if (n == 0) {
     EXPECT_EQ(records, nullptr);
@@ -74,15 +79,22 @@ TEST(ParserConstraints, KeywordWithoutOptionIsFoundThroughTheGeneralList) {
 }
 
 TEST(ParserConstraints, UnknownControlsAndChoicesGiveNullAnd65535) {
-  ParsedPPD ppd(kModel + "*UIConstraints: *KTA a1 *KTNone x\n*UIConstraints: *KTA a1 *KTB nothere\n"
-                         "*UIConstraints: *KTA a1 *KTBool True\n*UIConstraints: *KTA a1 *KTB\n");
-  EXPECT_EQ(Answer(ppd, "*KTA", 1),
-            (std::vector<Pair>{{"", 65535}, {"*KTB", 65535}, {"*KTBool", 65535}, {"*KTB", 65535},
-                               {"", 65535}, {"*KTB", 65535}, {"*KTBool", 65535}, {"*KTB", 65535}}));
+  ParsedPPD ppd(kModel +
+                "*UIConstraints: *KTA a1 *KTNone x\n*UIConstraints: *KTA a1 *KTB nothere\n"
+                "*UIConstraints: *KTA a1 *KTBool True\n*UIConstraints: *KTA a1 *KTB\n");
+  EXPECT_EQ(Answer(ppd, "*KTA", 1), (std::vector<Pair>{{"", 65535},
+                                                       {"*KTB", 65535},
+                                                       {"*KTBool", 65535},
+                                                       {"*KTB", 65535},
+                                                       {"", 65535},
+                                                       {"*KTB", 65535},
+                                                       {"*KTBool", 65535},
+                                                       {"*KTB", 65535}}));
 }
 
 TEST(ParserConstraints, BooleanQueriesLookUpTrueAndFalse) {
-  ParsedPPD ppd(kModel + "*UIConstraints: *KTBool True *KTA a1\n*UIConstraints: *KTBool False *KTA a2\n");
+  ParsedPPD ppd(kModel +
+                "*UIConstraints: *KTBool True *KTA a1\n*UIConstraints: *KTBool False *KTA a2\n");
   // Specific first, then every line of the keyword in the order its options were first seen.
   EXPECT_EQ(Answer(ppd, "*KTBool", 1), (std::vector<Pair>{{"*KTA", 1}, {"*KTA", 1}, {"*KTA", 2}}));
   EXPECT_EQ(Answer(ppd, "*KTBool", 0), (std::vector<Pair>{{"*KTA", 2}, {"*KTA", 1}, {"*KTA", 2}}));
@@ -98,15 +110,18 @@ TEST(ParserConstraints, ControlNamedInNoLineAndNullControlAnswerNothing) {
 }
 
 TEST(ParserConstraints, RequirementsUseTheirOwnForest) {
-  ParsedPPD ppd(kModel + "*%KTVUIRequires: *KTA a1 *KTBool True\n*UIConstraints: *KTB b1 *KTA a3\n");
-  EXPECT_EQ(Answer(ppd, "*KTA", 0, true), (std::vector<Pair>{{"*KTBool", 65535}, {"*KTBool", 65535}}));
+  ParsedPPD ppd(kModel +
+                "*%KTVUIRequires: *KTA a1 *KTBool True\n*UIConstraints: *KTB b1 *KTA a3\n");
+  EXPECT_EQ(Answer(ppd, "*KTA", 0, true),
+            (std::vector<Pair>{{"*KTBool", 65535}, {"*KTBool", 65535}}));
   EXPECT_TRUE(Answer(ppd, "*KTB", 0, true).empty());
   EXPECT_TRUE(Answer(ppd, "*KTA", 1).empty());
 }
 
 TEST(ParserConstraints, LinesMissingWordsAreReportedAndStoreNothing) {
   ParsedPPD ppd(kModel + "*UIConstraints: *KTA a1\n*UIConstraints:\n*UIConstraints: *KTA\n");
-  EXPECT_EQ(ppd.Codes(), (std::vector<short>{PPDErr_BadConstraint, PPDErr_BadConstraint, PPDErr_BadConstraint}));
+  EXPECT_EQ(ppd.Codes(),
+            (std::vector<short>{PPDErr_BadConstraint, PPDErr_BadConstraint, PPDErr_BadConstraint}));
   EXPECT_TRUE(ppd.Has(PPDErr_BadConstraint, "*KTA"));
   EXPECT_EQ(ppd->ConstraintMap()->Tree(0), nullptr);
   EXPECT_TRUE(ppd->IsValidPPD());
@@ -122,7 +137,8 @@ TEST(ParserConstraints, DumpListsEntriesAndStoredLines) {
   const std::string dump(text, size);
   std::free(text);
   EXPECT_EQ(dump.rfind("--- constraints ---\n", 0), 0u);
-  EXPECT_NE(dump.find("GetConstraintList: *KTA(0), a2(1)\n*UIConstraints: *KTA a2 *KTB b3\n"), std::string::npos);
+  EXPECT_NE(dump.find("GetConstraintList: *KTA(0), a2(1)\n*UIConstraints: *KTA a2 *KTB b3\n"),
+            std::string::npos);
   EXPECT_NE(dump.find("*KTBool = "), std::string::npos);
 }
 

@@ -20,7 +20,8 @@ struct DumpRun {
 };
 
 DumpRun Dump(const std::string& file) {
-  const std::string command = std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump '" + file + "' 2>/dev/null";
+  const std::string command =
+      std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump '" + file + "' 2>/dev/null";
   DumpRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -59,7 +60,8 @@ TEST(DumpTool, BundledPrinterDescriptionIsValidAndComplete) {
   EXPECT_EQ(dump["languageEncoding"], "ISOLatin1");
   for (const json& error : dump["errors"]) EXPECT_EQ(error["fatal"], false) << error.dump();
 
-  // Pages: seven, the service page hidden, the extras page not in print properties, notes not in apps.
+  // Pages: seven, the service page hidden, the extras page not in print properties, notes not in
+  // apps.
   ASSERT_EQ(dump["properties"].size(), 7u);
   const json* extras = FindBy(dump["properties"], "PageExtras");
   ASSERT_NE(extras, nullptr);
@@ -80,7 +82,8 @@ TEST(DumpTool, BundledPrinterDescriptionIsValidAndComplete) {
   ASSERT_NE(sides, nullptr);
   EXPECT_EQ((*sides)["kind"], "rolldown");
   EXPECT_EQ((*sides)["parent"], "LayoutScroll");
-  EXPECT_EQ((*sides)["children"], json({"*KTDuplex", "*KTFaceDown", "*KTCollate", "*KTOutputOrder", "*KTUserRotate180"}));
+  EXPECT_EQ((*sides)["children"],
+            json({"*KTDuplex", "*KTFaceDown", "*KTCollate", "*KTOutputOrder", "*KTUserRotate180"}));
   const json* installable = FindBy(dump["groups"], "InstallableOptions");
   ASSERT_NE(installable, nullptr);
   EXPECT_EQ((*installable)["children"], json({"*KTFinisher", "*KTPaperDeck"}));
@@ -89,18 +92,21 @@ TEST(DumpTool, BundledPrinterDescriptionIsValidAndComplete) {
   const json* fold = FindBy(dump["controls"], "*KTFold");
   ASSERT_NE(fold, nullptr);
   EXPECT_EQ((*fold)["kind"], "popup");
-  EXPECT_EQ(ItemKeywords(*fold), (std::vector<std::string>{"None", "Saddle", "TriFoldZ", "ZFold", "TriFoldC"}));
+  EXPECT_EQ(ItemKeywords(*fold),
+            (std::vector<std::string>{"None", "Saddle", "TriFoldZ", "ZFold", "TriFoldC"}));
   EXPECT_EQ((*fold)["default"], "None");
   EXPECT_EQ((*fold)["value"], 1);
   EXPECT_EQ((*fold)["parent"], "StapleFold");
-  EXPECT_EQ((*fold)["postscript"], "%%BeginFeature: *KTFold None\nuserdict /KTFold /None put\n%%EndFeature\n");
+  EXPECT_EQ((*fold)["postscript"],
+            "%%BeginFeature: *KTFold None\nuserdict /KTFold /None put\n%%EndFeature\n");
   const json* processing = FindBy(dump["controls"], "*KTCV_Processing");
   ASSERT_NE(processing, nullptr);
   EXPECT_EQ((*processing)["flags"], json({"Command", "Spooler"}));
   const json* finisher = FindBy(dump["controls"], "*KTFinisher");
   ASSERT_NE(finisher, nullptr);
-  EXPECT_EQ(ItemKeywords(*finisher), (std::vector<std::string>{"None", "Finisher", "Finisher2", "Finisher3", "Finisher4",
-                                                               "Finisher5", "Finisher6", "Finisher7", "Finisher8"}));
+  EXPECT_EQ(ItemKeywords(*finisher),
+            (std::vector<std::string>{"None", "Finisher", "Finisher2", "Finisher3", "Finisher4",
+                                      "Finisher5", "Finisher6", "Finisher7", "Finisher8"}));
   EXPECT_EQ(FindBy(dump["controls"], "*KTInserter"), nullptr);  // no flags line, no control
   const json* gutter = FindBy(dump["controls"], "*KTCV_ImpGutter");
   ASSERT_NE(gutter, nullptr);
@@ -109,13 +115,15 @@ TEST(DumpTool, BundledPrinterDescriptionIsValidAndComplete) {
   EXPECT_EQ((*gutter)["max"], 144);
   EXPECT_EQ((*gutter)["increment"], 1);
   EXPECT_EQ((*gutter)["default"], 18);
-  EXPECT_EQ((*gutter)["postscript"], "%%BeginFeature: *KTCV_ImpGutter 18\nuserdict /KTCV_ImpGutter 18 put\n%%EndFeature\n");
+  EXPECT_EQ((*gutter)["postscript"],
+            "%%BeginFeature: *KTCV_ImpGutter 18\nuserdict /KTCV_ImpGutter 18 put\n%%EndFeature\n");
   const json* account = FindBy(dump["controls"], "*KTAcctNumber");
   ASSERT_NE(account, nullptr);
   EXPECT_EQ((*account)["kind"], "jobnote");
   EXPECT_EQ((*account)["maxLength"], 32);
   EXPECT_EQ((*account)["minLength"], 4);
-  EXPECT_EQ((*account)["flagBits"], 2 + 16 + 524288 + 4194304);  // Numeric Remembered Hyphen MinLength
+  EXPECT_EQ((*account)["flagBits"],
+            2 + 16 + 524288 + 4194304);  // Numeric Remembered Hyphen MinLength
   EXPECT_EQ((*account)["parent"], "AccountNotes");
   const json* note2 = FindBy(dump["controls"], "*Notes2");
   ASSERT_NE(note2, nullptr);
@@ -127,7 +135,8 @@ TEST(DumpTool, BundledPrinterDescriptionIsValidAndComplete) {
   EXPECT_EQ((*model)["value"], "MTQ-ix");
   EXPECT_EQ((*model)["visible"], false);
 
-  EXPECT_EQ(dump["shortcuts"], json({"*KTDuplex", "*KTMediaType", "*KTOutputBin", "*KTStapler", "*KTCV_Processing"}));
+  EXPECT_EQ(dump["shortcuts"],
+            json({"*KTDuplex", "*KTMediaType", "*KTOutputBin", "*KTStapler", "*KTCV_Processing"}));
 
   // "*KTCV_Imposition Tile *KTCV_ImpSc2Fit True": a boolean target has no item number.
   const json& imposition = dump["constraints"]["*KTCV_Imposition"];
@@ -179,7 +188,8 @@ TEST(DumpTool, UnreadableFileExitsWithTwo) {
 }
 
 TEST(DumpTool, BytesThatAreNotUTF8AreEscaped) {
-  TempPPD file(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n"
+  TempPPD file(PPDHeader() + PPDLayout() +
+               "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n"
                "*DefaultKTA: X\n*KTA X/X: \"(\xE9t\xE9) show\"\n*CloseUI: *KTA\n");
   const DumpRun run = Dump(file.Path().string());
   ASSERT_EQ(run.status, 0);
@@ -190,8 +200,10 @@ TEST(DumpTool, BytesThatAreNotUTF8AreEscaped) {
 // The parser reports a UTF-8 description on standard output; the dump's own output must still be
 // the JSON object alone.
 TEST(DumpTool, OutputStaysJSONWhenTheParserReports) {
-  TempPPD file("*PPD-Adobe: \"4.3\"\n*LanguageVersion: English\n*LanguageEncoding: UTF-8\n"
-               "*PCFileName: \"TEST.PPD\"\n*ModelName: \"Test Model\"\n" + PPDLayout());
+  TempPPD file(
+      "*PPD-Adobe: \"4.3\"\n*LanguageVersion: English\n*LanguageEncoding: UTF-8\n"
+      "*PCFileName: \"TEST.PPD\"\n*ModelName: \"Test Model\"\n" +
+      PPDLayout());
   const DumpRun run = Dump(file.Path().string());
   ASSERT_EQ(run.status, 0);
   ASSERT_TRUE(json::accept(run.out)) << run.out.substr(0, 200);

@@ -39,11 +39,12 @@ TEST(FlatInterface, NullHandlesGiveNeutralResults) {
 }
 
 TEST(FlatInterface, WalksAParsedFile) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                "*%KTVFlags *KTA Command\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/Alpha: PickOne\n*DefaultKTA: y\n"
-                "*KTA x/Ex: \"X\"\n*KTA y/Why: \"Y\"\n*CloseUI: *KTA\n"
-                "*%KTVFlags *KTR\n*%KTVGroup *KTR Roll\n*%KTVRange *KTR/Range: (1;999;5;1) \"<*KTR>\"\n"
-                "*%KTShortcut *KTA\n*UIConstraints: *KTA\n");
+  ParsedPPD ppd(
+      PPDHeader() + PPDLayout() +
+      "*%KTVFlags *KTA Command\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/Alpha: PickOne\n*DefaultKTA: y\n"
+      "*KTA x/Ex: \"X\"\n*KTA y/Why: \"Y\"\n*CloseUI: *KTA\n"
+      "*%KTVFlags *KTR\n*%KTVGroup *KTR Roll\n*%KTVRange *KTR/Range: (1;999;5;1) \"<*KTR>\"\n"
+      "*%KTShortcut *KTA\n*UIConstraints: *KTA\n");
   PPDXHandle errors = ppd->GetErrors();
   ASSERT_EQ(ErrorCount(errors), 1);
   PPDXHandle error = FirstError(errors);

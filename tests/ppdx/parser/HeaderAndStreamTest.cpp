@@ -19,7 +19,8 @@ const std::string kOnePopup =
     "*CloseUI: *KTA\n";
 
 TEST(ParserHeader, AcceptsVersion43AndReadsTheStandardKeywords) {
-  ParsedPPD ppd(PPDHeader() + "*FormatVersion: \"4.3\"\n*FileVersion: \"2.1\"\n" + PPDLayout() + kOnePopup);
+  ParsedPPD ppd(PPDHeader() + "*FormatVersion: \"4.3\"\n*FileVersion: \"2.1\"\n" + PPDLayout() +
+                kOnePopup);
   EXPECT_TRUE(ppd->IsValidPPD());
   EXPECT_STREQ(ppd->PCFileName(), "TEST.PPD");
   EXPECT_STREQ(ppd->ModelName(), "Test Model");
@@ -87,13 +88,17 @@ TEST(ParserStream, LastLineWithoutTerminatorIsNotParsedAndNotAnError) {
 }
 
 TEST(ParserStream, TruncatedPopupBlockIsFatalAndCreatesNothing) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: X\n*KTA X/Ex: \"x\"\n");
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: "
+                "X\n*KTA X/Ex: \"x\"\n");
   EXPECT_TRUE(ppd.HasFatal(PPDErr_PopupParsing));
   EXPECT_EQ(ppd.Control("*KTA"), nullptr);
 }
 
 TEST(ParserStream, TruncatedBooleanBlockCreatesNothingWithoutError) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/B: Boolean\n*DefaultKTB: True\n");
+  ParsedPPD ppd(
+      PPDHeader() + PPDLayout() +
+      "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/B: Boolean\n*DefaultKTB: True\n");
   EXPECT_EQ(ppd.Control("*KTB"), nullptr);
   EXPECT_FALSE(ppd.Has(PPDErr_BooleanParsing));
   EXPECT_FALSE(ppd.Has(PPDErr_PopupParsing));
@@ -108,8 +113,9 @@ TEST(ParserStream, FlagsLineAtTheEndOfTheFileIsDropped) {
 TEST(ParserStream, CodeOverSeveralLinesAndAChunkBoundaryIsKept) {
   std::string text = PPDHeader() + PPDLayout();
   while (text.size() < 9990) text += "*% filler line to move the block near the chunk end\n";
-  text += "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: X\n"
-          "*KTA X/Ex: \"first line\nsecond line\"\n*End\n*CloseUI: *KTA\n";
+  text +=
+      "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: X\n"
+      "*KTA X/Ex: \"first line\nsecond line\"\n*End\n*CloseUI: *KTA\n";
   ParsedPPD ppd(text);
   PPDXControl* control = ppd.Control("*KTA");
   ASSERT_NE(control, nullptr);

@@ -13,8 +13,9 @@
 namespace {
 
 TEST(ParserLayout, PropertyPageFlagsSetVisibilityAndWhereItShows) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVPropPage P1/One: \"True|Prop\"\n*%KTVPropPage P2/Two: True|App\n"
-                              "*%KTVPropPage P3/Three: Prop\n");
+  ParsedPPD ppd(PPDHeader() +
+                "*%KTVPropPage P1/One: \"True|Prop\"\n*%KTVPropPage P2/Two: True|App\n"
+                "*%KTVPropPage P3/Three: Prop\n");
   PPDXProperty* one = ppd->GetProperties()->Find("P1", true);
   ASSERT_NE(one, nullptr);
   EXPECT_TRUE(one->IsVisible());
@@ -36,8 +37,9 @@ TEST(ParserLayout, HiddenPageIsSkippedUnlessHiddenElementsAreParsed) {
 }
 
 TEST(ParserLayout, MalformedAndDuplicatePagesAreReported) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVPropPage /Nameless: True\n*%KTVPropPage P1/One: True\n"
-                              "*%KTVPropPage P1/Again: True\n*%KTVPropPage NoTranslation\n");
+  ParsedPPD ppd(PPDHeader() +
+                "*%KTVPropPage /Nameless: True\n*%KTVPropPage P1/One: True\n"
+                "*%KTVPropPage P1/Again: True\n*%KTVPropPage NoTranslation\n");
   EXPECT_TRUE(ppd.Has(PPDErr_PropPageParsing));
   EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "P1"));
   EXPECT_EQ(ppd->GetProperties()->Count(), 1);
@@ -62,7 +64,8 @@ TEST(ParserLayout, PageScrollPaneRollDownChainIsLinked) {
 }
 
 TEST(ParserLayout, ParentOfAnUndeclaredChildDoesNothing) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVPropPage Pg/Page: True\n*%KTVParent Ghost/Pg: True|Scrollpane\n");
+  ParsedPPD ppd(PPDHeader() +
+                "*%KTVPropPage Pg/Page: True\n*%KTVParent Ghost/Pg: True|Scrollpane\n");
   EXPECT_EQ(ppd->GetGroups()->Find("Ghost", true), nullptr);
   EXPECT_EQ(ppd->GetProperties()->Find("Pg", true)->GetScrollDown(), nullptr);
   EXPECT_FALSE(ppd.Has(PPDErr_ParentParsingNoParent));
@@ -80,19 +83,22 @@ TEST(ParserLayout, ParentsOfTheWrongKindAreReported) {
 }
 
 TEST(ParserLayout, LastKindWordOfAParentLineWins) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVPropPage Pg/Page: True\n*%KTVGroupName Pane/Pane: True\n"
-                              "*%KTVParent Pane/Pg: True|Rolldown|Scrollpane\n");
+  ParsedPPD ppd(PPDHeader() +
+                "*%KTVPropPage Pg/Page: True\n*%KTVGroupName Pane/Pane: True\n"
+                "*%KTVParent Pane/Pg: True|Rolldown|Scrollpane\n");
   EXPECT_NE(dynamic_cast<PPDXScrollPane*>(ppd->GetGroups()->Find("Pane", true)), nullptr);
 }
 
 TEST(ParserLayout, DuplicateGroupNameIsReported) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVGroupName Roll/Again: True\n*%KTVGroupName : True\n");
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTVGroupName Roll/Again: True\n*%KTVGroupName : True\n");
   EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "Roll"));
   EXPECT_TRUE(ppd.Has(PPDErr_GroupNameParsing));
 }
 
 TEST(ParserLayout, PendingGroupNamesBecomeOrphanGroupsOnlyWhenOrphansAreParsed) {
-  const std::string text = PPDHeader() + "*%KTVGroupName Lonely/Lonely: True\n*%KTVGroupName Hidden/Hidden: False\n";
+  const std::string text =
+      PPDHeader() + "*%KTVGroupName Lonely/Lonely: True\n*%KTVGroupName Hidden/Hidden: False\n";
   ParsedPPD all(text, PO_PARSE_ALL);
   PPDXGroup* lonely = all->GetGroups()->Find("Lonely", true);
   ASSERT_NE(lonely, nullptr);
@@ -103,13 +109,14 @@ TEST(ParserLayout, PendingGroupNamesBecomeOrphanGroupsOnlyWhenOrphansAreParsed) 
 }
 
 TEST(ParserLayout, InstallableOptionsGoIntoTheirOwnRollDown) {
-  ParsedPPD ppd(PPDHeader() + "*OpenGroup: InstallableOptions/Installed Options\n"
-                              "*%KTVFlags *KTFinisher\n*OpenUI *KTFinisher/Finisher: PickOne\n"
-                              "*DefaultKTFinisher: None\n*KTFinisher None/None: \"\"\n"
-                              "*KTFinisher Finisher/Finisher: \"\"\n*CloseUI: *KTFinisher\n"
-                              "*CloseGroup: InstallableOptions\n"
-                              "*%KTVFlags *KTAfter\n*OpenUI *KTAfter/After: Boolean\n*DefaultKTAfter: False\n"
-                              "*KTAfter True/Yes: \"\"\n*KTAfter False/No: \"\"\n*CloseUI: *KTAfter\n");
+  ParsedPPD ppd(PPDHeader() +
+                "*OpenGroup: InstallableOptions/Installed Options\n"
+                "*%KTVFlags *KTFinisher\n*OpenUI *KTFinisher/Finisher: PickOne\n"
+                "*DefaultKTFinisher: None\n*KTFinisher None/None: \"\"\n"
+                "*KTFinisher Finisher/Finisher: \"\"\n*CloseUI: *KTFinisher\n"
+                "*CloseGroup: InstallableOptions\n"
+                "*%KTVFlags *KTAfter\n*OpenUI *KTAfter/After: Boolean\n*DefaultKTAfter: False\n"
+                "*KTAfter True/Yes: \"\"\n*KTAfter False/No: \"\"\n*CloseUI: *KTAfter\n");
   auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("InstallableOptions", true));
   ASSERT_NE(roll, nullptr);
   EXPECT_STREQ(roll->UserName(), "Installed Options");

@@ -16,7 +16,8 @@ namespace {
 
 class TrackedPPD : public KTVPPD {
  public:
-  TrackedPPD(const std::filesystem::path& file, bool& destroyed) : KTVPPD(file, PO_PARSE_ALL), mDestroyed(destroyed) {}
+  TrackedPPD(const std::filesystem::path& file, bool& destroyed)
+      : KTVPPD(file, PO_PARSE_ALL), mDestroyed(destroyed) {}
   ~TrackedPPD() override { mDestroyed = true; }
 
  private:
@@ -69,8 +70,10 @@ std::filesystem::path ErrorListBundle(const std::filesystem::path& parent) {
   const fs::path source = fs::path(CORVEL_SOURCE_DIR) / "bundle" / "Contents";
   const fs::path bundle = parent / "ppdx-errors.plugin";
   fs::create_directories(bundle / "Contents" / "Resources");
-  fs::copy_file(source / "Info.plist", bundle / "Contents" / "Info.plist", fs::copy_options::overwrite_existing);
-  fs::copy_file(source / "Resources" / "PPDXErrors.rsrc.plist", bundle / "Contents" / "Resources" / "PPDXErrors.rsrc.plist",
+  fs::copy_file(source / "Info.plist", bundle / "Contents" / "Info.plist",
+                fs::copy_options::overwrite_existing);
+  fs::copy_file(source / "Resources" / "PPDXErrors.rsrc.plist",
+                bundle / "Contents" / "Resources" / "PPDXErrors.rsrc.plist",
                 fs::copy_options::overwrite_existing);
   return bundle;
 }
@@ -82,14 +85,34 @@ TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
   ASSERT_NE(bundle, nullptr);
   const ResFileRefNum map = CFBundleOpenBundleResourceMap(bundle);
   ASSERT_NE(map, kResFileNotOpened);
-  const short codes[] = {PPDErr_OutOfMemory, PPDErr_PropPageParsing, PPDErr_GroupParsing, PPDErr_JobNoteParsing,
-                         PPDErr_RangeParsing, PPDErr_OpenUIParsing, PPDErr_BooleanParsing, PPDErr_OpenUIKTVParsing1,
-                         PPDErr_PopupParsing, PPDErr_GroupNameParsing, PPDErr_ParentParsingNoParent,
-                         PPDErr_ParentParsing, PPDErr_ControlParsing, PPDErr_FileError, PPDErr_BadShortcut,
-                         PPDErr_NoParent, PPDErr_Duplicate, PPDErr_NoPropertyPages, PPDErr_NoGroups,
-                         PPDErr_NoControls, PPDErr_NotPPDFile, PPDErr_InvalidParent, PPDErr_InvalidOpenUIType,
-                         PPDErr_UnsupportedJobNoteFlag, PPDErr_NoDefaultValueFlag, PPDErr_OpenUIKTVParsing2,
-                         PPDErr_NoPostscript, PPDErr_BadConstraint};
+  const short codes[] = {PPDErr_OutOfMemory,
+                         PPDErr_PropPageParsing,
+                         PPDErr_GroupParsing,
+                         PPDErr_JobNoteParsing,
+                         PPDErr_RangeParsing,
+                         PPDErr_OpenUIParsing,
+                         PPDErr_BooleanParsing,
+                         PPDErr_OpenUIKTVParsing1,
+                         PPDErr_PopupParsing,
+                         PPDErr_GroupNameParsing,
+                         PPDErr_ParentParsingNoParent,
+                         PPDErr_ParentParsing,
+                         PPDErr_ControlParsing,
+                         PPDErr_FileError,
+                         PPDErr_BadShortcut,
+                         PPDErr_NoParent,
+                         PPDErr_Duplicate,
+                         PPDErr_NoPropertyPages,
+                         PPDErr_NoGroups,
+                         PPDErr_NoControls,
+                         PPDErr_NotPPDFile,
+                         PPDErr_InvalidParent,
+                         PPDErr_InvalidOpenUIType,
+                         PPDErr_UnsupportedJobNoteFlag,
+                         PPDErr_NoDefaultValueFlag,
+                         PPDErr_OpenUIKTVParsing2,
+                         PPDErr_NoPostscript,
+                         PPDErr_BadConstraint};
   for (short code : codes) EXPECT_NE(PPDXErrorObj(code, false).Description(), nullptr) << code;
   EXPECT_NE(std::strstr(PPDXErrorObj(PPDErr_NotPPDFile, false).Description(), "4.3"), nullptr);
   EXPECT_EQ(PPDXErrorObj(2, false).Description(), nullptr);  // no such code
@@ -128,13 +151,15 @@ TEST(ParserIdentity, SameFileAndPCFileNameCompareEqual) {
 
 PopupItemList Items(std::initializer_list<const char*> keywords) {
   PopupItemList items;
-  for (const char* k : keywords) items.push_back(std::make_unique<_PopupItem>(k, std::string(k), "x", 1));
+  for (const char* k : keywords)
+    items.push_back(std::make_unique<_PopupItem>(k, std::string(k), "x", 1));
   return items;
 }
 
 TEST(ParserMenus, CreatedPopupIsPlacedAndReconciledPopupKeepsItsSelection) {
   ParsedPPD ppd(PPDHeader() + PPDLayout());
-  PPDXPopupControl* made = ppd->PPDCreatePopupMenu("Roll", "*KTMade", "Made", Items({"a", "b", "c"}), "b");
+  PPDXPopupControl* made =
+      ppd->PPDCreatePopupMenu("Roll", "*KTMade", "Made", Items({"a", "b", "c"}), "b");
   ASSERT_NE(made, nullptr);
   EXPECT_STREQ(made->GetParent()->Keyword(), "Roll");
   EXPECT_EQ(made->GetValue(), 2);
@@ -142,7 +167,8 @@ TEST(ParserMenus, CreatedPopupIsPlacedAndReconciledPopupKeepsItsSelection) {
   EXPECT_EQ(made->GetValue(), 1);  // b is still offered and wins over the new default
   EXPECT_FALSE(ppd->PPDReconcilePopupMenu("*KTNone", "x", Items({"a"}), nullptr));
 
-  PPDXPopupControl* orphan = ppd->PPDCreatePopupMenu("Nowhere", "*KTLost", "Lost", Items({"a"}), nullptr);
+  PPDXPopupControl* orphan =
+      ppd->PPDCreatePopupMenu("Nowhere", "*KTLost", "Lost", Items({"a"}), nullptr);
   ASSERT_NE(orphan, nullptr);
   EXPECT_TRUE(orphan->IsOrphan());
   EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTLost"));

@@ -36,7 +36,8 @@ bool ParsedPPD::Has(short code, const char* keyword) const {
   for (long i = 0; i < errors->Count(); ++i) {
     const PPDXErrorObj& error = (*errors)[i];
     if (error.Code() != code) continue;
-    if (keyword == nullptr || (error.Keyword() && std::strcmp(error.Keyword(), keyword) == 0)) return true;
+    if (keyword == nullptr || (error.Keyword() && std::strcmp(error.Keyword(), keyword) == 0))
+      return true;
   }
   return false;
 }

@@ -14,7 +14,8 @@
 
 namespace {
 
-const std::filesystem::path kBundled = std::filesystem::path(CORVEL_SOURCE_DIR) / "ppd" / "crvmtqix.ppd";
+const std::filesystem::path kBundled =
+    std::filesystem::path(CORVEL_SOURCE_DIR) / "ppd" / "crvmtqix.ppd";
 
 TEST(ParserPersistence, SavedModelRebuildsTheSameTree) {
   KTVPPD parsed(kBundled, PO_PARSE_ALL);
@@ -31,7 +32,8 @@ TEST(ParserPersistence, SavedModelRebuildsTheSameTree) {
   EXPECT_EQ(rebuilt.GetProperties()->Count(), parsed.GetProperties()->Count());
   EXPECT_EQ(rebuilt.GetGroups()->Count(), parsed.GetGroups()->Count());
   EXPECT_EQ(rebuilt.GetControls()->ControlCount(), parsed.GetControls()->ControlCount());
-  EXPECT_EQ(rebuilt.GetControls()->SpecialOptionsCount(), parsed.GetControls()->SpecialOptionsCount());
+  EXPECT_EQ(rebuilt.GetControls()->SpecialOptionsCount(),
+            parsed.GetControls()->SpecialOptionsCount());
   EXPECT_EQ(rebuilt.GetShortcuts()->Count(), parsed.GetShortcuts()->Count());
 
   PPDXProperty* page = rebuilt.GetProperties()->Find("PageLayout", true);

@@ -14,13 +14,16 @@ std::string Popup(const std::string& keyword, const std::string& group, const st
                   const std::string& flags = "") {
   std::string text = "*%KTVFlags *" + keyword + (flags.empty() ? "" : " " + flags) + "\n";
   if (!group.empty()) text += "*%KTVGroup *" + keyword + " " + group + "\n";
-  return text + "*OpenUI *" + keyword + "/Name " + keyword + ": PickOne\n" + body + "*CloseUI: *" + keyword + "\n";
+  return text + "*OpenUI *" + keyword + "/Name " + keyword + ": PickOne\n" + body + "*CloseUI: *" +
+         keyword + "\n";
 }
 
-const std::string kChoices = "*DefaultKTA: B\n*KTA A/Choice A: \"code a\"\n*KTA B/Choice B: \"code b\"\n";
+const std::string kChoices =
+    "*DefaultKTA: B\n*KTA A/Choice A: \"code a\"\n*KTA B/Choice B: \"code b\"\n";
 
 TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices, "\"Command|Spooler|Bogus\""));
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                Popup("KTA", "Roll", kChoices, "\"Command|Spooler|Bogus\""));
   auto* popup = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTA"));
   ASSERT_NE(popup, nullptr);
   auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("Roll", true));
@@ -40,14 +43,16 @@ TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
 }
 
 TEST(ParserUIBlock, BlockWithoutFlagsLineCreatesNoControl) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*OpenUI *KTA/A: PickOne\n" + kChoices + "*CloseUI: *KTA\n");
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*OpenUI *KTA/A: PickOne\n" + kChoices +
+                "*CloseUI: *KTA\n");
   EXPECT_EQ(ppd.Control("*KTA"), nullptr);
   EXPECT_TRUE(ppd.Has(PPDErr_NoControls));
 }
 
 TEST(ParserUIBlock, OpenerWithoutTranslationStillGivesAControl) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA: PickOne\n" +
-                kChoices + "*CloseUI: *KTA\n");
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA: PickOne\n" + kChoices +
+                "*CloseUI: *KTA\n");
   PPDXControl* control = ppd.Control("*KTA");
   ASSERT_NE(control, nullptr);
   EXPECT_STREQ(control->UserName(), "KTA");
@@ -55,7 +60,8 @@ TEST(ParserUIBlock, OpenerWithoutTranslationStillGivesAControl) {
 }
 
 TEST(ParserUIBlock, GroupThatIsOnlyAPlainGroupLeavesAnOrphanAndAWarning) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" + Popup("KTA", "Plain", kChoices));
+  ParsedPPD ppd(PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" +
+                Popup("KTA", "Plain", kChoices));
   PPDXControl* control = ppd.Control("*KTA");
   ASSERT_NE(control, nullptr);
   EXPECT_TRUE(control->IsOrphan());
@@ -94,11 +100,12 @@ TEST(ParserUIBlock, MissingDefaultWarnsAndSelectsNothing) {
 }
 
 TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                "*%KTVFlags *KTM\n*%KTVGroup *KTM Roll\n*OpenUI *KTM/Many: PickMany\n*DefaultKTM: A\n"
-                "*KTM A/A: \"a\"\n*KTM B/B: \"b\"\n*CloseUI: *KTM\n"
-                "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
-                "*KTB True/On: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
+  ParsedPPD ppd(
+      PPDHeader() + PPDLayout() +
+      "*%KTVFlags *KTM\n*%KTVGroup *KTM Roll\n*OpenUI *KTM/Many: PickMany\n*DefaultKTM: A\n"
+      "*KTM A/A: \"a\"\n*KTM B/B: \"b\"\n*CloseUI: *KTM\n"
+      "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
+      "*KTB True/On: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
   auto* many = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTM"));
   ASSERT_NE(many, nullptr);
   EXPECT_TRUE(many->CanSelectMultipleItems());
@@ -114,15 +121,16 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
 }
 
 TEST(ParserUIBlock, MalformedBlocksAreReported) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
-                "*KTB Maybe/Maybe: \"?\"\n*CloseUI: *KTB\n"
-                "*%KTVFlags *KTT\n*%KTVGroup *KTT Roll\n*OpenUI *KTT/Typed: PickSome\n*CloseUI: *KTT\n"
-                "*%KTVFlags *KTO\n*%KTVGroup *KTO Roll\n*OpenUI /NoKeyword: PickOne\n"
-                "*%KTVFlags *KTN\n*Something: else\n"
-                "*%KTVFlags\n"
-                "*%KTVFlags *KTG\n*%KTVGroup\n"
-                "*%KTVFlags *KTH\n*%KTVGroup *KTH Roll\n*Unexpected: line\n");
+  ParsedPPD ppd(
+      PPDHeader() + PPDLayout() +
+      "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
+      "*KTB Maybe/Maybe: \"?\"\n*CloseUI: *KTB\n"
+      "*%KTVFlags *KTT\n*%KTVGroup *KTT Roll\n*OpenUI *KTT/Typed: PickSome\n*CloseUI: *KTT\n"
+      "*%KTVFlags *KTO\n*%KTVGroup *KTO Roll\n*OpenUI /NoKeyword: PickOne\n"
+      "*%KTVFlags *KTN\n*Something: else\n"
+      "*%KTVFlags\n"
+      "*%KTVFlags *KTG\n*%KTVGroup\n"
+      "*%KTVFlags *KTH\n*%KTVGroup *KTH Roll\n*Unexpected: line\n");
   EXPECT_TRUE(ppd.Has(PPDErr_BooleanParsing, "*KTB"));
   EXPECT_TRUE(ppd.Has(PPDErr_InvalidOpenUIType, "*KTT"));
   EXPECT_TRUE(ppd.Has(PPDErr_OpenUIParsing, "*KTO"));
@@ -135,14 +143,16 @@ TEST(ParserUIBlock, MalformedBlocksAreReported) {
 }
 
 TEST(ParserUIBlock, GroupLineForAnotherControlDropsItSilently) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTOther Roll\n*OpenUI *KTA/A: PickOne\n" +
-                kChoices + "*CloseUI: *KTA\n");
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTVFlags *KTA\n*%KTVGroup *KTOther Roll\n*OpenUI *KTA/A: PickOne\n" + kChoices +
+                "*CloseUI: *KTA\n");
   EXPECT_EQ(ppd.Control("*KTA"), nullptr);
   EXPECT_FALSE(ppd.Has(PPDErr_GroupParsing));
 }
 
 TEST(ParserUIBlock, DuplicateControlKeywordIsReported) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices) + Popup("KTA", "Roll", kChoices));
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices) +
+                Popup("KTA", "Roll", kChoices));
   EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "*KTA"));
   EXPECT_EQ(ppd->GetControls()->PopupCount(), 1);
 }

@@ -13,8 +13,10 @@
 
 namespace {
 
-std::string Grouped(const std::string& keyword, const std::string& line, const std::string& after = "") {
-  return "*%KTVFlags *" + keyword + " Spooler\n*%KTVGroup *" + keyword + " Roll\n" + line + "\n" + after;
+std::string Grouped(const std::string& keyword, const std::string& line,
+                    const std::string& after = "") {
+  return "*%KTVFlags *" + keyword + " Spooler\n*%KTVGroup *" + keyword + " Roll\n" + line + "\n" +
+         after;
 }
 
 std::string CodeOf(PPDXControl* control) {
@@ -43,8 +45,9 @@ TEST(ParserRange, RangeWithoutCodeIsCreatedWithAWarning) {
 }
 
 TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                Grouped("KTR", "*%KTVUnitRange *KTR/Creep: ( 0 ; 50 ; 5 ; 10 ) \"/Creep <*ktr> def\""));
+  ParsedPPD ppd(
+      PPDHeader() + PPDLayout() +
+      Grouped("KTR", "*%KTVUnitRange *KTR/Creep: ( 0 ; 50 ; 5 ; 10 ) \"/Creep <*ktr> def\""));
   auto* range = dynamic_cast<PPDXRangeControl*>(ppd.Control("*KTR"));
   ASSERT_NE(range, nullptr);
   EXPECT_EQ(range->GetValue(), 10);
@@ -53,7 +56,8 @@ TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
 
 TEST(ParserRange, MalformedRangesAreReported) {
   ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTR", "*%KTVRange *KTOther/X: (1;2;1;1)") +
-                Grouped("KTS", "*%KTVRange *KTS/X: 1;2;1;1") + Grouped("KTU", "*%KTVRange *KTU/X: (1;2"));
+                Grouped("KTS", "*%KTVRange *KTS/X: 1;2;1;1") +
+                Grouped("KTU", "*%KTVRange *KTU/X: (1;2"));
   EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTR"));
   EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTS"));
   EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTU"));
@@ -62,7 +66,8 @@ TEST(ParserRange, MalformedRangesAreReported) {
 
 TEST(ParserJobNote, GroupedNoteReadsLengthFlagsMinimumAndCode) {
   ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                Grouped("KTN", "*%KTVJobNote *KTN/Note: 32|Alpha|Numeric|Required|MinLength12|Bogus",
+                Grouped("KTN",
+                        "*%KTVJobNote *KTN/Note: 32|Alpha|Numeric|Required|MinLength12|Bogus",
                         "*%KTN: \"%%Note: <*KTN>\"\n"));
   auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
   ASSERT_NE(note, nullptr);
@@ -79,9 +84,14 @@ TEST(ParserJobNote, MinLengthForms) {
   struct Case {
     const char* word;
     int32_t minLength;
-  } cases[] = {{"MinLength", 0}, {"MinLength7", 7}, {"MinLengthx", -1}, {"MinLength123", -2}, {"MinLength1x", -3}};
+  } cases[] = {{"MinLength", 0},
+               {"MinLength7", 7},
+               {"MinLengthx", -1},
+               {"MinLength123", -2},
+               {"MinLength1x", -3}};
   for (const Case& c : cases) {
-    ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.word));
+    ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                  Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.word));
     auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
     ASSERT_NE(note, nullptr) << c.word;
     EXPECT_EQ(note->MinLength(), c.minLength) << c.word;
@@ -90,8 +100,10 @@ TEST(ParserJobNote, MinLengthForms) {
 }
 
 TEST(ParserJobNote, StandaloneNoteTakesItsDefaultAndTheNotesGroup) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVGroupName FPKTNotes/Notes: True\n*%KTVJobNote *Notes2/Note 2: 63|Alpha|MinLength12\n"
-                              "*%DefaultNotes2: Proof\n*%KTVJobNote *Notes1/Note 1: 8\n*%Other: line\n");
+  ParsedPPD ppd(
+      PPDHeader() +
+      "*%KTVGroupName FPKTNotes/Notes: True\n*%KTVJobNote *Notes2/Note 2: 63|Alpha|MinLength12\n"
+      "*%DefaultNotes2: Proof\n*%KTVJobNote *Notes1/Note 1: 8\n*%Other: line\n");
   auto* two = dynamic_cast<PPDXJobNote*>(ppd.Control("*Notes2"));
   ASSERT_NE(two, nullptr);
   EXPECT_STREQ(two->GetNotes(), "Proof");
@@ -107,7 +119,8 @@ TEST(ParserJobNote, StandaloneNoteTakesItsDefaultAndTheNotesGroup) {
 
 TEST(ParserJobNote, ExtensionLevelsRejectNewerFlags) {
   ExtensionLevel level(ES_1_0);
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTN", "*%KTVJobNote *KTN/N: 8|Alpha|Encrypt|Numeric"));
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                Grouped("KTN", "*%KTVJobNote *KTN/N: 8|Alpha|Encrypt|Numeric"));
   EXPECT_TRUE(ppd.Has(PPDErr_UnsupportedJobNoteFlag, "*KTN"));
   auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
   ASSERT_NE(note, nullptr);
@@ -119,12 +132,16 @@ TEST(ParserJobNote, ExtensionLevelBoundaries) {
     _EXTENSIONS_SUPPORT_ level;
     const char* accepted;
     const char* rejected;
-  } cases[] = {{ES_1_0, "Member", "OnOfSwitch"}, {ES_1_1, "SecPrint", "Command"}, {ES_1_2, "Negative", "Encrypt"}};
+  } cases[] = {{ES_1_0, "Member", "OnOfSwitch"},
+               {ES_1_1, "SecPrint", "Command"},
+               {ES_1_2, "Negative", "Encrypt"}};
   for (const Case& c : cases) {
     ExtensionLevel level(c.level);
-    ParsedPPD ok(PPDHeader() + PPDLayout() + Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.accepted));
+    ParsedPPD ok(PPDHeader() + PPDLayout() +
+                 Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.accepted));
     EXPECT_FALSE(ok.Has(PPDErr_UnsupportedJobNoteFlag)) << c.accepted;
-    ParsedPPD bad(PPDHeader() + PPDLayout() + Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.rejected));
+    ParsedPPD bad(PPDHeader() + PPDLayout() +
+                  Grouped("KTN", std::string("*%KTVJobNote *KTN/N: 8|") + c.rejected));
     EXPECT_TRUE(bad.Has(PPDErr_UnsupportedJobNoteFlag)) << c.rejected;
   }
 }
@@ -138,7 +155,8 @@ TEST(ParserJobNote, MalformedNotes) {
 }
 
 TEST(ParserSpecialOption, HiddenOptionWithValueOutsideTheKeywordMap) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVSpecialOption KTServerModel: MTQ-ix \n*%KTVSpecialOption Empty:\n");
+  ParsedPPD ppd(PPDHeader() +
+                "*%KTVSpecialOption KTServerModel: MTQ-ix \n*%KTVSpecialOption Empty:\n");
   DisplayOptionsScope all(SO_SHOW_ALL);
   PPDXSpecialOption* option = ppd->GetControls()->FindSpecialOption("KTServerModel", true);
   ASSERT_NE(option, nullptr);
@@ -149,9 +167,12 @@ TEST(ParserSpecialOption, HiddenOptionWithValueOutsideTheKeywordMap) {
 }
 
 TEST(ParserShortcut, ShortcutsResolveInOrderAndReportUnknownAndReservedKeywords) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*%KTShortcut *KTB\n*%KTShortcut *Missing\n*%KTShortcut *KTChromvale\n" +
-                Grouped("KTA", "*OpenUI *KTA/A: PickOne", "*DefaultKTA: X\n*KTA X/X: \"x\"\n*CloseUI: *KTA\n") +
-                Grouped("KTB", "*OpenUI *KTB/B: PickOne", "*DefaultKTB: X\n*KTB X/X: \"x\"\n*CloseUI: *KTB\n") +
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                "*%KTShortcut *KTB\n*%KTShortcut *Missing\n*%KTShortcut *KTChromvale\n" +
+                Grouped("KTA", "*OpenUI *KTA/A: PickOne",
+                        "*DefaultKTA: X\n*KTA X/X: \"x\"\n*CloseUI: *KTA\n") +
+                Grouped("KTB", "*OpenUI *KTB/B: PickOne",
+                        "*DefaultKTB: X\n*KTB X/X: \"x\"\n*CloseUI: *KTB\n") +
                 "*%KTShortcut *KTA\n");
   PPDXShortcuts* shortcuts = ppd->GetShortcuts();
   ASSERT_EQ(shortcuts->Count(), 2);
