@@ -19,9 +19,10 @@ struct DumpRun {
   std::string out;
 };
 
-DumpRun Dump(const std::string& file) {
-  const std::string command =
-      std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump '" + file + "' 2>/dev/null";
+// With withErrors, standard error is read too (after standard output).
+DumpRun Dump(const std::string& file, bool withErrors = false) {
+  const std::string command = std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump '" + file + "' " +
+                              (withErrors ? "2>&1" : "2>/dev/null");
   DumpRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -182,19 +183,31 @@ TEST(DumpTool, InvalidFileStillPrintsItsErrorsReadably) {
   EXPECT_EQ((*header)["keyword"], "*PPD-Adobe");
 }
 
-TEST(DumpTool, UnreadableFileExitsWithTwo) {
-  EXPECT_EQ(Dump("/nonexistent/file.ppd").status, 2);
-  EXPECT_EQ(Dump(CORVEL_SOURCE_DIR).status, 2);  // a folder
+TEST(DumpTool, UnreadableFileExitsWithTwoAndSaysWhy) {
+  const struct {
+    std::string file;
+    const char* reason;
+  } kCases[] = {{"/nonexistent/file.ppd", "No such file or directory"},
+                {CORVEL_SOURCE_DIR, "Is a directory"}};
+  for (const auto& c : kCases) {
+    const DumpRun run = Dump(c.file, true);
+    EXPECT_EQ(run.status, 2) << c.file;
+    EXPECT_NE(run.out.find(c.reason), std::string::npos) << c.file << ": " << run.out;
+  }
 }
 
-TEST(DumpTool, BytesThatAreNotUTF8AreEscaped) {
+// Bytes that are not UTF-8 are read as Latin-1, so the output stays JSON and loses nothing.
+TEST(DumpTool, BytesThatAreNotUTF8AreReadAsLatin1) {
   TempPPD file(PPDHeader() + PPDLayout() +
                "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n"
                "*DefaultKTA: X\n*KTA X/X: \"(\xE9t\xE9) show\"\n*CloseUI: *KTA\n");
   const DumpRun run = Dump(file.Path().string());
   ASSERT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("(\\u00E9t\\u00E9) show"), std::string::npos);
-  EXPECT_TRUE(json::accept(run.out));
+  ASSERT_TRUE(json::accept(run.out));
+  const json* control = FindBy(json::parse(run.out)["controls"], "*KTA");
+  ASSERT_NE(control, nullptr);
+  EXPECT_NE((*control)["postscript"].get<std::string>().find("(\u00E9t\u00E9) show"),
+            std::string::npos);
 }
 
 // The parser reports a UTF-8 description on standard output; the dump's own output must still be
