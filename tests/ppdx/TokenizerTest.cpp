@@ -129,6 +129,12 @@ TEST_F(Tokenizer, QuotedValueIsCutAtTheLimit) {
   EXPECT_EQ(std::strlen(value), 255u);
   EXPECT_EQ(value[kLineSizeLimit], 0x5A);
 
+  std::memset(value, 0x5A, sizeof value);
+  PPDStream one = Line("*One: \"v\"");
+  EXPECT_EQ(mPPD.GetQuotedString(one, value, 1), 0u);  // room for the terminator only
+  EXPECT_EQ(value[0], '\0');
+  EXPECT_EQ(value[1], 0x5A);
+
   Continue(std::string(200, 'w') + "\n" + std::string(200, 'x') + "\"\n");
   std::memset(value, 0x5A, sizeof value);
   PPDStream spread = Line("*Spread: \"" + std::string(100, 'u'));

@@ -204,7 +204,8 @@ TEST(DumpTool, BytesThatAreNotUTF8AreReadAsLatin1) {
   const DumpRun run = Dump(file.Path().string());
   ASSERT_EQ(run.status, 0);
   ASSERT_TRUE(json::accept(run.out));
-  const json* control = FindBy(json::parse(run.out)["controls"], "*KTA");
+  const json dump = json::parse(run.out);
+  const json* control = FindBy(dump["controls"], "*KTA");
   ASSERT_NE(control, nullptr);
   EXPECT_NE((*control)["postscript"].get<std::string>().find("(\u00E9t\u00E9) show"),
             std::string::npos);

@@ -59,17 +59,58 @@ TEST(ParserHeader, MissingFileIsAFatalFileError) {
   EXPECT_EQ((*ppd.GetErrors())[0].Code(), PPDErr_FileError);
 }
 
-TEST(ParserStream, OverlongLineStopsTheParseWithAFatalError) {
-  ParsedPPD ppd(PPDHeader() + "*% " + std::string(400, 'x') + "\n" + PPDLayout() + kOnePopup);
-  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
-  EXPECT_FALSE(ppd->IsValidPPD());
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+// The text before "*%KTVFlags *KTA" padded with comment lines so that the CR LF ending that line
+// falls across the first 10000-byte chunk: the CR is byte 9999, the LF the first byte of the next.
+std::string CrLfAcrossTheChunkBoundary() {
+  std::string text = PPDHeader() + PPDLayout();
+  const std::string flags = "*%KTVFlags *KTA";
+  const size_t room = size_t(kPPDFileChunkSize) - 1 - flags.size() - text.size();
+  for (size_t left = room; left > 0;) {
+    const size_t line = left > 200 ? 100 : left;  // "*%" + filler + "\n"
+    text += "*%" + std::string(line - 3, 'f') + "\n";
+    left -= line;
+  }
+  return text + flags +
+         "\r\n*%KTVGroup *KTA Roll\r\n*OpenUI *KTA/A: PickOne\r\n*DefaultKTA: X\r\n" +
+         "*KTA X/Ex: \"x\"\r\n*CloseUI: *KTA\r\n";
 }
 
-TEST(ParserStream, ByteFFStopsTheParseWithAFatalError) {
-  ParsedPPD ppd(PPDHeader() + "*%\xFF junk\n" + PPDLayout() + kOnePopup);
-  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+// Whatever the file's line ends and wherever a line falls, a line is read whole or the parse stops
+// with a fatal file error: nothing is cut or dropped silently.
+TEST(ParserStream, LinesAreReadWholeOrTheParseStopsWithAFileError) {
+  const std::string model = PPDHeader() + PPDLayout();
+  const std::string kta = "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n";
+  const struct {
+    const char* name;
+    std::string text;
+    bool control;    // "*KTA" is made
+    bool fileError;  // and a fatal PPDErr_FileError is recorded
+  } kCases[] = {
+      {"CR LF across the chunk boundary", CrLfAcrossTheChunkBoundary(), true, false},
+      {"last line without line end", model + kta + "*DefaultKTA: X\n*CloseUI: *KTA", true, false},
+      {"line over 255 bytes", model + "*% " + std::string(400, 'x') + "\n" + kOnePopup, false,
+       true},
+      {"byte 0xFF", model + "*%\xFF junk\n" + kOnePopup, false, true},
+      {"code line over 255 bytes",
+       model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\n" + std::string(300, 'x') +
+           "\"\n*CloseUI: *KTA\n",
+       false, true},
+      {"code line holding 0xFF",
+       model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\nab\xFF" + "cd\"\n*CloseUI: *KTA\n", false,
+       true},
+      {"code line holding NUL",
+       model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\nab" + std::string(1, '\0') +
+           "cd\"\n*CloseUI: *KTA\n",
+       false, true},
+      {"quoted value line over 255 bytes",
+       model + "*FileVersion: \"1\n" + std::string(300, 'v') + "\"\n" + kOnePopup, false, true},
+  };
+  for (const auto& c : kCases) {
+    ParsedPPD ppd(c.text);
+    EXPECT_EQ(ppd.Control("*KTA") != nullptr, c.control) << c.name;
+    EXPECT_EQ(ppd.HasFatal(PPDErr_FileError), c.fileError) << c.name;
+    EXPECT_EQ(ppd->IsValidPPD(), !c.fileError) << c.name;
+  }
 }
 
 TEST(ParserStream, BinaryGarbageAndNulBytesNeitherCrashNorInvent) {
@@ -81,9 +122,9 @@ TEST(ParserStream, BinaryGarbageAndNulBytesNeitherCrashNorInvent) {
   EXPECT_TRUE(ppd->GetControls()->Empty());
 }
 
-TEST(ParserStream, LastLineWithoutTerminatorIsNotParsedAndNotAnError) {
-  ParsedPPD ppd(PPDHeader() + "*FileVersion: \"9\"");
-  EXPECT_EQ(ppd->FileVersion(), nullptr);
+TEST(ParserStream, LastLineWithoutLineEndIsParsed) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + kOnePopup + "*UIConstraints: *KTA X *KTB Y");
+  EXPECT_EQ(ppd->GetConstraintList(ppd.Control("*KTA"), 1, nullptr), 2);  // specific and general
   EXPECT_FALSE(ppd.Has(PPDErr_FileError));
 }
 

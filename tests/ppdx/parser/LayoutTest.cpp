@@ -127,6 +127,12 @@ TEST(ParserLayout, InstallableOptionsGoIntoTheirOwnRollDown) {
   ASSERT_NE(after, nullptr);
   EXPECT_TRUE(after->IsOrphan());
   EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTAfter"));
+
+  // Without a translation the keyword names the group, as for a UI block.
+  ParsedPPD bare(PPDHeader() + "*OpenGroup: InstallableOptions\n*CloseGroup: InstallableOptions\n");
+  PPDXGroup* unnamed = bare->GetGroups()->Find("InstallableOptions", true);
+  ASSERT_NE(unnamed, nullptr);
+  EXPECT_STREQ(unnamed->UserName(), "InstallableOptions");
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
       "*%KTVFlags *KTM\n*%KTVGroup *KTM Roll\n*OpenUI *KTM/Many: PickMany\n*DefaultKTM: A\n"
       "*KTM A/A: \"a\"\n*KTM B/B: \"b\"\n*CloseUI: *KTM\n"
       "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
-      "*KTB True/On: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
+      "*KTB True/Install\xE9: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
   auto* many = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTM"));
   ASSERT_NE(many, nullptr);
   EXPECT_TRUE(many->CanSelectMultipleItems());
@@ -113,7 +113,7 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
   ASSERT_NE(boolean, nullptr);
   EXPECT_TRUE(boolean->IsTrue());
   EXPECT_TRUE(boolean->DefaultState());
-  EXPECT_STREQ(boolean->TrueDisplayText(), "On");
+  EXPECT_STREQ(boolean->TrueDisplayText(), "Install\u00E9");  // decoded like every translation
   EXPECT_STREQ(boolean->FalseDisplayText(), "Off");
   std::string code(size_t(boolean->PostScript(nullptr)), '\0');
   boolean->PostScript(reinterpret_cast<unsigned char*>(code.data()));
