@@ -63,6 +63,7 @@ bool PPDFileStream::GetLine(char* out) {
 bool PPDFileStream::CompleteFromNextChunk(char* out, bool skipLineFeed) {
   SetupChunk();
   if (skipLineFeed && PeekChar() == '\n') ++mCurrent;
+  const char* remainderStart = mCurrent;
   char remainder[kLineSizeLimit];
   const bool terminated = PPDStream::GetLine(remainder);
   // A line broken by a 0xFF or NUL byte or too long in the new chunk ends here unterminated.
@@ -74,7 +75,9 @@ bool PPDFileStream::CompleteFromNextChunk(char* out, bool skipLineFeed) {
   std::memcpy(out + head, remainder, taken);
   out[head + taken] = '\0';
   if (head + tail > static_cast<size_t>(kLineSizeLimit - 1)) {
-    mStatus = streamGood;  // cut: the caller must see a line that did not fit
+    // Cut like an over-long line inside a chunk: the rest stays for the next read.
+    mCurrent = remainderStart + taken;
+    mStatus = streamGood;
     return false;
   }
   return terminated;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "../PPDXTestSupport.h"
 #include "ParserTestSupport.h"
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/errors/PPDXErrors.h"
@@ -59,18 +60,12 @@ TEST(ParserHeader, MissingFileIsAFatalFileError) {
   EXPECT_EQ((*ppd.GetErrors())[0].Code(), PPDErr_FileError);
 }
 
-// The text before "*%KTVFlags *KTA" padded with comment lines so that the CR LF ending that line
-// falls across the first 10000-byte chunk: the CR is byte 9999, the LF the first byte of the next.
+// "*%KTVFlags *KTA" placed so that its CR LF falls across the first 10000-byte read chunk: the CR
+// is byte 9999, the LF the first byte of the next chunk.
 std::string CrLfAcrossTheChunkBoundary() {
-  std::string text = PPDHeader() + PPDLayout();
+  const std::string head = PPDHeader() + PPDLayout();
   const std::string flags = "*%KTVFlags *KTA";
-  const size_t room = size_t(kPPDFileChunkSize) - 1 - flags.size() - text.size();
-  for (size_t left = room; left > 0;) {
-    const size_t line = left > 200 ? 100 : left;  // "*%" + filler + "\n"
-    text += "*%" + std::string(line - 3, 'f') + "\n";
-    left -= line;
-  }
-  return text + flags +
+  return head + CommentLines(size_t(kPPDFileChunkSize) - 1 - flags.size() - head.size()) + flags +
          "\r\n*%KTVGroup *KTA Roll\r\n*OpenUI *KTA/A: PickOne\r\n*DefaultKTA: X\r\n" +
          "*KTA X/Ex: \"x\"\r\n*CloseUI: *KTA\r\n";
 }
