@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "UiFixture.h"
 #include "ui/UI_KTVAlert.h"
 
@@ -121,7 +122,8 @@ TEST_F(AlertTest, UnansweredAlertEndsCancelled) {
 
 TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / "corvel-ui-alert-test.plugin";
+  const TemporaryFolder parent;
+  const fs::path folder = parent.path() / "alert-test.plugin";
   fs::create_directories(folder / "Contents/Resources/en.lproj");
   fs::copy_file(fs::path(kBundleFolder) / "Contents/Info.plist", folder / "Contents/Info.plist",
                 fs::copy_options::overwrite_existing);
@@ -143,7 +145,6 @@ TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
   EXPECT_EQ(cancelBounds.right, 312);  // the long title grew the button to the left
   EXPECT_LT(cancelBounds.left, 232);
   EXPECT_EQ(okBounds, (Rect{68, 320, 88, 400}));  // a short title needs no more room
-  fs::remove_all(folder);
 }
 
 }  // namespace

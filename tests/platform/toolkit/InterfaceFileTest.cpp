@@ -10,7 +10,8 @@ namespace {
 using InterfaceFileTest = ToolkitTest;
 
 TEST_F(InterfaceFileTest, BuildsWindowWithClassTitleAndBounds) {
-  WindowRef window = Open("Panel");
+  WindowRef window = nullptr;
+  ASSERT_EQ(CreateWindowFromNib(mNib, "Panel", &window), noErr);
   WindowClass windowClass = 0;
   ASSERT_EQ(GetWindowClass(window, &windowClass), noErr);
   EXPECT_EQ(windowClass, kDocumentWindowClass);

@@ -1,6 +1,6 @@
 #pragma once
 // Common set-up for the toolkit tests: the sample interface file, control lookup, and a clean
-// toolkit (no windows, no modal driver) after each test.
+// toolkit state after each test.
 #include <gtest/gtest.h>
 
 #include "TestSupport/ToolkitTestSupport.h"
@@ -19,9 +19,11 @@ class ToolkitTest : public ::testing::Test {
     DisposeNibReference(mNib);
   }
 
+  // A window of the sample file, shown (a hidden window takes no user input).
   WindowRef Open(const std::string& name) {
     WindowRef window = nullptr;
     EXPECT_EQ(CreateWindowFromNib(mNib, name, &window), noErr);
+    ShowWindow(window);
     return window;
   }
 
