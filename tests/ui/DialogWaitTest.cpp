@@ -33,18 +33,20 @@ std::vector<bool> PressOK(ScriptedAlert& alert, int presses) {
   return openAfter;
 }
 
-TEST_F(DialogWaitTest, ValidationZeroKeepsTheDialogOpenUntilItAccepts) {
-  ScriptedAlert alert({0, 1}, nullptr);
-  ASSERT_TRUE(alert.isInited());
-  EXPECT_EQ(PressOK(alert, 2), (std::vector<bool>{true, false}));
-  EXPECT_EQ(alert.result(), FourCC("ok  "));
-  EXPECT_FALSE(IsWindowVisible(alert.window()));
-}
-
-TEST_F(DialogWaitTest, ValidationMinusOneCancels) {
-  ScriptedAlert alert({-1}, nullptr);
-  EXPECT_EQ(PressOK(alert, 1), (std::vector<bool>{false}));
-  EXPECT_EQ(alert.result(), FourCC("not!"));
+TEST_F(DialogWaitTest, ValidationDecidesWhetherOKCloses) {
+  struct Case {
+    std::vector<int> verdicts;  // 1 accepts, 0 keeps the dialog open, -1 cancels
+    std::vector<bool> openAfter;
+    OSType result;
+  };
+  for (const Case& c :
+       {Case{{0, 1}, {true, false}, FourCC("ok  ")}, Case{{-1}, {false}, FourCC("not!")}}) {
+    ScriptedAlert alert(c.verdicts, nullptr);
+    ASSERT_TRUE(alert.isInited());
+    EXPECT_EQ(PressOK(alert, int(c.verdicts.size())), c.openAfter);
+    EXPECT_EQ(alert.result(), c.result);
+    EXPECT_FALSE(IsWindowVisible(alert.window()));
+  }
 }
 
 TEST_F(DialogWaitTest, OnlyOKAndCancelCommandsAreHandled) {

@@ -12,12 +12,10 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_EQ(CreateNibReferenceFromFile(
                   CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml", &mNib),
               noErr);
+    mNibOwner.reset(mNib);
   }
 
-  void TearDown() override {
-    ResetToolkit();
-    DisposeNibReference(mNib);
-  }
+  void TearDown() override { ResetToolkit(); }
 
   // A window of the sample file, shown (a hidden window takes no user input).
   WindowRef Open(const std::string& name) {
@@ -32,4 +30,5 @@ class ToolkitTest : public ::testing::Test {
   }
 
   IBNibRef mNib = nullptr;
+  NibOwner mNibOwner;
 };
