@@ -91,9 +91,11 @@ OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count,
     list = ResolveList(browser);  // the owner heard of it and may have disposed of the list
     if (!list) return noErr;
   }
-  const std::vector<DataBrowserItemID> removed = Without(list->rows, Without(list->rows, doomed));
+  std::vector<DataBrowserItemID> removed;  // in row order
+  for (DataBrowserItemID item : list->rows)
+    if (Contains(doomed, item)) removed.push_back(item);
   if (removed.empty()) return noErr;
-  list->rows = Without(list->rows, doomed);
+  list->rows = Without(list->rows, removed);
   NotifyControlChanged(list, ControlChange::ListRows);
   NotifyEach(browser, removed, kDataBrowserItemRemoved);
   return noErr;

@@ -164,7 +164,8 @@ void SelectWindow(WindowRef windowRef) {
   ToolkitWindow* window = ResolveWindow(windowRef);
   if (!window) return;
   BringToFront(window);
-  NotifyWindowChanged(window, WindowChange::Shown);
+  // A hidden window only changes its place in the order; a view hears of it when it is shown.
+  if (window->visible) NotifyWindowChanged(window, WindowChange::Shown);
 }
 
 WindowRef FrontWindow() {

@@ -95,6 +95,8 @@ TEST_F(ToolkitStateTest, ObserverHearsEachChangeAViewMirrors) {
        [&] { Open("Note"); },
        {Heard(WindowChange::Created), Heard(ControlChange::Created), Heard(WindowChange::Shown)}},
       {"a beep", [] { SysBeep(1); }, {"beep"}},
+      {"hiding", [&] { HideWindow(panel); }, {Heard(WindowChange::Hidden)}},
+      {"a hidden window brought forward stays unseen", [&] { SelectWindow(panel); }, {}},
   };
   for (const Step& step : steps) {
     recorder.log.clear();
