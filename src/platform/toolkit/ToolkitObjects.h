@@ -137,6 +137,8 @@ bool IsWithin(const ToolkitControl* control, const ToolkitControl* ancestor);
 // Enabled and shown, with every container enabled and shown too.
 bool IsActive(const ToolkitControl* control);
 // Keyboard focus moves to the control (a field has all of its text selected).
+// errUnknownControl when the control is not in that window, errCouldntSetFocus when its kind
+// cannot take the focus.
 OSStatus FocusControl(ToolkitWindow* window, ToolkitControl* control);
 // Changes the value within the control's range, telling the observer when it changed.
 void ChangeValue(ToolkitControl* control, int32_t value);
@@ -146,4 +148,5 @@ bool ReplaceFieldSelection(ToolkitControl* field, const std::string& insert);
 bool ApplyEditingKey(ToolkitControl* field, int16_t charCode);
 // The character a key types into a field (UTF-8); empty for keys that type nothing.
 std::string TypedCharacter(int16_t charCode);
+// An edit or password field (null is none).
 bool IsTextField(const ToolkitControl* control);
