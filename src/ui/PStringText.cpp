@@ -15,18 +15,20 @@ std::string NextCharacter(const std::string& text, size_t& i) {
 
 }  // namespace
 
-void TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
-  if (!out) return;
+bool TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
+  if (!out) return false;
+  out[0] = 0;
   std::string converted;
+  bool full = false;  // the rest is checked, but no longer copied
   for (size_t i = 0; i < utf8.size();) {
-    const std::string one = NextCharacter(utf8, i);
-    const std::optional<std::string> bytes = FromUTF8(one, encoding);
-    const std::string piece = bytes && !bytes->empty() ? *bytes : std::string("?");
-    if (converted.size() + piece.size() > kMaxPStrLength) break;
-    converted += piece;
+    const std::optional<std::string> bytes = FromUTF8(NextCharacter(utf8, i), encoding);
+    if (!bytes || bytes->empty()) return false;
+    full = full || converted.size() + bytes->size() > kMaxPStrLength;
+    if (!full) converted += *bytes;
   }
   out[0] = static_cast<unsigned char>(converted.size());
   std::memcpy(out + 1, converted.data(), converted.size());
+  return true;
 }
 
 std::string PStrToText(const unsigned char* pstr, TextEncoding encoding) {
