@@ -2,13 +2,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
 #include <vector>
 
+#include "platform/FileIO.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
 #include "platform/PlatformTestSupport.h"
+#include "support/Logging.h"
 
 namespace fs = std::filesystem;
 
@@ -143,12 +147,72 @@ TEST_F(Preferences, DomainNamesCannotLeaveThePreferencesFolder) {
   EXPECT_FALSE(fs::exists(home.path() / "Library" / "escape.plist"));
 }
 
-TEST_F(Preferences, AnUnreadableFileCountsAsEmptyAndIsReplaced) {
-  fs::path file = PreferencesFileForDomain(domain);
-  fs::create_directories(file.parent_path());
-  std::ofstream(file) << "<<corrupt";
-  EXPECT_FALSE(CFPreferencesCopyAppValue("any", domain));
+// The file's mode a fresh file gets: rw-r--r-- less the process's umask.
+mode_t NormalFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0644 & ~mask;
+}
+
+mode_t ModeOf(const fs::path& file) {
+  return mode_t(fs::status(file).permissions() & fs::perms::mask);
+}
+
+// An unreadable file used to count as empty and be replaced (keeping its mode), losing every key.
+void ExpectUnreadableFileKept(const std::string& domain, const fs::path& file) {
+  const auto before = fs::status(file);
   CFPreferencesSetAppValue("fresh", 1, domain);
-  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
-  EXPECT_EQ(StoredFile().Find("fresh")->GetInteger(), 1);
+  EXPECT_LT(SynchronizePreferences(domain), 0);
+  EXPECT_FALSE(CFPreferencesAppSynchronize(domain));
+  EXPECT_EQ(fs::status(file).type(), before.type());
+  EXPECT_EQ(fs::status(file).permissions(), before.permissions());
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("fresh", domain, nullptr), 1) << "the change is kept";
+}
+
+TEST_F(Preferences, AFolderInPlaceOfTheFileIsNeverReplaced) {
+  const fs::path file = PreferencesFileForDomain(domain);
+  fs::create_directories(file);
+  ExpectUnreadableFileKept(domain, file);
+}
+
+TEST_F(Preferences, AFileWithoutReadPermissionIsNeverReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads a mode-0000 file; the folder case covers it";
+  const fs::path file = PreferencesFileForDomain(domain);
+  WritePlist(file, PlistValue(PlistValue::Dictionary{{"kept", 1}}));
+  fs::permissions(file, fs::perms::none);
+  ExpectUnreadableFileKept(domain, file);
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(StoredFile().Find("kept")->GetInteger(), 1);
+}
+
+// A file that is not a dictionary list is set aside, never silently overwritten.
+TEST_F(Preferences, AFileThatCannotBeParsedIsKeptAsideAndLogged) {
+  const fs::path file = PreferencesFileForDomain(domain);
+  fs::create_directories(file.parent_path());
+  std::string logged;
+  LogSink previous = SetLogSink([&](const char* text) { logged += text; });
+  for (const char* contents : {"<<corrupt", "<plist version=\"1.0\"><array/></plist>"}) {
+    std::ofstream(file) << contents;
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    CFPreferencesSetAppValue("fresh", 1, domain);
+    ASSERT_EQ(SynchronizePreferences(domain), noErr) << contents;
+    std::string setAside;
+    ASSERT_EQ(ReadFileContents(fs::path(file) += ".corrupt", setAside), noErr);
+    EXPECT_EQ(setAside, contents);
+    EXPECT_EQ(StoredFile().Find("fresh")->GetInteger(), 1);
+    EXPECT_EQ(ModeOf(file), NormalFileMode()) << contents;
+    fs::remove(file);
+  }
+  SetLogSink(previous);
+  EXPECT_NE(logged.find(".corrupt"), std::string::npos) << logged;
+}
+
+TEST_F(Preferences, AReplacedFileGetsTheNormalModeWhateverTheOldOnesWas) {
+  const fs::path file = PreferencesFileForDomain(domain);
+  WritePlist(file, PlistValue(PlistValue::Dictionary{{"old", 1}}));
+  fs::permissions(file, fs::perms::owner_read);
+  CFPreferencesSetAppValue("fresh", 1, domain);
+  ASSERT_EQ(SynchronizePreferences(domain), noErr);
+  EXPECT_EQ(ModeOf(file), NormalFileMode());
+  EXPECT_EQ(StoredFile().Find("old")->GetInteger(), 1);
 }
