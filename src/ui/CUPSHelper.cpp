@@ -11,22 +11,15 @@ namespace {
 constexpr size_t kPPDNameCompareLength = 41;
 constexpr size_t kPPDMaxNameLength = 40;
 
-TextEncoding EncodingOf(const ppd_file_t* ppd) {
-  const char* declared = ppd ? ppd->lang_encoding : nullptr;
-  if (!declared) return kTextEncodingMacRoman;
-  if (std::strcmp(declared, "ISOLatin1") == 0) return kTextEncodingISOLatin1;
-  if (std::strcmp(declared, "UTF-8") == 0 || std::strcmp(declared, "UTF8") == 0)
-    return kTextEncodingUTF8;
-  return kTextEncodingMacRoman;
-}
-
 bool SameName(const char* a, const char* b) {
   return std::strncmp(a, b, kPPDNameCompareLength) == 0;
 }
 
 }  // namespace
 
-CUPSHelper::CUPSHelper(ppd_file_t* ppd) : mBaseFile(ppd), mFileStringEncoding(EncodingOf(ppd)) {}
+// libcups converts every string of the file to UTF-8 as it reads it, whatever the file declares;
+// its language encoding then says "UTF-8", or is null when the file declares none.
+CUPSHelper::CUPSHelper(ppd_file_t* ppd) : mBaseFile(ppd), mFileStringEncoding(kTextEncodingUTF8) {}
 
 ppd_group_t* CUPSHelper::FindOptionGroup(const char* name, bool) {
   if (!mBaseFile || !name) return nullptr;
