@@ -39,8 +39,8 @@ class CUPSHelper {
  protected:
   // PPD text to UTF-8; bytes that are not valid UTF-8 are read as ISO Latin-1.
   std::string PPDText(const char* text) const;
-  // A keyword to PPD bytes, at most 40 characters.
-  std::string KeywordBytes(const std::string& keyword, TextEncoding encoding) const;
+  // A keyword cut to the 40 bytes a PPD name holds, never inside a character.
+  std::string KeywordBytes(const std::string& keyword) const;
 
   ppd_file_t* mBaseFile;
   TextEncoding mFileStringEncoding;

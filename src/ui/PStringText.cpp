@@ -2,16 +2,11 @@
 
 #include <cstring>
 
+#include "platform/UTF8.h"
+
 namespace {
 
 constexpr size_t kMaxPStrLength = 255;
-
-// One UTF-8 character starting at i.
-std::string NextCharacter(const std::string& text, size_t& i) {
-  const size_t start = i++;
-  while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-  return text.substr(start, i - start);
-}
 
 }  // namespace
 
@@ -19,7 +14,9 @@ void TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* o
   if (!out) return;
   std::string converted;
   for (size_t i = 0; i < utf8.size();) {
-    const std::string one = NextCharacter(utf8, i);
+    const size_t end = NextUTF8Boundary(utf8, i);
+    const std::string one = utf8.substr(i, end - i);
+    i = end;
     const std::optional<std::string> bytes = FromUTF8(one, encoding);
     const std::string piece = bytes && !bytes->empty() ? *bytes : std::string("?");
     if (converted.size() + piece.size() > kMaxPStrLength) break;
