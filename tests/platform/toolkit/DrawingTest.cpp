@@ -90,7 +90,7 @@ TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
   ASSERT_TRUE(WriteTestPng(tall, 1, 4097, std::vector<uint8_t>(4097 * 4)));
   for (const std::filesystem::path& refused :
        {std::filesystem::path(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml"),
-        std::filesystem::path("/nonexistent.png"), wide, tall})
+        std::filesystem::path("/nonexistent.png"), folder.path(), wide, tall})
     EXPECT_EQ(CGImageCreateWithPNGFile(refused, true, kCGRenderingIntentDefault), nullptr)
         << refused;
   ASSERT_TRUE(WriteTestPng(wide, 4096, 1, std::vector<uint8_t>(4096 * 4)));
