@@ -18,6 +18,15 @@ void PPDStream::SkipWhiteSpace() {
   while (mCurrent && mCurrent < mBufferEnd && (*mCurrent == ' ' || *mCurrent == '\t')) ++mCurrent;
 }
 
+namespace {
+
+// A byte that a line cannot hold: 0xFF, and NUL, which would end the line's text early.
+bool IsLineBreakingByte(char c) { return c == '\0' || static_cast<unsigned char>(c) == 0xFF; }
+
+bool EndsLine(char c) { return c == '\n' || c == '\r' || IsLineBreakingByte(c); }
+
+}  // namespace
+
 bool PPDStream::GetLine(char* out) {
   if (!mCurrent || mCurrent >= mBufferEnd) {
     out[0] = '\0';
@@ -29,8 +38,7 @@ bool PPDStream::GetLine(char* out) {
   const char* limit =
       mBufferEnd - mCurrent > kLineSizeLimit - 1 ? mCurrent + (kLineSizeLimit - 1) : mBufferEnd;
   const char* end = mCurrent;
-  while (end < limit && *end != '\n' && *end != '\r' && static_cast<unsigned char>(*end) != 0xFF)
-    ++end;
+  while (end < limit && !EndsLine(*end)) ++end;
   const long stored = static_cast<long>(end - mCurrent);
   std::memcpy(out, mCurrent, static_cast<size_t>(stored));
   out[stored] = '\0';
@@ -46,7 +54,7 @@ bool PPDStream::GetLine(char* out) {
     if (PeekChar() == '\n') ++mCurrent;
     return true;
   }
-  if (static_cast<unsigned char>(c) == 0xFF) return false;
+  if (IsLineBreakingByte(c)) return false;
   --mCurrent;  // over-long line: the byte stays for the next read
   return false;
 }
