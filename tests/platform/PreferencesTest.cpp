@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <fstream>
 #include <vector>
 
@@ -49,18 +48,6 @@ int WaitForPeer(pid_t child) {
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string PeerOutput(const std::vector<std::string>& arguments) {
-  std::string command = PREFERENCES_PEER;
-  for (const std::string& argument : arguments) command += " '" + argument + "'";
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    pclose(pipe);
-  }
-  return output;
 }
 
 }  // namespace
@@ -135,7 +122,7 @@ TEST_F(Preferences, ProcessesSynchronisingTogetherKeepEachOthersKeys) {
   const PlistValue::Dictionary* stored = file.GetDictionary();
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->size(), 46u);
-  EXPECT_EQ(PeerOutput({domain, "get:mine"}), "unsynchronised\n");
+  EXPECT_EQ(*stored->at("mine").GetString(), "unsynchronised");
 }
 
 TEST_F(Preferences, DomainNamesCannotLeaveThePreferencesFolder) {
