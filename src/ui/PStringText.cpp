@@ -2,16 +2,11 @@
 
 #include <cstring>
 
+#include "platform/UTF8.h"
+
 namespace {
 
 constexpr size_t kMaxPStrLength = 255;
-
-// One UTF-8 character starting at i.
-std::string NextCharacter(const std::string& text, size_t& i) {
-  const size_t start = i++;
-  while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-  return text.substr(start, i - start);
-}
 
 }  // namespace
 
@@ -21,7 +16,9 @@ bool TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* o
   std::string converted;
   bool full = false;  // the rest is checked, but no longer copied
   for (size_t i = 0; i < utf8.size();) {
-    const std::optional<std::string> bytes = FromUTF8(NextCharacter(utf8, i), encoding);
+    const size_t end = NextUTF8Boundary(utf8, i);
+    const std::optional<std::string> bytes = FromUTF8(utf8.substr(i, end - i), encoding);
+    i = end;
     if (!bytes || bytes->empty()) return false;
     full = full || converted.size() + bytes->size() > kMaxPStrLength;
     if (!full) converted += *bytes;

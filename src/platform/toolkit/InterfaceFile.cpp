@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/FourCC.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/ToolkitState.h"
 #include "platform/toolkit/Windows.h"
@@ -73,11 +74,9 @@ bool ReadBool(const pugi::xml_node& node, const char* name, bool& out) {
 bool ReadFourCC(const pugi::xml_node& node, const char* name, uint32_t& out) {
   const pugi::xml_attribute a = node.attribute(name);
   if (!a) return true;
-  const std::string text = a.value();
-  if (text.size() != 4) return false;
-  out = (uint32_t(uint8_t(text[0])) << 24) | (uint32_t(uint8_t(text[1])) << 16) |
-        (uint32_t(uint8_t(text[2])) << 8) | uint32_t(uint8_t(text[3]));
-  return true;
+  const std::optional<OSType> code = FourCCFromText(a.value());
+  if (code) out = *code;
+  return code.has_value();
 }
 
 // "left top width height", relative to the origin given; all four within 16-bit coordinates.
