@@ -4,19 +4,15 @@
 #include <algorithm>
 
 #include "platform/TextEncoding.h"
+#include "platform/UTF8.h"
 #include "platform/toolkit/ToolkitState.h"
 
 namespace {
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 // Byte offset of character n (clamped to the end).
 size_t ByteOffset(const std::string& text, int32_t n) {
   size_t i = 0;
-  for (int32_t seen = 0; i < text.size() && seen < n; ++seen) {
-    ++i;
-    while (i < text.size() && IsContinuationByte(static_cast<unsigned char>(text[i]))) ++i;
-  }
+  for (int32_t seen = 0; i < text.size() && seen < n; ++seen) i = NextUTF8Boundary(text, i);
   return i;
 }
 
@@ -43,7 +39,7 @@ ToolkitControl* ResolvePasswordField(ControlRef control) {
 
 int32_t Utf8Length(const std::string& text) {
   return int32_t(std::count_if(text.begin(), text.end(), [](char c) {
-    return !IsContinuationByte(static_cast<unsigned char>(c));
+    return !IsUTF8ContinuationByte(static_cast<unsigned char>(c));
   }));
 }
 
@@ -125,9 +121,9 @@ std::string TypedCharacter(int16_t charCode) {
   const auto code = static_cast<uint16_t>(charCode);
   if (code < 32 || code == 127) return {};          // control characters type nothing
   if (code >= 0xD800 && code <= 0xDFFF) return {};  // half of a surrogate pair is no character
-  if (code < 0x80) return std::string(1, char(code));
-  if (code < 0x800) return {char(0xC0 | (code >> 6)), char(0x80 | (code & 0x3F))};
-  return {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)), char(0x80 | (code & 0x3F))};
+  std::string typed;
+  AppendUTF8(typed, code);
+  return typed;
 }
 
 bool ApplyEditingKey(ToolkitControl* field, int16_t charCode) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/UTF8.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Menus.h"
 #include "platform/toolkit/ModalLoop.h"
@@ -102,17 +103,11 @@ bool RefuseUnholdable(const std::string& text) {
   return true;
 }
 
-// Decodes one UTF-8 character at i (advancing i); invalid bytes give U+FFFD.
+// Decodes one UTF-8 character at i (advancing i); a malformed byte is stepped over as U+FFFD.
 uint32_t NextCodePoint(const std::string& s, size_t& i) {
-  const auto lead = static_cast<unsigned char>(s[i++]);
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  if (lead >= 0x80 && extra == 0) return 0xFFFD;
-  uint32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-  for (; extra > 0; --extra) {
-    if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-    code = (code << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-  }
-  return code;
+  const std::optional<UTF8Character> character = DecodeUTF8Character(s, i);
+  i += character ? character->length : 1;
+  return character ? character->code : 0xFFFD;
 }
 
 OSStatus ClickButton(ToolkitControl* button) { return UserClickControl(button->handle); }
