@@ -196,7 +196,8 @@ OSStatus TextConverter::ConvertBytes(const std::string& in, std::string& out) {
 }
 
 OSStatus TextConverter::Convert(char* text, long size) {
-  if (!mValidConverter) return mErr;
+  // Without a converter the answer is why it is missing; an unknown encoding never tried one.
+  if (!mValidConverter) return mErr = (mErr != noErr ? mErr : kTECNoConversionPathErr);
   if (!text) return mErr = paramErr;
   if (text[0] == '\0' || size <= 0) return mErr = kTextConverterEmptyText;
 

@@ -36,6 +36,8 @@ class TextConverter {
 
   // Never fails: a null text gives "", an impossible allocation "Out Of Memory".
   std::string ConvertToCFString(const char* text, long length = 256);
+  // Converts text in place, within size bytes. Without a converter: the error that kept it from
+  // being made (kTECNoConversionPathErr for an unknown encoding), and text is left as it is.
   OSStatus Convert(char* text, long size);
   // Removes <hex> escapes; out needs strlen(in) + 1 bytes. Returns the output length including
   // its terminator. A malformed escape ends decoding: it and the rest are copied unchanged.
