@@ -1,12 +1,12 @@
 #include "ppdx/text/TextConverter.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <vector>
 
 #include "ppdx/parser/PPDX.h"
+#include "support/DebugLogFile.h"
 
 namespace {
 
@@ -103,8 +103,8 @@ TextEncoding TextConverter::LanguageStringToEncoding(const char* language) {
     if (std::strcmp(language, entry.keyword) == 0) return entry.encoding;
   if (std::strcmp(language, "UTF-8") == 0) {
     TextEncoding theEncoding = kTextEncodingUnicodeDefault;  // the Mac form of Unicode text
-    std::printf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n", theEncoding,
-                theEncoding);
+    gDebugLog.dprintf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n",
+                      theEncoding, theEncoding);
     return theEncoding;
   }
   return kTextEncodingUnknown;
