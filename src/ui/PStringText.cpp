@@ -13,10 +13,9 @@ std::string NextCharacter(const std::string& text, size_t& i) {
   return text.substr(start, i - start);
 }
 
-}  // namespace
-
-void TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
-  if (!out) return;
+// Character by character, for a text that does not convert whole or does not fit: a missing
+// character becomes "?", and the text is cut between characters.
+std::string ConvertByCharacter(const std::string& utf8, TextEncoding encoding) {
   std::string converted;
   for (size_t i = 0; i < utf8.size();) {
     const std::string one = NextCharacter(utf8, i);
@@ -25,6 +24,16 @@ void TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* o
     if (converted.size() + piece.size() > kMaxPStrLength) break;
     converted += piece;
   }
+  return converted;
+}
+
+}  // namespace
+
+void TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
+  if (!out) return;
+  const std::optional<std::string> whole = FromUTF8(utf8, encoding);
+  const std::string converted =
+      whole && whole->size() <= kMaxPStrLength ? *whole : ConvertByCharacter(utf8, encoding);
   out[0] = static_cast<unsigned char>(converted.size());
   std::memcpy(out + 1, converted.data(), converted.size());
 }

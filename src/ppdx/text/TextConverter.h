@@ -52,14 +52,13 @@ class TextConverter {
   void SetupFromPPD(PPDX* ppd, TextEncoding outEncoding);
   void DisposeConverter();
   std::string ToUnicode(const std::string& bytes);
-  OSStatus ConvertBytes(const std::string& in, std::string& out);
 
   TextEncoding mInEncoding = kTextEncodingUnknown;
   TextEncoding mOutEncoding = kTextEncodingUnknown;
-  TECObjectRef mEncodingConverter = nullptr;
+  TECObjectPtr mEncodingConverter;
   OSStatus mErr = noErr;
   bool mValidConverter = false;
-  TECObjectRef mToUnicodeConverter = nullptr;
+  TECObjectPtr mToUnicodeConverter;
   TextEncoding mToUnicodeEncoding = 0;
   int mToUnicodeBuilds = 0;
   static const HexLanguageExceptions mExceptionsList;
