@@ -1,5 +1,6 @@
 // Parse speed of the extended parser against libcups on the same files: the bundled printer
-// description and a generated one of about 1 MB with many controls. The extended parser is
+// description, a small one of about 10 kB with CR LF line ends taken from it, and a generated
+// one of about 1 MB with many controls. The extended parser is
 // meant to be no slower than libcups. Beside them, how parsing and constraint look-ups scale
 // with repeated blocks and with the number of controls.
 #include <benchmark/benchmark.h>
@@ -16,6 +17,7 @@
 #pragma GCC diagnostic pop
 
 #include "LargePPD.h"
+#include "SmallPPD.h"
 #include "ppdx/parser/KTVPPD.h"
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/controls/PPDXPopupControl.h"
@@ -56,6 +58,11 @@ const fs::path& LargePPDFile() {
   return file.Path();
 }
 
+const fs::path& SmallPPDFile() {
+  static const GeneratedFile file("small", MakeSmallPPD(BundledPPD()));
+  return file.Path();
+}
+
 void ParseWithKTVPPD(benchmark::State& state, const fs::path& file) {
   long controls = 0;
   for (auto _ : state) {
@@ -87,6 +94,8 @@ void ParseWithLibcups(benchmark::State& state, const fs::path& file) {
 
 void BM_BundledKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, BundledPPD()); }
 void BM_BundledLibcups(benchmark::State& state) { ParseWithLibcups(state, BundledPPD()); }
+void BM_SmallKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, SmallPPDFile()); }
+void BM_SmallLibcups(benchmark::State& state) { ParseWithLibcups(state, SmallPPDFile()); }
 void BM_LargeKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, LargePPDFile()); }
 void BM_LargeLibcups(benchmark::State& state) { ParseWithLibcups(state, LargePPDFile()); }
 
@@ -122,6 +131,8 @@ void BM_ConstraintQueries(benchmark::State& state) {
 
 BENCHMARK(BM_BundledKTVPPD)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BundledLibcups)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SmallKTVPPD)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SmallLibcups)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeKTVPPD)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LargeLibcups)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepeatedBlocks)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

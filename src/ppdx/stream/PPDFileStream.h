@@ -1,6 +1,6 @@
 #pragma once
 // A line stream over a buffer that it owns and refills from a PPD file chunk by chunk.
-#include <vector>
+#include <memory>
 
 #include "ppdx/stream/PPDStream.h"
 
@@ -26,7 +26,8 @@ class PPDFileStream : public PPDStream {
   bool AllocateBuffer(long size);
   void SetupChunk();
 
-  std::vector<char> mHandle;  // empty when no buffer could be allocated
+  std::unique_ptr<char[]> mHandle;  // null when no buffer could be allocated
+  size_t mHandleSize = 0;
   bool mChunks = false;
   PPDFile* mFile = nullptr;
 };
