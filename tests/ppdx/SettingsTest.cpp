@@ -152,7 +152,8 @@ TEST(Settings, RoundTripThroughMemoryAndFile) {
   }
   FileDataStream fromFile(file.Path(), FileDataStream::Mode::Read);
 
-  for (DataStream* stream : {static_cast<DataStream*>(&memory), &fromFile}) {
+  DataStream* const streams[] = {&memory, &fromFile};
+  for (DataStream* stream : streams) {
     Settings copy;
     ASSERT_EQ(copy.Read(stream, 0), noErr);
     EXPECT_EQ(copy.Count(), 3);
