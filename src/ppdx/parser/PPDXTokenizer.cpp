@@ -56,18 +56,22 @@ struct BoundedValue {
 bool PPDX::NextToken(PPDStream& s, char* out, const char* delimiters, bool strip) {
   if (!out) return false;
   const TokenStops stops(delimiters);
+  // Gathered in a local buffer first: stores into it cannot change the stream, so the compiler
+  // keeps the stream's cursor in a register instead of reloading it after every byte.
+  char token[kLineSizeLimit];
   long stored = 0;
   char c;
   while (stored < kLineSizeLimit - 1 && s.GetChar(c)) {
     if (stops.Contains(c)) {
       if (c == '\n') {
-        if (stored > 0 && out[stored - 1] == '\r') --stored;
+        if (stored > 0 && token[stored - 1] == '\r') --stored;
         break;
       }
       if (c != '\r' || s.PeekChar() != '\n') break;  // a CR before LF waits for the LF
     }
-    out[stored++] = c;
+    token[stored++] = c;
   }
+  std::memcpy(out, token, static_cast<size_t>(stored));
   out[stored] = '\0';
   if (stored == 0) return false;
   if (strip) {
