@@ -1,10 +1,11 @@
 #include "ModelDump.h"
 
+#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "JsonWriter.h"
+#include "JsonText.h"
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/errors/PPDXErrorNames.h"
 #include "ppdx/errors/PPDXErrors.h"
@@ -20,68 +21,55 @@
 #include "ppdx/controls/PPDXRangeControl.h"
 #include "ppdx/controls/PPDXSpecialOption.h"
 
+// Keys stay in the order they are written, so the dump reads in the model's order.
+using Json = nlohmann::ordered_json;
+
 namespace {
 
-void KeywordOrNull(JsonWriter& json, const char* key, const PPDXElement* element) {
-  json.Key(key);
-  json.String(element ? element->Keyword() : nullptr);
-}
+// A text of the model as a JSON string; null for a null text.
+Json Text(const char* text) { return text ? Json(JsonText(text)) : Json(nullptr); }
+Json Text(const std::string& text) { return JsonText(text); }
 
-void WriteErrors(JsonWriter& json, KTVPPD& ppd) {
-  json.Key("errors");
-  json.BeginArray();
+Json KeywordOf(const PPDXElement* element) { return Text(element ? element->Keyword() : nullptr); }
+
+Json Errors(KTVPPD& ppd) {
+  Json list = Json::array();
   PPDXErrors* errors = ppd.GetErrors();
   for (long i = 0; errors && i < errors->Count(); ++i) {
     const PPDXErrorObj& error = (*errors)[i];
-    json.BeginObject();
-    json.Key("code");
-    json.Int(error.Code());
-    json.Key("name");
-    json.String(PPDXErrorName(error.Code()));
-    json.Key("keyword");
-    json.String(error.Keyword());
-    json.Key("fatal");
-    json.Bool(error.IsFatal());
-    json.Key("description");
-    json.String(error.Description());
-    json.EndObject();
+    list.push_back({{"code", error.Code()},
+                    {"name", Text(PPDXErrorName(error.Code()))},
+                    {"keyword", Text(error.Keyword())},
+                    {"fatal", error.IsFatal()},
+                    {"description", Text(error.Description())}});
   }
-  json.EndArray();
+  return list;
 }
 
-void WriteProperties(JsonWriter& json, KTVPPD& ppd) {
-  json.Key("properties");
-  json.BeginArray();
+Json Properties(KTVPPD& ppd) {
+  Json list = Json::array();
   PPDXProperties* pages = ppd.GetProperties();
-  for (PPDXProperty* page = pages ? pages->First() : nullptr; page; page = pages->Next()) {
-    json.BeginObject();
-    json.Key("keyword");
-    json.String(page->Keyword());
-    json.Key("name");
-    json.String(page->UserName());
-    json.Key("visible");
-    json.Bool(page->IsVisible());
-    json.Key("showInPrintProp");
-    json.Bool(page->ShowInPrintProp());
-    json.Key("showInApp");
-    json.Bool(page->ShowInApp());
-    KeywordOrNull(json, "scrollPane", page->GetScrollDown());
-    json.EndObject();
-  }
-  json.EndArray();
+  for (PPDXProperty* page = pages ? pages->First() : nullptr; page; page = pages->Next())
+    list.push_back({{"keyword", Text(page->Keyword())},
+                    {"name", Text(page->UserName())},
+                    {"visible", page->IsVisible()},
+                    {"showInPrintProp", page->ShowInPrintProp()},
+                    {"showInApp", page->ShowInApp()},
+                    {"scrollPane", KeywordOf(page->GetScrollDown())}});
+  return list;
 }
 
-std::vector<std::string> ChildKeywords(PPDXGroup* group) {
-  std::vector<std::string> children;
+Json ChildKeywords(PPDXGroup* group) {
+  Json children = Json::array();
   if (auto* pane = dynamic_cast<PPDXScrollPane*>(group)) {
     PPDXGroups* rolls = pane->RollDowns();
     for (PPDXGroup* roll = rolls->First(); roll; roll = rolls->Next())
-      if (roll->Keyword()) children.emplace_back(roll->Keyword());
+      if (roll->Keyword()) children.push_back(Text(roll->Keyword()));
   } else if (auto* roll = dynamic_cast<PPDXRollDown*>(group)) {
     PPDXControls* controls = roll->Controls();
     CNTL_TYPE kind;
     for (PPDXControl* control = controls->First(kind); control; control = controls->Next(kind))
-      if (control->Keyword()) children.emplace_back(control->Keyword());
+      if (control->Keyword()) children.push_back(Text(control->Keyword()));
   }
   return children;
 }
@@ -92,31 +80,20 @@ const char* GroupKind(PPDXGroup* group) {
   return "group";
 }
 
-void WriteGroups(JsonWriter& json, KTVPPD& ppd) {
-  json.Key("groups");
-  json.BeginArray();
+Json Groups(KTVPPD& ppd) {
   PPDXGroups* groups = ppd.GetGroups();
   std::vector<PPDXGroup*> all;  // collected first: the children walks share nothing with it
   for (PPDXGroup* group = groups ? groups->First() : nullptr; group; group = groups->Next())
     all.push_back(group);
-  for (PPDXGroup* group : all) {
-    json.BeginObject();
-    json.Key("keyword");
-    json.String(group->Keyword());
-    json.Key("name");
-    json.String(group->UserName());
-    json.Key("kind");
-    json.String(GroupKind(group));
-    json.Key("visible");
-    json.Bool(group->IsVisible());
-    KeywordOrNull(json, "parent", group->GetParent());
-    json.Key("children");
-    json.BeginArray();
-    for (const std::string& child : ChildKeywords(group)) json.String(child);
-    json.EndArray();
-    json.EndObject();
-  }
-  json.EndArray();
+  Json list = Json::array();
+  for (PPDXGroup* group : all)
+    list.push_back({{"keyword", Text(group->Keyword())},
+                    {"name", Text(group->UserName())},
+                    {"kind", GroupKind(group)},
+                    {"visible", group->IsVisible()},
+                    {"parent", KeywordOf(group->GetParent())},
+                    {"children", ChildKeywords(group)}});
+  return list;
 }
 
 const char* KindName(CNTL_TYPE kind) {
@@ -144,102 +121,69 @@ std::string PostScriptOf(PPDXControl& control) {
   return code;
 }
 
-void WritePopupFields(JsonWriter& json, PPDXPopupControl& popup) {
-  json.Key("multi");
-  json.Bool(popup.CanSelectMultipleItems());
-  json.Key("default");
-  json.String(popup.GetDefaultKeyword());
-  json.Key("value");
-  json.Int(popup.GetValue());
-  json.Key("items");
-  json.BeginArray();
-  for (_PopupItem* item = popup.FirstItem(); item; item = popup.NextItem()) {
-    json.BeginObject();
-    json.Key("keyword");
-    json.String(static_cast<const char*>(item->keyword));
-    json.Key("name");
-    json.String(item->mCFDisplayName ? item->mCFDisplayName->c_str() : nullptr);
-    json.Key("selected");
-    json.Bool(item->isSelected);
-    json.EndObject();
-  }
-  json.EndArray();
+void AddPopupFields(Json& out, PPDXPopupControl& popup) {
+  out["multi"] = popup.CanSelectMultipleItems();
+  out["default"] = Text(popup.GetDefaultKeyword());
+  out["value"] = popup.GetValue();
+  Json items = Json::array();
+  for (_PopupItem* item = popup.FirstItem(); item; item = popup.NextItem())
+    items.push_back({{"keyword", Text(static_cast<const char*>(item->keyword))},
+                     {"name", Text(item->mCFDisplayName ? item->mCFDisplayName->c_str() : nullptr)},
+                     {"selected", item->isSelected}});
+  out["items"] = std::move(items);
 }
 
-void WriteKindFields(JsonWriter& json, PPDXControl& control) {
+void AddKindFields(Json& out, PPDXControl& control) {
   if (auto* popup = dynamic_cast<PPDXPopupControl*>(&control)) {
-    WritePopupFields(json, *popup);
+    AddPopupFields(out, *popup);
   } else if (auto* boolean = dynamic_cast<PPDXBooleanControl*>(&control)) {
-    json.Key("value");
-    json.Bool(boolean->IsTrue());
-    json.Key("default");
-    json.Bool(boolean->DefaultState());
-    json.Key("trueText");
-    json.String(boolean->TrueDisplayText());
-    json.Key("falseText");
-    json.String(boolean->FalseDisplayText());
+    out["value"] = boolean->IsTrue();
+    out["default"] = boolean->DefaultState();
+    out["trueText"] = Text(boolean->TrueDisplayText());
+    out["falseText"] = Text(boolean->FalseDisplayText());
   } else if (auto* range = dynamic_cast<PPDXRangeControl*>(&control)) {
-    for (const auto& [key, value] :
-         {std::pair{"value", range->GetValue()}, std::pair{"min", range->MinVal()},
-          std::pair{"max", range->MaxVal()}, std::pair{"increment", range->Increment()},
-          std::pair{"default", range->DefaultValue()}}) {
-      json.Key(key);
-      json.Int(value);
-    }
+    out["value"] = range->GetValue();
+    out["min"] = range->MinVal();
+    out["max"] = range->MaxVal();
+    out["increment"] = range->Increment();
+    out["default"] = range->DefaultValue();
   } else if (auto* note = dynamic_cast<PPDXJobNote*>(&control)) {
-    json.Key("notes");
-    json.String(note->GetNotes());
-    json.Key("maxLength");
-    json.Int(note->MaxLength());
-    json.Key("minLength");
-    json.Int(note->MinLength());
-    json.Key("flagBits");
-    json.Int(note->NoteFlags());
+    out["notes"] = Text(note->GetNotes());
+    out["maxLength"] = note->MaxLength();
+    out["minLength"] = note->MinLength();
+    out["flagBits"] = note->NoteFlags();
   } else if (auto* special = dynamic_cast<PPDXSpecialOption*>(&control)) {
-    json.Key("value");
-    json.String(special->GetValue());
+    out["value"] = Text(special->GetValue());
   }
 }
 
-void WriteControls(JsonWriter& json, KTVPPD& ppd) {
-  json.Key("controls");
-  json.BeginArray();
+Json Controls(KTVPPD& ppd) {
   PPDXControls* controls = ppd.GetControls();
   std::vector<PPDXControl*> all;
   CNTL_TYPE kind;
   for (PPDXControl* c = controls ? controls->First(kind) : nullptr; c; c = controls->Next(kind))
     all.push_back(c);
+  Json list = Json::array();
   for (PPDXControl* control : all) {
-    json.BeginObject();
-    json.Key("keyword");
-    json.String(control->Keyword());
-    json.Key("name");
-    json.String(control->UserName());
-    json.Key("kind");
-    json.String(KindName(control->Type()));
-    json.Key("visible");
-    json.Bool(control->IsVisible());
-    KeywordOrNull(json, "parent", control->GetParent());
-    json.Key("flags");
-    json.BeginArray();
+    Json flags = Json::array();
     for (const char* flag = control->FirstControlFlag(); flag; flag = control->NextControlFlag())
-      json.String(flag);
-    json.EndArray();
-    json.Key("postscript");
-    json.String(PostScriptOf(*control));
-    WriteKindFields(json, *control);
-    json.EndObject();
+      flags.push_back(Text(flag));
+    Json entry = {{"keyword", Text(control->Keyword())},       {"name", Text(control->UserName())},
+                  {"kind", KindName(control->Type())},         {"visible", control->IsVisible()},
+                  {"parent", KeywordOf(control->GetParent())}, {"flags", std::move(flags)},
+                  {"postscript", Text(PostScriptOf(*control))}};
+    AddKindFields(entry, *control);
+    list.push_back(std::move(entry));
   }
-  json.EndArray();
+  return list;
 }
 
-void WriteShortcuts(JsonWriter& json, KTVPPD& ppd) {
-  json.Key("shortcuts");
-  json.BeginArray();
+Json Shortcuts(KTVPPD& ppd) {
+  Json list = Json::array();
   PPDXShortcuts* shortcuts = ppd.GetShortcuts();
   for (PPDXControl* c = shortcuts ? shortcuts->First() : nullptr; c; c = shortcuts->Next())
-    json.String(c->Keyword());
-  json.EndArray();
+    list.push_back(Text(c->Keyword()));
+  return list;
 }
 
 // The item numbers a control is asked about: every popup choice, both boolean states, else 0.
@@ -253,65 +197,53 @@ std::vector<long> QueriedItems(PPDXControl& control) {
   return {0};
 }
 
-void WriteForest(JsonWriter& json, KTVPPD& ppd, const char* key, const ConstraintForest* forest) {
-  json.Key(key);
-  json.BeginObject();
+// The records the forest gives for one choice of a control; an empty array when there are none.
+Json ForestAnswer(KTVPPD& ppd, PPDXControl* control, long item, const ConstraintForest* forest) {
+  Json pairs = Json::array();
+  SharedConstraintRec* records = nullptr;
+  const long n = ppd.CommonGetForestList(control, item, &records, forest);
+  for (long r = 0; r < n; ++r) {
+    const SharedConstraintRec record = records[r];
+    pairs.push_back({{"control", Text(record.ppdControl ? record.ppdControl->Keyword() : nullptr)},
+                     {"item", record.itemNum}});
+  }
+  if (n > 0) KTVPPD::ReleaseConstraintList(records);
+  return pairs;
+}
+
+// Per control keyword, per queried item: the answers that are not empty.
+Json Forest(KTVPPD& ppd, const ConstraintForest* forest) {
+  Json answers = Json::object();
   const KeywordTo_PPDControl* map = ppd.KeywordMap();
   std::set<std::string> written;
   for (long e = 0; map && e < map->size(); ++e) {
     const auto& [keyword, control] = (*map)[e];
     if (control == nullptr || !written.insert(keyword).second) continue;
-    bool open = false;
+    Json perItem = Json::object();
     for (long item : QueriedItems(*control)) {
-      SharedConstraintRec* records = nullptr;
-      const long n = ppd.CommonGetForestList(control, item, &records, forest);
-      if (n == 0) continue;
-      if (!open) {
-        json.Key(keyword);
-        json.BeginObject();
-        open = true;
-      }
-      json.Key(std::to_string(item));
-      json.BeginArray();
-      for (long r = 0; r < n; ++r) {
-        const SharedConstraintRec record = records[r];
-        json.BeginObject();
-        json.Key("control");
-        json.String(record.ppdControl ? record.ppdControl->Keyword() : nullptr);
-        json.Key("item");
-        json.Int(record.itemNum);
-        json.EndObject();
-      }
-      json.EndArray();
-      KTVPPD::ReleaseConstraintList(records);
+      Json pairs = ForestAnswer(ppd, control, item, forest);
+      if (!pairs.empty()) perItem[std::to_string(item)] = std::move(pairs);
     }
-    if (open) json.EndObject();
+    if (!perItem.empty()) answers[JsonText(keyword)] = std::move(perItem);
   }
-  json.EndObject();
+  return answers;
 }
 
 }  // namespace
 
 std::string DumpModel(KTVPPD& ppd) {
   DisplayOptionsScope showAll(SO_SHOW_ALL);
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("valid");
-  json.Bool(ppd.IsValidPPD());
-  for (const auto& [key, text] :
-       {std::pair{"pcFileName", ppd.PCFileName()}, std::pair{"modelName", ppd.ModelName()},
-        std::pair{"languageVersion", ppd.LanguageVersion()},
-        std::pair{"languageEncoding", ppd.LanguageEncoding()}}) {
-    json.Key(key);
-    json.String(text);
-  }
-  WriteErrors(json, ppd);
-  WriteProperties(json, ppd);
-  WriteGroups(json, ppd);
-  WriteControls(json, ppd);
-  WriteShortcuts(json, ppd);
-  WriteForest(json, ppd, "constraints", ppd.ConstraintMap());
-  WriteForest(json, ppd, "requires", ppd.RequiresMap());
-  json.EndObject();
-  return json.Text();
+  Json dump = {{"valid", ppd.IsValidPPD()},
+               {"pcFileName", Text(ppd.PCFileName())},
+               {"modelName", Text(ppd.ModelName())},
+               {"languageVersion", Text(ppd.LanguageVersion())},
+               {"languageEncoding", Text(ppd.LanguageEncoding())},
+               {"errors", Errors(ppd)},
+               {"properties", Properties(ppd)},
+               {"groups", Groups(ppd)},
+               {"controls", Controls(ppd)},
+               {"shortcuts", Shortcuts(ppd)},
+               {"constraints", Forest(ppd, ppd.ConstraintMap())},
+               {"requires", Forest(ppd, ppd.RequiresMap())}};
+  return dump.dump(2) + "\n";
 }

@@ -2,12 +2,15 @@
 // included) and prints what the parser made of it as one JSON object: validity, the standard
 // keywords, the errors with readable descriptions, property pages, groups, controls, shortcuts,
 // and the constraint and requirement answers for every choice.
-// Exit status: 0 when the file was read (even when it is no valid PPD), 2 when it cannot be read.
+// Exit status: 0 when the file was read (even when it is no valid PPD), 2 when it cannot be read
+// (standard error then says why).
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 
 #include "ModelDump.h"
@@ -25,10 +28,20 @@ void OpenErrorDescriptions() {
     CFBundleOpenBundleResourceMap(bundle);
 }
 
-bool Readable(const std::filesystem::path& file) {
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Why file cannot be read as a PPD, in the system's words; empty when it can be read.
+std::string UnreadableReason(const std::filesystem::path& file) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return false;
-  return std::ifstream(file, std::ios::binary).good();
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (error) return error.message();
+  if (std::filesystem::is_directory(status)) return std::strerror(EISDIR);
+  if (!std::filesystem::is_regular_file(status)) return "not a regular file";
+  const std::unique_ptr<std::FILE, FileCloser> open(std::fopen(file.c_str(), "rb"));
+  if (!open) return std::strerror(errno);
+  return std::string();
 }
 
 // The parser library writes some reports with printf; while it runs they go to standard error,
@@ -68,8 +81,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path file = argv[1];
-  if (!Readable(file)) {
-    std::fprintf(stderr, "ppdx-dump: cannot read %s\n", argv[1]);
+  if (const std::string reason = UnreadableReason(file); !reason.empty()) {
+    std::fprintf(stderr, "ppdx-dump: cannot read %s: %s\n", argv[1], reason.c_str());
     return 2;
   }
   const std::string json = DumpFile(file);

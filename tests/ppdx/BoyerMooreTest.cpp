@@ -12,32 +12,30 @@ long Find(const std::string& data, const std::string& pattern, long start = 0) {
   return searcher.Search(start, pattern.data(), short(pattern.size()));
 }
 
-TEST(BoyerMoore, FindsTheWholePattern) {
+TEST(BoyerMoore, FindsTheWholePatternFromTheStartOffset) {
   const std::string head = "*PPD-Adobe: \"4.3\"\n*PCFileName: \"CRVMTQIX.PPD\"\n";
-  EXPECT_EQ(Find(head, "*PCFileName"), 18);
-  EXPECT_EQ(Find(head, "CRVMTQIX.PPD"), 32);
-  EXPECT_EQ(Find(head, "*Missing"), -1);
-}
-
-TEST(BoyerMoore, AMismatchInTheFirstByteIsNoMatch) {
-  // Every byte but the first matches: only a whole-pattern compare rejects it.
-  EXPECT_EQ(Find("XPCFileName", "*PCFileName"), -1);
-  EXPECT_EQ(Find("XPCFileName *PCFileName", "*PCFileName"), 12);
-}
-
-TEST(BoyerMoore, OffsetIsRelativeToTheStart) {
-  const std::string data = "abcabcabc";
-  EXPECT_EQ(Find(data, "abc", 0), 0);
-  EXPECT_EQ(Find(data, "abc", 1), 2);
-  EXPECT_EQ(Find(data, "abc", 9), -1);
-  EXPECT_EQ(Find(data, "abc", 20), -1);
-}
-
-TEST(BoyerMoore, ShortDataAndShortPatterns) {
-  EXPECT_EQ(Find("ab", "abcdef"), -1);
-  EXPECT_EQ(Find("xyz", "z"), 2);
-  EXPECT_EQ(Find("xyz", "q"), -1);
-  EXPECT_EQ(Find("xyz", ""), -1);
+  const struct {
+    std::string data;
+    const char* pattern;
+    long start;
+    long expected;  // relative to start; -1 for no match
+  } kCases[] = {
+      {head, "*PCFileName", 0, 18},
+      {head, "CRVMTQIX.PPD", 0, 32},
+      {head, "*Missing", 0, -1},
+      // Every byte but the first matches: only a whole-pattern compare rejects it.
+      {"XPCFileName", "*PCFileName", 0, -1},
+      {"XPCFileName *PCFileName", "*PCFileName", 0, 12},
+      {"abcabcabc", "abc", 1, 2},
+      {"abcabcabc", "abc", 9, -1},
+      {"abcabcabc", "abc", 20, -1},
+      {"ab", "abcdef", 0, -1},
+      {"xyz", "z", 0, 2},
+      {"xyz", "q", 0, -1},
+      {"xyz", "", 0, -1},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(Find(c.data, c.pattern, c.start), c.expected) << c.data << " / " << c.pattern;
 }
 
 TEST(BoyerMoore, LengthPrefixedPatternAndItsCopy) {

@@ -23,6 +23,18 @@ class TestPPDX : public PPDX {
   }
 };
 
+// PPD comment lines that make up exactly size bytes (size at least 3); they place the lines that
+// follow at a chosen offset, such as the end of a 10000-byte read chunk.
+inline std::string CommentLines(size_t size) {
+  std::string text;
+  while (text.size() < size) {
+    const size_t left = size - text.size();
+    const size_t line = left > 200 ? 100 : left;
+    text += "*%" + std::string(line - 3, 'f') + "\n";
+  }
+  return text;
+}
+
 // Owned flag words in the form the control constructors take.
 class FlagWords {
  public:

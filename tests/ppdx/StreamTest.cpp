@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "PPDXTestSupport.h"
 #include "ppdx/stream/PPDFile.h"
@@ -13,60 +16,60 @@ namespace {
 struct Line {
   std::string text;
   bool terminated;
+  bool operator==(const Line&) const = default;
 };
 
+std::ostream& operator<<(std::ostream& out, const Line& line) {
+  return out << "\"" << line.text << "\"" << (line.terminated ? "" : " (unterminated)");
+}
+
 Line NextLine(PPDStream& stream) {
-  char buffer[kLineSizeLimit];
+  char buffer[kLineSizeLimit + 16];
+  std::memset(buffer, 0x5A, sizeof buffer);
   bool terminated = stream.GetLine(buffer);
+  EXPECT_EQ(buffer[kLineSizeLimit], 0x5A) << "written past the 256-byte line buffer";
   return {buffer, terminated};
 }
 
-TEST(PPDStream, LineEndsLfCrAndCrLfAreAllTerminators) {
-  const std::string text = "a\r\nb\rc\nd";
-  PPDStream stream(text.data(), long(text.size()));
-  Line a = NextLine(stream), b = NextLine(stream), c = NextLine(stream), d = NextLine(stream);
-  EXPECT_EQ(a.text, "a");
-  EXPECT_TRUE(a.terminated);
-  EXPECT_EQ(b.text, "b");
-  EXPECT_TRUE(b.terminated);
-  EXPECT_EQ(c.text, "c");
-  EXPECT_TRUE(c.terminated);
-  EXPECT_EQ(d.text, "d");
-  EXPECT_FALSE(d.terminated);
-  EXPECT_TRUE(stream.EndOfFile());
+// Every line up to the end of the data.
+std::vector<Line> AllLines(PPDStream& stream) {
+  std::vector<Line> lines;
+  for (int guard = 0; guard < 1000; ++guard) {
+    Line line = NextLine(stream);
+    if (!line.terminated && line.text.empty() && stream.EndOfFile()) break;
+    lines.push_back(std::move(line));
+  }
+  return lines;
 }
 
-TEST(PPDStream, ByteFFEndsTheLineUnterminated) {
-  const std::string text =
-      "ab\xFF"
-      "cd\n";
-  PPDStream stream(text.data(), long(text.size()));
-  Line first = NextLine(stream);
-  EXPECT_EQ(first.text, "ab");
-  EXPECT_FALSE(first.terminated);
-  EXPECT_EQ(NextLine(stream).text, "cd");
-}
-
-TEST(PPDStream, OverLongLineIsCutAt255AndTheRestStays) {
-  std::string text(300, 'x');
-  for (size_t i = 0; i < text.size(); ++i) text[i] = char('a' + i % 26);
-  text += "\n";
-  PPDStream stream(text.data(), long(text.size()));
-  Line first = NextLine(stream);
-  EXPECT_EQ(first.text, text.substr(0, 255));
-  EXPECT_FALSE(first.terminated);
-  Line rest = NextLine(stream);
-  EXPECT_EQ(rest.text, text.substr(255, 45));
-  EXPECT_TRUE(rest.terminated);
-}
-
-TEST(PPDStream, LineOfExactly255BytesIsComplete) {
-  std::string text = std::string(255, 'q') + "\nnext\n";
-  PPDStream stream(text.data(), long(text.size()));
-  Line first = NextLine(stream);
-  EXPECT_EQ(first.text.size(), 255u);
-  EXPECT_TRUE(first.terminated);
-  EXPECT_EQ(NextLine(stream).text, "next");
+TEST(PPDStream, LinesEndAtLineEndsAndAreCutAtBytesTheyCannotHold) {
+  const std::string alphabet = [] {
+    std::string text(300, 'x');
+    for (size_t i = 0; i < text.size(); ++i) text[i] = char('a' + i % 26);
+    return text;
+  }();
+  const struct {
+    const char* name;
+    std::string text;
+    std::vector<Line> lines;
+  } kCases[] = {
+      {"LF, CR and CR LF", "a\r\nb\rc\nd", {{"a", true}, {"b", true}, {"c", true}, {"d", false}}},
+      {"0xFF",
+       "ab\xFF"
+       "cd\n",
+       {{"ab", false}, {"cd", true}}},
+      {"NUL", std::string("ab\0cd\n", 6), {{"ab", false}, {"cd", true}}},
+      {"over 255 bytes",
+       alphabet + "\n",
+       {{alphabet.substr(0, 255), false}, {alphabet.substr(255), true}}},
+      {"exactly 255 bytes",
+       std::string(255, 'q') + "\nnext\n",
+       {{std::string(255, 'q'), true}, {"next", true}}},
+  };
+  for (const auto& c : kCases) {
+    PPDStream stream(c.text.data(), long(c.text.size()));
+    EXPECT_EQ(AllLines(stream), c.lines) << c.name;
+  }
 }
 
 TEST(PPDStream, SetupWithNothingIsBadAndKeepsTheOldRange) {
@@ -79,44 +82,44 @@ TEST(PPDStream, SetupWithNothingIsBadAndKeepsTheOldRange) {
   EXPECT_EQ(copy.PeekChar(), -1);
 }
 
-TEST(PPDFileStream, LineAcrossAChunkBoundaryIsReturnedWhole) {
-  // The second line starts 20 bytes before the end of the first 10000-byte chunk.
-  std::string head(kPPDFileChunkSize - 21, 'h');
-  std::string content = head + "\n" + "*Straddling: \"value across the boundary\"\n*Last: x\n";
-  TempFile file(content);
-  PPDFile ppd(file.Path());
-  PPDFileStream stream(&ppd, true);
-  ASSERT_TRUE(stream.Good());
-  char line[kLineSizeLimit];
-  EXPECT_FALSE(stream.GetLine(line));  // 9979 bytes: over-long
-  // Skip the rest of the long line.
-  while (std::string(line).size() == 255 && !stream.GetLine(line)) {}
-  Line straddling = NextLine(stream);
-  EXPECT_EQ(straddling.text, "*Straddling: \"value across the boundary\"");
-  EXPECT_TRUE(straddling.terminated);
-  EXPECT_EQ(NextLine(stream).text, "*Last: x");
-}
-
-TEST(PPDFileStream, JoinedLineLongerThan255IsCutInsideItsBuffer) {
-  // 200 bytes before the boundary, 200 after: the joined line would be 400 bytes.
-  std::string content = std::string(kPPDFileChunkSize - 201, 'a') + "\n" + std::string(200, 'b') +
-                        std::string(200, 'c') + "\n";
-  TempFile file(content);
-  PPDFile ppd(file.Path());
-  PPDFileStream stream(&ppd, true);
-  char line[kLineSizeLimit + 16];
-  std::memset(line, 0x5A, sizeof line);
-  // Read until the line that straddles the boundary.
-  for (int i = 0; i < 200; ++i) {
-    bool terminated = stream.GetLine(line);
-    if (line[0] == 'b') {
-      EXPECT_FALSE(terminated);
-      EXPECT_EQ(std::string(line), std::string(200, 'b') + std::string(55, 'c'));
-      EXPECT_EQ(line[kLineSizeLimit], 0x5A);  // nothing written past the 256-byte buffer
-      return;
-    }
+// Lines that meet the end of the first 10000-byte chunk read as they would anywhere else.
+TEST(PPDFileStream, ChunkBoundaryChangesNoLine) {
+  const long chunk = kPPDFileChunkSize;
+  const struct {
+    const char* name;
+    long fillerSize;  // the lines below start at this offset
+    std::string text;
+    std::vector<Line> lines;
+  } kCases[] = {
+      {"line across the boundary",
+       chunk - 20,
+       "*Straddling: \"value across the boundary\"\n*Last: x\n",
+       {{"*Straddling: \"value across the boundary\"", true}, {"*Last: x", true}}},
+      {"CR the last byte of the chunk, LF the first of the next",
+       chunk - 5,
+       "*CRLF\r\n*Next\r\n",
+       {{"*CRLF", true}, {"*Next", true}}},
+      {"last line across the boundary without a line end",
+       chunk - 5,
+       "*Last: unterminated",
+       {{"*Last: unterminated", false}}},
+      {"joined line over 255 bytes is cut to 255",
+       chunk - 200,
+       std::string(200, 'b') + std::string(200, 'c') + "\n",
+       {{std::string(200, 'b') + std::string(55, 'c'), false}, {std::string(145, 'c'), true}}},
+  };
+  for (const auto& c : kCases) {
+    const std::string filler = CommentLines(size_t(c.fillerSize));
+    TempFile file(filler + c.text);
+    PPDFile ppd(file.Path());
+    PPDFileStream stream(&ppd, true);
+    ASSERT_TRUE(stream.Good()) << c.name;
+    std::vector<Line> lines = AllLines(stream);
+    const auto fillerLines = std::count(filler.begin(), filler.end(), '\n');
+    ASSERT_GE(long(lines.size()), fillerLines) << c.name;
+    lines.erase(lines.begin(), lines.begin() + fillerLines);
+    EXPECT_EQ(lines, c.lines) << c.name;
   }
-  FAIL() << "the straddling line was never returned";
 }
 
 TEST(PPDFileStream, EmptyFileInFixedChunksIsBad) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "PPDXTestSupport.h"
 #include "ppdx/stream/PPDFileStream.h"
@@ -35,42 +36,43 @@ class Tokenizer : public ::testing::Test {
   std::unique_ptr<PPDFileStream> mStream;
 };
 
+// Successive NextToken calls on one line: each with its delimiters and strip flag, the token it
+// stores and its result.
 TEST_F(Tokenizer, NextTokenCutsAtDelimitersAndStrips) {
-  PPDStream line = Line("*PageSize Letter/US Letter: \"code\"");
-  char token[kLineSizeLimit];
-  ASSERT_TRUE(PPDX::NextToken(line, token, kMainKeywordDelimiters, true));
-  EXPECT_STREQ(token, "*PageSize");
-  ASSERT_TRUE(PPDX::NextToken(line, token, kOptionKeywordDelimiters, true));
-  EXPECT_STREQ(token, "Letter");
-  ASSERT_TRUE(PPDX::NextToken(line, token, kTranslationStringDelimiters, false));
-  EXPECT_STREQ(token, "US Letter");
-  ASSERT_TRUE(PPDX::NextToken(line, token, kEndofLineDelimiters, true));
-  EXPECT_STREQ(token, "\"code\"");
-  EXPECT_FALSE(PPDX::NextToken(line, token, kEndofLineDelimiters, true));
-}
-
-TEST_F(Tokenizer, LeadingDelimiterGivesAnEmptyToken) {
-  PPDStream line = Line(" *Indented: x");
-  char token[kLineSizeLimit];
-  EXPECT_FALSE(PPDX::NextToken(line, token, kMainKeywordDelimiters, true));
-  EXPECT_STREQ(token, "");
+  struct Step {
+    const char* delimiters;
+    bool strip;
+    const char* token;
+    bool result;
+  };
+  const struct {
+    const char* line;
+    std::vector<Step> steps;
+  } kCases[] = {
+      {"*PageSize Letter/US Letter: \"code\"",
+       {{kMainKeywordDelimiters, true, "*PageSize", true},
+        {kOptionKeywordDelimiters, true, "Letter", true},
+        {kTranslationStringDelimiters, false, "US Letter", true},
+        {kEndofLineDelimiters, true, "\"code\"", true},
+        {kEndofLineDelimiters, true, "", false}}},
+      // A leading delimiter ends the token at once: empty and false.
+      {" *Indented: x", {{kMainKeywordDelimiters, true, "", false}}},
+      // The CR of a CR LF is dropped.
+      {"value\r\nnext", {{nullptr, false, "value", true}, {nullptr, false, "next", true}}},
+      // Stripping to nothing still counts as a token.
+      {"   :rest", {{":", true, "", true}}},
+  };
+  for (const auto& c : kCases) {
+    PPDStream line = Line(c.line);
+    for (const Step& step : c.steps) {
+      char token[kLineSizeLimit];
+      EXPECT_EQ(PPDX::NextToken(line, token, step.delimiters, step.strip), step.result) << c.line;
+      EXPECT_STREQ(token, step.token) << c.line;
+    }
+  }
+  PPDStream line = Line("x");
   EXPECT_FALSE(PPDX::NextToken(line, nullptr, kMainKeywordDelimiters, true));
-}
-
-TEST_F(Tokenizer, CarriageReturnBeforeLineFeedIsDropped) {
-  PPDStream line = Line("value\r\nnext");
-  char token[kLineSizeLimit];
-  ASSERT_TRUE(PPDX::NextToken(line, token, nullptr, false));
-  EXPECT_STREQ(token, "value");
-  ASSERT_TRUE(PPDX::NextToken(line, token, nullptr, false));
-  EXPECT_STREQ(token, "next");
-}
-
-TEST_F(Tokenizer, StrippingToNothingStillCountsAsAToken) {
-  PPDStream line = Line("   :rest");
-  char token[kLineSizeLimit];
-  EXPECT_TRUE(PPDX::NextToken(line, token, ":", true));
-  EXPECT_STREQ(token, "");
+  EXPECT_EQ(line.PeekChar(), 'x');  // a null buffer reads nothing
 }
 
 TEST_F(Tokenizer, LongTokenStopsAt255Bytes) {
@@ -82,43 +84,34 @@ TEST_F(Tokenizer, LongTokenStopsAt255Bytes) {
   EXPECT_EQ(token[kLineSizeLimit], 0x5A);
 }
 
-TEST_F(Tokenizer, QuotedValueOnOneLine) {
-  char value[kLineSizeLimit];
-  PPDStream letter = Line("*DefaultPageSize: \"Letter\"");
-  EXPECT_EQ(mPPD.GetQuotedString(letter, value, kLineSizeLimit), 7u);
-  EXPECT_STREQ(value, "Letter");
-  PPDStream empty = Line("*Nothing: \"\"");
-  EXPECT_EQ(mPPD.GetQuotedString(empty, value, kLineSizeLimit), 0u);
-  PPDStream unquoted = Line("*Bare: value");
-  EXPECT_EQ(mPPD.GetQuotedString(unquoted, value, kLineSizeLimit), 0u);
-}
-
-TEST_F(Tokenizer, QuotedValueContinuesOverLinesWithNulSeparators) {
-  Continue("second line\n\nthird\" tail\n*Next: 1\n");
-  PPDStream first = Line("*Multi: \"first");
-  char value[kLineSizeLimit];
-  unsigned long length = mPPD.GetQuotedString(first, value, kLineSizeLimit);
-  const std::string expected("first\0second line\0third", 23);
-  EXPECT_EQ(length, expected.size() + 1);
-  EXPECT_EQ(std::string(value, length - 1), expected);
-  EXPECT_STREQ(value, "first");  // read as a C string only the first line shows
-  EXPECT_EQ(NextFileLine(), "*Next: 1");
-}
-
-TEST_F(Tokenizer, QuotedValueStopsAtAKeywordLine) {
-  Continue("*NewKeyword: x\n*After: y\n");
-  PPDStream first = Line("*Open: \"unterminated");
-  char value[kLineSizeLimit];
-  EXPECT_EQ(mPPD.GetQuotedString(first, value, kLineSizeLimit), 13u);  // text and separator
-  EXPECT_STREQ(value, "unterminated");
-  EXPECT_EQ(NextFileLine(), "*After: y");  // the keyword line was consumed
-}
-
-TEST_F(Tokenizer, QuotedValueWithoutEndIsZero) {
-  Continue("no closing quote\n");
-  PPDStream first = Line("*Open: \"never");
-  char value[kLineSizeLimit];
-  EXPECT_EQ(mPPD.GetQuotedString(first, value, kLineSizeLimit), 0u);
+// A quoted value on its line or over the following lines of the file: the bytes stored (lines
+// joined by NUL separators), the result, and the file line read next.
+TEST_F(Tokenizer, QuotedValuesOnOneOrSeveralLines) {
+  using namespace std::string_literals;
+  const struct {
+    const char* line;
+    const char* following;
+    std::string value;
+    unsigned long result;
+    const char* next;
+  } kCases[] = {
+      {"*DefaultPageSize: \"Letter\"", "", "Letter", 7, ""},
+      {"*Nothing: \"\"", "", "", 0, ""},
+      {"*Bare: value", "", "", 0, ""},
+      {"*Multi: \"first", "second line\n\nthird\" tail\n*Next: 1\n", "first\0second line\0third"s,
+       24, "*Next: 1"},
+      // A keyword line ends the value and is consumed with it.
+      {"*Open: \"unterminated", "*NewKeyword: x\n*After: y\n", "unterminated\0"s, 13, "*After: y"},
+      {"*Open: \"never", "no closing quote\n", "never", 0, ""},
+  };
+  for (const auto& c : kCases) {
+    Continue(c.following);
+    PPDStream line = Line(c.line);
+    char value[kLineSizeLimit];
+    EXPECT_EQ(mPPD.GetQuotedString(line, value, kLineSizeLimit), c.result) << c.line;
+    EXPECT_EQ(std::string(value, c.value.size() + 1), c.value + '\0') << c.line;
+    EXPECT_EQ(NextFileLine(), c.next) << c.line;
+  }
 }
 
 TEST_F(Tokenizer, QuotedValueIsCutAtTheLimit) {
@@ -128,6 +121,12 @@ TEST_F(Tokenizer, QuotedValueIsCutAtTheLimit) {
   EXPECT_EQ(mPPD.GetQuotedString(line, value, kLineSizeLimit), 255u);
   EXPECT_EQ(std::strlen(value), 255u);
   EXPECT_EQ(value[kLineSizeLimit], 0x5A);
+
+  std::memset(value, 0x5A, sizeof value);
+  PPDStream one = Line("*One: \"v\"");
+  EXPECT_EQ(mPPD.GetQuotedString(one, value, 1), 0u);  // room for the terminator only
+  EXPECT_EQ(value[0], '\0');
+  EXPECT_EQ(value[1], 0x5A);
 
   Continue(std::string(200, 'w') + "\n" + std::string(200, 'x') + "\"\n");
   std::memset(value, 0x5A, sizeof value);

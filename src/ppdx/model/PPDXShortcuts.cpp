@@ -11,15 +11,15 @@ bool IsPopup(PPDXControl* control) { return control && control->Type() == ctPopu
 
 PPDXShortcuts::PPDXShortcuts(const PointerList& controls) {
   for (ConstPointerListItr it = controls.Begin(); it != controls.End(); ++it)
-    if (*it) mShortcuts.Add(static_cast<PPDXControl*>(*it));
+    if (auto* control = static_cast<PPDXControl*>(*it); IsPopup(control)) mShortcuts.Add(control);
 }
 
 PPDXPopupControl* PPDXShortcuts::First() {
-  return static_cast<PPDXPopupControl*>(mShortcuts.First(IsPopup));
+  return static_cast<PPDXPopupControl*>(mShortcuts.First());
 }
 
 PPDXPopupControl* PPDXShortcuts::Next() {
-  return static_cast<PPDXPopupControl*>(mShortcuts.Next(IsPopup));
+  return static_cast<PPDXPopupControl*>(mShortcuts.Next());
 }
 
 PPDXPopupControl* PPDXShortcuts::Find(const char* keyword, const bool& exact) {

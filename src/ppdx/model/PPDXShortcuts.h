@@ -14,10 +14,11 @@ inline constexpr long kShortcutsCountId = 6000;
 
 class PPDXShortcuts {
  public:
-  explicit PPDXShortcuts(const PointerList& controls);  // a list of PPDXControl*
+  // Keeps the popup controls of a list of PPDXControl*; other entries are left out, so that
+  // Count and the walks agree.
+  explicit PPDXShortcuts(const PointerList& controls);
   virtual ~PPDXShortcuts() = default;
 
-  // Walks yield only the popup controls of the list; Count counts every entry.
   PPDXPopupControl* First();
   PPDXPopupControl* Next();
   PPDXPopupControl* Find(const char* keyword, const bool& exact);

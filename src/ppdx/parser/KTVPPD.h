@@ -115,11 +115,6 @@ class KTVPPD : public PPDX {
   void RebuildElements(Settings& settings);
   void StoreErrorAndStop(ErrorPtr error, bool& stop);
   void AddWarning(short code, const char* keyword = nullptr);
-  // The next physical line of the file; false once a line was not terminated (the parse ends).
-  bool NextFileLine(char* line);
-  // Looks at the next line without consuming it (until ConsumePeekedLine).
-  const char* PeekFileLine();
-  void ConsumePeekedLine() { mHasPeekedLine = false; }
 
   // Extension keyword handlers; each returns at most one error.
   ErrorPtr ParseUIConstraint(PPDStream& line, bool isRequirement);
@@ -168,6 +163,9 @@ class KTVPPD : public PPDX {
   // The translation token of a line, converted for display; the keyword when no converter exists.
   std::optional<std::string> ReadTranslation(PPDStream& line, const char* fallback);
   std::string ConvertTranslation(const char* text, const char* fallback);
+  // The display name of a block's option line (its translation, else the option keyword),
+  // decoded like every translation; none without a converter.
+  std::optional<std::string> ChoiceName(const std::string& option, const std::string& translation);
   static std::vector<std::string> ReadFlagWords(PPDStream& line);
   bool Admits(bool visible) const { return visible || ParseHidden(); }
   void RegisterControl(const char* keyword, PPDXControl* control);
@@ -194,9 +192,6 @@ class KTVPPD : public PPDX {
   // "*%KTVFlags" block for one of them is a duplicate.
   std::unordered_set<std::string> mPlacedKeywords;
   std::vector<char> mCodeBuffer;  // one code block at a time, kPostScriptSizeLimit bytes
-  bool mStreamEnded = false;      // a line read was not terminated: the parse stops
-  std::string mPeekedLine;
-  bool mHasPeekedLine = false;
 
   static _EXTENSIONS_SUPPORT_ sExtensionsSupport;
 

@@ -120,10 +120,7 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
   ErrorPtr error = WalkUIBlock(
       block, true,
       [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
-        std::optional<std::string> choiceName;
-        if (mTextConverter)
-          choiceName = ConvertTranslation(
-              translation.empty() ? option.c_str() : translation.c_str(), option.c_str());
+        std::optional<std::string> choiceName = ChoiceName(option, translation);
         const long codeLength = ReadCode(line);
         choices.push_back(std::make_unique<_PopupItem>(
             option.c_str(), std::move(choiceName), codeLength > 0 ? mCodeBuffer.data() : nullptr,
@@ -150,7 +147,8 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
   ErrorPtr error = WalkUIBlock(
       block, false,
       [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
-        const std::string& text = translation.empty() ? option : translation;
+        const std::string text =
+            ChoiceName(option, translation).value_or(translation.empty() ? option : translation);
         if (option == "True") {
           states.trueText = text;
           states.trueCode = ReadPostScript(line);
@@ -173,6 +171,13 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
   SetupControl(group, control, true);
   RegisterControl(controlKeyword, control);
   return nullptr;
+}
+
+std::optional<std::string> KTVPPD::ChoiceName(const std::string& option,
+                                              const std::string& translation) {
+  if (!mTextConverter) return std::nullopt;
+  return ConvertTranslation(translation.empty() ? option.c_str() : translation.c_str(),
+                            option.c_str());
 }
 
 long KTVPPD::ReadCode(PPDStream& line) {

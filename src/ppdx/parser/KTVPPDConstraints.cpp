@@ -64,6 +64,10 @@ std::optional<std::string> OptionTextFor(PPDXControl* control, long itemNum) {
 long KTVPPD::CommonGetForestList(void* control, long itemNum, SharedConstraintRec** out,
                                  const ConstraintForest* forest) const {
   if (control == nullptr) return 0;
+  if (!mConstraintStrings || !mKeywordControlMap) {  // the maps were deleted: nothing is tied
+    if (out) *out = nullptr;
+    return 0;
+  }
   auto* ppdControl = static_cast<PPDXControl*>(control);
   const CStringSoup& strings = *mConstraintStrings;
   const char* keyword = mKeywordControlMap->Lookup(ppdControl);

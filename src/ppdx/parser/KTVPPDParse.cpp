@@ -22,34 +22,6 @@ PPDStream LineStream(const char* line) { return PPDStream(line, long(std::strlen
 
 }  // namespace
 
-const char* KTVPPD::PeekFileLine() {
-  if (!mHasPeekedLine) {
-    char line[kLineSizeLimit];
-    if (!NextFileLine(line)) return nullptr;
-    mPeekedLine = line;
-    mHasPeekedLine = true;
-  }
-  return mPeekedLine.c_str();
-}
-
-bool KTVPPD::NextFileLine(char* line) {
-  if (mHasPeekedLine) {
-    std::memcpy(line, mPeekedLine.c_str(), mPeekedLine.size() + 1);
-    mHasPeekedLine = false;
-    return true;
-  }
-  if (mStreamEnded || mBufferStream == nullptr) return false;
-  if (mBufferStream->GetLine(line)) return true;
-  mStreamEnded = true;
-  // A line cut at 255 bytes or at a 0xFF byte leaves data behind: the rest of the file is lost,
-  // so the model is incomplete and must not pass as valid.
-  if (mBufferStream->Good()) {
-    const std::string start(line, std::min<size_t>(std::strlen(line), 60));
-    mErrors->Add(new PPDXErrorObj(PPDErr_FileError, start.c_str(), true));
-  }
-  return false;
-}
-
 void KTVPPD::StoreErrorAndStop(ErrorPtr error, bool& stop) {
   if (!error) return;
   stop = error->IsFatal() || mAllErrorsFatal;
@@ -74,8 +46,6 @@ void KTVPPD::Parse() {
     return;
   }
   SetBufferStream(stream.get());
-  mStreamEnded = false;
-  mHasPeekedLine = false;
 
   // Header: "*PPD-Adobe" with the quoted value "4.3" must come first.
   bool headerError = false;
@@ -155,9 +125,12 @@ void KTVPPD::ParsePSKeywords(PPDStream& line, const char* keyword) {
         std::strcmp(group, kInstallableOptions) == 0) {
       mLoadingInstallableOptions = opens;
       if (opens && mInstallableOptionsGroup == nullptr) {
+        // Without a translation the keyword names the group, as for a UI block.
         char translation[kLineSizeLimit];
-        NextToken(line, translation, kOptionKeywordDelimiters, true);
-        const std::string name = ConvertTranslation(translation, kInstallableOptions);
+        const bool translated =
+            NextToken(line, translation, kOptionKeywordDelimiters, true) && translation[0] != '\0';
+        const std::string name =
+            translated ? ConvertTranslation(translation, kInstallableOptions) : kInstallableOptions;
         mInstallableOptionsGroup = new PPDXRollDown(kInstallableOptions, name, true);
         mGroups->Add(mInstallableOptionsGroup);
       }

@@ -1,6 +1,8 @@
 // Ranges, job notes (grouped and standalone), special options and shortcuts.
 #include <cctype>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "ppdx/parser/ControlFactory.h"
 #include "ppdx/parser/KTVPPD.h"
@@ -16,14 +18,19 @@ _EXTENSIONS_SUPPORT_ KTVPPD::sExtensionsSupport = ES_ALL;
 
 namespace {
 
-// The decimal number the leading digits (after an optional minus) stand for; 0 for other text.
-long LeadingDecimal(const char* text) {
-  bool negative = *text == '-';
+// The decimal number the leading digits (after an optional minus) stand for, 0 for other text;
+// none when the number does not fit the 32 bits the controls keep.
+std::optional<int32_t> LeadingDecimal(const char* text) {
+  const bool negative = *text == '-';
   if (negative) ++text;
-  long value = 0;
-  for (; std::isdigit(static_cast<unsigned char>(*text)) && value < 100000000; ++text)
+  constexpr int64_t kLimit = int64_t(INT32_MAX) + 1;  // the magnitude of INT32_MIN
+  int64_t value = 0;
+  for (; std::isdigit(static_cast<unsigned char>(*text)); ++text) {
     value = value * 10 + (*text - '0');
-  return negative ? -value : value;
+    if (value > kLimit) return std::nullopt;
+  }
+  if (!negative && value == kLimit) return std::nullopt;
+  return int32_t(negative ? -value : value);
 }
 
 // Job-note flag words; row r sets bit 1 << r.
@@ -78,7 +85,9 @@ KTVPPD::ErrorPtr KTVPPD::ParseRange(PPDStream& line, const char* controlKeyword,
     char token[kLineSizeLimit];
     if (!NextToken(line, token, kRangeStringDelimiters, true))
       return MakeError(PPDErr_RangeParsing, keyword);
-    field = LeadingDecimal(token);
+    const std::optional<int32_t> number = LeadingDecimal(token);
+    if (!number) return MakeError(PPDErr_RangeParsing, keyword);
+    field = *number;
   }
   const std::string code = ReadPostScript(line);
   if (code.empty()) AddWarning(PPDErr_NoPostscript, keyword);
@@ -110,8 +119,10 @@ KTVPPD::ErrorPtr KTVPPD::ParseJobNote(PPDStream& line, const char* controlKeywor
   char word[kLineSizeLimit];
   if (!NextToken(line, word, kFlagKeywordDelimiters, true)) return nullptr;
 
+  const std::optional<int32_t> maxLength = LeadingDecimal(word);
+  if (!maxLength) return MakeError(PPDErr_JobNoteParsing, keyword);
   JobNoteValues values;
-  values.maxLength = LeadingDecimal(word);
+  values.maxLength = *maxLength;
   const int unsupported = FirstUnsupportedRow(sExtensionsSupport);
   for (const std::string& flagWord : ReadFlagWords(line)) {
     const char* word = flagWord.c_str();
@@ -182,7 +193,8 @@ void KTVPPD::ResolveShortcuts() {
   PointerList found;
   for (const std::string& keyword : mShortcutKeywords) {
     CNTL_TYPE kind;
-    if (PPDXControl* control = mControls->Find(keyword.c_str(), kind, true))
+    PPDXControl* control = mControls->Find(keyword.c_str(), kind, true);
+    if (control != nullptr && kind == ctPopup)  // shortcuts are popup menus
       found.PushBack(control);
     else
       AddWarning(PPDErr_BadShortcut, keyword.c_str());

@@ -72,9 +72,17 @@ class PPDX {
   PPDFile* File() const { return mFile.get(); }
 
  protected:
-  // Continuation lines of multi-line values come from the stream of the parse in progress.
-  void SetBufferStream(PPDFileStream* stream) { mBufferStream = stream; }
-  bool NextContinuationLine(char* line);
+  // The stream of the parse in progress (null after it); the keyword lines and the continuation
+  // lines of multi-line values come from it.
+  void SetBufferStream(PPDFileStream* stream);
+  // The next physical line of the file, the same for a keyword line and a continuation line.
+  // The last line of the file counts even without a line end. False at the end of the file, and
+  // from the first line that could not be read whole (over 255 bytes, or broken by a 0xFF or NUL
+  // byte): that line records a fatal PPDErr_FileError, because the rest of the file is lost.
+  bool NextFileLine(char* line);
+  // Looks at the next line without consuming it (until ConsumePeekedLine); null at the end.
+  const char* PeekFileLine();
+  void ConsumePeekedLine() { mHasPeekedLine = false; }
   // The base part of a model rebuilt from a Settings container (see Save); the stored file, or
   // url when that file is gone. mRestoredFromSettings tells whether the container held a model.
   void RestoreBase(Settings& settings, const std::filesystem::path& url,
@@ -94,6 +102,9 @@ class PPDX {
   CString mModelName;
   std::unique_ptr<TextConverter> mTextConverter;
   PPDFileStream* mBufferStream = nullptr;
+  bool mStreamEnded = false;  // the stream gave its last line or one that could not be read
+  std::string mPeekedLine;
+  bool mHasPeekedLine = false;
   int32_t mInstanceCount = 1;  // the creator's reference
   bool mRestoredFromSettings = false;
 };

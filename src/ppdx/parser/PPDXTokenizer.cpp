@@ -93,18 +93,17 @@ unsigned long PPDX::GetQuotedString(PPDStream& s, char* out, const unsigned long
 
   BoundedValue value{out, size};
   char c;
-  while (s.GetChar(c)) {
+  while (!value.Full() && s.GetChar(c)) {
     if (c == '"') {
       out[value.count] = '\0';
       return value.count == 0 ? 0 : value.count + 1;
     }
     value.Put(c);
-    if (value.Full()) break;
   }
   // The value goes on over the following lines; each is introduced by a NUL separator.
   char line[kLineSizeLimit];
   while (!value.Full()) {
-    if (!NextContinuationLine(line)) {
+    if (!NextFileLine(line)) {
       out[value.count] = '\0';
       return 0;
     }
@@ -149,7 +148,7 @@ unsigned long PPDX::GetPostscriptString(PPDStream& s, char* out, const unsigned 
   }
   char line[kLineSizeLimit];
   for (;;) {
-    if (!NextContinuationLine(line)) return finish();
+    if (!NextFileLine(line)) return finish();
     if (line[0] == '\0') continue;
     code.Put('\n');
     if (code.Full()) return cut();

@@ -49,16 +49,33 @@ void PPDFileStream::SetupChunk() {
 }
 
 bool PPDFileStream::GetLine(char* out) {
+  const bool skipLineFeed = mLineFeedMayFollow;
+  mLineFeedMayFollow = false;
   bool terminated = PPDStream::GetLine(out);
-  if (terminated || !mChunks || !EndOfFile()) return terminated;
+  if (!terminated && mChunks && EndOfFile()) terminated = CompleteFromNextChunk(out, skipLineFeed);
+  if (terminated) mLineFeedMayFollow = mCurrent == mBufferEnd && mCurrent[-1] == '\r';
+  return terminated;
+}
 
+bool PPDFileStream::CompleteFromNextChunk(char* out, bool skipLineFeed) {
   SetupChunk();
+  if (skipLineFeed && PeekChar() == '\n') ++mCurrent;
+  const char* remainderStart = mCurrent;
   char remainder[kLineSizeLimit];
-  if (!PPDStream::GetLine(remainder)) return false;
-  size_t head = std::strlen(out);
-  size_t tail = std::strlen(remainder);
-  size_t room = kLineSizeLimit - 1 - head;
-  std::memcpy(out + head, remainder, tail < room ? tail : room);
-  out[head + (tail < room ? tail : room)] = '\0';
-  return head + tail <= static_cast<size_t>(kLineSizeLimit - 1);
+  const bool terminated = PPDStream::GetLine(remainder);
+  // A line broken by a 0xFF or NUL byte or too long in the new chunk ends here unterminated.
+  if (!terminated && !EndOfFile()) return false;
+  const size_t head = std::strlen(out);
+  const size_t tail = std::strlen(remainder);
+  const size_t room = kLineSizeLimit - 1 - head;
+  const size_t taken = tail < room ? tail : room;
+  std::memcpy(out + head, remainder, taken);
+  out[head + taken] = '\0';
+  if (head + tail > static_cast<size_t>(kLineSizeLimit - 1)) {
+    // Cut like an over-long line inside a chunk: the rest stays for the next read.
+    mCurrent = remainderStart + taken;
+    mStatus = streamGood;
+    return false;
+  }
+  return terminated;
 }

@@ -15,9 +15,10 @@ class PPDFileStream : public PPDStream {
   PPDFileStream(PPDFile* file, bool fixedChunks);
   ~PPDFileStream() override = default;
 
-  // As the base, but a line that runs into the end of a chunk is completed from the next one.
-  // A joined line longer than 255 bytes is cut to 255 and reported as not terminated, exactly
-  // like an over-long line inside one chunk.
+  // As the base, but a line that runs into the end of a chunk is completed from the next one,
+  // and a CR that ends one chunk and an LF that starts the next are one line end. A joined line
+  // longer than 255 bytes is cut to 255 and reported as not terminated, exactly like an
+  // over-long line inside one chunk.
   bool GetLine(char* out) override;
 
   bool Chunked() const { return mChunks; }
@@ -25,9 +26,14 @@ class PPDFileStream : public PPDStream {
  private:
   bool AllocateBuffer(long size);
   void SetupChunk();
+  // Loads the next chunk and appends the rest of the line begun in out; the result as GetLine.
+  bool CompleteFromNextChunk(char* out, bool skipLineFeed);
 
   std::unique_ptr<char[]> mHandle;  // null when no buffer could be allocated
   size_t mHandleSize = 0;
   bool mChunks = false;
   PPDFile* mFile = nullptr;
+  // The last line ended with a CR in the last byte of the chunk: an LF opening the next chunk
+  // belongs to that line end.
+  bool mLineFeedMayFollow = false;
 };

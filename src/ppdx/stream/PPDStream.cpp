@@ -19,6 +19,13 @@ void PPDStream::SkipWhiteSpace() {
   while (mCurrent && mCurrent < mBufferEnd && (*mCurrent == ' ' || *mCurrent == '\t')) ++mCurrent;
 }
 
+namespace {
+
+// A byte that a line cannot hold: 0xFF, and NUL, which would end the line's text early.
+bool IsLineBreakingByte(char c) { return c == '\0' || static_cast<unsigned char>(c) == 0xFF; }
+
+}  // namespace
+
 bool PPDStream::GetLine(char* out) {
   if (!mCurrent || mCurrent >= mBufferEnd) {
     out[0] = '\0';
@@ -29,10 +36,10 @@ bool PPDStream::GetLine(char* out) {
   // the line ends there (terminator) or is over-long (it stays in the stream).
   const char* limit =
       mBufferEnd - mCurrent > kLineSizeLimit - 1 ? mCurrent + (kLineSizeLimit - 1) : mBufferEnd;
-  // The first LF, CR or 0xFF before the limit (memchr is far faster than a byte loop); each
-  // search is bounded by the hits before it.
+  // The first LF, CR or line-breaking byte before the limit (memchr is far faster than a byte
+  // loop); each search is bounded by the hits before it.
   const char* end = limit;
-  for (const int stop : {int('\n'), int('\r'), 0xFF})
+  for (const int stop : {int('\n'), int('\r'), 0xFF, 0})
     if (const void* hit = std::memchr(mCurrent, stop, static_cast<size_t>(end - mCurrent)))
       end = static_cast<const char*>(hit);
   const long stored = static_cast<long>(end - mCurrent);
@@ -50,7 +57,7 @@ bool PPDStream::GetLine(char* out) {
     if (PeekChar() == '\n') ++mCurrent;
     return true;
   }
-  if (static_cast<unsigned char>(c) == 0xFF) return false;
+  if (IsLineBreakingByte(c)) return false;
   --mCurrent;  // over-long line: the byte stays for the next read
   return false;
 }

@@ -30,8 +30,9 @@ class PPDStream {
   }
   void SkipWhiteSpace();
   // Reads one line into out (kLineSizeLimit bytes, always NUL-terminated). True when the line
-  // ended with LF, CR or CR LF; false at the end of data, at a 0xFF byte, or when the line is
-  // longer than 255 bytes (the rest stays in the stream).
+  // ended with LF, CR or CR LF; false at the end of data (status streamEOF, out holds the bytes
+  // before it), at a 0xFF or NUL byte (consumed), or when the line is longer than 255 bytes (the
+  // rest stays in the stream); in these last cases the status stays streamGood.
   virtual bool GetLine(char* out);
 
   _StreamStatus Status() const { return mStatus; }

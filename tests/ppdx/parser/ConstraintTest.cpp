@@ -107,6 +107,9 @@ TEST(ParserConstraints, ControlNamedInNoLineAndNullControlAnswerNothing) {
   EXPECT_EQ(ppd->GetConstraintList(nullptr, 1, &untouched), 0);
   EXPECT_EQ(untouched, reinterpret_cast<SharedConstraintRec*>(8));
   EXPECT_EQ(ppd->GetConstraintList(ppd.Control("*KTA"), 1, nullptr), 2);  // count only
+  ppd->DeleteConstraintMaps();
+  EXPECT_TRUE(Answer(ppd, "*KTA", 1).empty());
+  EXPECT_TRUE(Answer(ppd, "*KTA", 1, true).empty());
 }
 
 TEST(ParserConstraints, RequirementsUseTheirOwnForest) {

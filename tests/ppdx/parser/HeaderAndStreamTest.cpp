@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "../PPDXTestSupport.h"
 #include "ParserTestSupport.h"
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/errors/PPDXErrors.h"
@@ -46,12 +47,6 @@ TEST(ParserHeader, FileStartingWithADelimiterIsParsedButStaysInvalid) {
   EXPECT_STREQ(ppd->ModelName(), "M");
 }
 
-TEST(ParserHeader, EmptyFileIsAFatalFileError) {
-  ParsedPPD ppd("");
-  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
-  EXPECT_FALSE(ppd->IsValidPPD());
-}
-
 TEST(ParserHeader, MissingFileIsAFatalFileError) {
   KTVPPD ppd(std::filesystem::path("/nonexistent/none.ppd"), PO_PARSE_ALL);
   EXPECT_FALSE(ppd.IsValidPPD());
@@ -59,17 +54,64 @@ TEST(ParserHeader, MissingFileIsAFatalFileError) {
   EXPECT_EQ((*ppd.GetErrors())[0].Code(), PPDErr_FileError);
 }
 
-TEST(ParserStream, OverlongLineStopsTheParseWithAFatalError) {
-  ParsedPPD ppd(PPDHeader() + "*% " + std::string(400, 'x') + "\n" + PPDLayout() + kOnePopup);
-  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
-  EXPECT_FALSE(ppd->IsValidPPD());
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+// "*%KTVFlags *KTA" placed so that its CR LF falls across the first 10000-byte read chunk: the CR
+// is byte 9999, the LF the first byte of the next chunk.
+std::string CrLfAcrossTheChunkBoundary() {
+  const std::string head = PPDHeader() + PPDLayout();
+  const std::string flags = "*%KTVFlags *KTA";
+  return head + CommentLines(size_t(kPPDFileChunkSize) - 1 - flags.size() - head.size()) + flags +
+         "\r\n*%KTVGroup *KTA Roll\r\n*OpenUI *KTA/A: PickOne\r\n*DefaultKTA: X\r\n" +
+         "*KTA X/Ex: \"x\"\r\n*CloseUI: *KTA\r\n";
 }
 
-TEST(ParserStream, ByteFFStopsTheParseWithAFatalError) {
-  ParsedPPD ppd(PPDHeader() + "*%\xFF junk\n" + PPDLayout() + kOnePopup);
-  EXPECT_TRUE(ppd.HasFatal(PPDErr_FileError));
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
+// Whatever the file's line ends and wherever a line falls, a line is read whole or the parse stops
+// with a fatal error; a file that ends early loses only what it does not hold. Nothing is cut or
+// dropped silently: without a fatal error, the only record is the warning for no controls.
+TEST(ParserStream, LinesAreReadWholeOrTheParseStopsWithAFatalError) {
+  const std::string model = PPDHeader() + PPDLayout();
+  const std::string kta = "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n";
+  const std::string ktaBoolean = "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: Boolean\n";
+  const struct {
+    const char* name;
+    std::string text;
+    bool control;  // "*KTA" is made
+    short fatal;   // the fatal error recorded, 0 for none
+  } kCases[] = {
+      {"CR LF across the chunk boundary", CrLfAcrossTheChunkBoundary(), true, 0},
+      {"last line without line end", model + kta + "*DefaultKTA: X\n*CloseUI: *KTA", true, 0},
+      {"line over 255 bytes", model + "*% " + std::string(400, 'x') + "\n" + kOnePopup, false,
+       PPDErr_FileError},
+      {"byte 0xFF", model + "*%\xFF junk\n" + kOnePopup, false, PPDErr_FileError},
+      {"code line over 255 bytes",
+       model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\n" + std::string(300, 'x') +
+           "\"\n*CloseUI: *KTA\n",
+       false, PPDErr_FileError},
+      {"code line holding 0xFF",
+       model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\nab\xFF" + "cd\"\n*CloseUI: *KTA\n", false,
+       PPDErr_FileError},
+      {"code line holding NUL",
+       model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\nab" + std::string(1, '\0') +
+           "cd\"\n*CloseUI: *KTA\n",
+       false, PPDErr_FileError},
+      {"quoted value line over 255 bytes",
+       model + "*FileVersion: \"1\n" + std::string(300, 'v') + "\"\n" + kOnePopup, false,
+       PPDErr_FileError},
+      {"empty file", "", false, PPDErr_FileError},
+      {"popup block cut short", model + kta + "*DefaultKTA: X\n*KTA X/Ex: \"x\"\n", false,
+       PPDErr_PopupParsing},
+      {"boolean block cut short", model + ktaBoolean + "*DefaultKTA: True\n", false, 0},
+      {"flags line at the end", model + "*%KTVFlags *KTA Setup\n", false, 0},
+  };
+  for (const auto& c : kCases) {
+    ParsedPPD ppd(c.text);
+    EXPECT_EQ(ppd.Control("*KTA") != nullptr, c.control) << c.name;
+    EXPECT_EQ(ppd->IsValidPPD(), c.fatal == 0) << c.name;
+    if (c.fatal != 0) {
+      EXPECT_TRUE(ppd.HasFatal(c.fatal)) << c.name;
+      continue;
+    }
+    for (short code : ppd.Codes()) EXPECT_EQ(code, PPDErr_NoControls) << c.name;
+  }
 }
 
 TEST(ParserStream, BinaryGarbageAndNulBytesNeitherCrashNorInvent) {
@@ -81,33 +123,10 @@ TEST(ParserStream, BinaryGarbageAndNulBytesNeitherCrashNorInvent) {
   EXPECT_TRUE(ppd->GetControls()->Empty());
 }
 
-TEST(ParserStream, LastLineWithoutTerminatorIsNotParsedAndNotAnError) {
-  ParsedPPD ppd(PPDHeader() + "*FileVersion: \"9\"");
-  EXPECT_EQ(ppd->FileVersion(), nullptr);
+TEST(ParserStream, LastLineWithoutLineEndIsParsed) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + kOnePopup + "*UIConstraints: *KTA X *KTB Y");
+  EXPECT_EQ(ppd->GetConstraintList(ppd.Control("*KTA"), 1, nullptr), 2);  // specific and general
   EXPECT_FALSE(ppd.Has(PPDErr_FileError));
-}
-
-TEST(ParserStream, TruncatedPopupBlockIsFatalAndCreatesNothing) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n*DefaultKTA: "
-                "X\n*KTA X/Ex: \"x\"\n");
-  EXPECT_TRUE(ppd.HasFatal(PPDErr_PopupParsing));
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
-}
-
-TEST(ParserStream, TruncatedBooleanBlockCreatesNothingWithoutError) {
-  ParsedPPD ppd(
-      PPDHeader() + PPDLayout() +
-      "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/B: Boolean\n*DefaultKTB: True\n");
-  EXPECT_EQ(ppd.Control("*KTB"), nullptr);
-  EXPECT_FALSE(ppd.Has(PPDErr_BooleanParsing));
-  EXPECT_FALSE(ppd.Has(PPDErr_PopupParsing));
-}
-
-TEST(ParserStream, FlagsLineAtTheEndOfTheFileIsDropped) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVFlags *KTA Setup\n");
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
-  EXPECT_FALSE(ppd.Has(PPDErr_ControlParsing));
 }
 
 TEST(ParserStream, CodeOverSeveralLinesAndAChunkBoundaryIsKept) {

@@ -13,37 +13,56 @@
 namespace {
 
 TEST(ParserLayout, PropertyPageFlagsSetVisibilityAndWhereItShows) {
-  ParsedPPD ppd(PPDHeader() +
-                "*%KTVPropPage P1/One: \"True|Prop\"\n*%KTVPropPage P2/Two: True|App\n"
-                "*%KTVPropPage P3/Three: Prop\n");
-  PPDXProperty* one = ppd->GetProperties()->Find("P1", true);
-  ASSERT_NE(one, nullptr);
-  EXPECT_TRUE(one->IsVisible());
-  EXPECT_TRUE(one->ShowInPrintProp());
-  EXPECT_FALSE(one->ShowInApp());
-  EXPECT_STREQ(one->UserName(), "One");
-  PPDXProperty* two = ppd->GetProperties()->Find("P2", true);
-  ASSERT_NE(two, nullptr);
-  EXPECT_FALSE(two->ShowInPrintProp());
-  EXPECT_TRUE(two->ShowInApp());
-  PPDXProperty* three = ppd->GetProperties()->Find("P3", true);
-  ASSERT_NE(three, nullptr);
-  EXPECT_FALSE(three->IsVisible());
+  const struct {
+    const char* lines;
+    _PARSE_OPTIONS_ options;
+    const char* keyword;
+    const char* name;  // null: no page
+    bool visible, showInPrintProp, showInApp;
+  } kCases[] = {
+      {"*%KTVPropPage P1/One: \"True|Prop\"\n", PO_PARSE_ALL, "P1", "One", true, true, false},
+      {"*%KTVPropPage P2/Two: True|App\n", PO_PARSE_ALL, "P2", "Two", true, false, true},
+      {"*%KTVPropPage P3/Three: Prop\n", PO_PARSE_ALL, "P3", "Three", false, true, false},
+      {"*%KTVPropPage P3/Three: Prop\n", PO_PARSE_ORPHANS, "P3", nullptr, false, false,
+       false},  // hidden
+      {"*%KTVPropPage P1/One: True\n*%KTVPropPage P1/Again: True\n", PO_PARSE_ALL, "P1", "One",
+       true, true, true},  // a duplicate leaves the first
+      {"*%KTVPropPage NoTranslation\n", PO_PARSE_ALL, "NoTranslation", nullptr, false, false,
+       false},
+  };
+  for (const auto& c : kCases) {
+    ParsedPPD ppd(PPDHeader() + c.lines, c.options);
+    PPDXProperty* page = ppd->GetProperties()->Find(c.keyword, true);
+    ASSERT_EQ(page != nullptr, c.name != nullptr) << c.lines;
+    if (!page) continue;
+    EXPECT_STREQ(page->UserName(), c.name) << c.lines;
+    EXPECT_EQ(page->IsVisible(), c.visible) << c.lines;
+    EXPECT_EQ(page->ShowInPrintProp(), c.showInPrintProp) << c.lines;
+    EXPECT_EQ(page->ShowInApp(), c.showInApp) << c.lines;
+  }
 }
 
-TEST(ParserLayout, HiddenPageIsSkippedUnlessHiddenElementsAreParsed) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVPropPage P3/Three: Prop\n", PO_PARSE_ORPHANS);
-  EXPECT_EQ(ppd->GetProperties()->Find("P3", true), nullptr);
-}
-
-TEST(ParserLayout, MalformedAndDuplicatePagesAreReported) {
-  ParsedPPD ppd(PPDHeader() +
-                "*%KTVPropPage /Nameless: True\n*%KTVPropPage P1/One: True\n"
-                "*%KTVPropPage P1/Again: True\n*%KTVPropPage NoTranslation\n");
-  EXPECT_TRUE(ppd.Has(PPDErr_PropPageParsing));
-  EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "P1"));
-  EXPECT_EQ(ppd->GetProperties()->Count(), 1);
-  EXPECT_STREQ(ppd->GetProperties()->First()->UserName(), "One");
+TEST(ParserLayout, MalformedLayoutLinesAreReported) {
+  const struct {
+    std::string lines;
+    short code;
+    const char* keyword;
+  } kCases[] = {
+      {"*%KTVPropPage /Nameless: True\n", PPDErr_PropPageParsing, nullptr},
+      {"*%KTVPropPage P1/One: True\n*%KTVPropPage P1/Again: True\n", PPDErr_Duplicate, "P1"},
+      {"*%KTVGroupName Pane/Pane: True\n*%KTVParent Pane/NoPage: True|Scrollpane\n",
+       PPDErr_ParentParsingNoParent, "NoPage"},
+      {"*%KTVGroupName Roll/Roll: True\n*%KTVParent Roll/NoPane: True|Rolldown\n",
+       PPDErr_ParentParsingNoParent, "NoPane"},
+      {"*%KTVParent Roll\n", PPDErr_ParentParsing, "Roll"},
+      {"*%KTVParent /x: True\n", PPDErr_ParentParsing, nullptr},
+      {PPDLayout() + "*%KTVGroupName Roll/Again: True\n", PPDErr_Duplicate, "Roll"},
+      {"*%KTVGroupName : True\n", PPDErr_GroupNameParsing, nullptr},
+  };
+  for (const auto& c : kCases) {
+    ParsedPPD ppd(PPDHeader() + c.lines);
+    EXPECT_TRUE(ppd.Has(c.code, c.keyword)) << c.lines;
+  }
 }
 
 TEST(ParserLayout, PageScrollPaneRollDownChainIsLinked) {
@@ -71,29 +90,11 @@ TEST(ParserLayout, ParentOfAnUndeclaredChildDoesNothing) {
   EXPECT_FALSE(ppd.Has(PPDErr_ParentParsingNoParent));
 }
 
-TEST(ParserLayout, ParentsOfTheWrongKindAreReported) {
-  ParsedPPD ppd(PPDHeader() +
-                "*%KTVGroupName Pane/Pane: True\n*%KTVParent Pane/NoPage: True|Scrollpane\n"
-                "*%KTVGroupName Roll/Roll: True\n*%KTVParent Roll/NoPane: True|Rolldown\n"
-                "*%KTVParent Roll\n*%KTVParent /x: True\n");
-  EXPECT_TRUE(ppd.Has(PPDErr_ParentParsingNoParent, "NoPage"));
-  EXPECT_TRUE(ppd.Has(PPDErr_ParentParsingNoParent, "NoPane"));
-  EXPECT_TRUE(ppd.Has(PPDErr_ParentParsing, "Roll"));
-  EXPECT_TRUE(ppd.Has(PPDErr_ParentParsing));
-}
-
 TEST(ParserLayout, LastKindWordOfAParentLineWins) {
   ParsedPPD ppd(PPDHeader() +
                 "*%KTVPropPage Pg/Page: True\n*%KTVGroupName Pane/Pane: True\n"
                 "*%KTVParent Pane/Pg: True|Rolldown|Scrollpane\n");
   EXPECT_NE(dynamic_cast<PPDXScrollPane*>(ppd->GetGroups()->Find("Pane", true)), nullptr);
-}
-
-TEST(ParserLayout, DuplicateGroupNameIsReported) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                "*%KTVGroupName Roll/Again: True\n*%KTVGroupName : True\n");
-  EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "Roll"));
-  EXPECT_TRUE(ppd.Has(PPDErr_GroupNameParsing));
 }
 
 TEST(ParserLayout, PendingGroupNamesBecomeOrphanGroupsOnlyWhenOrphansAreParsed) {
@@ -127,6 +128,12 @@ TEST(ParserLayout, InstallableOptionsGoIntoTheirOwnRollDown) {
   ASSERT_NE(after, nullptr);
   EXPECT_TRUE(after->IsOrphan());
   EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTAfter"));
+
+  // Without a translation the keyword names the group, as for a UI block.
+  ParsedPPD bare(PPDHeader() + "*OpenGroup: InstallableOptions\n*CloseGroup: InstallableOptions\n");
+  PPDXGroup* unnamed = bare->GetGroups()->Find("InstallableOptions", true);
+  ASSERT_NE(unnamed, nullptr);
+  EXPECT_STREQ(unnamed->UserName(), "InstallableOptions");
 }
 
 }  // namespace

@@ -42,11 +42,45 @@ TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
   EXPECT_FALSE(ppd.Has(PPDErr_NoControls));
 }
 
-TEST(ParserUIBlock, BlockWithoutFlagsLineCreatesNoControl) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + "*OpenUI *KTA/A: PickOne\n" + kChoices +
-                "*CloseUI: *KTA\n");
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
-  EXPECT_TRUE(ppd.Has(PPDErr_NoControls));
+// Whether a block makes a control, whether it is an orphan, and the one record the parse makes
+// besides the warnings for empty containers (0: none).
+TEST(ParserUIBlock, PlacementNeedsAFlagsLineAndARollDown) {
+  const std::string ungrouped = PPDHeader() + Popup("KTA", "", kChoices);
+  const struct {
+    const char* name;
+    std::string text;
+    _PARSE_OPTIONS_ options;
+    bool control, orphan;
+    short code;
+  } kCases[] = {
+      {"no flags line",
+       PPDHeader() + PPDLayout() + "*OpenUI *KTA/A: PickOne\n" + kChoices + "*CloseUI: *KTA\n",
+       PO_PARSE_ALL, false, false, 0},
+      {"group line for another control",
+       PPDHeader() + PPDLayout() + "*%KTVFlags *KTA\n*%KTVGroup *KTOther Roll\n" +
+           "*OpenUI *KTA/A: PickOne\n" + kChoices + "*CloseUI: *KTA\n",
+       PO_PARSE_ALL, false, false, 0},
+      {"plain group",
+       PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" + Popup("KTA", "Plain", kChoices),
+       PO_PARSE_ALL, true, true, PPDErr_InvalidParent},
+      {"no group, orphans not parsed", ungrouped, PO_NONE, false, false, PPDErr_NoParent},
+      {"no group, orphans parsed", ungrouped, PO_PARSE_ORPHANS, true, true, PPDErr_InvalidParent},
+  };
+  for (const auto& c : kCases) {
+    ParsedPPD ppd(c.text, c.options);
+    PPDXControl* control = ppd.Control("*KTA");
+    ASSERT_EQ(control != nullptr, c.control) << c.name;
+    if (control) {
+      EXPECT_EQ(control->IsOrphan(), c.orphan) << c.name;
+    }
+    for (short code : ppd.Codes()) {
+      const bool emptyContainer = code >= PPDErr_NoPropertyPages && code <= PPDErr_NoControls;
+      EXPECT_TRUE(emptyContainer || code == c.code) << c.name << ": " << code;
+    }
+    if (c.code != 0) {
+      EXPECT_TRUE(ppd.Has(c.code, "*KTA")) << c.name;
+    }
+  }
 }
 
 TEST(ParserUIBlock, OpenerWithoutTranslationStillGivesAControl) {
@@ -57,28 +91,6 @@ TEST(ParserUIBlock, OpenerWithoutTranslationStillGivesAControl) {
   ASSERT_NE(control, nullptr);
   EXPECT_STREQ(control->UserName(), "KTA");
   EXPECT_FALSE(ppd.Has(PPDErr_InvalidOpenUIType));
-}
-
-TEST(ParserUIBlock, GroupThatIsOnlyAPlainGroupLeavesAnOrphanAndAWarning) {
-  ParsedPPD ppd(PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" +
-                Popup("KTA", "Plain", kChoices));
-  PPDXControl* control = ppd.Control("*KTA");
-  ASSERT_NE(control, nullptr);
-  EXPECT_TRUE(control->IsOrphan());
-  EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTA"));
-  PPDXGroup* plain = ppd->GetGroups()->Find("Plain", true);
-  ASSERT_NE(plain, nullptr);
-  EXPECT_EQ(dynamic_cast<PPDXRollDown*>(plain), nullptr);
-}
-
-TEST(ParserUIBlock, ControlWithoutGroupNeedsOrphanParsing) {
-  const std::string text = PPDHeader() + Popup("KTA", "", kChoices);
-  ParsedPPD strict(text, PO_NONE);
-  EXPECT_EQ(strict.Control("*KTA"), nullptr);
-  EXPECT_TRUE(strict.Has(PPDErr_NoParent, "*KTA"));
-  ParsedPPD orphans(text, PO_PARSE_ORPHANS);
-  ASSERT_NE(orphans.Control("*KTA"), nullptr);
-  EXPECT_TRUE(orphans.Has(PPDErr_InvalidParent, "*KTA"));
 }
 
 TEST(ParserUIBlock, SecondDefaultStopsTheParseFatally) {
@@ -105,7 +117,7 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
       "*%KTVFlags *KTM\n*%KTVGroup *KTM Roll\n*OpenUI *KTM/Many: PickMany\n*DefaultKTM: A\n"
       "*KTM A/A: \"a\"\n*KTM B/B: \"b\"\n*CloseUI: *KTM\n"
       "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
-      "*KTB True/On: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
+      "*KTB True/Install\xE9: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
   auto* many = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTM"));
   ASSERT_NE(many, nullptr);
   EXPECT_TRUE(many->CanSelectMultipleItems());
@@ -113,7 +125,7 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
   ASSERT_NE(boolean, nullptr);
   EXPECT_TRUE(boolean->IsTrue());
   EXPECT_TRUE(boolean->DefaultState());
-  EXPECT_STREQ(boolean->TrueDisplayText(), "On");
+  EXPECT_STREQ(boolean->TrueDisplayText(), "Install\u00E9");  // decoded like every translation
   EXPECT_STREQ(boolean->FalseDisplayText(), "Off");
   std::string code(size_t(boolean->PostScript(nullptr)), '\0');
   boolean->PostScript(reinterpret_cast<unsigned char*>(code.data()));
@@ -140,14 +152,6 @@ TEST(ParserUIBlock, MalformedBlocksAreReported) {
   EXPECT_TRUE(ppd.Has(PPDErr_GroupParsing, "*KTH"));
   EXPECT_TRUE(ppd->IsValidPPD());
   EXPECT_TRUE(ppd->GetControls()->Empty());
-}
-
-TEST(ParserUIBlock, GroupLineForAnotherControlDropsItSilently) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                "*%KTVFlags *KTA\n*%KTVGroup *KTOther Roll\n*OpenUI *KTA/A: PickOne\n" + kChoices +
-                "*CloseUI: *KTA\n");
-  EXPECT_EQ(ppd.Control("*KTA"), nullptr);
-  EXPECT_FALSE(ppd.Has(PPDErr_GroupParsing));
 }
 
 // A second block for a keyword is refused wherever the first one was placed, including outside

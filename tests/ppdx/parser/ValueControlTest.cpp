@@ -54,14 +54,26 @@ TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
   EXPECT_EQ(CodeOf(range), "%%BeginFeature: *KTR 10\n/Creep 10 def\n%%EndFeature\n");
 }
 
+TEST(ParserRange, TenDigitValuesAreReadWhole) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                Grouped("KTR", "*%KTVRange *KTR/X: (-1234567890;1234567890;1;0)"));
+  auto* range = dynamic_cast<PPDXRangeControl*>(ppd.Control("*KTR"));
+  ASSERT_NE(range, nullptr);
+  EXPECT_EQ(range->MinVal(), -1234567890);
+  EXPECT_EQ(range->MaxVal(), 1234567890);
+}
+
 TEST(ParserRange, MalformedRangesAreReported) {
   ParsedPPD ppd(PPDHeader() + PPDLayout() + Grouped("KTR", "*%KTVRange *KTOther/X: (1;2;1;1)") +
                 Grouped("KTS", "*%KTVRange *KTS/X: 1;2;1;1") +
-                Grouped("KTU", "*%KTVRange *KTU/X: (1;2"));
-  EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTR"));
-  EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTS"));
-  EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, "*KTU"));
+                Grouped("KTU", "*%KTVRange *KTU/X: (1;2") +
+                Grouped("KTV", "*%KTVRange *KTV/X: (1;2147483648;1;1)") +
+                Grouped("KTN", "*%KTVJobNote *KTN/N: 99999999999|Alpha"));
+  for (const char* keyword : {"*KTR", "*KTS", "*KTU", "*KTV"})
+    EXPECT_TRUE(ppd.Has(PPDErr_RangeParsing, keyword)) << keyword;
   EXPECT_TRUE(ppd->GetControls()->NoRangeControls());
+  EXPECT_TRUE(ppd.Has(PPDErr_JobNoteParsing, "*KTN"));  // a length beyond 32 bits is refused
+  EXPECT_EQ(ppd.Control("*KTN"), nullptr);
 }
 
 TEST(ParserJobNote, GroupedNoteReadsLengthFlagsMinimumAndCode) {
@@ -173,11 +185,15 @@ TEST(ParserShortcut, ShortcutsResolveInOrderAndReportUnknownAndReservedKeywords)
                         "*DefaultKTA: X\n*KTA X/X: \"x\"\n*CloseUI: *KTA\n") +
                 Grouped("KTB", "*OpenUI *KTB/B: PickOne",
                         "*DefaultKTB: X\n*KTB X/X: \"x\"\n*CloseUI: *KTB\n") +
-                "*%KTShortcut *KTA\n");
+                Grouped("KTS", "*OpenUI *KTS/S: Boolean",
+                        "*DefaultKTS: True\n*KTS True/On: \"\"\n*CloseUI: *KTS\n") +
+                "*%KTShortcut *KTA\n*%KTShortcut *KTS\n");
   PPDXShortcuts* shortcuts = ppd->GetShortcuts();
-  ASSERT_EQ(shortcuts->Count(), 2);
+  ASSERT_EQ(shortcuts->Count(), 2);  // the count and the walk agree: popups only
   EXPECT_STREQ(shortcuts->First()->Keyword(), "*KTB");
   EXPECT_STREQ(shortcuts->Next()->Keyword(), "*KTA");
+  EXPECT_EQ(shortcuts->Next(), nullptr);
+  EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*KTS"));
   EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*Missing"));
   EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*KTChromvale"));
   EXPECT_EQ(shortcuts->Chromvale(), nullptr);
