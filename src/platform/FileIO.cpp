@@ -6,13 +6,45 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <atomic>
+#include <string>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Owns one open file descriptor and closes it once.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int descriptor) : mDescriptor(descriptor) {}
+  ~FileDescriptor() {
+    if (mDescriptor >= 0) ::close(mDescriptor);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int Get() const { return mDescriptor; }
+  bool IsOpen() const { return mDescriptor >= 0; }
+  // Closes now; false when the close reports an error (a write that did not reach the file).
+  bool Close() { return ::close(std::exchange(mDescriptor, -1)) == 0; }
+
+ private:
+  int mDescriptor;
+};
+
+OSStatus StatusOfFailedCall(int error) {
+  switch (error) {
+    case ENOENT:
+      return fnfErr;
+    case EACCES:
+    case EPERM:
+      return permErr;
+    default:
+      return ioErr;
+  }
+}
 
 bool WriteAll(int descriptor, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -24,29 +56,47 @@ bool WriteAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
-// The new file keeps the permissions of the file it replaces; a new file gets rw-r--r--.
-mode_t ModeForReplacement(const fs::path& file) {
-  struct stat existing {};
-  return ::stat(file.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+OSStatus ReadAll(int descriptor, std::string& contents) {
+  char buffer[65536];
+  for (;;) {
+    ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return StatusOfFailedCall(errno);
+    if (count == 0) return noErr;
+    contents.append(buffer, size_t(count));
+  }
+}
+
+// A new, empty file beside `file` that no other writer uses, created with rw-r--r-- (less the
+// umask) whatever mode `file` has; `temporary` receives its path.
+FileDescriptor CreateTemporaryBeside(const fs::path& folder, const fs::path& file,
+                                     fs::path& temporary) {
+  static std::atomic<unsigned> sequence{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = folder / ("." + file.filename().string() + "." + std::to_string(::getpid()) + "." +
+                          std::to_string(sequence++));
+    int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (descriptor >= 0 || errno != EEXIST) return FileDescriptor(descriptor);
+  }
+  return FileDescriptor(-1);
 }
 
 // Makes the rename itself durable.
 void SyncFolder(const fs::path& folder) {
-  int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  ::fsync(descriptor);
-  ::close(descriptor);
+  FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (descriptor.IsOpen()) ::fsync(descriptor.Get());
 }
 
 }  // namespace
 
 OSStatus ReadFileContents(const fs::path& file, std::string& contents) {
-  std::error_code error;
-  if (!fs::exists(file, error)) return fnfErr;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return ioErr;
-  contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return in.bad() ? ioErr : noErr;
+  FileDescriptor descriptor(
+      ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));  // a FIFO never blocks
+  if (!descriptor.IsOpen()) return StatusOfFailedCall(errno);
+  std::string read;
+  if (OSStatus status = ReadAll(descriptor.Get(), read); status != noErr) return status;
+  contents = std::move(read);
+  return noErr;
 }
 
 OSStatus WriteFileAtomically(const fs::path& file, std::string_view contents) {
@@ -55,13 +105,11 @@ OSStatus WriteFileAtomically(const fs::path& file, std::string_view contents) {
   std::error_code error;
   fs::create_directories(folder, error);
 
-  std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-  int descriptor = ::mkstemp(temporary.data());
-  if (descriptor < 0) return ioErr;
-
-  bool written = WriteAll(descriptor, contents) &&
-                 ::fchmod(descriptor, ModeForReplacement(file)) == 0 && ::fsync(descriptor) == 0;
-  written = (::close(descriptor) == 0) && written;
+  fs::path temporary;
+  FileDescriptor descriptor = CreateTemporaryBeside(folder, file, temporary);
+  if (!descriptor.IsOpen()) return ioErr;
+  bool written = WriteAll(descriptor.Get(), contents) && ::fsync(descriptor.Get()) == 0;
+  written = descriptor.Close() && written;
   if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return ioErr;

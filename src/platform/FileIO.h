@@ -6,13 +6,15 @@
 
 #include "platform/Status.h"
 
-// Reads the whole file into `contents`. fnfErr when it does not exist, ioErr when it cannot be
-// read.
+// Reads the whole file into `contents`. fnfErr when it does not exist, permErr when access is
+// refused, ioErr when it cannot be read (a folder, an I/O error); `contents` is then unchanged.
+// Never throws.
 OSStatus ReadFileContents(const std::filesystem::path& file, std::string& contents);
 
 // Replaces `file` with `contents` so that a crash leaves either the old or the new file, never a
 // mix: the bytes go to a temporary file in the same folder, are flushed to the disk, and the
-// temporary file is renamed over `file`. Missing parent folders are created. On failure the old
+// temporary file is renamed over `file`. Missing parent folders are created. The new file gets
+// rw-r--r-- less the process's umask, whatever mode the old file had. On failure the old
 // file is untouched, the temporary file is removed, and the result is ioErr (paramErr for an
 // empty path).
 OSStatus WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);

@@ -1,5 +1,7 @@
 #include "platform/Preferences.h"
 
+#include <stdio.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -9,6 +11,7 @@
 #include "platform/FileIO.h"
 #include "platform/PropertyList.h"
 #include "platform/UserFolders.h"
+#include "support/Logging.h"
 
 namespace fs = std::filesystem;
 
@@ -29,10 +32,56 @@ bool ValidDomainName(std::string_view appID) {
          appID.find('/') == std::string_view::npos && appID.find('\0') == std::string_view::npos;
 }
 
-PlistValue::Dictionary ReadStoredDictionary(const fs::path& file) {
+// What the domain's file holds: its keys, or why there are none (fnfErr: no file yet;
+// kPropertyListMalformedErr: not a dictionary list; permErr, ioErr: it cannot be read).
+struct StoredFile {
+  OSStatus status = noErr;
+  PlistValue::Dictionary keys;
+};
+
+StoredFile ReadStoredFile(const fs::path& file) {
   PlistValue root;
-  if (ReadPropertyListFile(file, root) != noErr || !root.GetDictionary()) return {};
-  return std::move(*root.GetDictionary());
+  OSStatus status = ReadPropertyListFile(file, root);
+  if (status == noErr && !root.GetDictionary()) status = kPropertyListMalformedErr;
+  if (status != noErr) return {status, {}};
+  return {noErr, std::move(*root.GetDictionary())};
+}
+
+// Moves a file that cannot be parsed to <file>.corrupt, so that writing a new one loses nothing.
+OSStatus SetAsideCorruptFile(const fs::path& file) {
+  fs::path aside = fs::path(file) += ".corrupt";
+  if (::rename(file.c_str(), aside.c_str()) != 0) {
+    trace_log(0, "Preferences: unparsable file not replaced, cannot rename: %s\n", file.c_str());
+    return ioErr;
+  }
+  // The log line holds 255 characters: the suffix comes before the path, which may be cut.
+  trace_log(0, "Preferences: unparsable file kept with suffix .corrupt: %s\n", file.c_str());
+  return noErr;
+}
+
+// Whether synchronising may write over what is on disk: a missing file may be created, one that
+// cannot be parsed is first set aside, one that cannot be read is never replaced.
+OSStatus PrepareToReplace(const fs::path& file, OSStatus storedStatus) {
+  switch (storedStatus) {
+    case noErr:
+    case fnfErr:
+      return noErr;
+    case kPropertyListMalformedErr:
+      return SetAsideCorruptFile(file);
+    default:
+      trace_log(0, "Preferences: unreadable file (%d) not replaced: %s\n", int(storedStatus),
+                file.c_str());
+      return storedStatus;
+  }
+}
+
+void ApplyChanges(const DomainState& state, PlistValue::Dictionary& keys) {
+  for (const auto& [key, value] : state.changes) {
+    if (value)
+      keys.insert_or_assign(key, *value);
+    else
+      keys.erase(key);
+  }
 }
 
 // The state of the domain, loaded from its file on first use. Caller holds gDomainsMutex.
@@ -40,7 +89,7 @@ DomainState& StateOf(const fs::path& file) {
   auto found = gDomains.find(file);
   if (found != gDomains.end()) return found->second;
   DomainState& state = gDomains[file];
-  state.stored = ReadStoredDictionary(file);
+  state.stored = ReadStoredFile(file).keys;  // reading never fails: no file, no keys
   return state;
 }
 
@@ -126,24 +175,27 @@ std::optional<std::string> CFPreferencesGetAppStringValue(std::string_view key,
 }
 
 bool CFPreferencesAppSynchronize(std::string_view appID) {
+  return SynchronizePreferences(appID) == noErr;
+}
+
+OSStatus SynchronizePreferences(std::string_view appID) {
   fs::path file = PreferencesFileForDomain(appID);
-  if (file.empty()) return false;
+  if (file.empty()) return paramErr;
   std::lock_guard lock(gDomainsMutex);
   DomainState& state = StateOf(file);
 
   FileLock fileLock(fs::path(file) += ".lock");
-  if (!fileLock.Locked()) return false;
-  PlistValue::Dictionary merged = ReadStoredDictionary(file);
+  if (!fileLock.Locked()) return ioErr;
+  StoredFile onDisk = ReadStoredFile(file);
   if (!state.changes.empty()) {
-    for (auto& [key, value] : state.changes) {
-      if (value)
-        merged.insert_or_assign(key, *value);
-      else
-        merged.erase(key);
-    }
-    if (WritePropertyListFile(file, PlistValue(merged)) != noErr) return false;
+    if (OSStatus status = PrepareToReplace(file, onDisk.status); status != noErr) return status;
+    ApplyChanges(state, onDisk.keys);
+    if (OSStatus status = WritePropertyListFile(file, PlistValue(onDisk.keys)); status != noErr)
+      return status;
+  } else if (onDisk.status == permErr || onDisk.status == ioErr) {
+    return onDisk.status;  // nothing to write, and nothing could be reloaded either
   }
-  state.stored = std::move(merged);
+  state.stored = std::move(onDisk.keys);
   state.changes.clear();
-  return true;
+  return noErr;
 }

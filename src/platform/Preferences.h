@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "platform/PlistValue.h"
+#include "platform/Status.h"
 
 // The value stored under `key`, or nullopt.
 std::optional<PlistValue> CFPreferencesCopyAppValue(std::string_view key, std::string_view appID);
@@ -42,8 +43,12 @@ std::optional<std::string> CFPreferencesGetAppStringValue(std::string_view key,
                                                           std::string_view appID);
 
 // Writes this process's changes to the domain's file and reloads what other processes wrote.
-// false when the domain name is invalid or the file cannot be written (the changes are kept
-// for the next attempt).
+// A file that cannot be parsed is first renamed to <file>.corrupt (and logged); a file that
+// cannot be read (permission, I/O error, a folder) is never replaced. Returns noErr, paramErr
+// for an invalid domain name, or the status of the read or write that failed; on failure the
+// changes are kept for the next attempt.
+OSStatus SynchronizePreferences(std::string_view appID);
+// The same, as the platform's call answers it: true when SynchronizePreferences gives noErr.
 bool CFPreferencesAppSynchronize(std::string_view appID);
 
 // The file a domain is stored in; empty for an invalid domain name.

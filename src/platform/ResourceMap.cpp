@@ -57,23 +57,25 @@ std::vector<fs::path> ResourceMapFiles(const Bundle& bundle) {
   return files;
 }
 
-// Adds the resources of one file that are not there yet; false when the file is malformed.
-bool MergeResourceFile(const fs::path& file, Resources& resources) {
+// Adds the resources of one file that are not there yet. The read's status when the file cannot
+// be read; kPropertyListMalformedErr when it is not a map of types to resources.
+OSErr MergeResourceFile(const fs::path& file, Resources& resources) {
   PlistValue root;
-  if (ReadPropertyListFile(file, root) != noErr || !root.GetDictionary()) return false;
+  if (OSStatus status = ReadPropertyListFile(file, root); status != noErr) return status;
+  if (!root.GetDictionary()) return kPropertyListMalformedErr;
   for (const auto& [typeName, ofType] : *root.GetDictionary()) {
-    if (typeName.empty() || !ofType.GetDictionary()) return false;
+    if (typeName.empty() || !ofType.GetDictionary()) return kPropertyListMalformedErr;
     for (const auto& [key, value] : *ofType.GetDictionary())
       resources.emplace(ResourceKey(typeName, key), value);
   }
-  return true;
+  return noErr;
 }
 
 OSErr LoadResources(const Bundle& bundle, Resources& resources) {
   std::vector<fs::path> files = ResourceMapFiles(bundle);
   if (files.empty()) return resFNotFound;
   for (const fs::path& file : files)
-    if (!MergeResourceFile(file, resources)) return kPropertyListMalformedErr;
+    if (OSErr status = MergeResourceFile(file, resources); status != noErr) return status;
   return noErr;
 }
 

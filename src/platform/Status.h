@@ -28,6 +28,8 @@ inline constexpr OSStatus errStartupCheckFailed = -9530;    // plug-in start-up 
 inline constexpr OSStatus errUserCanceled = -9589;          // toolkit: user cancelled
 inline constexpr OSStatus kTECNoConversionPathErr = -8749;  // text conversion: no path
 inline constexpr OSStatus kTextMalformedInputErr = -8739;   // text conversion: malformed input
+inline constexpr OSStatus kTECUnmappableElementErr =
+    -8738;  // text conversion: a character the target encoding cannot hold
 inline constexpr OSStatus kPropertyListMalformedErr =
     -4960;                                              // property list: not a valid property list
 inline constexpr OSStatus errInvalidWindowRef = -5600;  // toolkit: no such window
@@ -40,6 +42,8 @@ inline constexpr OSStatus errControlInactive =
     -30586;  // toolkit: the control is disabled or hidden
 inline constexpr OSStatus errModalLoopUnanswered =
     -30590;  // toolkit: a modal loop ended with nobody to answer it
+inline constexpr OSStatus errWindowBlocked =
+    -30591;  // toolkit: the window takes no input (hidden, or another window's modal loop runs)
 inline constexpr OSStatus kIBCarbonRuntimeCantFindNibFile = -10960;  // interface file missing
 inline constexpr OSStatus kIBCarbonRuntimeObjectNotOfRequestedType =
     -10961;                                                         // interface file malformed

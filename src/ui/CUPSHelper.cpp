@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/UTF8.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Menus.h"
 
@@ -11,22 +12,15 @@ namespace {
 constexpr size_t kPPDNameCompareLength = 41;
 constexpr size_t kPPDMaxNameLength = 40;
 
-TextEncoding EncodingOf(const ppd_file_t* ppd) {
-  const char* declared = ppd ? ppd->lang_encoding : nullptr;
-  if (!declared) return kTextEncodingMacRoman;
-  if (std::strcmp(declared, "ISOLatin1") == 0) return kTextEncodingISOLatin1;
-  if (std::strcmp(declared, "UTF-8") == 0 || std::strcmp(declared, "UTF8") == 0)
-    return kTextEncodingUTF8;
-  return kTextEncodingMacRoman;
-}
-
 bool SameName(const char* a, const char* b) {
   return std::strncmp(a, b, kPPDNameCompareLength) == 0;
 }
 
 }  // namespace
 
-CUPSHelper::CUPSHelper(ppd_file_t* ppd) : mBaseFile(ppd), mFileStringEncoding(EncodingOf(ppd)) {}
+// libcups converts every string of the file to UTF-8 as it reads it, whatever the file declares;
+// its language encoding then says "UTF-8", or is null when the file declares none.
+CUPSHelper::CUPSHelper(ppd_file_t* ppd) : mBaseFile(ppd), mFileStringEncoding(kTextEncodingUTF8) {}
 
 ppd_group_t* CUPSHelper::FindOptionGroup(const char* name, bool) {
   if (!mBaseFile || !name) return nullptr;
@@ -51,7 +45,7 @@ ppd_option_t* CUPSHelper::FindNamedOption(const char* keyword) {
 }
 
 ppd_option_t* CUPSHelper::FindNamedOption(const std::string& keyword) {
-  return FindNamedOption(KeywordBytes(keyword, mFileStringEncoding).c_str());
+  return FindNamedOption(KeywordBytes(keyword).c_str());
 }
 
 int CUPSHelper::MarkOption(const char* keyword, const char* choice) {
@@ -67,7 +61,7 @@ void CUPSHelper::NamedOptionToMenu(const char* keyword, MenuRef menu) {
 }
 
 void CUPSHelper::NamedOptionToMenu(const std::string& keyword, MenuRef menu) {
-  NamedOptionToMenu(KeywordBytes(keyword, mFileStringEncoding).c_str(), menu);
+  NamedOptionToMenu(KeywordBytes(keyword).c_str(), menu);
 }
 
 void CUPSHelper::NamedOptionToPopupControl(const char* keyword, ControlRef control) {
@@ -86,7 +80,7 @@ void CUPSHelper::NamedOptionToPopupControl(const char* keyword, ControlRef contr
 }
 
 void CUPSHelper::NamedOptionToPopupControl(const std::string& keyword, ControlRef control) {
-  NamedOptionToPopupControl(KeywordBytes(keyword, kTextEncodingUTF8).c_str(), control);
+  NamedOptionToPopupControl(KeywordBytes(keyword).c_str(), control);
 }
 
 std::string CUPSHelper::NamedOptionAndIndexToPPDKey(const char* keyword, short index) {
@@ -101,8 +95,6 @@ std::string CUPSHelper::PPDText(const char* text) const {
   return ToUTF8(text, kTextEncodingISOLatin1).value_or(std::string());
 }
 
-std::string CUPSHelper::KeywordBytes(const std::string& keyword, TextEncoding encoding) const {
-  std::string bytes = FromUTF8(keyword, encoding).value_or(std::string());
-  if (bytes.size() > kPPDMaxNameLength) bytes.resize(kPPDMaxNameLength);
-  return bytes;
+std::string CUPSHelper::KeywordBytes(const std::string& keyword) const {
+  return keyword.substr(0, UTF8PrefixLength(keyword, kPPDMaxNameLength));
 }

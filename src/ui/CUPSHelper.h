@@ -1,6 +1,7 @@
 #pragma once
 // The bridge from the printing system's parsed PPD to popup menus and PPD option names. Built
-// on the stack around a PPD for one operation; the PPD stays the printing system's.
+// on the stack around a PPD for one operation; the PPD stays the printing system's. Its strings
+// are UTF-8: libcups converts them while reading the file, whatever encoding the file declares.
 #include <cups/ppd.h>
 
 #include <string>
@@ -18,7 +19,7 @@ class CUPSHelper {
   ppd_option_t* FindOptionGroupAndOption(const char* groupName, const char* keyword,
                                          bool unused = false);
   ppd_option_t* FindNamedOption(const char* keyword);
-  // The keyword as text, converted with the PPD's encoding to at most 40 characters.
+  // The keyword as text, cut to at most 40 bytes.
   ppd_option_t* FindNamedOption(const std::string& keyword);
   // The printing system's marking; returns its count of conflicts.
   int MarkOption(const char* keyword, const char* choice);
@@ -36,10 +37,10 @@ class CUPSHelper {
   TextEncoding FileStringEncoding() const { return mFileStringEncoding; }
 
  protected:
-  // PPD text to UTF-8; bytes not valid in the PPD's encoding are read as ISO Latin-1.
+  // PPD text to UTF-8; bytes that are not valid UTF-8 are read as ISO Latin-1.
   std::string PPDText(const char* text) const;
-  // A keyword to PPD bytes, at most 40 characters.
-  std::string KeywordBytes(const std::string& keyword, TextEncoding encoding) const;
+  // A keyword cut to the 40 bytes a PPD name holds, never inside a character.
+  std::string KeywordBytes(const std::string& keyword) const;
 
   ppd_file_t* mBaseFile;
   TextEncoding mFileStringEncoding;

@@ -4,8 +4,8 @@
 
 #include "platform/Bundle.h"
 #include "platform/toolkit/Controls.h"
-#include "platform/toolkit/InterfaceFile.h"
 #include "platform/toolkit/TextFields.h"
+#include "platform/toolkit/ToolkitOwners.h"
 #include "ui/PStringText.h"
 
 namespace {
@@ -30,10 +30,8 @@ OSStatus CUtilsPB::GetWindowFromNIB(const std::string& windowName, WindowRef* wi
   IBNibRef nib = nullptr;
   OSStatus status = CreateNibReferenceWithCFBundle(
       CFBundleGetBundleWithIdentifier(bundleIdentifier), nibName, &nib);
-  if (status == noErr) {
-    status = CreateWindowFromNib(nib, windowName, window);
-    DisposeNibReference(nib);
-  }
+  const NibOwner owner(nib);
+  if (status == noErr) status = CreateWindowFromNib(nib, windowName, window);
   if (status != noErr)
     std::fprintf(stderr, "Failure loading the Nib or retrieving the Window. Err: %d\n",
                  int(status));
@@ -96,11 +94,12 @@ OSStatus CUtilsPB::GetTextEditFieldValue(OSType signature, int32_t number, Windo
   OSStatus status;
   ControlRef field = Lookup(signature, number, window, &status);
   if (!field || !out) return field ? paramErr : status;
+  out[0] = 0;
   std::string text;
   status = isPassword ? GetControlPasswordText(field, &text) : GetControlText(field, &text);
   if (status != noErr) return status;
-  TextToPStr(text, kTextEncodingMacRoman, out);
-  return noErr;
+  // A character Mac Roman cannot hold is never replaced: the text is refused whole.
+  return TextToPStr(text, kTextEncodingMacRoman, out) ? noErr : kTECUnmappableElementErr;
 }
 
 OSStatus CUtilsPB::SetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,

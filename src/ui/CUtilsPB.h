@@ -27,8 +27,8 @@ class CUtilsPB {
   static OSStatus SelectGroupRadioButton(ControlRef control, int32_t first, int32_t last);
 
   // Copies the field's text (its password text when isPassword), in Mac Roman and cut to 255
-  // characters, into the length-prefixed 256-byte buffer `out`. Characters Mac Roman lacks
-  // become "?".
+  // characters, into the length-prefixed 256-byte buffer `out`. A text with a character Mac
+  // Roman lacks is not copied: `out` is left empty and the result is kTECUnmappableElementErr.
   static OSStatus GetTextEditFieldValue(OSType signature, int32_t number, WindowRef window,
                                         unsigned char* out, bool isPassword);
   // Sets the field's text (as password text when isPassword) from a length-prefixed Mac Roman

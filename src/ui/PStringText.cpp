@@ -2,40 +2,44 @@
 
 #include <cstring>
 
+#include "platform/UTF8.h"
+
 namespace {
 
 constexpr size_t kMaxPStrLength = 255;
 
-// One UTF-8 character starting at i.
-std::string NextCharacter(const std::string& text, size_t& i) {
-  const size_t start = i++;
-  while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-  return text.substr(start, i - start);
+bool CopyToPStr(const std::string& bytes, unsigned char* out) {
+  out[0] = static_cast<unsigned char>(bytes.size());
+  std::memcpy(out + 1, bytes.data(), bytes.size());
+  return true;
 }
 
-// Character by character, for a text that does not convert whole or does not fit: a missing
-// character becomes "?", and the text is cut between characters.
-std::string ConvertByCharacter(const std::string& utf8, TextEncoding encoding) {
+// Character by character: false at the first character the encoding lacks; a text too long is
+// cut between characters.
+bool TextToPStrByCharacter(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
   std::string converted;
+  bool full = false;  // the rest is checked, but no longer copied
   for (size_t i = 0; i < utf8.size();) {
-    const std::string one = NextCharacter(utf8, i);
-    const std::optional<std::string> bytes = FromUTF8(one, encoding);
-    const std::string piece = bytes && !bytes->empty() ? *bytes : std::string("?");
-    if (converted.size() + piece.size() > kMaxPStrLength) break;
-    converted += piece;
+    const size_t end = NextUTF8Boundary(utf8, i);
+    const std::optional<std::string> bytes = FromUTF8(utf8.substr(i, end - i), encoding);
+    i = end;
+    if (!bytes || bytes->empty()) return false;
+    full = full || converted.size() + bytes->size() > kMaxPStrLength;
+    if (!full) converted += *bytes;
   }
-  return converted;
+  return CopyToPStr(converted, out);
 }
 
 }  // namespace
 
-void TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
-  if (!out) return;
-  const std::optional<std::string> whole = FromUTF8(utf8, encoding);
-  const std::string converted =
-      whole && whole->size() <= kMaxPStrLength ? *whole : ConvertByCharacter(utf8, encoding);
-  out[0] = static_cast<unsigned char>(converted.size());
-  std::memcpy(out + 1, converted.data(), converted.size());
+bool TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
+  if (!out) return false;
+  out[0] = 0;
+  // The whole text in one conversion when it fits; character by character only to find where a
+  // longer text is cut or which character is missing.
+  std::optional<std::string> converted = FromUTF8(utf8, encoding);
+  if (converted && converted->size() <= kMaxPStrLength) return CopyToPStr(*converted, out);
+  return TextToPStrByCharacter(utf8, encoding, out);
 }
 
 std::string PStrToText(const unsigned char* pstr, TextEncoding encoding) {

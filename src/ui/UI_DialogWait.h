@@ -47,7 +47,7 @@ class UI_DialogWait {
  protected:
   void finish(OSType result);
 
-  WindowRef mWindowRef = nullptr;
+  WindowRef mWindowRef = nullptr;  // owned by the derived class that creates the window
   OSType mResult = 0;
   WindowRef mParentWindowRef = nullptr;
   bool mNotDone = true;

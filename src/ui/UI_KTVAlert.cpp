@@ -30,21 +30,21 @@ UI_KTVAlert::UI_KTVAlert(const OptionalText& message, const OptionalText& reason
   if (mAlertMsg) initRefs(okTitle, cancelTitle);
 }
 
-UI_KTVAlert::~UI_KTVAlert() {
-  removeEventHandler();
-  if (mWindowRef) DisposeWindow(mWindowRef);
-  if (mNibRef) DisposeNibReference(mNibRef);
-}
+// The window and the interface file go with their owners after the handler is removed.
+UI_KTVAlert::~UI_KTVAlert() { removeEventHandler(); }
 
 void UI_KTVAlert::initRefs(const OptionalText& okTitle, const OptionalText& cancelTitle) {
+  IBNibRef nib = nullptr;
   if (!PDEBundle::mInit ||
-      CreateNibReferenceWithCFBundle(PDEBundle::mBundle, "AlertUI", &mNibRef) != noErr)
+      CreateNibReferenceWithCFBundle(PDEBundle::mBundle, "AlertUI", &nib) != noErr)
     return;
+  mNibRef.reset(nib);
   const bool asDialog = !mParentWindowRef || isSheet(mParentWindowRef);
   gDebugLog.dprintf(asDialog ? "initRefs: IT'S A DIALOG" : "initRefs: IT'S A SHEET");
   std::string windowName = mReasonMsg ? "Two Line" : "One Line";
   if (!asDialog) windowName += " Sheet";
-  if (CreateWindowFromNib(mNibRef, windowName, &mWindowRef) != noErr) return;
+  if (CreateWindowFromNib(mNibRef.get(), windowName, &mWindowRef) != noErr) return;
+  mWindow.reset(mWindowRef);
 
   installEventHandler(mWindowRef);
   setStandardButtonTitles();

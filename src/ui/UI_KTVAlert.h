@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/toolkit/InterfaceFile.h"
+#include "platform/toolkit/ToolkitOwners.h"
 #include "ui/UI_DialogWait.h"
 
 class UI_KTVAlert : public UI_DialogWait {
@@ -42,7 +42,8 @@ class UI_KTVAlert : public UI_DialogWait {
   // Shows and waits when the window exists.
   OSType run();
 
-  IBNibRef mNibRef = nullptr;
+  NibOwner mNibRef;
+  WindowOwner mWindow;  // the alert's window; mWindowRef refers to it
   bool mIsInited = false;
   OptionalText mReasonMsg;
   OptionalText mAlertMsg;

@@ -13,8 +13,6 @@ inline ControlRef FindControl(WindowRef window, const char (&signature)[5], int3
   return control;
 }
 
-// Drops the modal driver and disposes of every window a case left open.
-inline void ResetToolkit() {
-  SetModalDriver({});
-  for (WindowRef window : GetWindowList()) DisposeWindow(window);
-}
+// Disposes of every window a case left open and drops the modal driver, the beep count and the
+// observer.
+inline void ResetToolkit() { ResetToolkitState(); }

@@ -1,8 +1,6 @@
 // A second process for the preference tests. Usage:
 //   platform_preferences_peer <domain> <step>...
-// Steps: set:<key>=<text>   num:<key>=<number>   sync   get:<key> (prints the value or "<none>")
-#include <cstdio>
-#include <cstdlib>
+// Steps: set:<key>=<text>   sync
 #include <string>
 
 #include "platform/Preferences.h"
@@ -17,14 +15,8 @@ int main(int argc, char** argv) {
     std::string value = argument.substr(argument.find('=') + 1);
     if (step.starts_with("set:"))
       CFPreferencesSetAppValue(key, value, domain);
-    else if (step.starts_with("num:"))
-      CFPreferencesSetAppValue(key, std::atoi(value.c_str()), domain);
     else if (step == "sync" && !CFPreferencesAppSynchronize(domain))
       return 1;
-    else if (step.starts_with("get:")) {
-      auto text = CFPreferencesGetAppStringValue(key, domain);
-      std::printf("%s\n", text ? text->c_str() : "<none>");
-    }
   }
   return 0;
 }

@@ -2,13 +2,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <sys/stat.h>
+
 #include <fstream>
 #include <vector>
 
+#include "platform/FileIO.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
 #include "platform/PlatformTestSupport.h"
+#include "support/Logging.h"
 
 namespace fs = std::filesystem;
 
@@ -45,18 +48,6 @@ int WaitForPeer(pid_t child) {
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string PeerOutput(const std::vector<std::string>& arguments) {
-  std::string command = PREFERENCES_PEER;
-  for (const std::string& argument : arguments) command += " '" + argument + "'";
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    pclose(pipe);
-  }
-  return output;
 }
 
 }  // namespace
@@ -131,7 +122,7 @@ TEST_F(Preferences, ProcessesSynchronisingTogetherKeepEachOthersKeys) {
   const PlistValue::Dictionary* stored = file.GetDictionary();
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->size(), 46u);
-  EXPECT_EQ(PeerOutput({domain, "get:mine"}), "unsynchronised\n");
+  EXPECT_EQ(*stored->at("mine").GetString(), "unsynchronised");
 }
 
 TEST_F(Preferences, DomainNamesCannotLeaveThePreferencesFolder) {
@@ -143,12 +134,67 @@ TEST_F(Preferences, DomainNamesCannotLeaveThePreferencesFolder) {
   EXPECT_FALSE(fs::exists(home.path() / "Library" / "escape.plist"));
 }
 
-TEST_F(Preferences, AnUnreadableFileCountsAsEmptyAndIsReplaced) {
-  fs::path file = PreferencesFileForDomain(domain);
-  fs::create_directories(file.parent_path());
-  std::ofstream(file) << "<<corrupt";
-  EXPECT_FALSE(CFPreferencesCopyAppValue("any", domain));
+// The file's mode a fresh file gets: rw-r--r-- less the process's umask.
+mode_t NormalFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0644 & ~mask;
+}
+
+mode_t ModeOf(const fs::path& file) {
+  return mode_t(fs::status(file).permissions() & fs::perms::mask);
+}
+
+// An unreadable file used to count as empty and be replaced (keeping its mode), losing every key.
+void ExpectUnreadableFileKept(const std::string& domain, const fs::path& file) {
+  const auto before = fs::status(file);
   CFPreferencesSetAppValue("fresh", 1, domain);
-  ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
-  EXPECT_EQ(StoredFile().Find("fresh")->GetInteger(), 1);
+  EXPECT_LT(SynchronizePreferences(domain), 0);
+  EXPECT_EQ(fs::status(file).type(), before.type());
+  EXPECT_EQ(fs::status(file).permissions(), before.permissions());
+  EXPECT_EQ(CFPreferencesGetAppIntegerValue("fresh", domain, nullptr), 1) << "the change is kept";
+}
+
+TEST_F(Preferences, AFolderInPlaceOfTheFileIsNeverReplaced) {
+  const fs::path file = PreferencesFileForDomain(domain);
+  fs::create_directories(file);
+  ExpectUnreadableFileKept(domain, file);
+}
+
+TEST_F(Preferences, AFileWithoutReadPermissionIsNeverReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads a mode-0000 file; the folder case covers it";
+  const fs::path file = PreferencesFileForDomain(domain);
+  WritePlist(file, PlistValue(PlistValue::Dictionary{{"kept", 1}}));
+  fs::permissions(file, fs::perms::none);
+  ExpectUnreadableFileKept(domain, file);
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(StoredFile().Find("kept")->GetInteger(), 1);
+}
+
+// Replacing the file loses nothing: a file that is not a dictionary list is set aside first. The
+// new file has the normal mode, whatever the old one had.
+TEST_F(Preferences, ReplacingTheFileKeepsWhatCannotBeParsedAside) {
+  const fs::path file = PreferencesFileForDomain(domain), aside = fs::path(file) += ".corrupt";
+  fs::create_directories(file.parent_path());
+  std::string logged;
+  LogSink previous = SetLogSink([&](const char* text) { logged += text; });
+  const struct {
+    const char* contents;
+    bool setAside;
+  } cases[] = {{"<plist version=\"1.0\"><dict><key>old</key><true/></dict></plist>", false},
+               {"<<corrupt", true},
+               {"<plist version=\"1.0\"><array/></plist>", true}};
+  for (const auto& c : cases) {
+    std::ofstream(file) << c.contents;
+    fs::permissions(file, fs::perms::owner_read);
+    CFPreferencesSetAppValue("fresh", 1, domain);
+    ASSERT_EQ(SynchronizePreferences(domain), noErr) << c.contents;
+    std::string setAside;
+    ReadFileContents(aside, setAside);
+    EXPECT_EQ(setAside, c.setAside ? c.contents : "") << c.contents;
+    EXPECT_EQ(StoredFile().Find("old") != nullptr, !c.setAside) << c.contents;
+    EXPECT_EQ(ModeOf(file), NormalFileMode()) << c.contents;
+  }
+  SetLogSink(previous);
+  EXPECT_NE(logged.find(".corrupt"), std::string::npos) << logged;
 }

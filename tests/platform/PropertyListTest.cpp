@@ -41,12 +41,20 @@ TEST(PropertyList, EveryKindSurvivesTheXMLForm) {
   EXPECT_EQ(parsed->Find("negative")->GetInteger(), -42);
 }
 
-TEST(PropertyList, ReadingReportsMissingAndMalformedFiles) {
+// A folder in place of the file made the reader throw out of the platform layer.
+TEST(PropertyList, ReadingReportsWhyAFileGaveNoList) {
   TemporaryFolder folder;
-  PlistValue value;
-  EXPECT_EQ(ReadPropertyListFile(folder.path() / "absent.plist", value), fnfErr);
+  fs::create_directory(folder.path() / "folder.plist");
   std::ofstream(folder.path() / "junk.plist") << "this is not a property list";
-  EXPECT_EQ(ReadPropertyListFile(folder.path() / "junk.plist", value), kPropertyListMalformedErr);
+  const struct {
+    const char* name;
+    OSStatus expected;
+  } cases[] = {
+      {"absent.plist", fnfErr}, {"folder.plist", ioErr}, {"junk.plist", kPropertyListMalformedErr}};
+  for (const auto& c : cases) {
+    PlistValue value;
+    EXPECT_EQ(ReadPropertyListFile(folder.path() / c.name, value), c.expected) << c.name;
+  }
   EXPECT_FALSE(PropertyListFromData(""));
 }
 

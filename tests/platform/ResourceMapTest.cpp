@@ -124,7 +124,10 @@ TEST_F(ResourceMaps, BundlesWithoutAValidMapDoNotOpen) {
   EXPECT_EQ(CFBundleOpenBundleResourceMap(CFBundleCreate(bare.folder)), kResFileNotOpened);
   EXPECT_EQ(ResError(), resFNotFound);
 
-  std::filesystem::create_directories(bare.Resources());
+  std::filesystem::create_directories(bare.Resources() / "AFolder.rsrc.plist");  // read first
+  EXPECT_EQ(CFBundleOpenBundleResourceMap(CFBundleCreate(bare.folder)), kResFileNotOpened);
+  EXPECT_EQ(ResError(), ioErr);
+  std::filesystem::remove(bare.Resources() / "AFolder.rsrc.plist");
   std::ofstream(bare.Resources() / "Broken.rsrc.plist") << "not a property list";
   EXPECT_EQ(CFBundleOpenBundleResourceMap(CFBundleCreate(bare.folder)), kResFileNotOpened);
   EXPECT_EQ(ResError(), kPropertyListMalformedErr);

@@ -1,127 +1,112 @@
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "UiFixture.h"
 #include "ui/UI_KTVAlert.h"
 
 namespace {
 
-// What the modal driver saw of the alert when its loop started.
-struct Seen {
-  int loops = 0;
-  std::string name;
-  WindowClass windowClass = 0;
-  WindowRef sheetParent = nullptr;
-  bool cancelVisible = false;
-  std::string first, second;
-  int16_t firstSize = 0, secondSize = 0;
-  std::string okTitle, cancelTitle;
-};
-
 class AlertTest : public UiTest {
  protected:
-  // Installs a driver that records the alert and then presses the given key.
+  // What an alert shows, in one line: window name and class, the parent it hangs from as a sheet,
+  // the OK and Cancel titles ("-" for a hidden button), each text line with its font size.
+  static std::string Describe(WindowRef window) {
+    auto title = [](ControlRef button) {
+      return IsControlVisible(button) ? CopyControlTitleAsCFString(button).value_or("") : "-";
+    };
+    auto line = [](ControlRef text) {
+      ControlFontStyleRec font;
+      GetControlFontStyle(text, &font);
+      return Text(text) + "@" + std::to_string(font.size);
+    };
+    WindowClass windowClass = 0;
+    GetWindowClass(window, &windowClass);
+    std::string shown = GetWindowName(window) + "/" + std::to_string(windowClass);
+    if (WindowRef parent = nullptr; GetSheetWindowParent(window, &parent) == noErr)
+      shown += " on " + CopyWindowTitleAsCFString(parent).value_or("?");
+    shown += " [" + title(Find(window, "ok  ", 0)) + "|" + title(Find(window, "canc", 0)) + "] " +
+             line(Find(window, "alrt", 1));
+    if (ControlRef second = Find(window, "alrt", 2)) shown += " / " + line(second);
+    return shown;
+  }
+
+  // Installs a driver that writes down what the alert shows and then presses the given key.
   void AnswerWith(int16_t key) {
     SetModalDriver([this, key](WindowRef window) {
-      ++mSeen.loops;
-      mSeen.name = GetWindowName(window);
-      GetWindowClass(window, &mSeen.windowClass);
-      GetSheetWindowParent(window, &mSeen.sheetParent);
-      ControlRef cancel = Find(window, "canc", 0);
-      mSeen.cancelVisible = IsControlVisible(cancel);
-      mSeen.cancelTitle = CopyControlTitleAsCFString(cancel).value_or("");
-      mSeen.okTitle = CopyControlTitleAsCFString(Find(window, "ok  ", 0)).value_or("");
-      ControlFontStyleRec font;
-      mSeen.first = Text(Find(window, "alrt", 1));
-      GetControlFontStyle(Find(window, "alrt", 1), &font);
-      mSeen.firstSize = font.size;
-      if (ControlRef second = Find(window, "alrt", 2)) {
-        mSeen.second = Text(second);
-        GetControlFontStyle(second, &font);
-        mSeen.secondSize = font.size;
-      }
+      ++mLoops;
+      mShown = Describe(window);
       UserTypeKey(window, key);
       // Escape does nothing when Cancel is hidden; Return then ends the alert.
       if (IsModalLoopRunningForWindow(window)) UserTypeKey(window, kReturnCharCode);
     });
   }
 
-  WindowRef NewWindow(WindowClass windowClass) {
+  static WindowRef NewWindow(WindowClass windowClass, const std::string& title) {
     WindowRef window = nullptr;
     CreateNewWindow(windowClass, {40, 40, 400, 600}, &window);
+    SetWindowTitleWithCFString(window, title);
     ShowWindow(window);
     return window;
   }
 
-  Seen mSeen;
+  int mLoops = 0;
+  std::string mShown;
 };
 
-TEST_F(AlertTest, HiddenCancelLeavesOnlyOKAndReturnAnswersOK) {
-  AnswerWith(kEscapeCharCode);
-  EXPECT_EQ(UI_KTVAlert::TellUser("Disk full", UI_KTVAlert::kHideCancelButton, nullptr),
-            FourCC("ok  "));
-  EXPECT_FALSE(mSeen.cancelVisible);
-  EXPECT_EQ(mSeen.name, "One Line");
-  EXPECT_EQ(mSeen.first, "Disk full");
-  EXPECT_EQ(mSeen.firstSize, kSystemFontSize);
+TEST_F(AlertTest, ShowsItsTextsInTheRightWindowAndAnswersTheKey) {
+  WindowRef document = NewWindow(kDocumentWindowClass, "document");
+  WindowRef sheet = NewWindow(kSheetWindowClass, "sheet");
+  using std::nullopt;
+  using Text = std::string;
+  struct Case {
+    std::function<OSType()> tell;
+    int16_t key;
+    OSType answer;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {[] { return UI_KTVAlert::TellUser("Disk full", UI_KTVAlert::kHideCancelButton, nullptr); },
+       kEscapeCharCode, FourCC("ok  "), "One Line/4 [OK|-] Disk full@13"},
+      {[] { return UI_KTVAlert::TellUser("Address invalid", "Press OK", 0x202, nullptr); },
+       kEscapeCharCode, FourCC("not!"), "Two Line/4 [OK|Cancel] Address invalid@13 / Press OK@11"},
+      {[&] {
+         return UI_KTVAlert::TellUser(Text("Over it"), Text("second"), 0x100, document, nullopt,
+                                      nullopt);
+       },
+       kReturnCharCode, FourCC("ok  "),
+       "Two Line Sheet/15 on document [OK|Cancel] Over it@11 / second@13"},
+      {[&] { return UI_KTVAlert::TellUser(Text("Over a sheet"), 0, sheet); }, kReturnCharCode,
+       FourCC("ok  "), "One Line/4 [OK|Cancel] Over a sheet@13"},
+      {[] { return UI_KTVAlert::TellUser(Text("Replace it?"), 0, nullptr, Text("Replace")); },
+       kReturnCharCode, FourCC("ok  "), "One Line/4 [Replace|Cancel] Replace it?@13"},
+  };
+  for (const Case& c : cases) {
+    AnswerWith(c.key);
+    EXPECT_EQ(c.tell(), c.answer) << c.shown;
+    EXPECT_EQ(mShown, c.shown);
+  }
 }
 
-TEST_F(AlertTest, CancelShownAnswersNotWithEscape) {
-  AnswerWith(kEscapeCharCode);
-  EXPECT_EQ(UI_KTVAlert::TellUser("Address invalid", "Press OK", 514, nullptr), FourCC("not!"));
-  EXPECT_TRUE(mSeen.cancelVisible);
-  EXPECT_EQ(mSeen.name, "Two Line");
-  EXPECT_EQ(mSeen.second, "Press OK");
-  EXPECT_EQ(mSeen.secondSize, kSmallSystemFontSize);  // 0x200
-  EXPECT_EQ(mSeen.firstSize, kSystemFontSize);
-  EXPECT_EQ(mSeen.okTitle, "OK");
-  EXPECT_EQ(mSeen.cancelTitle, "Cancel");
-}
+TEST_F(AlertTest, AlertsUnansweredOrNotShownLeaveNoWindowBehind) {
+  EXPECT_EQ(UI_KTVAlert::TellUser("Nobody answers", nullptr, 0, nullptr), FourCC("not!"));
+  EXPECT_TRUE(GetWindowList().empty());  // the alert disposed of its window
 
-TEST_F(AlertTest, SheetOverAWindowAndDialogOverASheet) {
-  WindowRef document = NewWindow(kDocumentWindowClass);
-  AnswerWith(kReturnCharCode);
-  UI_KTVAlert::TellUser(std::string("Over the dialog"), std::string("second"), 0x100, document,
-                        std::nullopt, std::nullopt);
-  EXPECT_EQ(mSeen.name, "Two Line Sheet");
-  EXPECT_EQ(mSeen.windowClass, kSheetAlertWindowClass);
-  EXPECT_EQ(mSeen.sheetParent, document);
-  EXPECT_EQ(mSeen.firstSize, kSmallSystemFontSize);  // 0x100
-
-  WindowRef sheet = NewWindow(kSheetWindowClass);
-  mSeen = {};
-  UI_KTVAlert::TellUser(std::string("Over a sheet"), 0, sheet);
-  EXPECT_EQ(mSeen.name, "One Line");
-  EXPECT_EQ(mSeen.windowClass, kMovableModalWindowClass);
-  EXPECT_EQ(mSeen.sheetParent, nullptr);
-}
-
-TEST_F(AlertTest, GivenButtonTitlesReplaceTheStandardOnes) {
-  AnswerWith(kReturnCharCode);
-  UI_KTVAlert::TellUser(std::string("Replace it?"), 0, nullptr, std::string("Replace"));
-  EXPECT_EQ(mSeen.okTitle, "Replace");
-  EXPECT_EQ(mSeen.cancelTitle, "Cancel");
-}
-
-TEST_F(AlertTest, NothingIsShownWithoutMessageBundleOrInterfaceFile) {
-  AnswerWith(kReturnCharCode);
+  AnswerWith(kReturnCharCode);  // without a message, bundle or interface file nothing shows
   EXPECT_EQ(UI_KTVAlert::TellUser(nullptr, "reason", 0, nullptr), FourCC("canc"));
   PDEBundle::mInit = false;
   EXPECT_EQ(UI_KTVAlert::TellUser("message", nullptr, 0, nullptr), FourCC("canc"));
   PDEBundle::InitBundle(CFBundleCreate(CORVEL_SOURCE_DIR "/tests/ui"));  // not a bundle: null
   EXPECT_EQ(UI_KTVAlert::TellUser("message", nullptr, 0, nullptr), FourCC("canc"));
-  EXPECT_EQ(mSeen.loops, 0);
+  EXPECT_EQ(mLoops, 0);
   EXPECT_TRUE(GetWindowList().empty());
-}
-
-TEST_F(AlertTest, UnansweredAlertEndsCancelled) {
-  EXPECT_EQ(UI_KTVAlert::TellUser("Nobody answers", nullptr, 0, nullptr), FourCC("not!"));
-  EXPECT_TRUE(GetWindowList().empty());  // the alert disposed of its window
 }
 
 TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / "corvel-ui-alert-test.plugin";
+  const TemporaryFolder parent;
+  const fs::path folder = parent.path() / "alert-test.plugin";
   fs::create_directories(folder / "Contents/Resources/en.lproj");
   fs::copy_file(fs::path(kBundleFolder) / "Contents/Info.plist", folder / "Contents/Info.plist",
                 fs::copy_options::overwrite_existing);
@@ -143,7 +128,6 @@ TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
   EXPECT_EQ(cancelBounds.right, 312);  // the long title grew the button to the left
   EXPECT_LT(cancelBounds.left, 232);
   EXPECT_EQ(okBounds, (Rect{68, 320, 88, 400}));  // a short title needs no more room
-  fs::remove_all(folder);
 }
 
 }  // namespace

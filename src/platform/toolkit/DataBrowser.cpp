@@ -3,43 +3,55 @@
 
 #include <algorithm>
 
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitState.h"
 
 namespace {
 
-bool IsList(ControlRef control) {
-  return IsLiveControl(control) && control->kind == ControlKind::DataBrowser;
+// The list of a handle; null for other handles and kinds.
+ToolkitControl* ResolveList(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return c && c->kind == ControlKind::DataBrowser ? c : nullptr;
 }
 
 bool Contains(const std::vector<DataBrowserItemID>& v, DataBrowserItemID item) {
   return std::find(v.begin(), v.end(), item) != v.end();
 }
 
-void Notify(ControlRef list, DataBrowserItemID item, DataBrowserItemNotification message) {
-  if (list->callbacks.itemNotificationCallback)
-    list->callbacks.itemNotificationCallback(list, item, message);
+// Tells the owner about each item while the list lives (the owner may dispose of it meanwhile).
+void NotifyEach(ControlRef handle, const std::vector<DataBrowserItemID>& items,
+                DataBrowserItemNotification message) {
+  for (DataBrowserItemID item : items) {
+    ToolkitControl* list = ResolveControl(handle);
+    if (!list) return;
+    if (list->callbacks.itemNotificationCallback)
+      list->callbacks.itemNotificationCallback(handle, item, message);
+  }
+}
+
+std::vector<DataBrowserItemID> Without(const std::vector<DataBrowserItemID>& from,
+                                       const std::vector<DataBrowserItemID>& taken) {
+  std::vector<DataBrowserItemID> rest;
+  for (DataBrowserItemID item : from)
+    if (!Contains(taken, item)) rest.push_back(item);
+  return rest;
 }
 
 // Applies a new selection and reports the differences: deselections first, then selections.
-void ChangeSelection(ControlRef list, std::vector<DataBrowserItemID> selected) {
+void ChangeSelection(ToolkitControl* list, std::vector<DataBrowserItemID> selected) {
   const std::vector<DataBrowserItemID> before = list->selection;
   list->selection = std::move(selected);
   NotifyControlChanged(list, ControlChange::ListSelection);
   const std::vector<DataBrowserItemID> after = list->selection;
-  for (DataBrowserItemID item : before)
-    if (!Contains(after, item) && IsLiveControl(list))
-      Notify(list, item, kDataBrowserItemDeselected);
-  for (DataBrowserItemID item : after)
-    if (!Contains(before, item) && IsLiveControl(list))
-      Notify(list, item, kDataBrowserItemSelected);
+  NotifyEach(list->handle, Without(before, after), kDataBrowserItemDeselected);
+  NotifyEach(list->handle, Without(after, before), kDataBrowserItemSelected);
 }
 
 }  // namespace
 
 OSStatus SetDataBrowserCallbacks(ControlRef browser, const DataBrowserCallbacks* callbacks) {
-  if (!IsList(browser)) return errUnknownControl;
-  browser->callbacks = callbacks ? *callbacks : DataBrowserCallbacks{};
+  ToolkitControl* list = ResolveList(browser);
+  if (!list) return errUnknownControl;
+  list->callbacks = callbacks ? *callbacks : DataBrowserCallbacks{};
   return noErr;
 }
 
@@ -51,92 +63,97 @@ OSStatus SetDataBrowserItemDataText(DataBrowserItemDataRef itemData, const std::
 }
 
 OSStatus AddDataBrowserItems(ControlRef browser, uint32_t count, const DataBrowserItemID* items) {
-  if (!IsList(browser)) return errUnknownControl;
+  ToolkitControl* list = ResolveList(browser);
+  if (!list) return errUnknownControl;
   if (count > 0 && !items) return paramErr;
   std::vector<DataBrowserItemID> added;
   for (uint32_t i = 0; i < count; ++i) {
-    if (items[i] == 0 || Contains(browser->rows, items[i])) continue;  // 0 is no item
-    browser->rows.push_back(items[i]);
+    if (items[i] == 0 || Contains(list->rows, items[i])) continue;  // 0 is no item
+    list->rows.push_back(items[i]);
     added.push_back(items[i]);
   }
   if (added.empty()) return noErr;
-  NotifyControlChanged(browser, ControlChange::ListRows);
-  for (DataBrowserItemID item : added)
-    if (IsLiveControl(browser)) Notify(browser, item, kDataBrowserItemAdded);
+  NotifyControlChanged(list, ControlChange::ListRows);
+  NotifyEach(browser, added, kDataBrowserItemAdded);
   return noErr;
 }
 
 OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count,
                                 const DataBrowserItemID* items) {
-  if (!IsList(browser)) return errUnknownControl;
+  ToolkitControl* list = ResolveList(browser);
+  if (!list) return errUnknownControl;
   if (count > 0 && !items) return paramErr;
   const std::vector<DataBrowserItemID> doomed =
-      count == 0 ? browser->rows : std::vector<DataBrowserItemID>(items, items + count);
-  std::vector<DataBrowserItemID> keptSelection;
-  for (DataBrowserItemID item : browser->selection)
-    if (!Contains(doomed, item)) keptSelection.push_back(item);
-  if (keptSelection.size() != browser->selection.size()) ChangeSelection(browser, keptSelection);
-  std::vector<DataBrowserItemID> removed;
-  std::erase_if(browser->rows, [&](DataBrowserItemID item) {
-    if (!Contains(doomed, item)) return false;
-    removed.push_back(item);
-    return true;
-  });
+      count == 0 ? list->rows : std::vector<DataBrowserItemID>(items, items + count);
+  std::vector<DataBrowserItemID> keptSelection = Without(list->selection, doomed);
+  if (keptSelection.size() != list->selection.size()) {
+    ChangeSelection(list, keptSelection);
+    list = ResolveList(browser);  // the owner heard of it and may have disposed of the list
+    if (!list) return noErr;
+  }
+  std::vector<DataBrowserItemID> removed;  // in row order
+  for (DataBrowserItemID item : list->rows)
+    if (Contains(doomed, item)) removed.push_back(item);
   if (removed.empty()) return noErr;
-  NotifyControlChanged(browser, ControlChange::ListRows);
-  for (DataBrowserItemID item : removed)
-    if (IsLiveControl(browser)) Notify(browser, item, kDataBrowserItemRemoved);
+  list->rows = Without(list->rows, removed);
+  NotifyControlChanged(list, ControlChange::ListRows);
+  NotifyEach(browser, removed, kDataBrowserItemRemoved);
   return noErr;
 }
 
 OSStatus GetDataBrowserItemCount(ControlRef browser, uint32_t* count) {
-  if (!IsList(browser) || !count) return errUnknownControl;
-  *count = uint32_t(browser->rows.size());
+  ToolkitControl* list = ResolveList(browser);
+  if (!list || !count) return errUnknownControl;
+  *count = uint32_t(list->rows.size());
   return noErr;
 }
 
 std::vector<DataBrowserItemID> GetDataBrowserItems(ControlRef browser) {
-  return IsList(browser) ? browser->rows : std::vector<DataBrowserItemID>{};
+  ToolkitControl* list = ResolveList(browser);
+  return list ? list->rows : std::vector<DataBrowserItemID>{};
 }
 
 std::vector<DataBrowserPropertyID> GetDataBrowserColumnProperties(ControlRef browser) {
   std::vector<DataBrowserPropertyID> properties;
-  if (IsList(browser))
-    for (const ListColumn& column : browser->columns) properties.push_back(column.property);
+  if (ToolkitControl* list = ResolveList(browser))
+    for (const ListColumn& column : list->columns) properties.push_back(column.property);
   return properties;
 }
 
 OSStatus SetDataBrowserSelectedItems(ControlRef browser, uint32_t count,
                                      const DataBrowserItemID* items, DataBrowserSetOption how) {
-  if (!IsList(browser)) return errUnknownControl;
+  ToolkitControl* list = ResolveList(browser);
+  if (!list) return errUnknownControl;
   if (count > 0 && !items) return paramErr;
   std::vector<DataBrowserItemID> given;
   for (uint32_t i = 0; i < count; ++i)
-    if (Contains(browser->rows, items[i]) && !Contains(given, items[i])) given.push_back(items[i]);
-  std::vector<DataBrowserItemID> next = how == kDataBrowserItemsAssign ? given : browser->selection;
+    if (Contains(list->rows, items[i]) && !Contains(given, items[i])) given.push_back(items[i]);
+  std::vector<DataBrowserItemID> next = how == kDataBrowserItemsAssign ? given : list->selection;
   if (how == kDataBrowserItemsAdd) {
     for (DataBrowserItemID item : given)
       if (!Contains(next, item)) next.push_back(item);
   } else if (how == kDataBrowserItemsRemove) {
-    std::erase_if(next, [&](DataBrowserItemID item) { return Contains(given, item); });
+    next = Without(next, given);
   }
-  ChangeSelection(browser, next);
+  ChangeSelection(list, next);
   return noErr;
 }
 
 bool IsDataBrowserItemSelected(ControlRef browser, DataBrowserItemID item) {
-  return IsList(browser) && Contains(browser->selection, item);
+  ToolkitControl* list = ResolveList(browser);
+  return list && Contains(list->selection, item);
 }
 
 std::vector<DataBrowserItemID> GetDataBrowserSelection(ControlRef browser) {
-  return IsList(browser) ? browser->selection : std::vector<DataBrowserItemID>{};
+  ToolkitControl* list = ResolveList(browser);
+  return list ? list->selection : std::vector<DataBrowserItemID>{};
 }
 
 std::string GetDataBrowserCellText(ControlRef browser, DataBrowserItemID item,
                                    DataBrowserPropertyID property) {
-  if (!IsList(browser) || !Contains(browser->rows, item) || !browser->callbacks.itemDataCallback)
-    return {};
+  ToolkitControl* list = ResolveList(browser);
+  if (!list || !Contains(list->rows, item) || !list->callbacks.itemDataCallback) return {};
   DataBrowserItemData data;
-  browser->callbacks.itemDataCallback(browser, item, property, &data, false);
+  list->callbacks.itemDataCallback(browser, item, property, &data, false);
   return data.textSet ? data.text : std::string();
 }

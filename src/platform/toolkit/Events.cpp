@@ -2,9 +2,7 @@
 #include "platform/toolkit/Events.h"
 
 #include <algorithm>
-#include <unordered_map>
-
-#include "platform/toolkit/ToolkitObjects.h"
+#include "platform/toolkit/ToolkitState.h"
 
 struct ToolkitEvent {
   uint32_t eventClass = 0;
@@ -17,22 +15,6 @@ struct ToolkitEvent {
 
 namespace {
 
-// Where each installed handler lives, by serial. A handler whose target went away is absent.
-struct HandlerTarget {
-  ControlRef control = nullptr;
-  WindowRef window = nullptr;
-  std::vector<InstalledHandler>& Handlers() const {
-    return control ? control->handlers : window->handlers;
-  }
-};
-
-std::unordered_map<uint64_t, HandlerTarget>& Registry() {
-  static std::unordered_map<uint64_t, HandlerTarget> registry;
-  return registry;
-}
-
-uint64_t gNextSerial = 1;
-
 EventHandlerRef ToRef(uint64_t serial) {
   return reinterpret_cast<EventHandlerRef>(static_cast<uintptr_t>(serial));
 }
@@ -40,10 +22,9 @@ EventHandlerRef ToRef(uint64_t serial) {
 OSStatus Install(HandlerTarget target, EventHandlerUPP proc, uint32_t typeCount,
                  const EventTypeSpec* types, void* userData, EventHandlerRef* outRef) {
   if (!proc || (typeCount > 0 && !types)) return paramErr;
-  InstalledHandler handler{gNextSerial++, proc, userData, {types, types + typeCount}};
-  target.Handlers().push_back(handler);
-  Registry().emplace(handler.serial, target);
-  if (outRef) *outRef = ToRef(handler.serial);
+  const uint64_t serial = ToolkitState::Get().AddHandler(target);
+  target.Handlers().push_back({serial, proc, userData, {types, types + typeCount}});
+  if (outRef) *outRef = ToRef(serial);
   return noErr;
 }
 
@@ -55,12 +36,14 @@ bool Accepts(const InstalledHandler& h, const ToolkitEvent& e) {
 
 // Serials of the handlers that may see an event, in calling order: on each target the handler
 // installed last first, then the next target outwards.
-std::vector<uint64_t> ChainFor(ControlRef start, WindowRef window, bool outwards) {
+std::vector<uint64_t> ChainFor(const ToolkitControl* start, const ToolkitWindow* window,
+                               bool outwards) {
   std::vector<uint64_t> chain;
   auto addTarget = [&chain](const std::vector<InstalledHandler>& handlers) {
     for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) chain.push_back(it->serial);
   };
-  for (ControlRef c = start; c; c = outwards ? c->parent : nullptr) addTarget(c->handlers);
+  for (const ToolkitControl* c = start; c; c = outwards ? c->parent : nullptr)
+    addTarget(c->handlers);
   if (outwards && window) addTarget(window->handlers);
   return chain;
 }
@@ -68,9 +51,9 @@ std::vector<uint64_t> ChainFor(ControlRef start, WindowRef window, bool outwards
 // Calls the chain; handlers removed (or whose target was disposed) meanwhile are skipped.
 OSStatus Dispatch(ToolkitEvent& event, const std::vector<uint64_t>& chain) {
   for (uint64_t serial : chain) {
-    auto found = Registry().find(serial);
-    if (found == Registry().end()) continue;
-    auto& handlers = found->second.Handlers();
+    const HandlerTarget* target = ToolkitState::Get().FindHandler(serial);
+    if (!target) continue;
+    auto& handlers = target->Handlers();
     auto h = std::find_if(handlers.begin(), handlers.end(),
                           [serial](const InstalledHandler& x) { return x.serial == serial; });
     if (h == handlers.end() || !Accepts(*h, event)) continue;
@@ -81,36 +64,42 @@ OSStatus Dispatch(ToolkitEvent& event, const std::vector<uint64_t>& chain) {
   return eventNotHandledErr;
 }
 
+OSStatus DispatchCommand(ToolkitWindow* window, ToolkitControl* sender, uint32_t commandID) {
+  ToolkitEvent event{kEventClassCommand,
+                     kEventCommandProcess,
+                     sender ? sender->handle : nullptr,
+                     commandID,
+                     nullptr,
+                     window->handle};
+  return Dispatch(event, ChainFor(sender, window, true));
+}
+
 }  // namespace
 
 OSStatus InstallControlEventHandler(ControlRef control, EventHandlerUPP handler, uint32_t typeCount,
                                     const EventTypeSpec* types, void* userData,
                                     EventHandlerRef* outRef) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  return Install({control, nullptr}, handler, typeCount, types, userData, outRef);
+  ToolkitControl* c = ResolveControl(control);
+  if (!c) return errUnknownControl;
+  return Install({c, nullptr}, handler, typeCount, types, userData, outRef);
 }
 
 OSStatus InstallWindowEventHandler(WindowRef window, EventHandlerUPP handler, uint32_t typeCount,
                                    const EventTypeSpec* types, void* userData,
                                    EventHandlerRef* outRef) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
-  return Install({nullptr, window}, handler, typeCount, types, userData, outRef);
+  ToolkitWindow* w = ResolveWindow(window);
+  if (!w) return errInvalidWindowRef;
+  return Install({nullptr, w}, handler, typeCount, types, userData, outRef);
 }
 
 OSStatus RemoveEventHandler(EventHandlerRef handler) {
   const uint64_t serial = reinterpret_cast<uintptr_t>(handler);
-  auto found = Registry().find(serial);
-  if (found == Registry().end()) return paramErr;
-  auto& handlers = found->second.Handlers();
-  handlers.erase(std::remove_if(handlers.begin(), handlers.end(),
-                                [serial](const InstalledHandler& h) { return h.serial == serial; }),
-                 handlers.end());
-  Registry().erase(found);
+  const HandlerTarget* target = ToolkitState::Get().FindHandler(serial);
+  if (!target) return paramErr;
+  std::erase_if(target->Handlers(),
+                [serial](const InstalledHandler& h) { return h.serial == serial; });
+  ToolkitState::Get().ForgetHandler(serial);
   return noErr;
-}
-
-void ForgetInstalledHandlers(const std::vector<InstalledHandler>& handlers) {
-  for (const InstalledHandler& h : handlers) Registry().erase(h.serial);
 }
 
 uint32_t GetEventClass(EventRef event) { return event ? event->eventClass : 0; }
@@ -127,27 +116,35 @@ CGContextRef GetEventDrawingContext(EventRef event) { return event ? event->cont
 CGrafPtr GetEventGraphicsPort(EventRef event) { return event ? event->port : nullptr; }
 
 OSStatus ProcessHICommand(WindowRef window, ControlRef sender, uint32_t commandID) {
-  if (sender && !IsLiveControl(sender)) return errUnknownControl;
-  if (sender) window = sender->window;
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
-  ToolkitEvent event{kEventClassCommand, kEventCommandProcess, sender, commandID, nullptr, window};
-  return Dispatch(event, ChainFor(sender, window, true));
+  ToolkitControl* from = ResolveControl(sender);
+  if (sender && !from) return errUnknownControl;
+  ToolkitWindow* target = from ? from->window : ResolveWindow(window);
+  if (!target) return errInvalidWindowRef;
+  return DispatchCommand(target, from, commandID);
 }
 
-OSStatus SendControlHitEvent(ControlRef control) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  ToolkitEvent event{kEventClassControl, kEventControlHit, control, 0, nullptr, control->window};
+OSStatus DispatchControlHit(ToolkitControl* control) {
+  const ControlRef handle = control->handle;
+  ToolkitEvent event{kEventClassControl,     kEventControlHit, handle, 0, nullptr,
+                     control->window->handle};
   const OSStatus status = Dispatch(event, ChainFor(control, control->window, true));
   // Not handled: the default handling sends the control's command, if it has one.
-  if (status == eventNotHandledErr && IsLiveControl(control) && control->command != 0)
-    return ProcessHICommand(control->window, control, control->command);
+  control = ResolveControl(handle);  // handlers may have disposed of it
+  if (status == eventNotHandledErr && control && control->command != 0)
+    return DispatchCommand(control->window, control, control->command);
   return status;
 }
 
-void DispatchDrawEvent(ControlRef control) {
-  WindowRef window = control->window;
+OSStatus SendControlHitEvent(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return c ? DispatchControlHit(c) : errUnknownControl;
+}
+
+void DispatchDrawEvent(ToolkitControl* control) {
+  const ControlRef handle = control->handle;
+  const ToolkitWindow* window = control->window;
   CGContext context(RectWidth(window->contentBounds), RectHeight(window->contentBounds));
-  ToolkitEvent event{kEventClassControl, kEventControlDraw, control, 0, &context, window};
+  ToolkitEvent event{kEventClassControl, kEventControlDraw, handle, 0, &context, window->handle};
   Dispatch(event, ChainFor(control, window, false));
-  if (IsLiveControl(control)) control->lastDrawing = context.Operations();
+  if (ToolkitControl* drawn = ResolveControl(handle)) drawn->lastDrawing = context.Operations();
 }

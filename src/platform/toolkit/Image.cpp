@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "support/Logging.h"
+
 CGImage::CGImage(uint32_t width, uint32_t height, std::vector<uint8_t> rgba, bool interpolate,
                  CGColorRenderingIntent intent)
     : mWidth(width),
@@ -14,8 +16,9 @@ CGImage::CGImage(uint32_t width, uint32_t height, std::vector<uint8_t> rgba, boo
 
 namespace {
 
-// Refuse images whose pixel buffer would be unreasonably large for a dialog.
-constexpr uint64_t kMaxImagePixels = uint64_t(16384) * 16384;
+// A dialog's pictures are small; a larger claim is refused before any pixel buffer is made
+// (at most 64 MB at this bound).
+constexpr uint32_t kMaxImageSide = 4096;
 
 struct PngImageGuard {
   png_image image;
@@ -26,6 +29,14 @@ struct PngImageGuard {
   ~PngImageGuard() { png_image_free(&image); }
 };
 
+bool WithinBound(const png_image& image, const std::filesystem::path& file) {
+  if (image.width == 0 || image.height == 0) return false;
+  if (image.width <= kMaxImageSide && image.height <= kMaxImageSide) return true;
+  trace_log(0, "Image %u x %u exceeds %u x %u, not decoded: %s\n", unsigned(image.width),
+            unsigned(image.height), unsigned(kMaxImageSide), unsigned(kMaxImageSide), file.c_str());
+  return false;
+}
+
 }  // namespace
 
 CGImageRef CGImageCreateWithPNGFile(const std::filesystem::path& file, bool shouldInterpolate,
@@ -33,8 +44,7 @@ CGImageRef CGImageCreateWithPNGFile(const std::filesystem::path& file, bool shou
   PngImageGuard guard;
   if (!png_image_begin_read_from_file(&guard.image, file.c_str())) return nullptr;
   guard.image.format = PNG_FORMAT_RGBA;
-  const uint64_t pixels = uint64_t(guard.image.width) * guard.image.height;
-  if (pixels == 0 || pixels > kMaxImagePixels) return nullptr;
+  if (!WithinBound(guard.image, file)) return nullptr;
   std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(guard.image));
   if (!png_image_finish_read(&guard.image, nullptr, rgba.data(), 0, nullptr)) return nullptr;
   return std::make_shared<const CGImage>(guard.image.width, guard.image.height, std::move(rgba),

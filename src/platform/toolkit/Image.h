@@ -30,6 +30,7 @@ class CGImage {
 // Images are shared: the holder that drops the last reference frees it.
 using CGImageRef = std::shared_ptr<const CGImage>;
 
-// The image in a PNG file, or null when the file is missing or not a readable PNG.
+// The image in a PNG file, or null when the file is missing, not a readable PNG, or larger than
+// 4096 pixels on a side (refused before decoding, and logged).
 CGImageRef CGImageCreateWithPNGFile(const std::filesystem::path& file, bool shouldInterpolate,
                                     CGColorRenderingIntent intent);

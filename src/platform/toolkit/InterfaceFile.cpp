@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/FourCC.h"
 #include "platform/toolkit/Controls.h"
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitState.h"
 #include "platform/toolkit/Windows.h"
 
 struct ToolkitNib {
@@ -74,11 +74,9 @@ bool ReadBool(const pugi::xml_node& node, const char* name, bool& out) {
 bool ReadFourCC(const pugi::xml_node& node, const char* name, uint32_t& out) {
   const pugi::xml_attribute a = node.attribute(name);
   if (!a) return true;
-  const std::string text = a.value();
-  if (text.size() != 4) return false;
-  out = (uint32_t(uint8_t(text[0])) << 24) | (uint32_t(uint8_t(text[1])) << 16) |
-        (uint32_t(uint8_t(text[2])) << 8) | uint32_t(uint8_t(text[3]));
-  return true;
+  const std::optional<OSType> code = FourCCFromText(a.value());
+  if (code) out = *code;
+  return code.has_value();
 }
 
 // "left top width height", relative to the origin given; all four within 16-bit coordinates.
@@ -125,22 +123,20 @@ pugi::xml_node FindNamed(const ToolkitNib& nib, const char* element, const std::
 
 class ControlBuilder {
  public:
-  ControlBuilder(const ToolkitNib& nib, WindowRef window) : mNib(nib), mWindow(window) {}
+  ControlBuilder(const ToolkitNib& nib, ToolkitWindow* window) : mNib(nib), mWindow(window) {}
 
   // Builds the control described by node inside container; false when the node is malformed.
-  bool Build(const pugi::xml_node& node, ControlRef container) {
+  bool Build(const pugi::xml_node& node, ToolkitControl* container) {
     const auto kind = KindNames().find(node.attribute("kind").value());
     if (kind == KindNames().end()) return false;
     Rect bounds{container->bounds.top, container->bounds.left, container->bounds.top,
                 container->bounds.left};
     if (!ReadFrame(node, container->bounds.left, container->bounds.top, bounds)) return false;
     auto owned = NewControl(kind->second, bounds);
-    ControlRef control = owned.get();
+    ToolkitControl* control = owned.get();
     AttachControl(container, std::move(owned));
-    RegisterControl(control);
     if (!ReadCommon(node, *control) || !ReadKindData(node, *control) || !ReadRange(node, *control))
       return false;
-    NotifyControlChanged(control, ControlChange::Created);
     for (const pugi::xml_node& child : node.children("control"))
       if (!Build(child, control)) return false;
     return true;
@@ -256,7 +252,7 @@ class ControlBuilder {
   }
 
   const ToolkitNib& mNib;
-  WindowRef mWindow;
+  ToolkitWindow* mWindow;
 };
 
 }  // namespace
@@ -294,19 +290,14 @@ OSStatus CreateWindowFromNib(IBNibRef nib, const std::string& windowName, Window
   const auto windowClass = ClassNames().find(node.attribute("class").value());
   Rect bounds{0, 0, 200, 300};
   if (windowClass == ClassNames().end() || !ReadFrame(node, 0, 0, bounds)) return kMalformed;
-  WindowRef window = nullptr;
-  if (OSStatus status = CreateNewWindow(windowClass->second, bounds, &window); status != noErr)
-    return status;
+  // The window is built whole before anyone hears of it; a malformed one is never announced.
+  std::unique_ptr<ToolkitWindow> window = NewWindow(windowClass->second, bounds);
   window->name = windowName;
   window->title = node.attribute("title").value();
-  ControlBuilder builder(*nib, window);
-  for (const pugi::xml_node& child : node.children("control")) {
-    if (!builder.Build(child, window->root.get())) {
-      DisposeWindow(window);
-      return kMalformed;
-    }
-  }
-  *outWindow = window;
+  ControlBuilder builder(*nib, window.get());
+  for (const pugi::xml_node& child : node.children("control"))
+    if (!builder.Build(child, window->root.get())) return kMalformed;
+  *outWindow = AddNewWindow(std::move(window));
   return noErr;
 }
 

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "platform/toolkit/TextMetrics.h"
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitState.h"
 
 namespace {
 

@@ -2,49 +2,40 @@
 #include "platform/toolkit/ModalLoop.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitState.h"
 #include "platform/toolkit/Windows.h"
 
 namespace {
 
-struct ModalLoopRecord {
-  WindowRef window;
-  bool quit = false;
-};
-
-std::vector<ModalLoopRecord*> gLoops;  // outermost first
-ModalDriver gDriver;
-uint32_t gBeepCount = 0;
-
 bool IsSheetClass(WindowClass c) { return c == kSheetWindowClass || c == kSheetAlertWindowClass; }
+
+std::vector<ModalLoopRecord*>& Loops() { return ToolkitState::Get().modalLoops; }
 
 }  // namespace
 
 ModalDriver SetModalDriver(ModalDriver driver) {
-  ModalDriver previous = std::move(gDriver);
-  gDriver = std::move(driver);
+  ModalDriver previous = std::move(ToolkitState::Get().modalDriver);
+  ToolkitState::Get().modalDriver = std::move(driver);
   return previous;
 }
 
 OSStatus RunAppModalLoopForWindow(WindowRef window) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
+  ToolkitWindow* w = ResolveWindow(window);
+  if (!w) return errInvalidWindowRef;
   ModalLoopRecord loop{window};
-  gLoops.push_back(&loop);
-  NotifyWindowChanged(window, WindowChange::ModalLoopStarted);
-  if (gDriver) {
-    const ModalDriver driver = gDriver;  // the driver may install another one while it runs
-    driver(window);
-  }
-  gLoops.erase(std::find(gLoops.begin(), gLoops.end(), &loop));
-  if (IsLiveWindow(window)) NotifyWindowChanged(window, WindowChange::ModalLoopEnded);
+  Loops().push_back(&loop);
+  NotifyWindowChanged(w, WindowChange::ModalLoopStarted);
+  // The driver may install another one while it runs.
+  if (const ModalDriver driver = ToolkitState::Get().modalDriver) driver(window);
+  std::erase(Loops(), &loop);
+  if (ToolkitWindow* still = ResolveWindow(window))
+    NotifyWindowChanged(still, WindowChange::ModalLoopEnded);
   return loop.quit ? noErr : errModalLoopUnanswered;
 }
 
 OSStatus QuitAppModalLoopForWindow(WindowRef window) {
-  for (auto it = gLoops.rbegin(); it != gLoops.rend(); ++it) {
+  for (auto it = Loops().rbegin(); it != Loops().rend(); ++it) {
     if ((*it)->window == window && !(*it)->quit) {
       (*it)->quit = true;
       return noErr;
@@ -53,42 +44,46 @@ OSStatus QuitAppModalLoopForWindow(WindowRef window) {
   return errInvalidWindowRef;
 }
 
-uint32_t GetModalLoopDepth() { return uint32_t(gLoops.size()); }
+uint32_t GetModalLoopDepth() { return uint32_t(Loops().size()); }
 
 bool IsModalLoopRunningForWindow(WindowRef window) {
-  return std::any_of(gLoops.begin(), gLoops.end(), [window](const ModalLoopRecord* l) {
+  return std::any_of(Loops().begin(), Loops().end(), [window](const ModalLoopRecord* l) {
     return l->window == window && !l->quit;
   });
 }
 
-OSStatus ShowSheetWindow(WindowRef sheet, WindowRef parent) {
-  if (!IsLiveWindow(sheet) || !IsLiveWindow(parent) || sheet == parent) return errInvalidWindowRef;
+OSStatus ShowSheetWindow(WindowRef sheetRef, WindowRef parentRef) {
+  ToolkitWindow* sheet = ResolveWindow(sheetRef);
+  ToolkitWindow* parent = ResolveWindow(parentRef);
+  if (!sheet || !parent || sheet == parent) return errInvalidWindowRef;
   if (!IsSheetClass(sheet->windowClass)) return paramErr;
   sheet->sheetParent = parent;
-  ShowWindow(sheet);
+  ShowWindow(sheetRef);
   NotifyWindowChanged(sheet, WindowChange::SheetShown);
   return noErr;
 }
 
-OSStatus HideSheetWindow(WindowRef sheet) {
-  if (!IsLiveWindow(sheet)) return errInvalidWindowRef;
+OSStatus HideSheetWindow(WindowRef sheetRef) {
+  ToolkitWindow* sheet = ResolveWindow(sheetRef);
+  if (!sheet) return errInvalidWindowRef;
   if (!sheet->sheetParent) return errWindowNotSheet;
   sheet->sheetParent = nullptr;
-  HideWindow(sheet);
+  HideWindow(sheetRef);
   NotifyWindowChanged(sheet, WindowChange::SheetHidden);
   return noErr;
 }
 
-OSStatus GetSheetWindowParent(WindowRef window, WindowRef* parent) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
+OSStatus GetSheetWindowParent(WindowRef windowRef, WindowRef* parent) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window) return errInvalidWindowRef;
   if (!window->sheetParent) return errWindowNotSheet;
-  if (parent) *parent = window->sheetParent;
+  if (parent) *parent = window->sheetParent->handle;
   return noErr;
 }
 
 void SysBeep(int16_t) {
-  ++gBeepCount;
+  ++ToolkitState::Get().beepCount;
   NotifyBeep();
 }
 
-uint32_t GetSysBeepCount() { return gBeepCount; }
+uint32_t GetSysBeepCount() { return ToolkitState::Get().beepCount; }

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/TextEncoding.h"
+#include "platform/toolkit/ToolkitState.h"
 
 namespace {
 
@@ -20,13 +20,24 @@ size_t ByteOffset(const std::string& text, int32_t n) {
   return i;
 }
 
-void SetSelection(ControlRef field, int32_t start, int32_t end) {
+void SetSelection(ToolkitControl* field, int32_t start, int32_t end) {
   const int32_t length = Utf8Length(field->text);
   field->selectionStart = std::clamp(std::min(start, end), 0, length);
   field->selectionEnd = std::clamp(std::max(start, end), 0, length);
 }
 
-void TextChanged(ControlRef field) { NotifyControlChanged(field, ControlChange::Text); }
+void TextChanged(ToolkitControl* field) { NotifyControlChanged(field, ControlChange::Text); }
+
+// The field of a handle; null for other handles and kinds.
+ToolkitControl* ResolveField(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return IsTextField(c) ? c : nullptr;
+}
+
+ToolkitControl* ResolvePasswordField(ControlRef control) {
+  ToolkitControl* c = ResolveControl(control);
+  return c && c->kind == ControlKind::PasswordText ? c : nullptr;
+}
 
 }  // namespace
 
@@ -40,56 +51,66 @@ std::string Utf8Prefix(const std::string& text, int32_t n) {
   return text.substr(0, ByteOffset(text, std::max(n, 0)));
 }
 
-bool IsTextField(ControlRef control) {
-  return IsLiveControl(control) &&
+bool IsTextField(const ToolkitControl* control) {
+  return control &&
          (control->kind == ControlKind::EditText || control->kind == ControlKind::PasswordText);
 }
 
+bool FieldCanHold(const std::string& text) {
+  return FromUTF8(text, kFieldTextEncoding).has_value();
+}
+
 OSStatus SetControlKeyFilter(ControlRef field, ControlKeyFilterUPP filter) {
-  if (!IsTextField(field)) return errUnknownControl;
-  field->keyFilter = filter;
+  ToolkitControl* c = ResolveField(field);
+  if (!c) return errUnknownControl;
+  c->keyFilter = filter;
   return noErr;
 }
 
 OSStatus SetControlValidationProc(ControlRef field, ControlEditTextValidationUPP proc) {
-  if (!IsTextField(field)) return errUnknownControl;
-  field->validationProc = proc;
+  ToolkitControl* c = ResolveField(field);
+  if (!c) return errUnknownControl;
+  c->validationProc = proc;
   return noErr;
 }
 
 OSStatus SetControlPasswordText(ControlRef field, const std::string& text) {
-  if (!IsLiveControl(field) || field->kind != ControlKind::PasswordText) return errUnknownControl;
-  field->text = text;
-  SetSelection(field, Utf8Length(text), Utf8Length(text));
-  TextChanged(field);
+  ToolkitControl* c = ResolvePasswordField(field);
+  if (!c) return errUnknownControl;
+  c->text = text;
+  SetSelection(c, Utf8Length(text), Utf8Length(text));
+  TextChanged(c);
   return noErr;
 }
 
 OSStatus GetControlPasswordText(ControlRef field, std::string* text) {
-  if (!IsLiveControl(field) || field->kind != ControlKind::PasswordText || !text)
-    return errUnknownControl;
-  *text = field->text;
+  ToolkitControl* c = ResolvePasswordField(field);
+  if (!c || !text) return errUnknownControl;
+  *text = c->text;
   return noErr;
 }
 
 OSStatus GetEditTextSelection(ControlRef field, int32_t* start, int32_t* end) {
-  if (!IsTextField(field) || !start || !end) return errUnknownControl;
-  *start = field->selectionStart;
-  *end = field->selectionEnd;
+  ToolkitControl* c = ResolveField(field);
+  if (!c || !start || !end) return errUnknownControl;
+  *start = c->selectionStart;
+  *end = c->selectionEnd;
   return noErr;
 }
 
 OSStatus SetEditTextSelection(ControlRef field, int32_t start, int32_t end) {
-  if (!IsTextField(field)) return errUnknownControl;
-  SetSelection(field, start, end);
+  ToolkitControl* c = ResolveField(field);
+  if (!c) return errUnknownControl;
+  SetSelection(c, start, end);
   return noErr;
 }
 
 int32_t GetEditTextLength(ControlRef field) {
-  return IsTextField(field) ? Utf8Length(field->text) : -1;
+  ToolkitControl* c = ResolveField(field);
+  return c ? Utf8Length(c->text) : -1;
 }
 
-bool ReplaceFieldSelection(ControlRef field, const std::string& insert) {
+bool ReplaceFieldSelection(ToolkitControl* field, const std::string& insert) {
   const size_t from = ByteOffset(field->text, field->selectionStart);
   const size_t to = ByteOffset(field->text, field->selectionEnd);
   if (from == to && insert.empty()) return false;
@@ -100,7 +121,16 @@ bool ReplaceFieldSelection(ControlRef field, const std::string& insert) {
   return true;
 }
 
-bool ApplyEditingKey(ControlRef field, int16_t charCode) {
+std::string TypedCharacter(int16_t charCode) {
+  const auto code = static_cast<uint16_t>(charCode);
+  if (code < 32 || code == 127) return {};          // control characters type nothing
+  if (code >= 0xD800 && code <= 0xDFFF) return {};  // half of a surrogate pair is no character
+  if (code < 0x80) return std::string(1, char(code));
+  if (code < 0x800) return {char(0xC0 | (code >> 6)), char(0x80 | (code & 0x3F))};
+  return {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)), char(0x80 | (code & 0x3F))};
+}
+
+bool ApplyEditingKey(ToolkitControl* field, int16_t charCode) {
   const int32_t length = Utf8Length(field->text);
   const int32_t start = field->selectionStart;
   const int32_t end = field->selectionEnd;
@@ -123,18 +153,6 @@ bool ApplyEditingKey(ControlRef field, int16_t charCode) {
     default:
       break;
   }
-  if (static_cast<uint16_t>(charCode) < 32 || charCode == 127)
-    return false;  // other control characters insert nothing
-  std::string utf8;
-  const auto code = static_cast<uint16_t>(charCode);
-  if (code >= 0xD800 && code <= 0xDFFF) return false;  // half of a surrogate pair is no character
-  if (code < 0x80) {
-    utf8 = char(code);
-  } else if (code < 0x800) {
-    utf8 = {char(0xC0 | (code >> 6)), char(0x80 | (code & 0x3F))};
-  } else {
-    utf8 = {char(0xE0 | (code >> 12)), char(0x80 | ((code >> 6) & 0x3F)),
-            char(0x80 | (code & 0x3F))};
-  }
-  return ReplaceFieldSelection(field, utf8);
+  const std::string typed = TypedCharacter(charCode);
+  return !typed.empty() && ReplaceFieldSelection(field, typed);
 }

@@ -1,10 +1,19 @@
 #pragma once
-// Edit text and password fields: text, selection, key filters and validation procedures.
-// Lengths and selection offsets count characters (UTF-8 code points).
+// Edit text and password fields: text, selection, key filters and validation procedures, and
+// the characters a user may enter. Lengths and selection offsets count characters (code points).
 #include <cstdint>
 #include <string>
 
+#include "platform/TextEncoding.h"
 #include "platform/toolkit/ToolkitTypes.h"
+
+// What a user types or pastes into an edit or password field must be text of this encoding: the
+// extension keeps field texts (passwords, names, comments) in records of it. A key (after the
+// key filter passed it) or a paste that brings any other character is refused with a beep.
+inline constexpr TextEncoding kFieldTextEncoding = kTextEncodingMacRoman;
+// True when the encoding of fields holds every character of the UTF-8 text (false for invalid
+// UTF-8).
+bool FieldCanHold(const std::string& text);
 
 enum ControlKeyFilterResult { kControlKeyFilterBlockKey = 0, kControlKeyFilterPassKey = 1 };
 

@@ -11,6 +11,8 @@
 #include "platform/toolkit/TextFields.h"
 #include "platform/toolkit/TextMetrics.h"
 #include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ToolkitOwners.h"
+#include "platform/toolkit/ToolkitReset.h"
 #include "platform/toolkit/ToolkitTypes.h"
 #include "platform/toolkit/UserActions.h"
 #include "platform/toolkit/Windows.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The objects behind the toolkit's handles. Only the toolkit's own sources include this file;
-// everyone else goes through the functions of the public headers.
+// everyone else goes through the functions of the public headers. Objects refer to each other by
+// address; what leaves the toolkit (to callers, handlers, callbacks, the observer) is a handle.
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@
 #include "platform/toolkit/TextFields.h"
 #include "platform/toolkit/ToolkitTypes.h"
 
+struct ToolkitWindow;
+struct ToolkitControl;
+
 struct MenuItemRecord {
   std::string text;
   bool enabled = true;
@@ -24,7 +28,7 @@ struct ToolkitMenu {
   int16_t menuID = 0;
   std::string name;
   std::vector<MenuItemRecord> items;
-  ControlRef owner = nullptr;  // the popup button that owns the menu, if any
+  ToolkitControl* owner = nullptr;  // the popup button that owns the menu, if any
 };
 
 struct InstalledHandler {
@@ -46,6 +50,7 @@ struct ListColumn {
 };
 
 struct ToolkitControl {
+  ControlRef handle = nullptr;  // given when the control joins the toolkit's state
   ControlKind kind = ControlKind::UserPane;
   ControlID id;
   ToolkitWindow* window = nullptr;
@@ -91,49 +96,57 @@ struct ToolkitControl {
 };
 
 struct ToolkitWindow {
-  std::string name;  // the window's name in its interface file
+  WindowRef handle = nullptr;  // given when the window joins the toolkit's state
+  std::string name;            // the window's name in its interface file
   WindowClass windowClass = kDocumentWindowClass;
   std::string title;
   Rect contentBounds;  // global coordinates
   bool visible = false;
   std::unique_ptr<ToolkitControl> root;
   std::vector<InstalledHandler> handlers;
-  ControlRef focus = nullptr;
-  ControlRef defaultButton = nullptr;
-  ControlRef cancelButton = nullptr;
-  WindowRef sheetParent = nullptr;  // set while shown as a sheet
-  uint64_t frontOrder = 0;          // larger is nearer the front
+  ToolkitControl* focus = nullptr;
+  ToolkitControl* defaultButton = nullptr;
+  ToolkitControl* cancelButton = nullptr;
+  ToolkitWindow* sheetParent = nullptr;  // set while shown as a sheet
+  uint64_t frontOrder = 0;               // larger is nearer the front
 };
 
-// Liveness registry: handles given out by the toolkit are checked before use, so a stale or
-// foreign handle yields a status instead of a crash.
-bool IsLiveControl(ControlRef control);
-bool IsLiveWindow(WindowRef window);
-void RegisterControl(ControlRef control);
-void ForgetControlTree(ControlRef control);
-void RegisterWindow(WindowRef window);
-void ForgetWindow(WindowRef window);
-
+// Creates a window of a class with an empty root control, not yet known to the toolkit.
+std::unique_ptr<ToolkitWindow> NewWindow(WindowClass windowClass, const Rect& contentBounds);
+// Hands a new window (with its controls) to the toolkit's state and announces it and each of
+// its controls to the observer; returns its handle.
+WindowRef AddNewWindow(std::unique_ptr<ToolkitWindow> window);
 // Creates a control of a kind with that kind's defaults, not yet embedded anywhere.
 std::unique_ptr<ToolkitControl> NewControl(ControlKind kind, const Rect& bounds);
 // Attaches a detached control as the last child of a container.
-void AttachControl(ControlRef container, std::unique_ptr<ToolkitControl> child);
+void AttachControl(ToolkitControl* container, std::unique_ptr<ToolkitControl> child);
 
 // Every control of a tree, the root first, depth first in document order.
 template <typename Visit>
-void ForEachControl(ControlRef root, Visit&& visit) {
+void ForEachControl(ToolkitControl* root, Visit&& visit) {
   visit(root);
   for (auto& child : root->children) ForEachControl(child.get(), visit);
 }
 
-// Forgets the handlers of a target that goes away, so that their references become stale.
-void ForgetInstalledHandlers(const std::vector<InstalledHandler>& handlers);
 // Sends a draw event to one control and keeps what its handlers painted.
-void DispatchDrawEvent(ControlRef control);
+void DispatchDrawEvent(ToolkitControl* control);
+// Sends the control-hit event (and, when no handler took it, the control's command).
+OSStatus DispatchControlHit(ToolkitControl* control);
 // True when the control lies in the subtree of ancestor (or is it).
-bool IsWithin(ControlRef control, ControlRef ancestor);
+bool IsWithin(const ToolkitControl* control, const ToolkitControl* ancestor);
+// Enabled and shown, with every container enabled and shown too.
+bool IsActive(const ToolkitControl* control);
+// Keyboard focus moves to the control (a field has all of its text selected).
+// errUnknownControl when the control is not in that window, errCouldntSetFocus when its kind
+// cannot take the focus.
+OSStatus FocusControl(ToolkitWindow* window, ToolkitControl* control);
+// Changes the value within the control's range, telling the observer when it changed.
+void ChangeValue(ToolkitControl* control, int32_t value);
 
 // Field editing behind keystrokes and pasting. Each returns true when the text changed.
-bool ReplaceFieldSelection(ControlRef field, const std::string& insert);
-bool ApplyEditingKey(ControlRef field, int16_t charCode);
-bool IsTextField(ControlRef control);
+bool ReplaceFieldSelection(ToolkitControl* field, const std::string& insert);
+bool ApplyEditingKey(ToolkitControl* field, int16_t charCode);
+// The character a key types into a field (UTF-8); empty for keys that type nothing.
+std::string TypedCharacter(int16_t charCode);
+// An edit or password field (null is none).
+bool IsTextField(const ToolkitControl* control);

@@ -1,6 +1,8 @@
 #pragma once
 // Notifications for a view that mirrors the model on screen. The model calls the observer after
-// each change; the observer reads the new state through the toolkit's functions.
+// each change; the observer reads the new state through the toolkit's functions. A Disposed
+// notification comes while the object's handle still resolves; afterwards it never does. A
+// window's Disposed stands for every control in it; a Created window comes with its controls.
 #include "platform/toolkit/ToolkitTypes.h"
 
 enum class WindowChange {
@@ -47,8 +49,3 @@ class ToolkitObserver {
 
 // Installs the observer (null removes it); the caller keeps it alive while installed.
 void SetToolkitObserver(ToolkitObserver* observer);
-
-// Used by the toolkit's own sources.
-void NotifyWindowChanged(WindowRef window, WindowChange change);
-void NotifyControlChanged(ControlRef control, ControlChange change);
-void NotifyBeep();

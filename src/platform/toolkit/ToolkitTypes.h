@@ -7,22 +7,25 @@
 #include "platform/FourCC.h"
 #include "platform/Status.h"
 
-struct ToolkitWindow;
-struct ToolkitControl;
+struct OpaqueWindowRef;
+struct OpaqueControlRef;
 struct ToolkitMenu;
 struct ToolkitNib;
 struct ToolkitEvent;
 class CGContext;
 
-using WindowRef = ToolkitWindow*;
-using ControlRef = ToolkitControl*;
-using HIViewRef = ToolkitControl*;
+// Window and control handles are ids, never addresses: each object gets an id that no object had
+// before, so the handle of a disposed object resolves to nothing, and every call on it answers
+// with a status (or a neutral value) instead of touching another object. Null is no object.
+using WindowRef = OpaqueWindowRef*;
+using ControlRef = OpaqueControlRef*;
+using HIViewRef = ControlRef;
 using MenuRef = ToolkitMenu*;
 using IBNibRef = ToolkitNib*;
 using EventRef = ToolkitEvent*;
 using CGContextRef = CGContext*;
 // A window's drawing port is the window itself.
-using CGrafPtr = ToolkitWindow*;
+using CGrafPtr = WindowRef;
 
 // Window-local rectangle, top-down coordinates (top and left inclusive, bottom and right
 // exclusive).

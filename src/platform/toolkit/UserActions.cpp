@@ -1,40 +1,66 @@
-// The user's clicks, keystrokes and choices, delivered as the toolkit delivers them.
+// The user's clicks, keystrokes, commands and choices, delivered as the toolkit delivers them.
 #include "platform/toolkit/UserActions.h"
 
 #include <algorithm>
 
 #include "platform/toolkit/Controls.h"
-#include "platform/toolkit/Events.h"
 #include "platform/toolkit/Menus.h"
-#include "platform/toolkit/ToolkitObjects.h"
-#include "platform/toolkit/ToolkitObserver.h"
+#include "platform/toolkit/ModalLoop.h"
+#include "platform/toolkit/ToolkitState.h"
 
 namespace {
 
-OSStatus CheckClickable(ControlRef control) {
-  if (!IsLiveControl(control)) return errUnknownControl;
-  return IsControlActive(control) ? noErr : errControlInactive;
+// A window takes the user's input when it is shown and, while an application-modal loop runs,
+// when it is the loop's window or a sheet shown on it.
+OSStatus CheckReachable(const ToolkitWindow* window) {
+  if (!window->visible) return errWindowBlocked;
+  const ToolkitWindow* modal = ToolkitState::Get().ModalWindow();
+  if (!modal) return noErr;
+  for (const ToolkitWindow* w = window; w; w = w->sheetParent)
+    if (w == modal) return noErr;
+  return errWindowBlocked;
+}
+
+// The window of a handle when it takes input; null (and the reason in `status`) otherwise.
+ToolkitWindow* ReachableWindow(WindowRef window, OSStatus& status) {
+  ToolkitWindow* w = ResolveWindow(window);
+  status = w ? CheckReachable(w) : errInvalidWindowRef;
+  return status == noErr ? w : nullptr;
+}
+
+// The control of a handle when a user can click it: of that kind (any kind when none is given),
+// active, in a window that takes input. Null (and the reason in `status`) otherwise.
+ToolkitControl* ClickableControl(ControlRef control, OSStatus& status,
+                                 std::optional<ControlKind> kind = std::nullopt) {
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || (kind && c->kind != *kind)) {
+    status = errUnknownControl;
+  } else if (!IsActive(c)) {
+    status = errControlInactive;
+  } else {
+    status = CheckReachable(c->window);
+  }
+  return status == noErr ? c : nullptr;
 }
 
 // Tracking: the value change a click makes before anybody hears of the hit.
-void Track(ControlRef c) {
+void Track(ToolkitControl* c) {
   switch (c->kind) {
     case ControlKind::CheckBox:
-      SetControl32BitValue(c, c->value == 0 ? 1 : 0);
+      ChangeValue(c, c->value == 0 ? 1 : 0);
       break;
     case ControlKind::RadioButton:
-      SetControl32BitValue(c, 1);
+      ChangeValue(c, 1);
       break;
     case ControlKind::BevelButton:
-      if (c->bevelBehavior == BevelBehavior::Toggles)
-        SetControl32BitValue(c, c->value == 0 ? 1 : 0);
-      if (c->bevelBehavior == BevelBehavior::Sticky) SetControl32BitValue(c, 1);
+      if (c->bevelBehavior == BevelBehavior::Toggles) ChangeValue(c, c->value == 0 ? 1 : 0);
+      if (c->bevelBehavior == BevelBehavior::Sticky) ChangeValue(c, 1);
       break;
     case ControlKind::EditText:
     case ControlKind::PasswordText:
     case ControlKind::DataBrowser:
     case ControlKind::Clock:
-      SetKeyboardFocus(c->window, c);
+      FocusControl(c->window, c);
       break;
     default:
       break;
@@ -42,20 +68,38 @@ void Track(ControlRef c) {
 }
 
 // Tab moves the focus to the next active text field of the window, wrapping around.
-void AdvanceFocus(WindowRef window) {
-  std::vector<ControlRef> fields;
-  ForEachControl(window->root.get(), [&](ControlRef c) {
-    if (IsTextField(c) && IsControlActive(c)) fields.push_back(c);
+void AdvanceFocus(ToolkitWindow* window) {
+  std::vector<ToolkitControl*> fields;
+  ForEachControl(window->root.get(), [&](ToolkitControl* c) {
+    if (IsTextField(c) && IsActive(c)) fields.push_back(c);
   });
   if (fields.empty()) return;
   size_t next = 0;
   for (size_t i = 0; i < fields.size(); ++i)
     if (fields[i] == window->focus) next = (i + 1) % fields.size();
-  SetKeyboardFocus(window, fields[next]);
+  FocusControl(window, fields[next]);
 }
 
 void Validate(ControlRef field) {
-  if (IsLiveControl(field) && field->validationProc) field->validationProc(field);
+  ToolkitControl* c = ResolveControl(field);
+  if (c && c->validationProc) c->validationProc(field);
+}
+
+// The focused field of a window that takes input, when it is active; null (and the reason in
+// `status`) otherwise.
+ToolkitControl* FocusedField(WindowRef window, OSStatus& status) {
+  ToolkitWindow* w = ReachableWindow(window, status);
+  if (!w) return nullptr;
+  ToolkitControl* field = w->focus;
+  status = !IsTextField(field) ? eventNotHandledErr : IsActive(field) ? noErr : errControlInactive;
+  return status == noErr ? field : nullptr;
+}
+
+// A character the field cannot hold is refused with a beep, as a key filter refuses a key.
+bool RefuseUnholdable(const std::string& text) {
+  if (FieldCanHold(text)) return false;
+  SysBeep(1);
+  return true;
 }
 
 // Decodes one UTF-8 character at i (advancing i); invalid bytes give U+FFFD.
@@ -71,53 +115,62 @@ uint32_t NextCodePoint(const std::string& s, size_t& i) {
   return code;
 }
 
+OSStatus ClickButton(ToolkitControl* button) { return UserClickControl(button->handle); }
+
 }  // namespace
 
 OSStatus UserClickControl(ControlRef control) {
-  if (OSStatus status = CheckClickable(control); status != noErr) return status;
-  Track(control);
-  return SendControlHitEvent(control);
+  OSStatus status;
+  ToolkitControl* c = ClickableControl(control, status);
+  if (!c) return status;
+  Track(c);
+  return DispatchControlHit(c);
 }
 
 OSStatus UserChoosePopupItem(ControlRef popup, uint16_t item) {
-  if (OSStatus status = CheckClickable(popup); status != noErr) return status;
-  if (popup->kind != ControlKind::PopupButton) return errUnknownControl;
-  if (item < 1 || item > CountMenuItems(popup->menu.get()) || item > popup->maximum ||
-      !IsMenuItemEnabled(popup->menu.get(), item))
+  OSStatus status;
+  ToolkitControl* c = ClickableControl(popup, status, ControlKind::PopupButton);
+  if (!c) return status;
+  if (item < 1 || item > CountMenuItems(c->menu.get()) || item > c->maximum ||
+      !IsMenuItemEnabled(c->menu.get(), item))
     return paramErr;
-  SetControl32BitValue(popup, item);
-  return SendControlHitEvent(popup);
+  ChangeValue(c, item);
+  return DispatchControlHit(c);
 }
 
 OSStatus UserClickTab(ControlRef tabs, uint16_t tab) {
-  if (OSStatus status = CheckClickable(tabs); status != noErr) return status;
-  if (tabs->kind != ControlKind::TabControl) return errUnknownControl;
-  const bool offered = tab >= 1 && tab <= tabs->maximum;
-  const bool enabled = tab > tabs->tabs.size() || tabs->tabs[tab - 1].enabled;
+  OSStatus status;
+  ToolkitControl* c = ClickableControl(tabs, status, ControlKind::TabControl);
+  if (!c) return status;
+  const bool offered = tab >= 1 && tab <= c->maximum;
+  const bool enabled = tab > c->tabs.size() || c->tabs[tab - 1].enabled;
   if (!offered || !enabled) return paramErr;
-  SetControl32BitValue(tabs, tab);
-  return SendControlHitEvent(tabs);
+  ChangeValue(c, tab);
+  return DispatchControlHit(c);
 }
 
 OSStatus UserTypeKey(WindowRef window, int16_t charCode, EventModifiers modifiers) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
+  OSStatus status;
+  ToolkitWindow* w = ReachableWindow(window, status);
+  if (!w) return status;
   const bool confirms = charCode == kReturnCharCode || charCode == kEnterCharCode;
-  if (confirms && window->defaultButton) return UserClickControl(window->defaultButton);
-  if (charCode == kEscapeCharCode && window->cancelButton)
-    return UserClickControl(window->cancelButton);
-  ControlRef field = window->focus;
-  if (!IsTextField(field)) return eventNotHandledErr;
-  if (!IsControlActive(field)) return errControlInactive;
+  if (confirms && w->defaultButton) return ClickButton(w->defaultButton);
+  if (charCode == kEscapeCharCode && w->cancelButton) return ClickButton(w->cancelButton);
+  ToolkitControl* field = FocusedField(window, status);
+  if (!field) return status;
+  const ControlRef handle = field->handle;
   int16_t keyCode = 0;
   if (field->keyFilter &&
-      field->keyFilter(field, &keyCode, &charCode, &modifiers) == kControlKeyFilterBlockKey)
-    return noErr;  // the filter took the key
-  if (!IsLiveControl(field) || (modifiers & cmdKey)) return eventNotHandledErr;
+      field->keyFilter(handle, &keyCode, &charCode, &modifiers) == kControlKeyFilterBlockKey)
+    return noErr;                  // the filter took the key
+  field = ResolveControl(handle);  // the filter may have disposed of it
+  if (!field || (modifiers & cmdKey)) return eventNotHandledErr;
   if (charCode == kTabCharCode) {
-    AdvanceFocus(window);
+    AdvanceFocus(field->window);
     return noErr;
   }
-  if (ApplyEditingKey(field, charCode)) Validate(field);
+  if (RefuseUnholdable(TypedCharacter(charCode))) return noErr;
+  if (ApplyEditingKey(field, charCode)) Validate(handle);
   return noErr;
 }
 
@@ -125,7 +178,10 @@ OSStatus UserTypeText(WindowRef window, const std::string& text) {
   OSStatus status = noErr;
   for (size_t i = 0; i < text.size();) {
     const uint32_t code = NextCodePoint(text, i);
-    if (code > 0xFFFF) continue;  // beyond what one key delivers
+    if (code > 0xFFFF) {  // beyond what one key delivers: refused like any other key
+      SysBeep(1);
+      continue;
+    }
     status = UserTypeKey(window, static_cast<int16_t>(static_cast<uint16_t>(code)));
     if (status != noErr) return status;
   }
@@ -133,23 +189,31 @@ OSStatus UserTypeText(WindowRef window, const std::string& text) {
 }
 
 OSStatus UserPaste(WindowRef window, const std::string& text) {
-  if (!IsLiveWindow(window)) return errInvalidWindowRef;
-  ControlRef field = window->focus;
-  if (!IsTextField(field)) return eventNotHandledErr;
-  if (!IsControlActive(field)) return errControlInactive;
-  if (ReplaceFieldSelection(field, text)) Validate(field);
+  OSStatus status;
+  ToolkitControl* field = FocusedField(window, status);
+  if (!field) return status;
+  if (RefuseUnholdable(text)) return noErr;  // nothing of the paste goes in
+  if (ReplaceFieldSelection(field, text)) Validate(field->handle);
   return noErr;
 }
 
+OSStatus UserSendCommand(WindowRef window, uint32_t commandID) {
+  OSStatus status;
+  if (!ReachableWindow(window, status)) return status;
+  return ProcessHICommand(window, nullptr, commandID);
+}
+
 OSStatus UserSelectListRow(ControlRef list, DataBrowserItemID item) {
-  if (OSStatus status = CheckClickable(list); status != noErr) return status;
-  if (list->kind != ControlKind::DataBrowser) return errUnknownControl;
-  if (std::find(list->rows.begin(), list->rows.end(), item) == list->rows.end()) return paramErr;
-  SetKeyboardFocus(list->window, list);
+  OSStatus status;
+  ToolkitControl* c = ClickableControl(list, status, ControlKind::DataBrowser);
+  if (!c) return status;
+  if (std::find(c->rows.begin(), c->rows.end(), item) == c->rows.end()) return paramErr;
+  FocusControl(c->window, c);
   return SetDataBrowserSelectedItems(list, 1, &item, kDataBrowserItemsAssign);
 }
 
 OSStatus UserSetClock(ControlRef clock, const LongDateRec& date) {
-  if (OSStatus status = CheckClickable(clock); status != noErr) return status;
+  OSStatus status;
+  if (!ClickableControl(clock, status, ControlKind::Clock)) return status;
   return SetClockDateTime(clock, date);
 }

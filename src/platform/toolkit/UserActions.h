@@ -6,8 +6,11 @@
 // button becomes 1, a popup takes the chosen item, a tab control takes the clicked tab, a bevel
 // button follows its behaviour). Then the control-hit event goes to the handlers, innermost
 // first; when none handles it and the control has a command, the command is processed.
+// A user reaches only what a desktop lets them reach: a hidden window takes no input, and while
+// an application-modal loop runs only the loop's window and the sheets shown on it do.
 // Each returns noErr when something handled the action, eventNotHandledErr when nothing did,
-// or errControlInactive when the control could not be clicked (disabled or hidden).
+// errControlInactive when the control could not be clicked (disabled or hidden), or
+// errWindowBlocked when its window takes no input.
 #include <cstdint>
 #include <string>
 
@@ -22,13 +25,18 @@ OSStatus UserClickTab(ControlRef tabs, uint16_t tab);
 
 // One keystroke into the window. Return and Enter press the default button and Escape the
 // cancel button, when the window has one; any other key goes to the field with keyboard focus,
-// through its key filter, and a changed text runs its validation procedure.
+// through its key filter; a character the field cannot hold is then refused with a beep, and a
+// changed text runs its validation procedure.
 OSStatus UserTypeKey(WindowRef window, int16_t charCode, EventModifiers modifiers = 0);
 // Types each character of UTF-8 text.
 OSStatus UserTypeText(WindowRef window, const std::string& text);
 // Pastes text into the focused field, replacing the selection; the key filter is not asked
-// (pasting bypasses it), the validation procedure runs afterwards.
+// (pasting bypasses it), the validation procedure runs afterwards. Text with a character the
+// field cannot hold (see FieldCanHold) is refused whole with a beep.
 OSStatus UserPaste(WindowRef window, const std::string& text);
+// A command the user gives to a window (a menu item or its shortcut); the window's handlers see
+// it as a command no control sent.
+OSStatus UserSendCommand(WindowRef window, uint32_t commandID);
 
 // Clicks a row of a list: it becomes the only selected row.
 OSStatus UserSelectListRow(ControlRef list, DataBrowserItemID item);

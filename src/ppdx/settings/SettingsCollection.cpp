@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/FourCC.h"
+
 namespace {
 
-constexpr uint32_t kFlatMagic = 0x43565354;  // "CVST"
+constexpr uint32_t kFlatMagic = FourCC("CVST");
 constexpr uint32_t kFlatVersion = 1;
 constexpr size_t kItemHeaderSize = 16;
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/UTF8.h"
 #include "ppdx/settings/Settings.h"
 
 namespace {
@@ -10,48 +11,9 @@ constexpr char32_t kReplacement = U'?';
 
 // Decodes one UTF-8 sequence at text[i]; advances i. Malformed input gives '?' for one byte.
 char32_t DecodeUTF8(std::string_view text, size_t& i) {
-  auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
-  uint8_t lead = byte(i);
-  size_t length = lead < 0x80           ? 1
-                  : (lead >> 5) == 0x6  ? 2
-                  : (lead >> 4) == 0xE  ? 3
-                  : (lead >> 3) == 0x1E ? 4
-                                        : 0;
-  if (length == 0 || i + length > text.size()) {
-    ++i;
-    return length == 1 ? lead : kReplacement;
-  }
-  char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-  for (size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) {
-      ++i;
-      return kReplacement;
-    }
-    code = (code << 6) | (byte(i + k) & 0x3F);
-  }
-  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  i += length;
-  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-    return kReplacement;
-  return code;
-}
-
-void EncodeUTF8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
+  const std::optional<UTF8Character> character = DecodeUTF8Character(text, i);
+  i += character ? character->length : 1;
+  return character ? character->code : kReplacement;
 }
 
 void PutUnit(std::vector<uint8_t>& out, uint16_t unit) {
@@ -98,12 +60,12 @@ std::optional<std::string> ExtenalToCFString(const unsigned char* bytes, long si
     if (unit >= 0xD800 && unit <= 0xDBFF && k + 3 < size) {
       char32_t low = unitAt(k + 2);
       if (low >= 0xDC00 && low <= 0xDFFF) {
-        EncodeUTF8(text, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        AppendUTF8(text, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
         k += 2;
         continue;
       }
     }
-    EncodeUTF8(text, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
+    AppendUTF8(text, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
   }
   return text;
 }

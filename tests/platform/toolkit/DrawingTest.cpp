@@ -84,10 +84,17 @@ TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
   EXPECT_EQ(decoded->Pixels(), pixels);
   EXPECT_TRUE(decoded->ShouldInterpolate());
 
-  EXPECT_EQ(CGImageCreateWithPNGFile(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml",
-                                     true, kCGRenderingIntentDefault),
-            nullptr);
-  EXPECT_EQ(CGImageCreateWithPNGFile("/nonexistent.png", true, kCGRenderingIntentDefault), nullptr);
+  // Beyond 4096 pixels a side an image is refused rather than decoded into up to a gigabyte.
+  const auto wide = folder.path() / "wide.png", tall = folder.path() / "tall.png";
+  ASSERT_TRUE(WriteTestPng(wide, 4097, 1, std::vector<uint8_t>(4097 * 4)));
+  ASSERT_TRUE(WriteTestPng(tall, 1, 4097, std::vector<uint8_t>(4097 * 4)));
+  for (const std::filesystem::path& refused :
+       {std::filesystem::path(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml"),
+        std::filesystem::path("/nonexistent.png"), folder.path(), wide, tall})
+    EXPECT_EQ(CGImageCreateWithPNGFile(refused, true, kCGRenderingIntentDefault), nullptr)
+        << refused;
+  ASSERT_TRUE(WriteTestPng(wide, 4096, 1, std::vector<uint8_t>(4096 * 4)));
+  EXPECT_NE(CGImageCreateWithPNGFile(wide, true, kCGRenderingIntentDefault), nullptr);
 }
 
 TEST_F(DrawingTest, TextMeasurementFollowsTextSizeAndWeight) {

@@ -9,8 +9,9 @@ namespace {
 
 using InterfaceFileTest = ToolkitTest;
 
-TEST_F(InterfaceFileTest, BuildsWindowWithClassTitleAndBounds) {
-  WindowRef window = Open("Panel");
+TEST_F(InterfaceFileTest, BuildsWindowWithClassTitleBoundsAndNestedFrames) {
+  WindowRef window = nullptr;
+  ASSERT_EQ(CreateWindowFromNib(mNib, "Panel", &window), noErr);
   WindowClass windowClass = 0;
   ASSERT_EQ(GetWindowClass(window, &windowClass), noErr);
   EXPECT_EQ(windowClass, kDocumentWindowClass);
@@ -20,11 +21,6 @@ TEST_F(InterfaceFileTest, BuildsWindowWithClassTitleAndBounds) {
   GetWindowBounds(window, &bounds);
   EXPECT_EQ(bounds, (Rect{80, 100, 380, 500}));
   EXPECT_FALSE(IsWindowVisible(window));  // windows start hidden
-}
-
-TEST_F(InterfaceFileTest, NestedFramesAreRelativeToTheirContainer) {
-  WindowRef window = Open("Panel");
-  Rect bounds;
   ASSERT_EQ(GetControlBounds(Find(window, "pane", 3), &bounds), noErr);
   // window origin 0,0 + tab 10,10 + pane 0,32 + popup 5,55
   EXPECT_EQ(bounds, (Rect{97, 15, 117, 165}));
@@ -105,9 +101,9 @@ TEST_F(InterfaceFileTest, FindsTheInterfaceFileOfABundle) {
   ASSERT_NE(bundle, nullptr);
   IBNibRef nib = nullptr;
   ASSERT_EQ(CreateNibReferenceWithCFBundle(bundle, "Sample", &nib), noErr);
+  const NibOwner owner(nib);
   WindowRef window = nullptr;
   EXPECT_EQ(CreateWindowFromNib(nib, "Ask", &window), noErr);
-  DisposeNibReference(nib);
   EXPECT_EQ(CreateNibReferenceWithCFBundle(bundle, "Absent", &nib),
             kIBCarbonRuntimeCantFindNibFile);
 }

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "ToolkitFixture.h"
 
 namespace {
@@ -60,6 +62,44 @@ TEST_F(ModalLoopTest, OnlySheetClassWindowsBecomeSheets) {
   DisposeWindow(dialog);  // the sheet comes off with its parent
   EXPECT_EQ(GetSheetWindowParent(sheet, &parent), errWindowNotSheet);
   EXPECT_FALSE(IsWindowVisible(sheet));
+}
+
+TEST_F(ModalLoopTest, WhileALoopRunsOnlyItsWindowAndItsSheetsTakeInput) {
+  WindowRef panel = Open("Panel");
+  WindowRef dialog = Open("Ask");
+  WindowRef sheet = Open("Note");
+  ASSERT_EQ(ShowSheetWindow(sheet, dialog), noErr);
+  InstallWindowEventHandler(dialog, EndLoopOnCommand, 1, &kCommand, nullptr, nullptr);
+  SetKeyboardFocus(panel, Find(panel, "pane", 5));
+  const DataBrowserItemID row = 1;
+  AddDataBrowserItems(Find(panel, "pane", 9), 1, &row);
+  const std::pair<const char*, std::function<OSStatus()>> elsewhere[] = {
+      {"click", [&] { return UserClickControl(Find(panel, "pane", 1)); }},
+      {"popup", [&] { return UserChoosePopupItem(Find(panel, "pane", 3), 1); }},
+      {"tab", [&] { return UserClickTab(Find(panel, "crvl", 128), 1); }},
+      {"key", [&] { return UserTypeKey(panel, 'x'); }},
+      {"paste", [&] { return UserPaste(panel, "x"); }},
+      {"command", [&] { return UserSendCommand(panel, FourCC("go  ")); }},
+      {"list row", [&] { return UserSelectListRow(Find(panel, "pane", 9), 1); }},
+      {"clock",
+       [&] {
+         return UserSetClock(Find(panel, "pane", 10), {2030, 1, 1, 0, 0, 0});
+       }},
+  };
+  SetModalDriver([&](WindowRef window) {
+    for (const auto& [what, act] : elsewhere) EXPECT_EQ(act(), errWindowBlocked) << what;
+    EXPECT_NE(UserClickControl(Find(sheet, "ok  ", 0)), errWindowBlocked);  // a sheet of it
+    UserTypeKey(window, kReturnCharCode);
+  });
+  EXPECT_EQ(RunAppModalLoopForWindow(dialog), noErr);
+  std::string text;
+  GetControlText(Find(panel, "pane", 5), &text);
+  EXPECT_EQ(text, "hello");
+  EXPECT_EQ(GetControl32BitValue(Find(panel, "pane", 1)), 1);
+  EXPECT_TRUE(GetDataBrowserSelection(Find(panel, "pane", 9)).empty());
+
+  HideWindow(panel);  // no loop runs, but a hidden window takes no input either
+  for (const auto& [what, act] : elsewhere) EXPECT_EQ(act(), errWindowBlocked) << what;
 }
 
 }  // namespace

@@ -90,4 +90,22 @@ TEST_F(TextFieldTest, ReturnAndEscapePressTheWindowsButtonsAndTabMovesFocus) {
   EXPECT_EQ(focus, Find(panel, "pane", 6));
 }
 
+TEST_F(TextFieldTest, CharactersMacRomanLacksAreRefusedWithABeep) {
+  WindowRef window = Open("Panel");
+  for (ControlRef field : {Find(window, "pane", 5), Find(window, "pane", 6)}) {
+    SetControlText(field, "");
+    SetControlPasswordText(field, "");
+    SetKeyboardFocus(window, field);
+    const uint32_t beeps = GetSysBeepCount();
+    UserTypeText(window, "a\u0142b");    // ł is not in Mac Roman
+    UserPaste(window, "c\u0142");        // refused whole
+    UserPaste(window, "\u00E9");         // é is
+    UserTypeText(window, "\U0001F600");  // beyond one key
+    std::string text;
+    if (GetControlPasswordText(field, &text) != noErr) GetControlText(field, &text);
+    EXPECT_EQ(text, "ab\u00E9");
+    EXPECT_EQ(GetSysBeepCount(), beeps + 3);
+  }
+}
+
 }  // namespace

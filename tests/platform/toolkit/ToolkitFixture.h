@@ -1,6 +1,6 @@
 #pragma once
 // Common set-up for the toolkit tests: the sample interface file, control lookup, and a clean
-// toolkit (no windows, no modal driver) after each test.
+// toolkit state after each test.
 #include <gtest/gtest.h>
 
 #include "TestSupport/ToolkitTestSupport.h"
@@ -12,16 +12,16 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_EQ(CreateNibReferenceFromFile(
                   CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml", &mNib),
               noErr);
+    mNibOwner.reset(mNib);
   }
 
-  void TearDown() override {
-    ResetToolkit();
-    DisposeNibReference(mNib);
-  }
+  void TearDown() override { ResetToolkit(); }
 
+  // A window of the sample file, shown (a hidden window takes no user input).
   WindowRef Open(const std::string& name) {
     WindowRef window = nullptr;
     EXPECT_EQ(CreateWindowFromNib(mNib, name, &window), noErr);
+    ShowWindow(window);
     return window;
   }
 
@@ -30,4 +30,5 @@ class ToolkitTest : public ::testing::Test {
   }
 
   IBNibRef mNib = nullptr;
+  NibOwner mNibOwner;
 };
