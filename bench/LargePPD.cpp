@@ -159,9 +159,18 @@ std::string MakeLargePPD(const LargePPDShape& shape) {
   return out;
 }
 
-bool WriteLargePPD(const std::filesystem::path& path, const LargePPDShape& shape) {
+std::string MakeRepeatedBlockPPD(int blocks) {
+  std::string out;
+  AppendHeader(out);
+  for (int b = 0; b < blocks; ++b)
+    out +=
+        "*%KTVFlags *KTSame\n*OpenUI *KTSame/Same: PickOne\n*DefaultKTSame: A\n"
+        "*KTSame A/A: \"a\"\n*CloseUI: *KTSame\n";
+  return out;
+}
+
+bool WritePPD(const std::filesystem::path& path, const std::string& text) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  const std::string text = MakeLargePPD(shape);
   file.write(text.data(), std::streamsize(text.size()));
   return bool(file);
 }

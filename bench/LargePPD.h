@@ -16,5 +16,9 @@ struct LargePPDShape {
 // The PPD text for the given shape.
 std::string MakeLargePPD(const LargePPDShape& shape);
 
-// Writes MakeLargePPD(shape) to path; false when the file cannot be written.
-bool WriteLargePPD(const std::filesystem::path& path, const LargePPDShape& shape);
+// A description that opens one control keyword `blocks` times outside any group: every block
+// after the first is a duplicate.
+std::string MakeRepeatedBlockPPD(int blocks);
+
+// Writes text to path; false when the file cannot be written.
+bool WritePPD(const std::filesystem::path& path, const std::string& text);

@@ -1,11 +1,14 @@
 // Parse speed of the extended parser against libcups on the same files: the bundled printer
-// description and a generated one of about 1 MB with many controls. The extended parser is
-// meant to be no slower than libcups.
+// description, a small one of about 10 kB with CR LF line ends taken from it, and a generated
+// one of about 1 MB with many controls. The extended parser is
+// meant to be no slower than libcups. Beside them, how parsing and constraint look-ups scale
+// with repeated blocks and with the number of controls.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #pragma GCC diagnostic push
@@ -14,8 +17,10 @@
 #pragma GCC diagnostic pop
 
 #include "LargePPD.h"
+#include "SmallPPD.h"
 #include "ppdx/parser/KTVPPD.h"
 #include "ppdx/model/PPDXControls.h"
+#include "ppdx/controls/PPDXPopupControl.h"
 
 namespace fs = std::filesystem;
 
@@ -26,26 +31,35 @@ const fs::path& BundledPPD() {
   return path;
 }
 
-// The generated file, written on first use and removed when the program ends. The path and its
-// removal live in one static so that the removal cannot outlive the path.
-class LargeFile {
+// A generated file, written when made and removed when the object ends.
+class GeneratedFile {
  public:
-  LargeFile()
-      : mPath(fs::temp_directory_path() / ("corvel-large-" + std::to_string(getpid()) + ".ppd")) {
-    WriteLargePPD(mPath, LargePPDShape{});
+  GeneratedFile(const std::string& name, const std::string& text)
+      : mPath(fs::temp_directory_path() /
+              ("corvel-" + name + "-" + std::to_string(getpid()) + ".ppd")) {
+    WritePPD(mPath, text);
   }
-  ~LargeFile() {
+  ~GeneratedFile() {
     std::error_code error;
     fs::remove(mPath, error);
   }
+  GeneratedFile(const GeneratedFile&) = delete;
+  GeneratedFile& operator=(const GeneratedFile&) = delete;
   const fs::path& Path() const { return mPath; }
 
  private:
   fs::path mPath;
 };
 
+// Written on first use; the static holds the path and its removal together, so that the removal
+// cannot outlive the path.
 const fs::path& LargePPDFile() {
-  static const LargeFile file;
+  static const GeneratedFile file("large", MakeLargePPD(LargePPDShape{}));
+  return file.Path();
+}
+
+const fs::path& SmallPPDFile() {
+  static const GeneratedFile file("small", MakeSmallPPD(BundledPPD()));
   return file.Path();
 }
 
@@ -80,13 +94,49 @@ void ParseWithLibcups(benchmark::State& state, const fs::path& file) {
 
 void BM_BundledKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, BundledPPD()); }
 void BM_BundledLibcups(benchmark::State& state) { ParseWithLibcups(state, BundledPPD()); }
+void BM_SmallKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, SmallPPDFile()); }
+void BM_SmallLibcups(benchmark::State& state) { ParseWithLibcups(state, SmallPPDFile()); }
 void BM_LargeKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, LargePPDFile()); }
 void BM_LargeLibcups(benchmark::State& state) { ParseWithLibcups(state, LargePPDFile()); }
 
+// One keyword opened state.range(0) times outside any group: each repeat is refused as a
+// duplicate, so the parse stays linear in the number of blocks.
+void BM_RepeatedBlocks(benchmark::State& state) {
+  const GeneratedFile file("repeated", MakeRepeatedBlockPPD(int(state.range(0))));
+  ParseWithKTVPPD(state, file.Path());
+}
+
+// Every choice of every one of state.range(0) popups asked for its constraints and
+// requirements, as a dialog does when it applies them.
+void BM_ConstraintQueries(benchmark::State& state) {
+  const GeneratedFile file("controls", MakeLargePPD(LargePPDShape{1, 1, int(state.range(0)), 3}));
+  KTVPPD ppd(file.Path(), PO_PARSE_ALL);
+  std::vector<PPDXPopupControl*> popups;
+  PPDXControls& controls = *ppd.GetControls();
+  for (PPDXPopupControl* popup = controls.FirstPopupControl(); popup;
+       popup = controls.NextPopupControl())
+    popups.push_back(popup);
+  long answers = 0;
+  for (auto _ : state) {
+    answers = 0;
+    for (PPDXPopupControl* popup : popups) {
+      for (long item = 1; item <= popup->ItemCount(); ++item)
+        answers += ppd.GetConstraintList(popup, item, nullptr);
+      answers += ppd.GetRequiresList(popup, nullptr);
+    }
+    benchmark::DoNotOptimize(answers);
+  }
+  state.counters["answers"] = double(answers);
+}
+
 BENCHMARK(BM_BundledKTVPPD)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BundledLibcups)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SmallKTVPPD)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SmallLibcups)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeKTVPPD)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LargeLibcups)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepeatedBlocks)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConstraintQueries)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

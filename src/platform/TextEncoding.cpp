@@ -2,9 +2,12 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <utility>
 #include <vector>
 
 struct TECObject {
@@ -17,6 +20,8 @@ namespace {
 
 // An encoding iconv cannot convert one byte at a time never needs more than this for one character.
 constexpr size_t kMaxCharacterBytes = 8;
+// The output area of one conversion step; longer results take several steps.
+constexpr size_t kMaxConversionArea = 64 * 1024;
 
 const char* HostUTF16Name() {
   return std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
@@ -149,28 +154,43 @@ OSStatus TECDisposeConverter(TECObjectRef converter) {
   return noErr;
 }
 
-std::optional<std::string> ConvertText(std::string_view bytes, TextEncoding from, TextEncoding to) {
+TECObjectPtr MakeTECConverter(TextEncoding from, TextEncoding to, OSStatus* status) {
   TECObjectRef converter = nullptr;
-  if (TECCreateConverter(&converter, from, to) != noErr) return std::nullopt;
-  std::string result;
-  std::vector<uint8_t> buffer(4 * bytes.size() + 16);
+  const OSStatus created = TECCreateConverter(&converter, from, to);
+  if (status) *status = created;
+  return TECObjectPtr(converter);
+}
+
+OSStatus TECConvertAll(TECObjectRef converter, std::string_view bytes, std::string& out) {
+  if (!converter) return paramErr;
+  out.clear();
+  std::vector<uint8_t> area(std::min<size_t>(4 * bytes.size() + 16, kMaxConversionArea));
   const auto* in = reinterpret_cast<const uint8_t*>(bytes.data());
   size_t left = bytes.size();
   OSStatus status = noErr;
   do {
     size_t read = 0, written = 0;
-    status = TECConvertText(converter, in, left, &read, buffer.data(), buffer.size(), &written);
-    result.append(reinterpret_cast<const char*>(buffer.data()), written);
+    status = TECConvertText(converter, in, left, &read, area.data(), area.size(), &written);
+    out.append(reinterpret_cast<const char*>(area.data()), written);
     in += read;
     left -= read;
   } while (status == kTECOutputBufferFullStatus);
-  if (status == noErr) {
+  // Flushed also after a failure: that resets the converter for its next text.
+  OSStatus flushed = noErr;
+  do {
     size_t written = 0;
-    status = TECFlushText(converter, buffer.data(), buffer.size(), &written);
-    result.append(reinterpret_cast<const char*>(buffer.data()), written);
-  }
-  TECDisposeConverter(converter);
-  if (status != noErr) return std::nullopt;
+    flushed = TECFlushText(converter, area.data(), area.size(), &written);
+    out.append(reinterpret_cast<const char*>(area.data()), written);
+  } while (flushed == kTECOutputBufferFullStatus);
+  return status != noErr ? status : flushed;
+}
+
+std::optional<std::string> ConvertText(std::string_view bytes, TextEncoding from, TextEncoding to) {
+  thread_local std::map<std::pair<TextEncoding, TextEncoding>, TECObjectPtr> converters;
+  TECObjectPtr& converter = converters[{from, to}];
+  if (!converter) converter = MakeTECConverter(from, to);
+  std::string result;
+  if (!converter || TECConvertAll(converter.get(), bytes, result) != noErr) return std::nullopt;
   return result;
 }
 

@@ -3,6 +3,7 @@
 // The numeric values are the ones the PPD library and the option record store.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,10 +35,12 @@ TextEncoding GetSystemTextEncoding();
 // The encoding the application's text uses (this platform: UTF-8).
 TextEncoding GetApplicationTextEncoding();
 
-// An owned converter from one encoding to another. Null until created.
+// A converter from one encoding to another. Null until created.
 struct TECObject;
 using TECObjectRef = TECObject*;
 
+// Makes a converter that the caller disposes of with TECDisposeConverter (or hands to a
+// TECObjectPtr); kTECNoConversionPathErr and null when either encoding is unknown.
 OSStatus TECCreateConverter(TECObjectRef* converter, TextEncoding from, TextEncoding to);
 // Converts up to inLength bytes; reports how many were read and written. Returns
 // kTECOutputBufferFullStatus when the output area filled before the input was consumed.
@@ -47,7 +50,23 @@ OSStatus TECConvertText(TECObjectRef converter, const uint8_t* in, size_t inLeng
 OSStatus TECFlushText(TECObjectRef converter, uint8_t* out, size_t outLength, size_t* outWritten);
 OSStatus TECDisposeConverter(TECObjectRef converter);
 
-// Whole-string conversions; nullopt when the text is not valid in its encoding.
+// The one owner of a converter: disposes of it when it ends.
+struct TECObjectDeleter {
+  void operator()(TECObjectRef converter) const { TECDisposeConverter(converter); }
+};
+using TECObjectPtr = std::unique_ptr<TECObject, TECObjectDeleter>;
+
+// A converter owned by the result; null when TECCreateConverter fails, whose status goes to
+// *status when given (noErr on success).
+TECObjectPtr MakeTECConverter(TextEncoding from, TextEncoding to, OSStatus* status = nullptr);
+
+// Converts the whole of bytes with converter and flushes it, so that it starts the next text
+// afresh whatever happened. noErr with the text in out, or the converter's error (out is then
+// unspecified). The one conversion loop of the platform and the PPD library.
+OSStatus TECConvertAll(TECObjectRef converter, std::string_view bytes, std::string& out);
+
+// Whole-string conversions; nullopt when the text is not valid in its encoding. The converter of
+// each pair of encodings is made on first use and kept for the thread's later calls.
 std::optional<std::string> ConvertText(std::string_view bytes, TextEncoding from, TextEncoding to);
 std::optional<std::string> ToUTF8(std::string_view bytes, TextEncoding from);
 std::optional<std::string> FromUTF8(std::string_view utf8, TextEncoding to);

@@ -2,6 +2,8 @@
 // a null handle gives the neutral result.
 #include "ppdx/PPDXInterface.h"
 
+#include <type_traits>
+
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/errors/PPDXErrors.h"
 #include "ppdx/model/PPDXGroups.h"
@@ -23,6 +25,29 @@ bool Flag(const int* value) { return value != nullptr && *value != 0; }
 template <class T, class Base>
 T* Is(Base* object) {
   return dynamic_cast<T*>(object);
+}
+
+// The one shape of every entry point: the handle is taken as a T; a null handle answers the
+// default value of the result, any other is handed to `call`. Boolean answers leave as int (0 or
+// 1).
+template <class T, class Call>
+auto Forward(PPDXHandle handle, Call call) {
+  using Result = std::invoke_result_t<Call, T&>;
+  using Answer = std::conditional_t<std::is_same_v<Result, bool>, int, Result>;
+  auto* object = static_cast<T*>(handle);
+  return object ? Answer(call(*object)) : Answer();
+}
+
+// The same for the emptiness tests and IsOrphan, which answer true for a null handle.
+template <class T, class Call>
+int TrueWhenNull(PPDXHandle handle, Call call) {
+  return handle ? Forward<T>(handle, call) : 1;
+}
+
+// The same for entry points without a result: a null handle does nothing.
+template <class T, class Call>
+void Apply(PPDXHandle handle, Call call) {
+  if (auto* object = static_cast<T*>(handle)) call(*object);
 }
 
 // Runs a walk step that reports the control kind, and hands the kind out when asked for.
@@ -50,628 +75,445 @@ int FillItem(_PopupItem* found, PPDXPopupItemRecord* item) {
 extern "C" {
 
 PPDXHandle FirstError(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrors*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->First();
+  return Forward<PPDXErrors>(handle, [](auto& o) { return o.First(); });
 }
 
 PPDXHandle NextError(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrors*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Next();
+  return Forward<PPDXErrors>(handle, [](auto& o) { return o.Next(); });
 }
 
 int ErrorListIsEmpty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrors*>(handle);
-  if (o == nullptr) return 1;
-  return (o->Empty()) ? 1 : 0;
+  return TrueWhenNull<PPDXErrors>(handle, [](auto& o) { return o.Empty(); });
 }
 
 long ErrorCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrors*>(handle);
-  if (o == nullptr) return 0;
-  return o->Count();
+  return Forward<PPDXErrors>(handle, [](auto& o) { return o.Count(); });
 }
 
 const char* GetErrorKeyword(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrorObj*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Keyword();
+  return Forward<PPDXErrorObj>(handle, [](auto& o) { return o.Keyword(); });
 }
 
 const char* GetErrorDescription(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrorObj*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Description();
+  return Forward<PPDXErrorObj>(handle, [](auto& o) { return o.Description(); });
 }
 
 int IsErrorFatal(PPDXHandle handle) {
-  auto* o = static_cast<PPDXErrorObj*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsFatal()) ? 1 : 0;
+  return Forward<PPDXErrorObj>(handle, [](auto& o) { return o.IsFatal(); });
 }
 
 PPDXHandle FirstGroup(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroups*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->First();
+  return Forward<PPDXGroups>(handle, [](auto& o) { return o.First(); });
 }
 
 PPDXHandle NextGroup(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroups*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Next();
+  return Forward<PPDXGroups>(handle, [](auto& o) { return o.Next(); });
 }
 
 PPDXHandle FindGroup(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXGroups*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Find(keyword, Flag(exact));
+  return Forward<PPDXGroups>(handle, [&](auto& o) { return o.Find(keyword, Flag(exact)); });
 }
 
 int IsGrouPointerListEmpty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroups*>(handle);
-  if (o == nullptr) return 1;
-  return (o->Empty()) ? 1 : 0;
+  return TrueWhenNull<PPDXGroups>(handle, [](auto& o) { return o.Empty(); });
 }
 
 long GroupCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroups*>(handle);
-  if (o == nullptr) return 0;
-  return o->Count();
+  return Forward<PPDXGroups>(handle, [](auto& o) { return o.Count(); });
 }
 
 PPDXHandle GetScrollPaneRollDowns(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroup*>(handle);
-  if (o == nullptr) return nullptr;
-  return Is<PPDXScrollPane>(o) ? Is<PPDXScrollPane>(o)->RollDowns() : nullptr;
+  return Forward<PPDXGroup>(handle, [](auto& o) {
+    auto* group = Is<PPDXScrollPane>(&o);
+    return group ? group->RollDowns() : nullptr;
+  });
 }
 
 int IsScrollPane(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroup*>(handle);
-  if (o == nullptr) return 0;
-  return (Is<PPDXScrollPane>(o) != nullptr) ? 1 : 0;
+  return Forward<PPDXGroup>(handle, [](auto& o) { return Is<PPDXScrollPane>(&o) != nullptr; });
 }
 
 PPDXHandle GetRollDownControlList(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroup*>(handle);
-  if (o == nullptr) return nullptr;
-  return Is<PPDXRollDown>(o) ? Is<PPDXRollDown>(o)->Controls() : nullptr;
+  return Forward<PPDXGroup>(handle, [](auto& o) {
+    auto* group = Is<PPDXRollDown>(&o);
+    return group ? group->Controls() : nullptr;
+  });
 }
 
 int IsRollDown(PPDXHandle handle) {
-  auto* o = static_cast<PPDXGroup*>(handle);
-  if (o == nullptr) return 0;
-  return (Is<PPDXRollDown>(o) != nullptr) ? 1 : 0;
+  return Forward<PPDXGroup>(handle, [](auto& o) { return Is<PPDXRollDown>(&o) != nullptr; });
 }
 
 const char* Keyword(PPDXHandle handle) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Keyword();
+  return Forward<PPDXElement>(handle, [](auto& o) { return o.Keyword(); });
 }
 
 const char* UserName(PPDXHandle handle) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->UserName();
+  return Forward<PPDXElement>(handle, [](auto& o) { return o.UserName(); });
 }
 
 int IsVisible(PPDXHandle handle) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsVisible()) ? 1 : 0;
+  return Forward<PPDXElement>(handle, [](auto& o) { return o.IsVisible(); });
 }
 
 PPDXHandle GetParent(PPDXHandle handle) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->GetParent();
+  return Forward<PPDXElement>(handle, [](auto& o) { return o.GetParent(); });
 }
 
 int IsOrphan(PPDXHandle handle) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return 1;
-  return (o->IsOrphan()) ? 1 : 0;
+  return TrueWhenNull<PPDXElement>(handle, [](auto& o) { return o.IsOrphan(); });
 }
 
 int EqualsElement(PPDXHandle handle, PPDXHandle other) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return 0;
-  return (other != nullptr && *o == *static_cast<PPDXElement*>(other)) ? 1 : 0;
+  return Forward<PPDXElement>(
+      handle, [&](auto& o) { return other != nullptr && o == *static_cast<PPDXElement*>(other); });
 }
 
 int EqualsKeyWord(PPDXHandle handle, const char* keyword) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return 0;
-  return (*o == keyword) ? 1 : 0;
+  return Forward<PPDXElement>(handle, [&](auto& o) { return o == keyword; });
 }
 
 PPDXHandle FirstProperty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperties*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->First();
+  return Forward<PPDXProperties>(handle, [](auto& o) { return o.First(); });
 }
 
 PPDXHandle NextProperty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperties*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Next();
+  return Forward<PPDXProperties>(handle, [](auto& o) { return o.Next(); });
 }
 
 PPDXHandle FindProperty(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXProperties*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Find(keyword, Flag(exact));
+  return Forward<PPDXProperties>(handle, [&](auto& o) { return o.Find(keyword, Flag(exact)); });
 }
 
 int IsPropertyListEmpty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperties*>(handle);
-  if (o == nullptr) return 1;
-  return (o->Empty()) ? 1 : 0;
+  return TrueWhenNull<PPDXProperties>(handle, [](auto& o) { return o.Empty(); });
 }
 
 long PropertyCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperties*>(handle);
-  if (o == nullptr) return 0;
-  return o->Count();
+  return Forward<PPDXProperties>(handle, [](auto& o) { return o.Count(); });
 }
 
 int ShowPropInPrintProp(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperty*>(handle);
-  if (o == nullptr) return 0;
-  return (o->ShowInPrintProp()) ? 1 : 0;
+  return Forward<PPDXProperty>(handle, [](auto& o) { return o.ShowInPrintProp(); });
 }
 
 int ShowPropInApp(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperty*>(handle);
-  if (o == nullptr) return 0;
-  return (o->ShowInApp()) ? 1 : 0;
+  return Forward<PPDXProperty>(handle, [](auto& o) { return o.ShowInApp(); });
 }
 
 PPDXHandle GetPropertyScrollDown(PPDXHandle handle) {
-  auto* o = static_cast<PPDXProperty*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->GetScrollDown();
+  return Forward<PPDXProperty>(handle, [](auto& o) { return o.GetScrollDown(); });
 }
 
 int IsPropertyPage(PPDXHandle handle) {
-  auto* o = static_cast<PPDXElement*>(handle);
-  if (o == nullptr) return 0;
-  return (Is<PPDXProperty>(o) != nullptr) ? 1 : 0;
+  return Forward<PPDXElement>(handle, [](auto& o) { return Is<PPDXProperty>(&o) != nullptr; });
 }
 
 long GetControlCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 0;
-  return o->ControlCount();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.ControlCount(); });
 }
 
 long GetPopupCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 0;
-  return o->PopupCount();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.PopupCount(); });
 }
 
 long GetBooleanCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 0;
-  return o->BooleanCount();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.BooleanCount(); });
 }
 
 long GetRangeCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 0;
-  return o->RangeCount();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.RangeCount(); });
 }
 
 long GetJobnoteCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 0;
-  return o->JobNoteCount();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.JobNoteCount(); });
 }
 
 PPDXHandle Find(PPDXHandle handle, const char* keyword, PPDXControlKind* kind, const int* exact) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return Report(kind, [&](CNTL_TYPE& k) { return o->Find(keyword, k, Flag(exact)); });
+  return Forward<PPDXControls>(handle, [&](auto& o) {
+    return Report(kind, [&](CNTL_TYPE& k) { return o.Find(keyword, k, Flag(exact)); });
+  });
 }
 
 PPDXHandle GetFirst(PPDXHandle handle, PPDXControlKind* kind) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return Report(kind, [&](CNTL_TYPE& k) { return o->First(k); });
+  return Forward<PPDXControls>(
+      handle, [&](auto& o) { return Report(kind, [&](CNTL_TYPE& k) { return o.First(k); }); });
 }
 
 PPDXHandle GetNext(PPDXHandle handle, PPDXControlKind* kind) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return Report(kind, [&](CNTL_TYPE& k) { return o->Next(k); });
+  return Forward<PPDXControls>(
+      handle, [&](auto& o) { return Report(kind, [&](CNTL_TYPE& k) { return o.Next(k); }); });
 }
 
 PPDXHandle GetFirstPopupControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FirstPopupControl();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.FirstPopupControl(); });
 }
 
 PPDXHandle GetNextPopupControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->NextPopupControl();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.NextPopupControl(); });
 }
 
 PPDXHandle GetFindPopup(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FindPopup(keyword, Flag(exact));
+  return Forward<PPDXControls>(handle, [&](auto& o) { return o.FindPopup(keyword, Flag(exact)); });
 }
 
 PPDXHandle GetFirstBooleanControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FirstBooleanControl();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.FirstBooleanControl(); });
 }
 
 PPDXHandle GetNextBooleanControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->NextBooleanControl();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.NextBooleanControl(); });
 }
 
 PPDXHandle GetFindBoolean(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FindBoolean(keyword, Flag(exact));
+  return Forward<PPDXControls>(handle,
+                               [&](auto& o) { return o.FindBoolean(keyword, Flag(exact)); });
 }
 
 PPDXHandle GetFirstRangeControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FirstRangeControl();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.FirstRangeControl(); });
 }
 
 PPDXHandle GetNextRangeControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->NextRangeControl();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.NextRangeControl(); });
 }
 
 PPDXHandle GetFindRangeControl(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FindRangeControl(keyword, Flag(exact));
+  return Forward<PPDXControls>(handle,
+                               [&](auto& o) { return o.FindRangeControl(keyword, Flag(exact)); });
 }
 
 PPDXHandle GetFirstJobNote(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FirstJobNote();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.FirstJobNote(); });
 }
 
 PPDXHandle GetNextJobNote(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->NextJobNote();
+  return Forward<PPDXControls>(handle, [](auto& o) { return o.NextJobNote(); });
 }
 
 PPDXHandle GetFindJobNote(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FindJobNote(keyword, Flag(exact));
+  return Forward<PPDXControls>(handle,
+                               [&](auto& o) { return o.FindJobNote(keyword, Flag(exact)); });
 }
 
 int GetEmpty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 1;
-  return (o->Empty()) ? 1 : 0;
+  return TrueWhenNull<PPDXControls>(handle, [](auto& o) { return o.Empty(); });
 }
 
 int GetNoPopups(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 1;
-  return (o->NoPopups()) ? 1 : 0;
+  return TrueWhenNull<PPDXControls>(handle, [](auto& o) { return o.NoPopups(); });
 }
 
 int GetNoBooleanControls(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 1;
-  return (o->NoBooleanControls()) ? 1 : 0;
+  return TrueWhenNull<PPDXControls>(handle, [](auto& o) { return o.NoBooleanControls(); });
 }
 
 int GetNoRangeControls(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 1;
-  return (o->NoRangeControls()) ? 1 : 0;
+  return TrueWhenNull<PPDXControls>(handle, [](auto& o) { return o.NoRangeControls(); });
 }
 
 int GetNoJobNotes(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControls*>(handle);
-  if (o == nullptr) return 1;
-  return (o->NoJobNotes()) ? 1 : 0;
+  return TrueWhenNull<PPDXControls>(handle, [](auto& o) { return o.NoJobNotes(); });
 }
 
 long GetControlFlagCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->ControlFlagCount();
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.ControlFlagCount(); });
 }
 
 const char* GetFirstControlFlag(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FirstControlFlag();
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.FirstControlFlag(); });
 }
 
 const char* GetNextControlFlag(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->NextControlFlag();
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.NextControlFlag(); });
 }
 
 int IsCommandControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsCommand()) ? 1 : 0;
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.IsCommand(); });
 }
 
 int IsSpoolerControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsSpooler()) ? 1 : 0;
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.IsSpooler(); });
 }
 
 int IsSetupControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsSetup()) ? 1 : 0;
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.IsSetup(); });
 }
 
 int IsMacFJNControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsMacFJN()) ? 1 : 0;
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.IsMacFJN(); });
 }
 
 int IsMacImgShiftControl(PPDXHandle handle) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsMacImgShift()) ? 1 : 0;
+  return Forward<PPDXControl>(handle, [](auto& o) { return o.IsMacImgShift(); });
 }
 
 long GetPostScript(PPDXHandle handle, unsigned char* out) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->PostScript(out);
+  return Forward<PPDXControl>(handle, [&](auto& o) { return o.PostScript(out); });
 }
 
 int IsValidControlKeyword(PPDXHandle handle, const char* keyword) {
-  auto* o = static_cast<PPDXControl*>(handle);
-  if (o == nullptr) return 0;
-  return (PPDXControl::ValidKeyword(keyword)) ? 1 : 0;
+  return Forward<PPDXControl>(handle, [&](auto&) { return PPDXControl::ValidKeyword(keyword); });
 }
 
 int CanSelectMultipleItems(PPDXHandle handle) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->CanSelectMultipleItems()) ? 1 : 0;
+  return Forward<PPDXPopupControl>(handle, [](auto& o) { return o.CanSelectMultipleItems(); });
 }
 
 const char* GetDefaultKeyword(PPDXHandle handle) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->GetDefaultKeyword();
+  return Forward<PPDXPopupControl>(handle, [](auto& o) { return o.GetDefaultKeyword(); });
 }
 
 long PopupItemCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->ItemCount();
+  return Forward<PPDXPopupControl>(handle, [](auto& o) { return o.ItemCount(); });
 }
 
 long GetPopupValue(PPDXHandle handle) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->GetValue();
+  return Forward<PPDXPopupControl>(handle, [](auto& o) { return o.GetValue(); });
 }
 
 long GetPopupDefaultValue(PPDXHandle handle) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->DefaultValue();
+  return Forward<PPDXPopupControl>(handle, [](auto& o) { return o.DefaultValue(); });
 }
 
 const char* GetKeywordLocalName(PPDXHandle handle, const char* option) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->GetKeywordLocalName(option);
+  return Forward<PPDXPopupControl>(handle, [&](auto& o) { return o.GetKeywordLocalName(option); });
 }
 
 int IsKeywordSelected(PPDXHandle handle, const char* option) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsKeywordSelected(option)) ? 1 : 0;
+  return Forward<PPDXPopupControl>(handle, [&](auto& o) { return o.IsKeywordSelected(option); });
 }
 
 long GetKeywordPSData(PPDXHandle handle, const char* option, unsigned char* out) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->GetKeywordPSData(option, out);
+  return Forward<PPDXPopupControl>(handle,
+                                   [&](auto& o) { return o.GetKeywordPSData(option, out); });
 }
 
 int SetKeywordSelect(PPDXHandle handle, const char* option, int on) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->SetKeywordSelect(option, on != 0)) ? 1 : 0;
+  return Forward<PPDXPopupControl>(handle,
+                                   [&](auto& o) { return o.SetKeywordSelect(option, on != 0); });
 }
 
 long PopupPostScript(PPDXHandle handle, unsigned char* out) {
-  auto* o = static_cast<PPDXPopupControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->PostScript(out);
+  return Forward<PPDXPopupControl>(handle, [&](auto& o) { return o.PostScript(out); });
 }
 
 int IsTrue(PPDXHandle handle) {
-  auto* o = static_cast<PPDXBooleanControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->IsTrue()) ? 1 : 0;
+  return Forward<PPDXBooleanControl>(handle, [](auto& o) { return o.IsTrue(); });
 }
 
 int DefaultState(PPDXHandle handle) {
-  auto* o = static_cast<PPDXBooleanControl*>(handle);
-  if (o == nullptr) return 0;
-  return (o->DefaultState()) ? 1 : 0;
+  return Forward<PPDXBooleanControl>(handle, [](auto& o) { return o.DefaultState(); });
 }
 
 const char* TrueDisplayText(PPDXHandle handle) {
-  auto* o = static_cast<PPDXBooleanControl*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->TrueDisplayText();
+  return Forward<PPDXBooleanControl>(handle, [](auto& o) { return o.TrueDisplayText(); });
 }
 
 const char* FalseDisplayText(PPDXHandle handle) {
-  auto* o = static_cast<PPDXBooleanControl*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->FalseDisplayText();
+  return Forward<PPDXBooleanControl>(handle, [](auto& o) { return o.FalseDisplayText(); });
 }
 
 long BooleanPostScript(PPDXHandle handle, unsigned char* out) {
-  auto* o = static_cast<PPDXBooleanControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->PostScript(out);
+  return Forward<PPDXBooleanControl>(handle, [&](auto& o) { return o.PostScript(out); });
 }
 
 long GetRangeValue(PPDXHandle handle) {
-  auto* o = static_cast<PPDXRangeControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->GetValue();
+  return Forward<PPDXRangeControl>(handle, [](auto& o) { return o.GetValue(); });
 }
 
 long GetRangeMinimum(PPDXHandle handle) {
-  auto* o = static_cast<PPDXRangeControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->MinVal();
+  return Forward<PPDXRangeControl>(handle, [](auto& o) { return o.MinVal(); });
 }
 
 long GetRangeMaximum(PPDXHandle handle) {
-  auto* o = static_cast<PPDXRangeControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->MaxVal();
+  return Forward<PPDXRangeControl>(handle, [](auto& o) { return o.MaxVal(); });
 }
 
 long GetRangeIncrement(PPDXHandle handle) {
-  auto* o = static_cast<PPDXRangeControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->Increment();
+  return Forward<PPDXRangeControl>(handle, [](auto& o) { return o.Increment(); });
 }
 
 long GetRangeDefaultVal(PPDXHandle handle) {
-  auto* o = static_cast<PPDXRangeControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->DefaultValue();
+  return Forward<PPDXRangeControl>(handle, [](auto& o) { return o.DefaultValue(); });
 }
 
 long RangePostScript(PPDXHandle handle, unsigned char* out) {
-  auto* o = static_cast<PPDXRangeControl*>(handle);
-  if (o == nullptr) return 0;
-  return o->PostScript(out);
+  return Forward<PPDXRangeControl>(handle, [&](auto& o) { return o.PostScript(out); });
 }
 
 PPDXHandle FirstShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->First();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.First(); });
 }
 
 PPDXHandle NextShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Next();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.Next(); });
 }
 
 long GetShortcutCount(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return 0;
-  return o->Count();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.Count(); });
 }
 
 int IsShortcutsListEmpty(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return 1;
-  return (o->Empty()) ? 1 : 0;
+  return TrueWhenNull<PPDXShortcuts>(handle, [](auto& o) { return o.Empty(); });
 }
 
 PPDXHandle FindShortcut(PPDXHandle handle, const char* keyword, const int* exact) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Find(keyword, Flag(exact));
+  return Forward<PPDXShortcuts>(handle, [&](auto& o) { return o.Find(keyword, Flag(exact)); });
 }
 
 PPDXHandle GetPageSizeShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->PageSize();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.PageSize(); });
 }
 
 PPDXHandle GetInputSlotShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->InputSlot();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.InputSlot(); });
 }
 
 PPDXHandle GetDuplexShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Duplex();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.Duplex(); });
 }
 
 PPDXHandle GetOrientationShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Orientation();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.Orientation(); });
 }
 
 PPDXHandle GetChromvaleShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->Chromvale();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.Chromvale(); });
 }
 
 PPDXHandle GetMediaSourceShortcut(PPDXHandle handle) {
-  auto* o = static_cast<PPDXShortcuts*>(handle);
-  if (o == nullptr) return nullptr;
-  return o->MediaSource();
+  return Forward<PPDXShortcuts>(handle, [](auto& o) { return o.MediaSource(); });
 }
 
 void SetPropertyScrollDown(PPDXHandle handle, PPDXHandle scrollPane) {
-  if (auto* o = static_cast<PPDXProperty*>(handle))
-    if (scrollPane) o->SetScrollDown(static_cast<PPDXScrollPane*>(scrollPane));
+  Apply<PPDXProperty>(handle, [&](auto& o) {
+    if (scrollPane) o.SetScrollDown(static_cast<PPDXScrollPane*>(scrollPane));
+  });
 }
 
 void ResetControlToDefault(PPDXHandle handle) {
-  if (auto* o = static_cast<PPDXControl*>(handle)) o->ResetToDefaultValue();
+  Apply<PPDXControl>(handle, [](auto& o) { o.ResetToDefaultValue(); });
 }
 
 void SetPopupValue(PPDXHandle handle, long position) {
-  if (auto* o = static_cast<PPDXPopupControl*>(handle)) o->SetValue(position);
+  Apply<PPDXPopupControl>(handle, [&](auto& o) { o.SetValue(position); });
 }
 
 void SetValue(PPDXHandle handle, int value) {
-  if (auto* o = static_cast<PPDXBooleanControl*>(handle)) o->SetValue(value != 0);
+  Apply<PPDXBooleanControl>(handle, [&](auto& o) { o.SetValue(value != 0); });
 }
 
 void SetRangeValue(PPDXHandle handle, long value) {
-  if (auto* o = static_cast<PPDXRangeControl*>(handle)) o->SetValue(int32_t(value));
+  Apply<PPDXRangeControl>(handle, [&](auto& o) { o.SetValue(int32_t(value)); });
 }
 
 int FirstItem(PPDXHandle popup, PPDXPopupItemRecord* item) {
-  auto* o = static_cast<PPDXPopupControl*>(popup);
-  return FillItem(o ? o->FirstItem() : nullptr, item);
+  return FillItem(Forward<PPDXPopupControl>(popup, [](auto& o) { return o.FirstItem(); }), item);
 }
 
 int NextItem(PPDXHandle popup, PPDXPopupItemRecord* item) {
-  auto* o = static_cast<PPDXPopupControl*>(popup);
-  return FillItem(o ? o->NextItem() : nullptr, item);
+  return FillItem(Forward<PPDXPopupControl>(popup, [](auto& o) { return o.NextItem(); }), item);
 }
 
 }  // extern "C"

@@ -17,15 +17,9 @@ PointerList& PointerList::operator=(const PointerList& other) {
   return *this;
 }
 
-PointerList::~PointerList() {
-  MakeEmpty();
-  delete mHead;
-  delete mTail;
-}
+PointerList::~PointerList() { MakeEmpty(); }
 
 void PointerList::Initialize() {
-  mHead = new PNode;
-  mTail = new PNode;
   mHead->mNext = mTail;
   mTail->mPrev = mHead;
   mSize = 0;

@@ -110,6 +110,9 @@ class PointerList {
   void AppendAll(const PointerList& other);
 
   uint32_t mSize = 0;
-  PNode* mHead = nullptr;
-  PNode* mTail = nullptr;
+  // The sentinels live inside the list: making a list allocates nothing.
+  PNode mHeadNode;
+  PNode mTailNode;
+  PNode* mHead = &mHeadNode;
+  PNode* mTail = &mTailNode;
 };

@@ -8,11 +8,15 @@ namespace {
 
 constexpr size_t kMaxPStrLength = 255;
 
-}  // namespace
+bool CopyToPStr(const std::string& bytes, unsigned char* out) {
+  out[0] = static_cast<unsigned char>(bytes.size());
+  std::memcpy(out + 1, bytes.data(), bytes.size());
+  return true;
+}
 
-bool TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
-  if (!out) return false;
-  out[0] = 0;
+// Character by character: false at the first character the encoding lacks; a text too long is
+// cut between characters.
+bool TextToPStrByCharacter(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
   std::string converted;
   bool full = false;  // the rest is checked, but no longer copied
   for (size_t i = 0; i < utf8.size();) {
@@ -23,9 +27,19 @@ bool TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* o
     full = full || converted.size() + bytes->size() > kMaxPStrLength;
     if (!full) converted += *bytes;
   }
-  out[0] = static_cast<unsigned char>(converted.size());
-  std::memcpy(out + 1, converted.data(), converted.size());
-  return true;
+  return CopyToPStr(converted, out);
+}
+
+}  // namespace
+
+bool TextToPStr(const std::string& utf8, TextEncoding encoding, unsigned char* out) {
+  if (!out) return false;
+  out[0] = 0;
+  // The whole text in one conversion when it fits; character by character only to find where a
+  // longer text is cut or which character is missing.
+  std::optional<std::string> converted = FromUTF8(utf8, encoding);
+  if (converted && converted->size() <= kMaxPStrLength) return CopyToPStr(*converted, out);
+  return TextToPStrByCharacter(utf8, encoding, out);
 }
 
 std::string PStrToText(const unsigned char* pstr, TextEncoding encoding) {

@@ -101,3 +101,27 @@ TEST(TextEncoding, TheSystemUsesUTF8) {
   EXPECT_EQ(GetSystemTextEncoding(), kTextEncodingUTF8);
   EXPECT_EQ(GetApplicationTextEncoding(), kTextEncodingUTF8);
 }
+
+// Whole-text conversions keep one converter per pair of encodings: a failed text must not leave
+// state behind for the next one, and a result longer than one output step must arrive whole.
+TEST(TextEncoding, KeptConvertersStartEachTextAfresh) {
+  EXPECT_FALSE(ToUTF8("\x93", kTextEncodingShiftJIS)) << "cut-off character";
+  EXPECT_EQ(ToUTF8("\x93\xFA", kTextEncodingShiftJIS), "日");
+  EXPECT_FALSE(FromUTF8("a日", kTextEncodingISOLatin1));
+  EXPECT_EQ(FromUTF8("é", kTextEncodingISOLatin1), "\xE9");
+
+  const std::string latin(100000, '\xE9');
+  std::string utf8;
+  for (size_t i = 0; i < latin.size(); ++i) utf8 += "é";
+  EXPECT_EQ(ToUTF8(latin, kTextEncodingISOLatin1), utf8);
+
+  TECObjectPtr converter = MakeTECConverter(kTextEncodingShiftJIS, kTextEncodingUTF8);
+  ASSERT_TRUE(converter);
+  std::string out;
+  EXPECT_EQ(TECConvertAll(converter.get(), "\x93\xFA\x96", out), kTextMalformedInputErr);
+  EXPECT_EQ(TECConvertAll(converter.get(), "\x96\x7B", out), noErr);
+  EXPECT_EQ(out, "本");
+  OSStatus status = noErr;
+  EXPECT_FALSE(MakeTECConverter(kTextEncodingUnknown, kTextEncodingUTF8, &status));
+  EXPECT_EQ(status, kTECNoConversionPathErr);
+}

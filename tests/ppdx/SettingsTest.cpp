@@ -134,42 +134,36 @@ TEST(Settings, ThreeByteItemIsCopiedButCannotBeSwapped) {
   EXPECT_EQ(std::string(out, 3), "xyz");
 }
 
-TEST(Settings, RoundTripThroughAMemoryStream) {
+// Items, their attributes and empty items read back the same from either kind of stream.
+TEST(Settings, RoundTripThroughMemoryAndFile) {
   Settings original;
   int32_t number = 1234;
   original.Add(kTag, 1, &number, 4);
   original.Add(FourCC("Text"), 2, "hello", 5);
   original.Add(kTag, 3, nullptr, 0);
   original.Lock(kTag, 1);
-  MemoryDataStream stream;
-  ASSERT_EQ(original.Save(&stream), noErr);
-
-  Settings copy;
-  ASSERT_EQ(copy.Read(&stream, 0), noErr);
-  EXPECT_EQ(copy.Count(), 3);
-  EXPECT_EQ(Int32At(copy, kTag, 1, false), 1234);
-  auto text = GetSettingsString(copy, FourCC("Text"), 2);
-  ASSERT_TRUE(text);
-  EXPECT_STREQ(*text, "hello");
-  EXPECT_EQ(copy.Add(kTag, 1, &number, 4), collectionItemLockedErr);  // attributes came along
-  EXPECT_EQ(GetSettingsString(copy, kTag, 3), nullptr);               // an empty item has no text
-}
-
-TEST(Settings, RoundTripThroughAFile) {
+  MemoryDataStream memory;
+  ASSERT_EQ(original.Save(&memory), noErr);
   TempFile file("", "settings.bin");
-  Settings original;
-  original.Add(kTag, 10, "file data", 9);
   {
     FileDataStream out(file.Path(), FileDataStream::Mode::Write);
     ASSERT_EQ(original.Save(&out), noErr);
     ASSERT_EQ(out.Close(), noErr);
   }
-  FileDataStream in(file.Path(), FileDataStream::Mode::Read);
-  Settings copy;
-  ASSERT_EQ(copy.Read(&in, 0), noErr);
-  auto text = GetSettingsString(copy, kTag, 10);
-  ASSERT_TRUE(text);
-  EXPECT_STREQ(*text, "file data");
+  FileDataStream fromFile(file.Path(), FileDataStream::Mode::Read);
+
+  DataStream* const streams[] = {&memory, &fromFile};
+  for (DataStream* stream : streams) {
+    Settings copy;
+    ASSERT_EQ(copy.Read(stream, 0), noErr);
+    EXPECT_EQ(copy.Count(), 3);
+    EXPECT_EQ(Int32At(copy, kTag, 1, false), 1234);
+    auto text = GetSettingsString(copy, FourCC("Text"), 2);
+    ASSERT_TRUE(text);
+    EXPECT_STREQ(*text, "hello");
+    EXPECT_EQ(copy.Add(kTag, 1, &number, 4), collectionItemLockedErr);  // attributes came along
+    EXPECT_EQ(GetSettingsString(copy, kTag, 3), nullptr);               // an empty item has no text
+  }
 }
 
 TEST(Settings, FlatBlocksAndBadStreams) {

@@ -188,8 +188,8 @@ class KTVPPD : public PPDX {
   // This description's interned constraint names; gConstraintStrings points here while it is the
   // latest one built.
   std::unique_ptr<CStringSoup> mConstraintStrings;
-  // Keywords of the controls placed so far: a control keyword seen for the first time needs no
-  // search for a duplicate.
+  // Keywords of every control placed so far, shown by the display filter or not: a second
+  // "*%KTVFlags" block for one of them is a duplicate.
   std::unordered_set<std::string> mPlacedKeywords;
   std::vector<char> mCodeBuffer;  // one code block at a time, kPostScriptSizeLimit bytes
 

@@ -38,9 +38,7 @@ KTVPPD::ErrorPtr KTVPPD::ParseControl(PPDStream& line) {
   char keyword[kLineSizeLimit];
   if (!NextToken(line, keyword, kMainKeywordDelimiters, true) || keyword[0] == '\0')
     return MakeError(PPDErr_ControlParsing);
-  CNTL_TYPE kind;
-  if (mPlacedKeywords.count(keyword) && mControls->Find(keyword, kind, true))
-    return MakeError(PPDErr_Duplicate, keyword);
+  if (mPlacedKeywords.count(keyword) != 0) return MakeError(PPDErr_Duplicate, keyword);
   std::vector<std::string> flags = ReadFlagWords(line);
 
   char next[kLineSizeLimit];

@@ -6,6 +6,7 @@
 void KeywordTo_PPDControl::insert(const char* keyword, PPDXControl* control) {
   if (keyword == nullptr) return;
   mKeyVector.emplace_back(keyword, control);
+  mKeywordOf.try_emplace(control, keyword);
   mSorted = false;
 }
 
@@ -33,7 +34,6 @@ PPDXControl* KeywordTo_PPDControl::Lookup(const char* keyword) const {
 }
 
 const char* KeywordTo_PPDControl::Lookup(const PPDXControl* control) const {
-  for (const Entry& entry : mKeyVector)
-    if (entry.second == control) return entry.first.c_str();
-  return nullptr;
+  const auto found = mKeywordOf.find(control);
+  return found == mKeywordOf.end() ? nullptr : found->second.c_str();
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Control keyword -> control, filled while parsing and sorted once for binary search.
+// Control keyword -> control, filled while parsing and sorted once for binary search; and the
+// way back, control -> keyword, through an index kept as entries are inserted.
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,16 +24,18 @@ class KeywordTo_PPDControl {
   // The control entered under keyword, or null (valid after EndInsertion).
   PPDXControl* Lookup(const char* keyword) const;
   PPDXControl* operator[](const char* keyword) const { return Lookup(keyword); }
-  // The keyword under which control was entered, or null.
+  // The keyword under which control was first entered, or null; valid until the next insert.
   const char* Lookup(const PPDXControl* control) const;
   long size() const { return long(mKeyVector.size()); }
   const Entry& operator[](long i) const { return mKeyVector[size_t(i)]; }
   void DeleteKeyVector() {
     mKeyVector.clear();
     mKeyVector.shrink_to_fit();
+    mKeywordOf.clear();
   }
 
  private:
   std::vector<Entry> mKeyVector;
+  std::unordered_map<const PPDXControl*, std::string> mKeywordOf;
   bool mSorted = false;
 };

@@ -1,5 +1,6 @@
 // The tokenizer members of PPDX: tokens, quoted values and PostScript code blocks.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "ppdx/parser/PPDX.h"
@@ -8,12 +9,29 @@ namespace {
 
 bool IsSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
 
-bool IsDelimiter(char c, const char* delimiters) {
-  if (!delimiters || c == '\0') return false;
-  for (const char* d = delimiters; *d; ++d)  // sets of one to four bytes: a plain loop beats strchr
-    if (*d == c) return true;
-  return false;
-}
+// The bytes that may end a token (the delimiters and the line ends) as a bit per byte value, so
+// that each ordinary byte of a token costs one test.
+class TokenStops {
+ public:
+  explicit TokenStops(const char* delimiters) {
+    Add("\n\r");
+    Add(delimiters);
+  }
+  bool Contains(char c) const {
+    const auto byte = static_cast<unsigned char>(c);
+    return (mBits[byte >> 6] >> (byte & 63)) & 1;
+  }
+
+ private:
+  void Add(const char* bytes) {
+    for (const char* b = bytes; b && *b; ++b) {
+      const auto byte = static_cast<unsigned char>(*b);
+      mBits[byte >> 6] |= uint64_t(1) << (byte & 63);
+    }
+  }
+
+  uint64_t mBits[4] = {0, 0, 0, 0};
+};
 
 // Skips the bytes up to and including the first double quote; false when there is none.
 bool SkipToOpeningQuote(PPDStream& s) {
@@ -37,17 +55,23 @@ struct BoundedValue {
 
 bool PPDX::NextToken(PPDStream& s, char* out, const char* delimiters, bool strip) {
   if (!out) return false;
+  const TokenStops stops(delimiters);
+  // Gathered in a local buffer first: stores into it cannot change the stream, so the compiler
+  // keeps the stream's cursor in a register instead of reloading it after every byte.
+  char token[kLineSizeLimit];
   long stored = 0;
   char c;
   while (stored < kLineSizeLimit - 1 && s.GetChar(c)) {
-    if (c == '\n') {
-      if (stored > 0 && out[stored - 1] == '\r') --stored;
-      break;
+    if (stops.Contains(c)) {
+      if (c == '\n') {
+        if (stored > 0 && token[stored - 1] == '\r') --stored;
+        break;
+      }
+      if (c != '\r' || s.PeekChar() != '\n') break;  // a CR before LF waits for the LF
     }
-    if (c == '\r' && s.PeekChar() != '\n') break;
-    if (c != '\r' && IsDelimiter(c, delimiters)) break;
-    out[stored++] = c;
+    token[stored++] = c;
   }
+  std::memcpy(out, token, static_cast<size_t>(stored));
   out[stored] = '\0';
   if (stored == 0) return false;
   if (strip) {

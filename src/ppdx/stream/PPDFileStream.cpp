@@ -27,28 +27,25 @@ PPDFileStream::PPDFileStream(PPDFile* file, bool fixedChunks) : mFile(file) {
 }
 
 bool PPDFileStream::AllocateBuffer(long size) {
-  try {
-    mHandle.resize(static_cast<size_t>(size));
-    return true;
-  } catch (const std::bad_alloc&) {
-    mHandle.clear();
-    return false;
-  }
+  // Left uninitialised: every byte that is read is written by the file read first.
+  mHandle.reset(new (std::nothrow) char[static_cast<size_t>(size)]);
+  mHandleSize = mHandle ? static_cast<size_t>(size) : 0;
+  return mHandle != nullptr;
 }
 
 void PPDFileStream::SetupChunk() {
-  if (mHandle.empty() || !mFile) return;
+  if (!mHandle || !mFile) return;
   if (!mFile->dataForkOpen() && mFile->openDataFork(1) != noErr) {
     mStatus = streamBad;
     return;
   }
-  unsigned long count = mHandle.size();
-  OSErr result = mFile->dataForkRead(mHandle.data(), &count);
+  unsigned long count = mHandleSize;
+  OSErr result = mFile->dataForkRead(mHandle.get(), &count);
   if (result != noErr && result != eofErr) {
     mStatus = streamBad;
     return;
   }
-  Setup(mHandle.data(), static_cast<long>(count));
+  Setup(mHandle.get(), static_cast<long>(count));
 }
 
 bool PPDFileStream::GetLine(char* out) {

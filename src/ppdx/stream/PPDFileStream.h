@@ -1,6 +1,6 @@
 #pragma once
 // A line stream over a buffer that it owns and refills from a PPD file chunk by chunk.
-#include <vector>
+#include <memory>
 
 #include "ppdx/stream/PPDStream.h"
 
@@ -29,7 +29,8 @@ class PPDFileStream : public PPDStream {
   // Loads the next chunk and appends the rest of the line begun in out; the result as GetLine.
   bool CompleteFromNextChunk(char* out, bool skipLineFeed);
 
-  std::vector<char> mHandle;  // empty when no buffer could be allocated
+  std::unique_ptr<char[]> mHandle;  // null when no buffer could be allocated
+  size_t mHandleSize = 0;
   bool mChunks = false;
   PPDFile* mFile = nullptr;
   // The last line ended with a CR in the last byte of the chunk: an LF opening the next chunk

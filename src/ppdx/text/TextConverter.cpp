@@ -1,12 +1,11 @@
 #include "ppdx/text/TextConverter.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <new>
-#include <vector>
 
 #include "ppdx/parser/PPDX.h"
+#include "support/DebugLogFile.h"
 
 namespace {
 
@@ -50,10 +49,7 @@ TextConverter::TextConverter(unsigned long& inEncoding, const unsigned long& out
   if (mInEncoding != kTextEncodingUnknown && mOutEncoding != kTextEncodingUnknown) Create();
 }
 
-TextConverter::~TextConverter() {
-  DisposeConverter();
-  if (mToUnicodeConverter) TECDisposeConverter(mToUnicodeConverter);
-}
+TextConverter::~TextConverter() = default;
 
 void TextConverter::SetupFromPPD(PPDX* ppd, TextEncoding outEncoding) {
   mInEncoding = GetPPDEncoding(ppd);
@@ -65,7 +61,8 @@ void TextConverter::SetupFromPPD(PPDX* ppd, TextEncoding outEncoding) {
 
 void TextConverter::Initialize() {
   mInEncoding = mOutEncoding = kTextEncodingUnknown;
-  mEncodingConverter = mToUnicodeConverter = nullptr;
+  mEncodingConverter.reset();
+  mToUnicodeConverter.reset();
   mErr = noErr;
   mValidConverter = false;
   mToUnicodeEncoding = 0;
@@ -73,14 +70,13 @@ void TextConverter::Initialize() {
 
 OSStatus TextConverter::Create() {
   DisposeConverter();
-  mErr = TECCreateConverter(&mEncodingConverter, mInEncoding, mOutEncoding);
+  mEncodingConverter = MakeTECConverter(mInEncoding, mOutEncoding, &mErr);
   mValidConverter = mErr == noErr && mEncodingConverter;
   return mErr;
 }
 
 void TextConverter::DisposeConverter() {
-  if (mEncodingConverter) TECDisposeConverter(mEncodingConverter);
-  mEncodingConverter = nullptr;
+  mEncodingConverter.reset();
   mValidConverter = false;
 }
 
@@ -103,39 +99,25 @@ TextEncoding TextConverter::LanguageStringToEncoding(const char* language) {
     if (std::strcmp(language, entry.keyword) == 0) return entry.encoding;
   if (std::strcmp(language, "UTF-8") == 0) {
     TextEncoding theEncoding = kTextEncodingUnicodeDefault;  // the Mac form of Unicode text
-    std::printf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n", theEncoding,
-                theEncoding);
+    gDebugLog.dprintf("CFStringGetMostCompatibleMacStringEncoding theEncoding = %x (%d)\n",
+                      theEncoding, theEncoding);
     return theEncoding;
   }
   return kTextEncodingUnknown;
 }
 
 std::string TextConverter::ToUnicode(const std::string& bytes) {
-  if (mToUnicodeConverter && mToUnicodeEncoding != mInEncoding) {
-    TECDisposeConverter(mToUnicodeConverter);
-    mToUnicodeConverter = nullptr;
-  }
+  if (mToUnicodeConverter && mToUnicodeEncoding != mInEncoding) mToUnicodeConverter.reset();
   if (!mToUnicodeConverter) {
-    if (TECCreateConverter(&mToUnicodeConverter, mInEncoding, kTextEncodingUTF8) != noErr) {
-      mToUnicodeConverter = nullptr;
-      return AsUnicodeFallback(bytes);
-    }
+    mToUnicodeConverter = MakeTECConverter(mInEncoding, kTextEncodingUTF8);
+    if (!mToUnicodeConverter) return AsUnicodeFallback(bytes);
     mToUnicodeEncoding = mInEncoding;
     ++mToUnicodeBuilds;
   }
-  std::vector<uint8_t> out(bytes.size() * 4 + 1);
-  size_t read = 0, written = 0, flushed = 0;
-  OSStatus status =
-      TECConvertText(mToUnicodeConverter, reinterpret_cast<const uint8_t*>(bytes.data()),
-                     bytes.size(), &read, out.data(), out.size(), &written);
-  if (status == noErr)
-    status =
-        TECFlushText(mToUnicodeConverter, out.data() + written, out.size() - written, &flushed);
-  if (status != noErr || read != bytes.size()) {
-    TECFlushText(mToUnicodeConverter, out.data(), out.size(), &flushed);  // reset its state
+  std::string text;
+  if (TECConvertAll(mToUnicodeConverter.get(), bytes, text) != noErr)
     return AsUnicodeFallback(bytes);
-  }
-  return std::string(reinterpret_cast<const char*>(out.data()), written + flushed);
+  return text;
 }
 
 std::string TextConverter::ConvertToCFString(const char* text, long) {
@@ -166,37 +148,9 @@ std::string TextConverter::ConvertToCFString(const char* text, long) {
   }
 }
 
-OSStatus TextConverter::ConvertBytes(const std::string& in, std::string& out) {
-  std::vector<uint8_t> area(in.size() * 3 + 1);
-  size_t consumed = 0, produced = 0;
-  // Runs one converter step until it no longer reports a full output area, growing the area.
-  auto untilDone = [&](auto step) {
-    for (;;) {
-      size_t read = 0, written = 0;
-      OSStatus status = step(read, written);
-      consumed += read;
-      produced += written;
-      if (status != kTECOutputBufferFullStatus) return status;
-      area.resize(area.size() * 2);
-    }
-  };
-  const auto* bytes = reinterpret_cast<const uint8_t*>(in.data());
-  OSStatus status = untilDone([&](size_t& read, size_t& written) {
-    return TECConvertText(mEncodingConverter, bytes + consumed, in.size() - consumed, &read,
-                          area.data() + produced, area.size() - produced, &written);
-  });
-  if (status == noErr)
-    status = untilDone([&](size_t&, size_t& written) {
-      return TECFlushText(mEncodingConverter, area.data() + produced, area.size() - produced,
-                          &written);
-    });
-  if (status != noErr) return status;
-  out.assign(reinterpret_cast<const char*>(area.data()), produced);
-  return noErr;
-}
-
 OSStatus TextConverter::Convert(char* text, long size) {
-  if (!mValidConverter) return mErr;
+  // Without a converter the answer is why it is missing; an unknown encoding never tried one.
+  if (!mValidConverter) return mErr = (mErr != noErr ? mErr : kTECNoConversionPathErr);
   if (!text) return mErr = paramErr;
   if (text[0] == '\0' || size <= 0) return mErr = kTextConverterEmptyText;
 
@@ -216,7 +170,7 @@ OSStatus TextConverter::Convert(char* text, long size) {
   if (mOutEncoding == kTextEncodingShiftJIS && dehexed.size() % 2 == 1) dehexed.pop_back();
 
   std::string converted;
-  if ((mErr = ConvertBytes(dehexed, converted)) != noErr) return mErr;
+  if ((mErr = TECConvertAll(mEncodingConverter.get(), dehexed, converted)) != noErr) return mErr;
   size_t length = std::min(converted.size(), static_cast<size_t>(size - 1));
   if (mOutEncoding == kTextEncodingUTF8 && length < converted.size())
     while (length > 0 && (static_cast<unsigned char>(converted[length]) & 0xC0) == 0x80) --length;

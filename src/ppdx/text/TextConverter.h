@@ -36,6 +36,8 @@ class TextConverter {
 
   // Never fails: a null text gives "", an impossible allocation "Out Of Memory".
   std::string ConvertToCFString(const char* text, long length = 256);
+  // Converts text in place, within size bytes. Without a converter: the error that kept it from
+  // being made (kTECNoConversionPathErr for an unknown encoding), and text is left as it is.
   OSStatus Convert(char* text, long size);
   // Removes <hex> escapes; out needs strlen(in) + 1 bytes. Returns the output length including
   // its terminator. A malformed escape ends decoding: it and the rest are copied unchanged.
@@ -50,14 +52,13 @@ class TextConverter {
   void SetupFromPPD(PPDX* ppd, TextEncoding outEncoding);
   void DisposeConverter();
   std::string ToUnicode(const std::string& bytes);
-  OSStatus ConvertBytes(const std::string& in, std::string& out);
 
   TextEncoding mInEncoding = kTextEncodingUnknown;
   TextEncoding mOutEncoding = kTextEncodingUnknown;
-  TECObjectRef mEncodingConverter = nullptr;
+  TECObjectPtr mEncodingConverter;
   OSStatus mErr = noErr;
   bool mValidConverter = false;
-  TECObjectRef mToUnicodeConverter = nullptr;
+  TECObjectPtr mToUnicodeConverter;
   TextEncoding mToUnicodeEncoding = 0;
   int mToUnicodeBuilds = 0;
   static const HexLanguageExceptions mExceptionsList;

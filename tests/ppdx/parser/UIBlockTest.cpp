@@ -154,11 +154,16 @@ TEST(ParserUIBlock, MalformedBlocksAreReported) {
   EXPECT_TRUE(ppd->GetControls()->Empty());
 }
 
+// A second block for a keyword is refused wherever the first one was placed, including outside
+// any group, where the display filter of the parse does not show it.
 TEST(ParserUIBlock, DuplicateControlKeywordIsReported) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices) +
-                Popup("KTA", "Roll", kChoices));
-  EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "*KTA"));
-  EXPECT_EQ(ppd->GetControls()->PopupCount(), 1);
+  for (const char* group : {"Roll", ""}) {
+    ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", group, kChoices) +
+                  Popup("KTA", group, kChoices));
+    EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "*KTA")) << "group '" << group << "'";
+    DisplayOptionsScope all(SO_SHOW_ALL);
+    EXPECT_EQ(ppd->GetControls()->PopupCount(), 1) << "group '" << group << "'";
+  }
 }
 
 TEST(ParserUIBlock, AllErrorsFatalMakesAWarningInvalidate) {
