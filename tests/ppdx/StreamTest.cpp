@@ -6,7 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "PPDXTestSupport.h"
+#include "ppdx/errors/PPDXErrorCodes.h"
+#include "ppdx/errors/PPDXErrorObj.h"
+#include "ppdx/errors/PPDXErrors.h"
 #include "ppdx/stream/PPDFile.h"
 #include "ppdx/stream/PPDFileStream.h"
 #include "ppdx/stream/PPDStream.h"
@@ -120,6 +126,36 @@ TEST(PPDFileStream, ChunkBoundaryChangesNoLine) {
     lines.erase(lines.begin(), lines.begin() + fillerLines);
     EXPECT_EQ(lines, c.lines) << c.name;
   }
+}
+
+// A read that fails after the first chunk is not the end of the file: the value that continues
+// into the unread part records a fatal file error instead of ending quietly.
+TEST(PPDFileStream, FailedReadOfTheNextChunkIsAFileError) {
+  const std::string valueStart = "*Key: \"first line\n";
+  TempFile file(CommentLines(size_t(kPPDFileChunkSize) - valueStart.size()) + valueStart +
+                "second line\"\n");
+  PPDFile ppd(file.Path());
+  PPDFileStream stream(&ppd, true);
+  ASSERT_TRUE(stream.Good());
+  // From here on the descriptor names a directory, so the next read fails with EISDIR.
+  const int directory = ::open(std::filesystem::temp_directory_path().c_str(), O_RDONLY);
+  ASSERT_GE(directory, 0);
+  ASSERT_EQ(::dup2(directory, ppd.getDataForkRefNum()), ppd.getDataForkRefNum());
+  ::close(directory);
+
+  TestPPDX ppdx;
+  ppdx.UseStream(&stream);
+  Line line;
+  do line = NextLine(stream);
+  while (line.terminated && line.text.starts_with("*%"));
+  ASSERT_EQ(line, (Line{"*Key: \"first line", true}));
+  PPDStream lineStream(line.text.data(), long(line.text.size()));
+  char value[kLineSizeLimit];
+  EXPECT_EQ(ppdx.GetQuotedString(lineStream, value, kLineSizeLimit), 0u);
+  EXPECT_TRUE(stream.Bad());
+  ASSERT_EQ(ppdx.GetErrors()->Count(), 1);
+  EXPECT_EQ((*ppdx.GetErrors())[0].Code(), PPDErr_FileError);
+  EXPECT_TRUE((*ppdx.GetErrors())[0].IsFatal());
 }
 
 TEST(PPDFileStream, EmptyFileInFixedChunksIsBad) {
