@@ -158,19 +158,11 @@ TEST(PPDFileStream, FailedReadOfTheNextChunkIsAFileError) {
   EXPECT_TRUE((*ppdx.GetErrors())[0].IsFatal());
 }
 
-TEST(PPDFileStream, EmptyFileInFixedChunksIsBad) {
+TEST(PPDFileStream, EmptyMissingAndNullFilesAreBad) {
   TempFile file("");
-  PPDFile ppd(file.Path());
-  PPDFileStream stream(&ppd, true);
-  EXPECT_TRUE(stream.Bad());
-}
-
-TEST(PPDFileStream, MissingFileAndNullFileAreBad) {
-  PPDFile missing(std::filesystem::path("/nonexistent/ppdx/none.ppd"));
-  PPDFileStream fromMissing(&missing, true);
-  EXPECT_TRUE(fromMissing.Bad());
-  PPDFileStream fromNull(nullptr, true);
-  EXPECT_TRUE(fromNull.Bad());
+  PPDFile empty(file.Path()), missing(std::filesystem::path("/nonexistent/ppdx/none.ppd"));
+  for (PPDFile* ppd : {&empty, &missing, static_cast<PPDFile*>(nullptr)})
+    EXPECT_TRUE(PPDFileStream(ppd, true).Bad()) << (ppd ? ppd->Path().string() : "null");
 }
 
 TEST(PPDFileStream, SmallFileIsReadWholeWithoutChunks) {
