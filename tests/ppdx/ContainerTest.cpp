@@ -55,18 +55,6 @@ class Model : public ::testing::Test {
   std::vector<std::unique_ptr<PPDXElement>> mOwned;
 };
 
-TEST_F(Model, DisplayFilterOperations) {
-  PPDX::IncludeOrphans();
-  EXPECT_EQ(PPDX::Options(), SO_SHOW_ORPHANS);
-  PPDX::IncludeHidden();
-  EXPECT_EQ(PPDX::Options(), SO_SHOW_ALL);
-  PPDX::ExcludeHidden();
-  EXPECT_EQ(PPDX::Options(), SO_DEFAULT);
-  PPDX::IncludeHidden();
-  PPDX::ExcludeOrphans();
-  EXPECT_EQ(PPDX::Options(), SO_DEFAULT);
-}
-
 TEST_F(Model, ElementsDisplayByVisibilityAndParent) {
   PPDXGroup placedVisible("a", "A", true), placedHidden("b", "B", false), orphan("c", "C", true);
   placedVisible.SetParent(&mRollDown);
@@ -80,6 +68,16 @@ TEST_F(Model, ElementsDisplayByVisibilityAndParent) {
   EXPECT_FALSE(orphan.OkayToDisplay(SO_SHOW_HIDDEN));
   EXPECT_TRUE(orphan.OkayToDisplay(SO_SHOW_ALL));
   EXPECT_TRUE(orphan.OkayToDisplay(static_cast<_DISPLAY_OPTIONS_>(7)));
+  // The filter operations add to the filter; either exclusion goes back to the default.
+  PPDX::IncludeOrphans();
+  EXPECT_EQ(PPDX::Options(), SO_SHOW_ORPHANS);
+  PPDX::IncludeHidden();
+  EXPECT_EQ(PPDX::Options(), SO_SHOW_ALL);
+  PPDX::ExcludeOrphans();
+  EXPECT_EQ(PPDX::Options(), SO_DEFAULT);
+  PPDX::IncludeHidden();
+  PPDX::ExcludeHidden();
+  EXPECT_EQ(PPDX::Options(), SO_DEFAULT);
 }
 
 TEST_F(Model, HiddenControlIsSkippedByTheWalkButNotByItsKindWalk) {

@@ -34,10 +34,16 @@ DumpRun Dump(const std::string& file, bool withErrors = false) {
   return run;
 }
 
+// The dump of a file that the tool can read: it exits with 0 and prints one JSON object.
+json DumpOf(const std::string& file) {
+  const DumpRun run = Dump(file);
+  EXPECT_EQ(run.status, 0) << file;
+  EXPECT_TRUE(json::accept(run.out)) << run.out.substr(0, 200);
+  return json::accept(run.out) ? json::parse(run.out) : json();
+}
+
 json DumpBundled(const char* name) {
-  const DumpRun run = Dump(std::string(CORVEL_SOURCE_DIR) + "/ppd/" + name);
-  EXPECT_EQ(run.status, 0);
-  return json::parse(run.out);
+  return DumpOf(std::string(CORVEL_SOURCE_DIR) + "/ppd/" + name);
 }
 
 const json* FindBy(const json& list, const std::string& keyword) {
@@ -143,9 +149,7 @@ TEST(DumpTool, SecureAccessVariantAddsItsOptions) {
 
 TEST(DumpTool, InvalidFileStillPrintsItsErrorsReadably) {
   TempPPD file("*PPD-Adobe: \"4.1\"\n");
-  const DumpRun run = Dump(file.Path().string());
-  EXPECT_EQ(run.status, 0);
-  const json dump = json::parse(run.out);
+  const json dump = DumpOf(file.Path().string());
   EXPECT_EQ(dump["valid"], false);
   const json* header = nullptr;
   for (const json& error : dump["errors"])
@@ -174,10 +178,7 @@ TEST(DumpTool, BytesThatAreNotUTF8AreReadAsLatin1) {
   TempPPD file(PPDHeader() + PPDLayout() +
                "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n"
                "*DefaultKTA: X\n*KTA X/X: \"(\xE9t\xE9) show\"\n*CloseUI: *KTA\n");
-  const DumpRun run = Dump(file.Path().string());
-  ASSERT_EQ(run.status, 0);
-  ASSERT_TRUE(json::accept(run.out));
-  const json dump = json::parse(run.out);
+  const json dump = DumpOf(file.Path().string());
   const json* control = FindBy(dump["controls"], "*KTA");
   ASSERT_NE(control, nullptr);
   EXPECT_NE((*control)["postscript"].get<std::string>().find("(\u00E9t\u00E9) show"),
@@ -191,10 +192,7 @@ TEST(DumpTool, OutputStaysJSONWhenTheParserReports) {
       "*PPD-Adobe: \"4.3\"\n*LanguageVersion: English\n*LanguageEncoding: UTF-8\n"
       "*PCFileName: \"TEST.PPD\"\n*ModelName: \"Test Model\"\n" +
       PPDLayout());
-  const DumpRun run = Dump(file.Path().string());
-  ASSERT_EQ(run.status, 0);
-  ASSERT_TRUE(json::accept(run.out)) << run.out.substr(0, 200);
-  EXPECT_EQ(json::parse(run.out)["languageEncoding"], "UTF-8");
+  EXPECT_EQ(DumpOf(file.Path().string())["languageEncoding"], "UTF-8");
 }
 
 }  // namespace
