@@ -161,7 +161,7 @@ TEST(BundledPPDVariants, ShareEveryOptionButTheSecureAccessOnes) {
   ASSERT_NE(standard, nullptr);
   ASSERT_NE(secure, nullptr);
   auto secureTable = ppdtest::OptionTable(secure.get());
-  for (const std::string& keyword : ppdtest::SecureAccessOnlyOptions()) {
+  for (const std::string& keyword : ppdtest::kSecureAccessOnlyOptions) {
     EXPECT_EQ(ppdFindOption(standard.get(), keyword.c_str()), nullptr) << keyword;
     EXPECT_EQ(secureTable.erase(keyword), 1u) << keyword;
   }
