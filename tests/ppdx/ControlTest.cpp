@@ -165,7 +165,7 @@ TEST(ControlInject, ReplacesEveryPlaceholder) {
   EXPECT_EQ(PPDXControl::Inject("*K", nullptr, 0, "7", out), 0);
 }
 
-TEST(JobNote, LineFromTheKeywordWhenThereIsNoCode) {
+TEST(JobNote, OutputIsALineOrTheCodeWithTheNotes) {
   PPDXJobNote note("*Notes2", "Job Note 2", nullptr, nullptr, 0, "abc", "ISOLatin1", true, 63,
                    JNF_Default, 0);
   EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 abc\n%%KTVCustom2: abc\n%%EndFeature\n");
@@ -173,7 +173,16 @@ TEST(JobNote, LineFromTheKeywordWhenThereIsNoCode) {
   EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 changed\n%%KTVCustom2: changed\n%%EndFeature\n");
   note.ResetToDefaultValue();
   EXPECT_STREQ(note.GetNotes(), "abc");
-  EXPECT_STREQ(note.GetDefaultNotes(), "abc");
+
+  // With code, the code receives the notes, cut to 511 bytes.
+  const std::string code = "%%Note: <*KTNote1>\n";
+  PPDXJobNote coded("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello",
+                    "ISOLatin1", true, 32, JNF_Alpha, 0);
+  EXPECT_EQ(Output(coded), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
+  coded.SetCurrentControlWithCFString(std::string(600, 'n'));
+  EXPECT_EQ(Output(coded), "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
+                               "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
+  EXPECT_EQ(coded.GetCurrentControlValueString().size(), 600u);
 }
 
 TEST(JobNote, PasswordFlagsChooseThePrefix) {
@@ -190,18 +199,6 @@ TEST(JobNote, PasswordFlagsChooseThePrefix) {
   PPDXJobNote anything("*X", "X", nullptr, nullptr, 0, "", "ISOLatin1", true, 8,
                        JNF_Required | JNF_LCD, 0);
   EXPECT_TRUE(anything.IsAnyText());
-}
-
-TEST(JobNote, CodeReceivesTheNotesCutTo511Bytes) {
-  const std::string code = "%%Note: <*KTNote1>\n";
-  PPDXJobNote note("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello",
-                   "ISOLatin1", true, 32, JNF_Alpha, 0);
-  EXPECT_EQ(Output(note), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
-  note.SetCurrentControlWithCFString(std::string(600, 'n'));
-  std::string out = Output(note);
-  EXPECT_EQ(out, "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
-                     "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
-  EXPECT_EQ(note.GetCurrentControlValueString().size(), 600u);
 }
 
 TEST(JobNote, SharedOutputConverterLivesWithTheNotes) {
