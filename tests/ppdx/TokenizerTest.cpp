@@ -73,10 +73,9 @@ TEST_F(Tokenizer, NextTokenCutsAtDelimitersAndStrips) {
   PPDStream line = Line("x");
   EXPECT_FALSE(PPDX::NextToken(line, nullptr, kMainKeywordDelimiters, true));
   EXPECT_EQ(line.PeekChar(), 'x');  // a null buffer reads nothing
-}
 
-TEST_F(Tokenizer, LongTokenStopsAt255Bytes) {
-  PPDStream line = Line(std::string(300, 't'));
+  // A long token stops at 255 bytes.
+  line = Line(std::string(300, 't'));
   char token[kLineSizeLimit + 8];
   std::memset(token, 0x5A, sizeof token);
   ASSERT_TRUE(PPDX::NextToken(line, token, nullptr, false));
