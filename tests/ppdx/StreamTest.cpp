@@ -205,10 +205,7 @@ TEST(PPDFile, NamesAFileByItsTriple) {
   EXPECT_TRUE(back.SameTriple(spec));
   EXPECT_FALSE(PPDFile(static_cast<unsigned char>(0)).valid());
   EXPECT_FALSE(PPDFile(0, 0, const_cast<char*>("")).valid());
-}
-
-TEST(FSSpec, LongNamesAreCutTo63Bytes) {
-  FSSpec spec;
+  // Longer names are cut to 63 bytes.
   spec.SetName(std::string(80, 'n'));
   EXPECT_EQ(spec.Name().size(), kFSSpecNameLimit);
   EXPECT_EQ(spec.ToRecord().size(), kFSSpecRecordSize);
