@@ -20,11 +20,6 @@ std::string VariantName(const testing::TestParamInfo<BundledPPD>& info) {
   return info.param.secureAccess ? "SecureAccess" : "Standard";
 }
 
-const std::vector<std::string>& SecureAccessOnlyOptions() {
-  static const std::vector<std::string> options = {"KTCV_SecureAccess"};
-  return options;
-}
-
 std::string SourcePath(const std::string& relative) {
   return std::string(CORVEL_SOURCE_DIR) + "/" + relative;
 }

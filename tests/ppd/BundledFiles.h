@@ -32,7 +32,7 @@ void PrintTo(const BundledPPD& ppd, std::ostream* out);
 std::string VariantName(const testing::TestParamInfo<BundledPPD>& info);
 
 // Options only the Secure Access variant carries.
-const std::vector<std::string>& SecureAccessOnlyOptions();
+inline const std::vector<std::string> kSecureAccessOnlyOptions = {"KTCV_SecureAccess"};
 
 std::string SourcePath(const std::string& relative);
 

@@ -26,14 +26,14 @@ class BundledPPDOptions : public testing::TestWithParam<BundledPPD> {
     EXPECT_NE(option, nullptr) << "missing option " << keyword;
     return ChoiceKeywords(option);
   }
+  void ExpectChoices(const char* keyword, const Keywords& wanted) {
+    const Keywords choices = Choices(keyword);
+    for (const std::string& w : wanted)
+      EXPECT_NE(std::find(choices.begin(), choices.end(), w), choices.end())
+          << keyword << " lacks the choice " << w;
+  }
   ppdtest::PpdPtr ppd_;
 };
-
-void ExpectContains(const Keywords& choices, const Keywords& wanted, const char* option) {
-  for (const std::string& w : wanted)
-    EXPECT_NE(std::find(choices.begin(), choices.end(), w), choices.end())
-        << option << " lacks the choice " << w;
-}
 
 TEST_P(BundledPPDOptions, IdentifiesTheModelAndItsVariant) {
   ASSERT_NE(ppd_->shortnickname, nullptr);
@@ -75,24 +75,18 @@ TEST_P(BundledPPDOptions, PositionalMenusKeepTheirOrder) {
 
 // Every fixed keyword the ticket output writes must be a choice of its option.
 TEST_P(BundledPPDOptions, FixedTicketValuesAreChoices) {
-  ExpectContains(Choices("KTCV_Processing"),
-                 {"PrintDelete", "SaveAll", "ProcessHold", "PreflightHold", "PostflightHold",
-                  "PostflightReport", "SendAndHold"},
-                 "KTCV_Processing");
-  ExpectContains(Choices("KTSeparations"),
-                 {"Automatic", "SinglePage", "None", "QuarkXPress4", "QuarkXPress3", "PageMaker",
-                  "FreeHand", "Canvas"},
-                 "KTSeparations");
+  ExpectChoices("KTCV_Processing", {"PrintDelete", "SaveAll", "ProcessHold", "PreflightHold",
+                                    "PostflightHold", "PostflightReport", "SendAndHold"});
+  ExpectChoices("KTSeparations", {"Automatic", "SinglePage", "None", "QuarkXPress4", "QuarkXPress3",
+                                  "PageMaker", "FreeHand", "Canvas"});
   EXPECT_EQ(Choices("KTSeparations").at(2), "None");
-  ExpectContains(Choices("KTCV_TIFFDPI"), {"Save72", "Save300", "Save600"}, "KTCV_TIFFDPI");
-  ExpectContains(Choices("KTDuplex"), {"False", "LongEdge", "ShortEdge"}, "KTDuplex");
-  ExpectContains(Choices("KTOutputOrder"), {"Forward", "Reverse"}, "KTOutputOrder");
-  ExpectContains(Choices("KTCV_Imposition"), {"None"}, "KTCV_Imposition");
-  ExpectContains(Choices("KTCV_ImpCrpMrk"),
-                 {"CopyMarksVeryLong", "CopyMarksLong", "CopyMarksMedium", "CopyMarksShort",
-                  "CopyMarksVeryShort", "CopyMarksNone"},
-                 "KTCV_ImpCrpMrk");
-  ExpectContains(Choices("KTPunchEdge"), {"None", "Left", "Right", "Top"}, "KTPunchEdge");
+  ExpectChoices("KTCV_TIFFDPI", {"Save72", "Save300", "Save600"});
+  ExpectChoices("KTDuplex", {"False", "LongEdge", "ShortEdge"});
+  ExpectChoices("KTOutputOrder", {"Forward", "Reverse"});
+  ExpectChoices("KTCV_Imposition", {"None"});
+  ExpectChoices("KTCV_ImpCrpMrk", {"CopyMarksVeryLong", "CopyMarksLong", "CopyMarksMedium",
+                                   "CopyMarksShort", "CopyMarksVeryShort", "CopyMarksNone"});
+  ExpectChoices("KTPunchEdge", {"None", "Left", "Right", "Top"});
 }
 
 TEST_P(BundledPPDOptions, CheckBoxOptionsAreTrueFalse) {
@@ -161,7 +155,7 @@ TEST(BundledPPDVariants, ShareEveryOptionButTheSecureAccessOnes) {
   ASSERT_NE(standard, nullptr);
   ASSERT_NE(secure, nullptr);
   auto secureTable = ppdtest::OptionTable(secure.get());
-  for (const std::string& keyword : ppdtest::SecureAccessOnlyOptions()) {
+  for (const std::string& keyword : ppdtest::kSecureAccessOnlyOptions) {
     EXPECT_EQ(ppdFindOption(standard.get(), keyword.c_str()), nullptr) << keyword;
     EXPECT_EQ(secureTable.erase(keyword), 1u) << keyword;
   }

@@ -37,12 +37,7 @@ TEST(PopupControl, FeatureFragmentByteForByte) {
   const std::string code = "<</PageSize [612 792]>>setpagedevice\n";
   const std::string expected = "%%BeginFeature: *PageSize Letter\n" + code + "%%EndFeature\n";
   EXPECT_EQ(Output(popup), expected);
-  EXPECT_EQ(expected.size(), 16 + 9 + 1 + 6 + 1 + code.size() + 13);
-  EXPECT_EQ(
-      popup.GetKeywordPSData("A4", nullptr),
-      long(std::string(
-               "%%BeginFeature: *PageSize A4\n<</PageSize [595 842]>>setpagedevice\n%%EndFeature\n")
-               .size()));
+  EXPECT_EQ(popup.GetKeywordPSData("A4", nullptr), long(expected.size()) - 4);  // "A4" for "Letter"
   EXPECT_EQ(popup.GetKeywordPSData("B5", nullptr), 0);
   popup.SetKeywordSelect("Legal", true);
   EXPECT_EQ(Output(popup), "%%BeginFeature: *PageSize Legal\n\n%%EndFeature\n");
@@ -68,7 +63,10 @@ TEST(PopupControl, SelectionByPositionAndKeyword) {
   EXPECT_EQ(popup.GetValue(), 3);
   EXPECT_STREQ(popup.GetKeywordLocalName("Letter"), "US Letter");
   EXPECT_EQ(popup.GetKeywordLocalName("Legal"), nullptr);
-  EXPECT_EQ(popup.ItemCount(), 3);
+  EXPECT_STREQ(popup.FirstItem()->keyword, "Letter");
+  EXPECT_STREQ(popup.NextItem()->keyword, "A4");
+  EXPECT_STREQ(popup.NextItem()->keyword, "Legal");
+  EXPECT_EQ(popup.NextItem(), nullptr);
 }
 
 TEST(PopupControl, PickManyKeepsOtherChoices) {
@@ -79,18 +77,9 @@ TEST(PopupControl, PickManyKeepsOtherChoices) {
   EXPECT_TRUE(popup.IsKeywordSelected("Letter"));
   EXPECT_TRUE(popup.IsKeywordSelected("Legal"));
   EXPECT_FALSE(popup.SetKeywordSelect("Tabloid", true));
-  EXPECT_TRUE(popup.CanSelectMultipleItems());
-}
-
-TEST(PopupControl, ItemWalkOnAnEmptyPopup) {
   PPDXPopupControl empty("*Nothing", "Nothing", nullptr, true, false, PopupItemList{}, nullptr);
   EXPECT_EQ(empty.FirstItem(), nullptr);
   EXPECT_EQ(empty.NextItem(), nullptr);
-  PPDXPopupControl popup("*PageSize", "Page Size", nullptr, true, false, PageSizes(), nullptr);
-  EXPECT_STREQ(popup.FirstItem()->keyword, "Letter");
-  EXPECT_STREQ(popup.NextItem()->keyword, "A4");
-  EXPECT_STREQ(popup.NextItem()->keyword, "Legal");
-  EXPECT_EQ(popup.NextItem(), nullptr);
 }
 
 TEST(PopupControl, RebuildKeepsTheEarlierSelectionWhenStillOffered) {
@@ -102,8 +91,6 @@ TEST(PopupControl, RebuildKeepsTheEarlierSelectionWhenStillOffered) {
   EXPECT_TRUE(popup.Rebuild("Media Type", std::move(replacement), "Plain"));
   EXPECT_EQ(popup.GetCurrentControlValueString(), "Legal");
   EXPECT_STREQ(popup.GetDefaultKeyword(), "Plain");
-  EXPECT_STREQ(popup.UserName(), "Media Type");
-  EXPECT_EQ(popup.ItemCount(), 2);
 
   PopupItemList other;
   other.push_back(std::make_unique<_PopupItem>("Glossy", "Glossy", nullptr, 0));
@@ -133,32 +120,28 @@ TEST(BooleanControl, FragmentsAndTextValues) {
     collate.SetCurrentControlWithCFString(no);
     EXPECT_FALSE(collate.IsTrue()) << no;
   }
-  EXPECT_STREQ(collate.TrueDisplayText(), "Collated");
 }
 
+// A value is clamped to the range, then rounded toward zero to a multiple of the increment.
 TEST(RangeControl, ClampsAndRoundsTowardZero) {
+  const struct {
+    int32_t min, max, increment, set, expected;
+  } kCases[] = {
+      {1, 999, 5, 1000, 995}, {1, 999, 5, -3, 0},   // clamped to 1, then rounded from 0
+      {1, 999, 5, 17, 15},    {0, 144, 0, 77, 77},  // increment 0 only clamps
+      {0, 144, 0, 500, 144},  {INT32_MIN, 0, -1, INT32_MIN, INT32_MIN},
+  };
+  for (const auto& c : kCases) {
+    PPDXRangeControl range("*R", "R", nullptr, nullptr, 0, c.min, c.max, c.increment, 1, true);
+    range.SetValue(c.set);
+    EXPECT_EQ(range.GetValue(), c.expected)
+        << c.min << ".." << c.max << " by " << c.increment << ", set " << c.set;
+  }
   PPDXRangeControl copies("*KTCopies", "Copies", nullptr, nullptr, 0, 1, 999, 5, 1, true);
-  copies.SetValue(1000);
-  EXPECT_EQ(copies.GetValue(), 995);
-  copies.SetValue(-3);
-  EXPECT_EQ(copies.GetValue(), 0);  // clamped to 1, then rounded from 0
-  copies.SetValue(17);
-  EXPECT_EQ(copies.GetValue(), 15);
   copies.SetCurrentControlWithCFString("2000");
   EXPECT_EQ(copies.GetValue(), 2000);  // text values are taken as they are
   copies.ResetToDefaultValue();
   EXPECT_EQ(copies.GetValue(), 0);
-}
-
-TEST(RangeControl, IncrementZeroOnlyClamps) {
-  PPDXRangeControl gutter("*KTGutter", "Gutter", nullptr, nullptr, 0, 0, 144, 0, 18, true);
-  gutter.SetValue(77);
-  EXPECT_EQ(gutter.GetValue(), 77);
-  gutter.SetValue(500);
-  EXPECT_EQ(gutter.GetValue(), 144);
-  PPDXRangeControl negative("*KTShift", "Shift", nullptr, nullptr, 0, INT32_MIN, 0, -1, 0, true);
-  negative.SetValue(INT32_MIN);
-  EXPECT_EQ(negative.GetValue(), INT32_MIN);
 }
 
 TEST(RangeControl, ValueIsInjectedIntoItsPlaceholderIgnoringCase) {
@@ -182,7 +165,7 @@ TEST(ControlInject, ReplacesEveryPlaceholder) {
   EXPECT_EQ(PPDXControl::Inject("*K", nullptr, 0, "7", out), 0);
 }
 
-TEST(JobNote, LineFromTheKeywordWhenThereIsNoCode) {
+TEST(JobNote, OutputIsALineOrTheCodeWithTheNotes) {
   PPDXJobNote note("*Notes2", "Job Note 2", nullptr, nullptr, 0, "abc", "ISOLatin1", true, 63,
                    JNF_Default, 0);
   EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 abc\n%%KTVCustom2: abc\n%%EndFeature\n");
@@ -190,7 +173,16 @@ TEST(JobNote, LineFromTheKeywordWhenThereIsNoCode) {
   EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 changed\n%%KTVCustom2: changed\n%%EndFeature\n");
   note.ResetToDefaultValue();
   EXPECT_STREQ(note.GetNotes(), "abc");
-  EXPECT_STREQ(note.GetDefaultNotes(), "abc");
+
+  // With code, the code receives the notes, cut to 511 bytes.
+  const std::string code = "%%Note: <*KTNote1>\n";
+  PPDXJobNote coded("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello",
+                    "ISOLatin1", true, 32, JNF_Alpha, 0);
+  EXPECT_EQ(Output(coded), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
+  coded.SetCurrentControlWithCFString(std::string(600, 'n'));
+  EXPECT_EQ(Output(coded), "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
+                               "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
+  EXPECT_EQ(coded.GetCurrentControlValueString().size(), 600u);
 }
 
 TEST(JobNote, PasswordFlagsChooseThePrefix) {
@@ -203,23 +195,10 @@ TEST(JobNote, PasswordFlagsChooseThePrefix) {
   PPDXJobNote other("*KTAcctNumber", "Account", nullptr, nullptr, 0, "", "ISOLatin1", true, 32,
                     JNF_Numeric, 4);
   EXPECT_EQ(other.BuildPDLString("5"), "%%EmptyOption\n\n");
-  EXPECT_TRUE(department.IsMember());
   EXPECT_FALSE(other.IsAnyText());
   PPDXJobNote anything("*X", "X", nullptr, nullptr, 0, "", "ISOLatin1", true, 8,
                        JNF_Required | JNF_LCD, 0);
   EXPECT_TRUE(anything.IsAnyText());
-}
-
-TEST(JobNote, CodeReceivesTheNotesCutTo511Bytes) {
-  const std::string code = "%%Note: <*KTNote1>\n";
-  PPDXJobNote note("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello",
-                   "ISOLatin1", true, 32, JNF_Alpha, 0);
-  EXPECT_EQ(Output(note), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
-  note.SetCurrentControlWithCFString(std::string(600, 'n'));
-  std::string out = Output(note);
-  EXPECT_EQ(out, "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
-                     "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
-  EXPECT_EQ(note.GetCurrentControlValueString().size(), 600u);
 }
 
 TEST(JobNote, SharedOutputConverterLivesWithTheNotes) {
@@ -255,14 +234,12 @@ TEST(SpecialOption, OutputsItsCodeUnwrapped) {
   EXPECT_FALSE(model.SetCurrentControlWithCFString("other"));
   model.ResetToDefaultValue();
   EXPECT_STREQ(model.GetValue(), "");
-  EXPECT_EQ(model.Type(), ctSpecialOption);
 }
 
 TEST(ControlFlags, WalkAndNamedTests) {
   FlagWords flags{"Command", "Spooler", "MacIS"};
   PPDXBooleanControl control("*KTFlagged", "Flagged", flags.List(), true, nullptr, nullptr, 0,
                              nullptr, nullptr, 0, false);
-  EXPECT_EQ(control.ControlFlagCount(), 3);
   EXPECT_STREQ(control.FirstControlFlag(), "Command");
   EXPECT_STREQ(control.NextControlFlag(), "Spooler");
   EXPECT_STREQ(control.NextControlFlag(), "MacIS");

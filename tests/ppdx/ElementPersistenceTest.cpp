@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "PPDXTestSupport.h"
 #include "ppdx/stream/MemoryDataStream.h"
@@ -10,9 +11,7 @@
 #include "ppdx/model/PPDXProperty.h"
 #include "ppdx/model/PPDXRollDown.h"
 #include "ppdx/model/PPDXScrollPane.h"
-#include "ppdx/model/PPDXShortcuts.h"
 #include "ppdx/settings/Settings.h"
-#include "ppdx/settings/SettingsStrings.h"
 #include "ppdx/settings/SettingsValues.h"
 #include "ppdx/controls/ControlRestore.h"
 #include "ppdx/controls/PPDXBooleanControl.h"
@@ -100,8 +99,10 @@ TEST(ElementPersistence, ControlsAreRebuiltWithTheirValues) {
   Settings copy = ThroughAStream(settings);
   EXPECT_EQ(ReadInt32(copy, kControlsTag, kControlsCountId), 5);
 
-  std::unique_ptr<PPDXControl> popupBack(RestoreControl(copy, kControlsTag + 1));
-  auto* restoredPopup = dynamic_cast<PPDXPopupControl*>(popupBack.get());
+  std::vector<std::unique_ptr<PPDXControl>> back;
+  for (long i = 1; i <= 6; ++i) back.emplace_back(RestoreControl(copy, kControlsTag + i));
+  EXPECT_EQ(back[5], nullptr);  // only five were saved
+  auto* restoredPopup = dynamic_cast<PPDXPopupControl*>(back[0].get());
   ASSERT_NE(restoredPopup, nullptr);
   EXPECT_EQ(restoredPopup->GetValue(), 2);
   EXPECT_STREQ(restoredPopup->GetDefaultKeyword(), "Letter");
@@ -110,65 +111,26 @@ TEST(ElementPersistence, ControlsAreRebuiltWithTheirValues) {
   EXPECT_TRUE(restoredPopup->IsSetup());
   EXPECT_EQ(restoredPopup->GetKeywordPSData("A4", nullptr), popup.GetKeywordPSData("A4", nullptr));
 
-  std::unique_ptr<PPDXControl> booleanBack(RestoreControl(copy, kControlsTag + 2));
-  auto* restoredBoolean = dynamic_cast<PPDXBooleanControl*>(booleanBack.get());
+  auto* restoredBoolean = dynamic_cast<PPDXBooleanControl*>(back[1].get());
   ASSERT_NE(restoredBoolean, nullptr);
   EXPECT_TRUE(restoredBoolean->IsTrue());
   EXPECT_FALSE(restoredBoolean->DefaultState());
   EXPECT_EQ(restoredBoolean->PostScript(nullptr), boolean.PostScript(nullptr));
 
-  std::unique_ptr<PPDXControl> rangeBack(RestoreControl(copy, kControlsTag + 3));
-  auto* restoredRange = dynamic_cast<PPDXRangeControl*>(rangeBack.get());
+  auto* restoredRange = dynamic_cast<PPDXRangeControl*>(back[2].get());
   ASSERT_NE(restoredRange, nullptr);
   EXPECT_EQ(restoredRange->GetValue(), 42);
   EXPECT_EQ(restoredRange->MaxVal(), 99);
 
-  std::unique_ptr<PPDXControl> noteBack(RestoreControl(copy, kControlsTag + 4));
-  auto* restoredNote = dynamic_cast<PPDXJobNote*>(noteBack.get());
+  auto* restoredNote = dynamic_cast<PPDXJobNote*>(back[3].get());
   ASSERT_NE(restoredNote, nullptr);
   EXPECT_STREQ(restoredNote->GetNotes(), "typed");
   EXPECT_STREQ(restoredNote->GetDefaultNotes(), "default");
   EXPECT_EQ(restoredNote->MinLength(), 2);
   EXPECT_EQ(restoredNote->NoteFlags(), uint32_t(JNF_Default));
 
-  std::unique_ptr<PPDXControl> specialBack(RestoreControl(copy, kControlsTag + 5));
-  ASSERT_NE(dynamic_cast<PPDXSpecialOption*>(specialBack.get()), nullptr);
-  EXPECT_FALSE(specialBack->IsVisible());
-  EXPECT_EQ(RestoreControl(copy, kControlsTag + 6), nullptr);
-}
-
-TEST(ElementPersistence, RestoreGivesBackOnlyTheCurrentValues) {
-  PopupItemList items;
-  items.push_back(std::make_unique<_PopupItem>("On", "On", nullptr, 0));
-  items.push_back(std::make_unique<_PopupItem>("Off", "Off", nullptr, 0));
-  PPDXPopupControl popup("*KTStapler", "Stapler", nullptr, true, false, std::move(items), "Off");
-  PPDXRangeControl range("*KTCopies", "Copies", nullptr, nullptr, 0, 1, 99, 1, 1, true);
-  PPDXControls controls;
-  controls.Add(&popup);
-  controls.Add(&range);
-  popup.SetValue(1);
-  range.SetValue(7);
-  Settings settings;
-  ASSERT_EQ(controls.Save(settings), noErr);
-
-  popup.ResetToDefaultValue();
-  range.ResetToDefaultValue();
-  ASSERT_EQ(controls.Restore(settings), noErr);
-  EXPECT_EQ(popup.GetCurrentControlValueString(), "On");
-  EXPECT_EQ(range.GetValue(), 7);
-}
-
-TEST(ElementPersistence, ShortcutsAreSavedAsKeywords) {
-  PPDXPopupControl duplex("*KTDuplex", "Duplex", nullptr, true, false, PopupItemList{}, nullptr);
-  PointerList list;
-  list.PushBack(static_cast<PPDXControl*>(&duplex));
-  PPDXShortcuts shortcuts(list);
-  Settings settings;
-  ASSERT_EQ(shortcuts.Save(settings), noErr);
-  EXPECT_EQ(ReadInt32(settings, kShortcutsTag, kShortcutsCountId), 1);
-  auto keyword = GetSettingsString(settings, kShortcutsTag, kShortcutsCountId + 1);
-  ASSERT_TRUE(keyword);
-  EXPECT_STREQ(*keyword, "*KTDuplex");
+  ASSERT_NE(dynamic_cast<PPDXSpecialOption*>(back[4].get()), nullptr);
+  EXPECT_FALSE(back[4]->IsVisible());
 }
 
 }  // namespace

@@ -6,7 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "PPDXTestSupport.h"
+#include "ppdx/errors/PPDXErrorCodes.h"
+#include "ppdx/errors/PPDXErrorObj.h"
+#include "ppdx/errors/PPDXErrors.h"
 #include "ppdx/stream/PPDFile.h"
 #include "ppdx/stream/PPDFileStream.h"
 #include "ppdx/stream/PPDStream.h"
@@ -122,19 +128,41 @@ TEST(PPDFileStream, ChunkBoundaryChangesNoLine) {
   }
 }
 
-TEST(PPDFileStream, EmptyFileInFixedChunksIsBad) {
-  TempFile file("");
+// A read that fails after the first chunk is not the end of the file: the value that continues
+// into the unread part records a fatal file error instead of ending quietly.
+TEST(PPDFileStream, FailedReadOfTheNextChunkIsAFileError) {
+  const std::string valueStart = "*Key: \"first line\n";
+  TempFile file(CommentLines(size_t(kPPDFileChunkSize) - valueStart.size()) + valueStart +
+                "second line\"\n");
   PPDFile ppd(file.Path());
   PPDFileStream stream(&ppd, true);
+  ASSERT_TRUE(stream.Good());
+  // From here on the descriptor names a directory, so the next read fails with EISDIR.
+  const int directory = ::open(std::filesystem::temp_directory_path().c_str(), O_RDONLY);
+  ASSERT_GE(directory, 0);
+  ASSERT_EQ(::dup2(directory, ppd.getDataForkRefNum()), ppd.getDataForkRefNum());
+  ::close(directory);
+
+  TestPPDX ppdx;
+  ppdx.UseStream(&stream);
+  Line line;
+  do line = NextLine(stream);
+  while (line.terminated && line.text.starts_with("*%"));
+  ASSERT_EQ(line, (Line{"*Key: \"first line", true}));
+  PPDStream lineStream(line.text.data(), long(line.text.size()));
+  char value[kLineSizeLimit];
+  EXPECT_EQ(ppdx.GetQuotedString(lineStream, value, kLineSizeLimit), 0u);
   EXPECT_TRUE(stream.Bad());
+  ASSERT_EQ(ppdx.GetErrors()->Count(), 1);
+  EXPECT_EQ((*ppdx.GetErrors())[0].Code(), PPDErr_FileError);
+  EXPECT_TRUE((*ppdx.GetErrors())[0].IsFatal());
 }
 
-TEST(PPDFileStream, MissingFileAndNullFileAreBad) {
-  PPDFile missing(std::filesystem::path("/nonexistent/ppdx/none.ppd"));
-  PPDFileStream fromMissing(&missing, true);
-  EXPECT_TRUE(fromMissing.Bad());
-  PPDFileStream fromNull(nullptr, true);
-  EXPECT_TRUE(fromNull.Bad());
+TEST(PPDFileStream, EmptyMissingAndNullFilesAreBad) {
+  TempFile file("");
+  PPDFile empty(file.Path()), missing(std::filesystem::path("/nonexistent/ppdx/none.ppd"));
+  for (PPDFile* ppd : {&empty, &missing, static_cast<PPDFile*>(nullptr)})
+    EXPECT_TRUE(PPDFileStream(ppd, true).Bad()) << (ppd ? ppd->Path().string() : "null");
 }
 
 TEST(PPDFileStream, SmallFileIsReadWholeWithoutChunks) {
@@ -177,10 +205,7 @@ TEST(PPDFile, NamesAFileByItsTriple) {
   EXPECT_TRUE(back.SameTriple(spec));
   EXPECT_FALSE(PPDFile(static_cast<unsigned char>(0)).valid());
   EXPECT_FALSE(PPDFile(0, 0, const_cast<char*>("")).valid());
-}
-
-TEST(FSSpec, LongNamesAreCutTo63Bytes) {
-  FSSpec spec;
+  // Longer names are cut to 63 bytes.
   spec.SetName(std::string(80, 'n'));
   EXPECT_EQ(spec.Name().size(), kFSSpecNameLimit);
   EXPECT_EQ(spec.ToRecord().size(), kFSSpecRecordSize);

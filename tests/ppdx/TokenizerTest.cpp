@@ -73,10 +73,9 @@ TEST_F(Tokenizer, NextTokenCutsAtDelimitersAndStrips) {
   PPDStream line = Line("x");
   EXPECT_FALSE(PPDX::NextToken(line, nullptr, kMainKeywordDelimiters, true));
   EXPECT_EQ(line.PeekChar(), 'x');  // a null buffer reads nothing
-}
 
-TEST_F(Tokenizer, LongTokenStopsAt255Bytes) {
-  PPDStream line = Line(std::string(300, 't'));
+  // A long token stops at 255 bytes.
+  line = Line(std::string(300, 't'));
   char token[kLineSizeLimit + 8];
   std::memset(token, 0x5A, sizeof token);
   ASSERT_TRUE(PPDX::NextToken(line, token, nullptr, false));
@@ -136,34 +135,32 @@ TEST_F(Tokenizer, QuotedValueIsCutAtTheLimit) {
   EXPECT_EQ(value[kLineSizeLimit], 0x5A);
 }
 
-TEST_F(Tokenizer, PostScriptOnOneLineEndsWithALineFeed) {
-  const std::string code = "<</PageSize [612 792]>>setpagedevi";  // 34 bytes
-  const std::string code35 = code + "c";
-  PPDStream line = Line("*PageSize Letter/US Letter: \"" + code35 + "\"");
-  char out[kPostScriptSizeLimit];
-  unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
-  EXPECT_EQ(length, 36u);
-  EXPECT_EQ(std::string(out, length), code35 + "\n");
-  PPDStream empty = Line("*Empty: \"\"");
-  EXPECT_EQ(mPPD.GetPostscriptString(empty, out, kPostScriptSizeLimit), 0u);
-}
-
-TEST_F(Tokenizer, PostScriptOverLinesKeepsCommentContinuations) {
-  Continue("line two\n\n*%comment line\nend\" rest\n*Next: 1\n");
-  PPDStream line = Line("*Code: \"line one");
-  char out[kPostScriptSizeLimit];
-  unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
-  EXPECT_EQ(std::string(out, length), "line one\nline two\ncomment line\nend\n");
-  EXPECT_EQ(NextFileLine(), "*Next: 1");
-}
-
-TEST_F(Tokenizer, PostScriptEndsAtAKeywordLineWithTwoLineFeeds) {
-  Continue("body\n*Other: x\n*After: y\n");
-  PPDStream line = Line("*Code: \"head");
-  char out[kPostScriptSizeLimit];
-  unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
-  EXPECT_EQ(std::string(out, length), "head\nbody\n\n");
-  EXPECT_EQ(NextFileLine(), "*After: y");
+// PostScript code on its line or over the following lines of the file: the code (each line ends
+// with a line feed) and the file line read next.
+TEST_F(Tokenizer, PostScriptOnOneOrSeveralLines) {
+  const struct {
+    const char* line;
+    const char* following;
+    const char* code;
+    const char* next;
+  } kCases[] = {
+      {"*PageSize Letter/US Letter: \"<</PageSize [612 792]>>setpagedevice\"", "",
+       "<</PageSize [612 792]>>setpagedevice\n", ""},
+      {"*Empty: \"\"", "", "", ""},
+      // Empty lines are skipped; a comment line continues the code without its "*%".
+      {"*Code: \"line one", "line two\n\n*%comment line\nend\" rest\n*Next: 1\n",
+       "line one\nline two\ncomment line\nend\n", "*Next: 1"},
+      // A keyword line ends the code with two line feeds and is consumed with it.
+      {"*Code: \"head", "body\n*Other: x\n*After: y\n", "head\nbody\n\n", "*After: y"},
+  };
+  for (const auto& c : kCases) {
+    Continue(c.following);
+    PPDStream line = Line(c.line);
+    char out[kPostScriptSizeLimit];
+    unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
+    EXPECT_EQ(std::string(out, length), c.code) << c.line;
+    EXPECT_EQ(NextFileLine(), c.next) << c.line;
+  }
 }
 
 TEST_F(Tokenizer, PostScriptIsCutAt4096WithAFinalLineFeed) {

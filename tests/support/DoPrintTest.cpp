@@ -38,15 +38,12 @@ TEST(DoPrintTest, Conversions) {
   EXPECT_EQ(Format("100%% %q trailing %"), "100% q trailing ");
 }
 
-TEST(DoPrintTest, Padding) {
+TEST(DoPrintTest, PaddingAndCentring) {
   EXPECT_EQ(Format("[%5d]", -42), "[  -42]");
   EXPECT_EQ(Format("[%05d]", -42), "[-0042]");
   EXPECT_EQ(Format("[%-5d]", 7), "[7    ]");
   EXPECT_EQ(Format("[%-05d]", 7), "[7    ]");  // zeros after a number would change it
   EXPECT_EQ(Format("[%2d|%*X]", 12345, 4, 0xA), "[12345|   A]");
-}
-
-TEST(DoPrintTest, Centring) {
   EXPECT_EQ(Format("[%|6s]", "ab"), "[  ab  ]");
   EXPECT_EQ(Format("[%|7s]", "ab"), "[  ab   ]");
   EXPECT_EQ(Format("[%|1s]", "abc"), "[abc]");

@@ -49,8 +49,8 @@ bool PPDX::NextFileLine(char* line) {
   if (mBufferStream->GetLine(line)) return true;
   mStreamEnded = true;
   if (mBufferStream->EndOfFile()) return line[0] != '\0';  // a last line without a line end
-  // A line cut at 255 bytes or at a 0xFF or NUL byte leaves data behind: the rest of the file is
-  // lost, so the model is incomplete and must not pass as valid.
+  // A line cut at 255 bytes, at a 0xFF or NUL byte or by a failed read leaves data behind: the
+  // rest of the file is lost, so the model is incomplete and must not pass as valid.
   const std::string start(line, std::min<size_t>(std::strlen(line), 60));
   mErrors->Add(new PPDXErrorObj(PPDErr_FileError, start.c_str(), true));
   return false;

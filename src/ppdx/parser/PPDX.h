@@ -77,8 +77,9 @@ class PPDX {
   void SetBufferStream(PPDFileStream* stream);
   // The next physical line of the file, the same for a keyword line and a continuation line.
   // The last line of the file counts even without a line end. False at the end of the file, and
-  // from the first line that could not be read whole (over 255 bytes, or broken by a 0xFF or NUL
-  // byte): that line records a fatal PPDErr_FileError, because the rest of the file is lost.
+  // from the first line that could not be read whole (over 255 bytes, broken by a 0xFF or NUL
+  // byte, or by a failed read): that line records a fatal PPDErr_FileError, because the rest of
+  // the file is lost.
   bool NextFileLine(char* line);
   // Looks at the next line without consuming it (until ConsumePeekedLine); null at the end.
   const char* PeekFileLine();

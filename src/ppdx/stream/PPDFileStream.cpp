@@ -33,19 +33,20 @@ bool PPDFileStream::AllocateBuffer(long size) {
   return mHandle != nullptr;
 }
 
-void PPDFileStream::SetupChunk() {
-  if (!mHandle || !mFile) return;
+bool PPDFileStream::SetupChunk() {
+  if (!mHandle || !mFile) return true;
   if (!mFile->dataForkOpen() && mFile->openDataFork(1) != noErr) {
     mStatus = streamBad;
-    return;
+    return false;
   }
   unsigned long count = mHandleSize;
   OSErr result = mFile->dataForkRead(mHandle.get(), &count);
   if (result != noErr && result != eofErr) {
     mStatus = streamBad;
-    return;
+    return false;
   }
   Setup(mHandle.get(), static_cast<long>(count));
+  return true;
 }
 
 bool PPDFileStream::GetLine(char* out) {
@@ -58,7 +59,9 @@ bool PPDFileStream::GetLine(char* out) {
 }
 
 bool PPDFileStream::CompleteFromNextChunk(char* out, bool skipLineFeed) {
-  SetupChunk();
+  // A failed read is not the end of the file: the status stays streamBad so that the reader
+  // knows the rest of the file is lost.
+  if (!SetupChunk()) return false;
   if (skipLineFeed && PeekChar() == '\n') ++mCurrent;
   const char* remainderStart = mCurrent;
   char remainder[kLineSizeLimit];

@@ -18,14 +18,16 @@ class PPDFileStream : public PPDStream {
   // As the base, but a line that runs into the end of a chunk is completed from the next one,
   // and a CR that ends one chunk and an LF that starts the next are one line end. A joined line
   // longer than 255 bytes is cut to 255 and reported as not terminated, exactly like an
-  // over-long line inside one chunk.
+  // over-long line inside one chunk. When the next chunk cannot be read, the line ends
+  // unterminated and the status is streamBad, not streamEOF.
   bool GetLine(char* out) override;
 
   bool Chunked() const { return mChunks; }
 
  private:
   bool AllocateBuffer(long size);
-  void SetupChunk();
+  // Reads the next chunk; false (status streamBad) when the file could not be opened or read.
+  bool SetupChunk();
   // Loads the next chunk and appends the rest of the line begun in out; the result as GetLine.
   bool CompleteFromNextChunk(char* out, bool skipLineFeed);
 

@@ -123,12 +123,6 @@ TEST(ParserStream, BinaryGarbageAndNulBytesNeitherCrashNorInvent) {
   EXPECT_TRUE(ppd->GetControls()->Empty());
 }
 
-TEST(ParserStream, LastLineWithoutLineEndIsParsed) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + kOnePopup + "*UIConstraints: *KTA X *KTB Y");
-  EXPECT_EQ(ppd->GetConstraintList(ppd.Control("*KTA"), 1, nullptr), 2);  // specific and general
-  EXPECT_FALSE(ppd.Has(PPDErr_FileError));
-}
-
 TEST(ParserStream, CodeOverSeveralLinesAndAChunkBoundaryIsKept) {
   std::string text = PPDHeader() + PPDLayout();
   while (text.size() < 9990) text += "*% filler line to move the block near the chunk end\n";

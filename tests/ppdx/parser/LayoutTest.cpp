@@ -82,19 +82,16 @@ TEST(ParserLayout, PageScrollPaneRollDownChainIsLinked) {
   EXPECT_TRUE(ppd.Has(PPDErr_NoControls));
 }
 
-TEST(ParserLayout, ParentOfAnUndeclaredChildDoesNothing) {
+// A parent line for an undeclared child does nothing; of two kind words the last wins.
+TEST(ParserLayout, ParentLinesForUndeclaredChildrenAndWithTwoKinds) {
   ParsedPPD ppd(PPDHeader() +
-                "*%KTVPropPage Pg/Page: True\n*%KTVParent Ghost/Pg: True|Scrollpane\n");
+                "*%KTVPropPage Pg/Page: True\n*%KTVParent Ghost/Pg: True|Scrollpane\n"
+                "*%KTVGroupName Pane/Pane: True\n*%KTVParent Pane/Pg: True|Rolldown|Scrollpane\n");
   EXPECT_EQ(ppd->GetGroups()->Find("Ghost", true), nullptr);
-  EXPECT_EQ(ppd->GetProperties()->Find("Pg", true)->GetScrollDown(), nullptr);
   EXPECT_FALSE(ppd.Has(PPDErr_ParentParsingNoParent));
-}
-
-TEST(ParserLayout, LastKindWordOfAParentLineWins) {
-  ParsedPPD ppd(PPDHeader() +
-                "*%KTVPropPage Pg/Page: True\n*%KTVGroupName Pane/Pane: True\n"
-                "*%KTVParent Pane/Pg: True|Rolldown|Scrollpane\n");
-  EXPECT_NE(dynamic_cast<PPDXScrollPane*>(ppd->GetGroups()->Find("Pane", true)), nullptr);
+  auto* pane = dynamic_cast<PPDXScrollPane*>(ppd->GetGroups()->Find("Pane", true));
+  ASSERT_NE(pane, nullptr);
+  EXPECT_EQ(ppd->GetProperties()->Find("Pg", true)->GetScrollDown(), pane);
 }
 
 TEST(ParserLayout, PendingGroupNamesBecomeOrphanGroupsOnlyWhenOrphansAreParsed) {

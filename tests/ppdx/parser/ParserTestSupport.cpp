@@ -31,21 +31,14 @@ std::vector<short> ParsedPPD::Codes() const {
   return codes;
 }
 
-bool ParsedPPD::Has(short code, const char* keyword) const {
+bool ParsedPPD::Has(short code, const char* keyword, bool fatalOnly) const {
   PPDXErrors* errors = mPPD->GetErrors();
   for (long i = 0; i < errors->Count(); ++i) {
     const PPDXErrorObj& error = (*errors)[i];
-    if (error.Code() != code) continue;
+    if (error.Code() != code || (fatalOnly && !error.IsFatal())) continue;
     if (keyword == nullptr || (error.Keyword() && std::strcmp(error.Keyword(), keyword) == 0))
       return true;
   }
-  return false;
-}
-
-bool ParsedPPD::HasFatal(short code) const {
-  PPDXErrors* errors = mPPD->GetErrors();
-  for (long i = 0; i < errors->Count(); ++i)
-    if ((*errors)[i].Code() == code && (*errors)[i].IsFatal()) return true;
   return false;
 }
 

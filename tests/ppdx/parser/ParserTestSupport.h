@@ -27,8 +27,8 @@ class ParsedPPD {
 
   // The codes of the recorded errors, in order.
   std::vector<short> Codes() const;
-  bool Has(short code, const char* keyword = nullptr) const;
-  bool HasFatal(short code) const;
+  bool Has(short code, const char* keyword = nullptr, bool fatalOnly = false) const;
+  bool HasFatal(short code) const { return Has(code, nullptr, true); }
   PPDXControl* Control(const char* keyword) const;  // any control, whatever the filter
 
  private:

@@ -17,11 +17,15 @@ namespace {
 const std::filesystem::path kBundled =
     std::filesystem::path(CORVEL_SOURCE_DIR) / "ppd" / "crvmtqix.ppd";
 
-TEST(ParserPersistence, SavedModelRebuildsTheSameTree) {
-  KTVPPD parsed(kBundled, PO_PARSE_ALL);
+// The bundled description parsed and saved.
+class ParserPersistence : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(parsed.Save(settings), noErr); }
+  KTVPPD parsed{kBundled, PO_PARSE_ALL};
   Settings settings;
-  ASSERT_EQ(parsed.Save(settings), noErr);
+};
 
+TEST_F(ParserPersistence, SavedModelRebuildsTheSameTree) {
   KTVPPD rebuilt(settings, kBundled);
   EXPECT_TRUE(rebuilt.IsValidPPD());
   EXPECT_STREQ(rebuilt.PCFileName(), "CRVMTQIX.PPD");
@@ -51,14 +55,12 @@ TEST(ParserPersistence, SavedModelRebuildsTheSameTree) {
   EXPECT_EQ(rebuilt.KeywordMap()->Lookup("*KTDuplex"), duplex);
 }
 
-TEST(ParserPersistence, RestoreSetsOnlyTheCurrentValues) {
-  KTVPPD source(kBundled, PO_PARSE_ALL);
+TEST_F(ParserPersistence, RestoreSetsOnlyTheCurrentValues) {
   DisplayOptionsScope all(SO_SHOW_ALL);
-  auto* fold = source.GetControls()->FindPopup("*KTFold", true);
+  auto* fold = parsed.GetControls()->FindPopup("*KTFold", true);
   ASSERT_NE(fold, nullptr);
   fold->SetValue(3);
-  Settings settings;
-  ASSERT_EQ(source.Save(settings), noErr);
+  ASSERT_EQ(parsed.Save(settings), noErr);
 
   KTVPPD target(kBundled, PO_PARSE_ALL);
   auto* targetFold = target.GetControls()->FindPopup("*KTFold", true);
@@ -68,10 +70,7 @@ TEST(ParserPersistence, RestoreSetsOnlyTheCurrentValues) {
   EXPECT_EQ(targetFold->GetValue(), 3);
 }
 
-TEST(ParserPersistence, CorruptElementCountsStopAtTheContainersItems) {
-  KTVPPD parsed(kBundled, PO_PARSE_ALL);
-  Settings settings;
-  ASSERT_EQ(parsed.Save(settings), noErr);
+TEST_F(ParserPersistence, CorruptElementCountsStopAtTheContainersItems) {
   const int32_t billions = INT32_MAX;  // a damaged container: far more elements than items
   ASSERT_EQ(settings.Add(kGroupsTag, kGroupsCountId, &billions, 4), noErr);
   ASSERT_EQ(settings.Add(kControlsTag, kControlsCountId, &billions, 4), noErr);
@@ -86,7 +85,7 @@ TEST(ParserPersistence, CorruptElementCountsStopAtTheContainersItems) {
   EXPECT_EQ(rebuilt.Restore(settings), noErr);
 }
 
-TEST(ParserPersistence, ContainerWithoutAModelBuildsNothing) {
+TEST(ParserPersistenceEmpty, ContainerWithoutAModelBuildsNothing) {
   Settings empty;
   KTVPPD nothing(empty, kBundled);
   EXPECT_FALSE(nothing.IsValidPPD());
