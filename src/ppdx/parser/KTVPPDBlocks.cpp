@@ -63,10 +63,6 @@ std::optional<OptionToken> SplitOptionToken(std::string_view token) {
                      std::string(translation.substr(0, translation.find(':')))};
 }
 
-// Room reserved for a popup's choices, so that the usual list is allocated once rather than
-// grown one doubling at a time; longer lists still grow.
-constexpr size_t kUsualChoiceCount = 16;
-
 }  // namespace
 
 // The state of one block walk shared by both kinds: the lines up to the closer, the default
@@ -132,7 +128,6 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
                                            const bool& multiSelection) {
   UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   PopupItemList choices;
-  choices.reserve(kUsualChoiceCount);
   ErrorPtr error = WalkUIBlock(
       block, true,
       [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
