@@ -177,22 +177,29 @@ TEST_F(Tokenizer, PostScriptOnOneLineEndsWithALineFeed) {
   EXPECT_EQ(mPPD.GetPostscriptString(empty, out, kPostScriptSizeLimit), 0u);
 }
 
-TEST_F(Tokenizer, PostScriptOverLinesKeepsCommentContinuations) {
-  Continue("line two\n\n*%comment line\nend\" rest\n*Next: 1\n");
-  PPDStream line = Line("*Code: \"line one");
-  char out[kPostScriptSizeLimit];
-  unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
-  EXPECT_EQ(std::string(out, length), "line one\nline two\ncomment line\nend\n");
-  EXPECT_EQ(NextFileLine(), "*Next: 1");
-}
-
-TEST_F(Tokenizer, PostScriptEndsAtAKeywordLineWithTwoLineFeeds) {
-  Continue("body\n*Other: x\n*After: y\n");
-  PPDStream line = Line("*Code: \"head");
-  char out[kPostScriptSizeLimit];
-  unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
-  EXPECT_EQ(std::string(out, length), "head\nbody\n\n");
-  EXPECT_EQ(NextFileLine(), "*After: y");
+// Code over the following lines of the file: the code (each line ends with a line feed) and the
+// file line read next.
+TEST_F(Tokenizer, PostScriptOverLines) {
+  const struct {
+    const char* line;
+    const char* following;
+    const char* code;
+    const char* next;
+  } kCases[] = {
+      // Empty lines are skipped; a comment line continues the code without its "*%".
+      {"*Code: \"line one", "line two\n\n*%comment line\nend\" rest\n*Next: 1\n",
+       "line one\nline two\ncomment line\nend\n", "*Next: 1"},
+      // A keyword line ends the code with two line feeds and is consumed with it.
+      {"*Code: \"head", "body\n*Other: x\n*After: y\n", "head\nbody\n\n", "*After: y"},
+  };
+  for (const auto& c : kCases) {
+    Continue(c.following);
+    PPDStream line = Line(c.line);
+    char out[kPostScriptSizeLimit];
+    unsigned long length = mPPD.GetPostscriptString(line, out, kPostScriptSizeLimit);
+    EXPECT_EQ(std::string(out, length), c.code) << c.line;
+    EXPECT_EQ(NextFileLine(), c.next) << c.line;
+  }
 }
 
 TEST_F(Tokenizer, PostScriptIsCutAt4096WithAFinalLineFeed) {
