@@ -76,7 +76,8 @@ struct KTVPPD::UIBlock {
 };
 
 bool KTVPPD::ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block, bool popup) {
-  char option[kLineSizeLimit] = "";
+  char option[kLineSizeLimit];  // runs for every token of a block: only the terminator is set
+  option[0] = '\0';
   if (popup && std::strcmp(token, "*Default") == 0) {
     char keyword[kLineSizeLimit];
     if (!NextToken(line, keyword, kOptionKeywordDelimiters, true) ||
