@@ -189,6 +189,16 @@ TEST_F(Model, GroupCountsAndWalks) {
   EXPECT_EQ(groups.Next(), nullptr);
   EXPECT_EQ(groups.Find("Hidden", true), hidden);  // the search ignores the filter
   EXPECT_EQ(groups.Find("idd", false), hidden);
+  PPDX::Options(SO_SHOW_ALL);
+  EXPECT_EQ(groups.Find("Shown", true), shown);
+  EXPECT_EQ(groups.Next(), hidden);  // the walk goes on from the group found
+  PPDXGroup* twin = Make<PPDXGroup>("Shown", "Twin", true);
+  twin->SetParent(&mRollDown);
+  groups.Add(twin);
+  EXPECT_EQ(groups.Find("Shown", true), shown);  // the first one added under the keyword
+  EXPECT_EQ(groups.Find("Absent", true), nullptr);
+  EXPECT_EQ(groups.Next(), nullptr);  // a failed search leaves the walk at the end
+  PPDX::Options(SO_DEFAULT);
 
   PPDXGroups orphans;
   orphans.Add(Make<PPDXGroup>("Alone", "Alone", true));

@@ -83,6 +83,35 @@ TEST_F(Tokenizer, NextTokenCutsAtDelimitersAndStrips) {
   EXPECT_EQ(token[kLineSizeLimit], 0x5A);
 }
 
+// Where each read leaves the line: the bytes after a token or code block stay for the next read,
+// and only running out of bytes reports the end.
+TEST_F(Tokenizer, ReadsLeaveTheRestOfTheLine) {
+  char token[kLineSizeLimit];
+  PPDStream longLine = Line(std::string(300, 't'));
+  ASSERT_TRUE(PPDX::NextToken(longLine, token, nullptr, false));
+  EXPECT_TRUE(longLine.Good());
+  EXPECT_EQ(longLine.PeekChar(), 't');
+
+  PPDStream crAtLimit = Line(std::string(254, 't') + "\r\nx");
+  ASSERT_TRUE(PPDX::NextToken(crAtLimit, token, nullptr, false));
+  EXPECT_EQ(std::string(token), std::string(254, 't') + "\r");  // the LF is past the limit
+  EXPECT_EQ(crAtLimit.PeekChar(), '\n');
+
+  PPDStream shortLine = Line("word");
+  ASSERT_TRUE(PPDX::NextToken(shortLine, token, kMainKeywordDelimiters, true));
+  EXPECT_TRUE(shortLine.EndOfFile());
+
+  PPDStream code = Line("*Code: \"abc\" rest");
+  char out[kPostScriptSizeLimit];
+  EXPECT_EQ(mPPD.GetPostscriptString(code, out, kPostScriptSizeLimit), 4u);
+  EXPECT_TRUE(code.Good());
+  EXPECT_EQ(code.PeekChar(), ' ');
+  PPDStream cut = Line("*Code: \"abcdefgh\"");
+  EXPECT_EQ(mPPD.GetPostscriptString(cut, out, 4), 4u);
+  EXPECT_EQ(std::string(out, 4), "abc\n");
+  EXPECT_EQ(cut.PeekChar(), 'd');
+}
+
 // A quoted value on its line or over the following lines of the file: the bytes stored (lines
 // joined by NUL separators), the result, and the file line read next.
 TEST_F(Tokenizer, QuotedValuesOnOneOrSeveralLines) {

@@ -54,6 +54,7 @@ PPDXControl::PPDXControl(const char* keyword, const std::string& name, const Poi
       mType(type),
       mPostScriptData(CopyCode(code, codeLength)) {
   if (!flags) return;
+  mControlFlags.reserve(flags->Size());
   for (ConstPointerListItr it = flags->Begin(); it != flags->End(); ++it) {
     const auto* flag = static_cast<const CString*>(*it);
     if (flag && !flag->Empty()) mControlFlags.emplace_back(*flag);

@@ -12,7 +12,15 @@ class ElementWalk {
   ElementWalk(const ElementWalk&) = delete;
   ElementWalk& operator=(const ElementWalk&) = delete;
 
-  void Add(T* element) { mList.PushBack(element); }
+  // Answers the element's position, for containers that index their elements.
+  PointerListItr Add(T* element) { return mList.InsertBefore(mList.End(), element); }
+  PointerListItr End() { return mList.End(); }
+  // Puts the walk position on `at` (End() for none), where a walk that stopped there leaves it,
+  // and answers the element there.
+  T* MoveTo(PointerListItr at) {
+    mCurrent = at;
+    return at == mList.End() ? nullptr : static_cast<T*>(*at);
+  }
 
   template <class Accept>
   T* First(Accept accept) {

@@ -10,7 +10,8 @@ bool Displayed(PPDXGroup* group) { return group->OkayToDisplay(CurrentDisplayOpt
 
 void PPDXGroups::Add(PPDXGroup* group) {
   if (!group) return;
-  mGroups.Add(group);
+  const PointerListItr at = mGroups.Add(group);
+  if (const char* keyword = group->Keyword()) mByKeyword.emplace(keyword, at);
   ++mBaseCount;
   if (group->IsOrphan()) ++mOrhanCount;
   if (!group->IsVisible()) ++mHiddenCount;
@@ -21,6 +22,10 @@ PPDXGroup* PPDXGroups::First() { return mGroups.First(Displayed); }
 PPDXGroup* PPDXGroups::Next() { return mGroups.Next(Displayed); }
 
 PPDXGroup* PPDXGroups::Find(const char* keyword, const bool& exact) {
+  if (exact && keyword) {
+    const auto found = mByKeyword.find(std::string_view(keyword));
+    return mGroups.MoveTo(found == mByKeyword.end() ? mGroups.End() : found->second);
+  }
   return FindByKeyword<PPDXGroup>([this] { return mGroups.First(); },
                                   [this] { return mGroups.Next(); }, keyword, exact);
 }

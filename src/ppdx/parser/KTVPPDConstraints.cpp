@@ -10,32 +10,32 @@
 
 namespace {
 
-// The next word of a constraint line after white space; empty at the end of the line.
-std::string NextWord(PPDStream& line) {
+// The next word of a constraint line after white space into `word`; empty at the end of the
+// line. Fixed buffers rather than strings: this runs four times per constraint line.
+using Word = char[kLineSizeLimit];
+void NextWord(PPDStream& line, Word& word) {
   line.SkipWhiteSpace();
-  char word[kLineSizeLimit];
-  if (!PPDX::NextToken(line, word, kConstraintDelimiters, true)) return std::string();
-  return word;
+  if (!PPDX::NextToken(line, word, kConstraintDelimiters, true)) word[0] = '\0';
 }
 
 }  // namespace
 
 KTVPPD::ErrorPtr KTVPPD::ParseUIConstraint(PPDStream& line, bool isRequirement) {
-  const std::string k1 = NextWord(line);
-  if (k1.empty()) return MakeError(PPDErr_BadConstraint);
-  std::string o1 = NextWord(line);
-  std::string k2;
-  if (!o1.empty() && o1[0] == '*') {
-    k2 = std::move(o1);
-    o1.clear();
+  Word k1, o1, k2, o2;
+  NextWord(line, k1);
+  if (k1[0] == '\0') return MakeError(PPDErr_BadConstraint);
+  NextWord(line, o1);
+  if (o1[0] == '*') {
+    std::strcpy(k2, o1);
+    o1[0] = '\0';
   } else {
-    k2 = NextWord(line);
+    NextWord(line, k2);
   }
-  if (k2.empty()) return MakeError(PPDErr_BadConstraint, k1.c_str());
-  const std::string o2 = NextWord(line);
+  if (k2[0] == '\0') return MakeError(PPDErr_BadConstraint, k1);
+  NextWord(line, o2);
 
   CStringSoup& strings = *mConstraintStrings;
-  const auto slot = [&](const std::string& text) { return int32_t(strings.Insert(text.c_str())); };
+  const auto slot = [&](const char* text) { return int32_t(strings.Insert(text)); };
   const int32_t s1 = slot(k1), s2 = slot(o1), s3 = slot(k2), s4 = slot(o2);
   (isRequirement ? mRequiresForest : mConstraintForest)->insert(s1, s2, s3, s4);
   ++(isRequirement ? gProcessedRequires : gProcessedConstraints);

@@ -56,22 +56,25 @@ struct BoundedValue {
 bool PPDX::NextToken(PPDStream& s, char* out, const char* delimiters, bool strip) {
   if (!out) return false;
   const TokenStops stops(delimiters);
-  // Gathered in a local buffer first: stores into it cannot change the stream, so the compiler
-  // keeps the stream's cursor in a register instead of reloading it after every byte.
-  char token[kLineSizeLimit];
-  long stored = 0;
-  char c;
-  while (stored < kLineSizeLimit - 1 && s.GetChar(c)) {
-    if (stops.Contains(c)) {
-      if (c == '\n') {
-        if (stored > 0 && token[stored - 1] == '\r') --stored;
-        break;
-      }
-      if (c != '\r' || s.PeekChar() != '\n') break;  // a CR before LF waits for the LF
-    }
-    token[stored++] = c;
+  // Scanned in place: the token is the bytes before the first stop, at most 255 of them. A CR
+  // right before an LF is no stop; the LF ends the token and the CR is dropped with it.
+  const char* const text = s.Cursor();
+  const long scanned = std::min(s.Unread(), kLineSizeLimit - 1);
+  long stop = 0;
+  while (stop < scanned &&
+         !(stops.Contains(text[stop]) &&
+           (text[stop] != '\r' || s.Unread() <= stop + 1 || text[stop + 1] != '\n')))
+    ++stop;
+  long stored = stop;
+  if (stop < scanned) {
+    s.Skip(stop + 1);
+    if (text[stop] == '\n' && stop > 0 && text[stop - 1] == '\r') --stored;
+  } else {
+    s.Skip(scanned);
+    char end;
+    if (scanned < kLineSizeLimit - 1) s.GetChar(end);  // runs out: the stream reports its end
   }
-  std::memcpy(out, token, static_cast<size_t>(stored));
+  if (stored > 0) std::memmove(out, text, static_cast<size_t>(stored));
   out[stored] = '\0';
   if (stored == 0) return false;
   if (strip) {
@@ -140,12 +143,27 @@ unsigned long PPDX::GetPostscriptString(PPDStream& s, char* out, const unsigned 
     return code.count;
   };
 
-  char c;
-  while (s.GetChar(c)) {
-    if (c == '"') return finish();
-    code.Put(c);
-    if (code.Full()) return cut();
+  // The rest of this line at once: up to the closing quote, the size limit or the end.
+  const char* const text = s.Cursor();
+  const long unread = s.Unread();
+  const auto* quote =
+      unread > 0 ? static_cast<const char*>(std::memchr(text, '"', size_t(unread))) : nullptr;
+  const long before = quote ? long(quote - text) : unread;
+  const long room = long(size - 1 - code.count);
+  const long taken = std::min(before, room);
+  if (taken > 0) std::memcpy(out + code.count, text, size_t(taken));
+  code.count += size_t(taken);
+  if (before >= room) {
+    s.Skip(room);
+    return cut();
   }
+  if (quote) {
+    s.Skip(before + 1);
+    return finish();
+  }
+  s.Skip(before);
+  char end;
+  s.GetChar(end);  // runs out: the stream reports its end
   char line[kLineSizeLimit];
   for (;;) {
     if (!NextFileLine(line)) return finish();

@@ -24,6 +24,17 @@ class PPDStream {
     mStatus = streamEOF;
     return false;
   }
+  // The unread bytes, for scans that look at many at once; Skip(n) then takes n of them (n at most
+  // Unread()) as n successful GetChar calls would.
+  const char* Cursor() const { return mCurrent; }
+  long Unread() const {
+    return mCurrent && mCurrent < mBufferEnd ? static_cast<long>(mBufferEnd - mCurrent) : 0;
+  }
+  void Skip(long n) {
+    if (n <= 0) return;
+    mCurrent += n;
+    mStatus = streamGood;
+  }
   int PeekChar() const {
     if (mCurrent && mCurrent < mBufferEnd) return static_cast<signed char>(*mCurrent);
     return -1;
