@@ -7,7 +7,11 @@ using OSStatus = int32_t;
 using OSErr = int32_t;
 
 inline constexpr OSStatus noErr = 0;
-inline constexpr OSStatus paramErr = -50;                // bad parameter
+inline constexpr OSStatus paramErr = -50;          // bad parameter
+inline constexpr OSStatus openErr = -23;           // the operation is not open to this object
+inline constexpr OSStatus userCanceledErr = -128;  // cancelled
+// The plug-in model's answer for an interface a plug-in does not have (the bit pattern 0x80000004).
+inline constexpr OSStatus E_NOINTERFACE = static_cast<OSStatus>(0x80000004u);
 inline constexpr OSStatus fnfErr = -43;                  // file not found
 inline constexpr OSStatus ioErr = -36;                   // I/O error
 inline constexpr OSStatus eofErr = -39;                  // end of file
