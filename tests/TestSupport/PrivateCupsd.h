@@ -1,0 +1,166 @@
+#pragma once
+// A private cupsd for integration tests: its own configuration, spool and logs in a temporary
+// folder, listening on a free loopback port and a socket in that folder, with CUPS_SERVER pointed
+// at it for this process and the programs it starts. Queues are added with lpadmin. Everything
+// it started is stopped, by process id, when the object goes.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TestSupport/TemporaryFiles.h"
+
+extern char** environ;
+
+namespace corveltest {
+
+// The CUPS programs, as the build found them (they live in sbin, often off the PATH).
+#ifndef CORVEL_CUPSD_PROGRAM
+#define CORVEL_CUPSD_PROGRAM "cupsd"
+#endif
+#ifndef CORVEL_LPADMIN_PROGRAM
+#define CORVEL_LPADMIN_PROGRAM "lpadmin"
+#endif
+
+// Runs a program with its arguments (no shell) and waits; its exit status, or -1 when it could
+// not be started.
+inline int RunProgram(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return -1;
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class PrivateCupsd {
+ public:
+  PrivateCupsd() : mRoot(mFolder.path()) {
+    for (const char* sub :
+         {"etc/ppd", "etc/ssl", "spool/tmp", "cache", "state/certs", "log", "run"})
+      std::filesystem::create_directories(mRoot / sub);
+    mPort = FreeLoopbackPort();
+    WriteConfiguration();
+    mServer = "127.0.0.1:" + std::to_string(mPort);
+    setenv("CUPS_SERVER", mServer.c_str(), 1);
+    Start();
+  }
+  ~PrivateCupsd() {
+    if (mPid <= 0) return;
+    kill(mPid, SIGTERM);
+    int status = 0;
+    waitpid(mPid, &status, 0);
+  }
+  PrivateCupsd(const PrivateCupsd&) = delete;
+  PrivateCupsd& operator=(const PrivateCupsd&) = delete;
+
+  // True once the daemon takes connections.
+  bool Running() const { return mRunning; }
+  const std::string& Server() const { return mServer; }
+  const std::filesystem::path& Root() const { return mRoot; }
+
+  // Adds an enabled queue printing into a file under the root, with the given PPD and, when not
+  // empty, the description "printer-info"; true when lpadmin accepted it.
+  bool AddQueue(const std::string& name, const std::filesystem::path& ppd,
+                const std::string& info = "") {
+    std::vector<std::string> argv = {CORVEL_LPADMIN_PROGRAM,
+                                     "-p",
+                                     name,
+                                     "-E",
+                                     "-v",
+                                     "file://" + (mRoot / "log" / (name + ".out")).string(),
+                                     "-P",
+                                     ppd.string()};
+    if (!info.empty()) argv.insert(argv.end(), {"-D", info});
+    return RunProgram(argv) == 0;
+  }
+  // Sets a queue's option (an installable option's default, say); true when lpadmin accepted it.
+  bool SetQueueOption(const std::string& queue, const std::string& option,
+                      const std::string& value) {
+    return RunProgram({CORVEL_LPADMIN_PROGRAM, "-p", queue, "-o", option + "=" + value}) == 0;
+  }
+
+ private:
+  static int FreeLoopbackPort() {
+    const int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+      port = ntohs(address.sin_port);
+    if (s >= 0) close(s);
+    return port;
+  }
+
+  bool Connects() const {
+    const int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(mPort));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool ok =
+        s >= 0 && connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (s >= 0) close(s);
+    return ok;
+  }
+
+  void WriteConfiguration() const {
+    const std::string b = mRoot.string();
+    std::ofstream(mRoot / "etc/cups-files.conf")
+        << "ServerRoot " << b << "/etc\nRequestRoot " << b << "/spool\nTempDir " << b
+        << "/spool/tmp\nCacheDir " << b << "/cache\nStateDir " << b << "/state\nServerKeychain "
+        << b << "/etc/ssl\nAccessLog " << b << "/log/access_log\nErrorLog " << b
+        << "/log/error_log\nPageLog " << b << "/log/page_log\nPrintcap " << b
+        << "/run/printcap\nFileDevice Yes\nUser lp\nGroup lp\nSystemGroup root\n";
+    std::ofstream(mRoot / "etc/cupsd.conf")
+        << "LogLevel debug\nMaxLogSize 0\nListen 127.0.0.1:" << mPort << "\nListen " << b
+        << "/run/cups.sock\nBrowsing No\nBrowseLocalProtocols none\nDefaultAuthType None\n"
+        << "WebInterface No\nErrorPolicy abort-job\nPreserveJobFiles No\n"
+        << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+        << "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n"
+        << "</Policy>\n";
+  }
+
+  void Start() {
+    const std::string conf = (mRoot / "etc/cupsd.conf").string();
+    const std::string files = (mRoot / "etc/cups-files.conf").string();
+    std::vector<std::string> argv = {CORVEL_CUPSD_PROGRAM, "-f", "-c", conf, "-s", files};
+    std::vector<char*> args;
+    for (std::string& a : argv) args.push_back(a.data());
+    args.push_back(nullptr);
+    if (mPort == 0 || posix_spawnp(&mPid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
+      mPid = 0;
+      return;
+    }
+    // Ready when a connection succeeds (tens of milliseconds); give up after ten seconds.
+    for (int i = 0; i < 1000 && !mRunning; ++i) {
+      mRunning = Connects();
+      if (!mRunning) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+
+  TemporaryFolder mFolder;
+  std::filesystem::path mRoot;
+  int mPort = 0;
+  std::string mServer;
+  pid_t mPid = 0;
+  bool mRunning = false;
+};
+
+}  // namespace corveltest
