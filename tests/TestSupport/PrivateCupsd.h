@@ -33,16 +33,21 @@ namespace corveltest {
 #define CORVEL_LPADMIN_PROGRAM "lpadmin"
 #endif
 
-// Runs a program with its arguments (no shell) and waits; its exit status, or -1 when it could
-// not be started.
-inline int RunProgram(const std::vector<std::string>& argv) {
+// Starts a program with its arguments (no shell); its process id, or 0 when it could not start.
+inline pid_t SpawnProgram(const std::vector<std::string>& argv) {
   std::vector<char*> args;
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   pid_t pid = 0;
-  if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return -1;
+  return posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) == 0 ? pid : 0;
+}
+
+// Runs a program with its arguments (no shell) and waits; its exit status, or -1 when it could
+// not be started.
+inline int RunProgram(const std::vector<std::string>& argv) {
+  const pid_t pid = SpawnProgram(argv);
   int status = 0;
-  if (waitpid(pid, &status, 0) != pid) return -1;
+  if (pid == 0 || waitpid(pid, &status, 0) != pid) return -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -94,11 +99,18 @@ class PrivateCupsd {
   }
 
  private:
-  static int FreeLoopbackPort() {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
+  static sockaddr_in LoopbackAddress(int port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+  }
+
+  // A port nobody listens on now (port 0 lets the system choose); 0 when none could be had.
+  static int FreeLoopbackPort() {
+    const int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = LoopbackAddress(0);
     socklen_t length = sizeof address;
     int port = 0;
     if (s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
@@ -110,10 +122,7 @@ class PrivateCupsd {
 
   bool Connects() const {
     const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(mPort));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = LoopbackAddress(mPort);
     const bool ok =
         s >= 0 && connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     if (s >= 0) close(s);
@@ -140,14 +149,9 @@ class PrivateCupsd {
   void Start() {
     const std::string conf = (mRoot / "etc/cupsd.conf").string();
     const std::string files = (mRoot / "etc/cups-files.conf").string();
-    std::vector<std::string> argv = {CORVEL_CUPSD_PROGRAM, "-f", "-c", conf, "-s", files};
-    std::vector<char*> args;
-    for (std::string& a : argv) args.push_back(a.data());
-    args.push_back(nullptr);
-    if (mPort == 0 || posix_spawnp(&mPid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
-      mPid = 0;
-      return;
-    }
+    if (mPort == 0) return;
+    mPid = SpawnProgram({CORVEL_CUPSD_PROGRAM, "-f", "-c", conf, "-s", files});
+    if (mPid == 0) return;
     // Ready when a connection succeeds (tens of milliseconds); give up after ten seconds.
     for (int i = 0; i < 1000 && !mRunning; ++i) {
       mRunning = Connects();
