@@ -170,6 +170,14 @@ fs::path CFBundleCopyResourcesDirectoryURL(CFBundleRef bundle) {
   return bundle ? bundle->ResourcesFolder() : fs::path();
 }
 
+std::optional<fs::path> CFBundleCopyExecutableURL(CFBundleRef bundle) {
+  const PlistValue* executable = CFBundleGetValueForInfoDictionaryKey(bundle, "CFBundleExecutable");
+  const std::string* name = executable ? executable->GetString() : nullptr;
+  if (!name || name->empty() || name->find('/') != std::string::npos || LeavesFolder(*name))
+    return std::nullopt;
+  return bundle->ContentsFolder() / "Linux" / (*name + ".so");
+}
+
 std::optional<fs::path> CFBundleCopyResourceURL(CFBundleRef bundle, std::string_view name,
                                                 std::string_view type, std::string_view subDir) {
   if (!bundle || name.empty() || LeavesFolder(name) || LeavesFolder(subDir)) return std::nullopt;

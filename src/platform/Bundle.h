@@ -70,6 +70,9 @@ const PlistValue* CFBundleGetInfoDictionary(CFBundleRef bundle);
 const PlistValue* CFBundleGetValueForInfoDictionaryKey(CFBundleRef bundle, std::string_view key);
 std::filesystem::path CFBundleCopyBundleURL(CFBundleRef bundle);
 std::filesystem::path CFBundleCopyResourcesDirectoryURL(CFBundleRef bundle);
+// The bundle's shared object: Contents/Linux/<CFBundleExecutable>.so; nullopt for a null bundle,
+// a missing or unsafe (path-leaving) executable name.
+std::optional<std::filesystem::path> CFBundleCopyExecutableURL(CFBundleRef bundle);
 
 // A resource file by name: "<name>.<type>" (just `name` when `type` is empty), optionally in
 // sub-folder `subDir` of the resources. Global resources come first, then the language folders.

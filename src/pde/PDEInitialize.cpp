@@ -1,0 +1,161 @@
+// Initialize: the start-up of a dialog. The order of the checks matters: the printer and its
+// queue, the PPD and its model, the supported files, the parsed PPD, then the controller, which
+// takes over the PPD handles, the pictures and the media list, and the first refill.
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "options/CModelInfo.h"
+#include "options/PrinterListFile.h"
+#include "pde/CorvelPDE.h"
+#include "pde/ImageTables.h"
+#include "pde/PrinterMatch.h"
+#include "pde/ScopedResFile.h"
+#include "platform/PropertyList.h"
+#include "platform/ResourceMap.h"
+#include "platform/toolkit/Controls.h"
+#include "ppdx/parser/KTVPPD.h"
+#include "support/Logging.h"
+#include "ui/PDEBundle.h"
+
+namespace {
+
+struct DestsDeleter {
+  int count = 0;
+  void operator()(cups_dest_t* dests) const { cupsFreeDests(count, dests); }
+};
+
+// The file cupsGetPPD fetched: the caller's to remove once it is read.
+struct FetchedPPDFile {
+  std::string path;
+  ~FetchedPPDFile() {
+    if (!path.empty()) unlink(path.c_str());
+  }
+};
+
+// The queue whose description names the printer, or nullopt.
+std::optional<std::string> QueueOfPrinter(const std::string& printerName) {
+  cups_dest_t* dests = nullptr;
+  const int count = cupsGetDests(&dests);
+  std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter{count});
+  return FindQueueForPrinter(printerName, dests, count);
+}
+
+// The queue's PPD opened and marked with its defaults; null when it cannot be fetched or read.
+CupsPPDPtr OpenQueuePPD(const std::string& queue, FetchedPPDFile& file) {
+  const char* fetched = cupsGetPPD(queue.c_str());
+  if (!fetched) {
+    trace_log("Corvel: no PPD for queue %s: %s", queue.c_str(), cupsLastErrorString());
+    return nullptr;
+  }
+  file.path = fetched;
+  CupsPPDPtr ppd(ppdOpenFile(fetched));
+  if (!ppd) {
+    trace_log("Corvel: cannot read the PPD of queue %s", queue.c_str());
+    return nullptr;
+  }
+  ppdMarkDefaults(ppd.get());
+  return ppd;
+}
+
+// The PPD file names the bundle serves; empty when the list is absent or names none.
+std::vector<std::string> SupportedPCFileNames(CFBundleRef bundle) {
+  if (!bundle) return {};
+  PrinterListFile list(bundle->ContentsFolder());
+  return list.mValid ? list.mPrinterList : std::vector<std::string>{};
+}
+
+// The checks on the PPD itself: the model, and a file the bundle serves.
+bool IsSupportedPPD(const ppd_file_t& ppd, CFBundleRef bundle) {
+  if (!IsCorvelModel(ppd.shortnickname)) {
+    trace_log("Corvel: the printer's PPD (%s) is not a %s",
+              ppd.shortnickname ? ppd.shortnickname : "", kCorvelModelName);
+    return false;
+  }
+  if (!IsSupportedPCFileName(ppd.pcfilename, SupportedPCFileNames(bundle))) {
+    trace_log("Corvel: the PPD file %s is not one this extension serves",
+              ppd.pcfilename ? ppd.pcfilename : "");
+    return false;
+  }
+  return true;
+}
+
+void LoadMediaTypes(CCorvelOptions& options) {
+  const std::optional<std::vector<uint8_t>> bytes = GetNamedResource("plist", "MediaTypes");
+  if (!bytes) return;
+  options.mMediaDict =
+      PropertyListFromData({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
+}
+
+// Steps of the controller's making: the handles, the pictures, the media list, the panes, the
+// ticket. Returns the controller or null.
+CCorvelOptions* MakeController(CorvelOptionsContext& context, ControlRef parentUserPane,
+                               PMPrintSession session, bool secureAccess, CupsPPDPtr ppd,
+                               std::unique_ptr<KTVPPD> parsed) {
+  std::unique_ptr<CCorvelOptions> options(
+      CCorvelOptions::CreateInstance(parentUserPane, secureAccess));
+  if (!options) return nullptr;
+  options->mCupsPPD = std::move(ppd);
+  options->mKTVPPD = std::move(parsed);
+  FillImageURLs(context.theBundleRef, *options);
+  LoadMediaTypes(*options);
+  context.corvelOptions = std::move(options);
+  CCorvelOptions& controller = *context.corvelOptions;
+  controller.InstallCorvelControlsInUI();
+  PMTicketRef ticket = nullptr;
+  PMPPDDict* dict = nullptr;
+  if (GetTicketRef(session, kPMPrintSettingsTicketKey, &ticket) == noErr &&
+      PMTicketGetPPDDict(ticket, 0, 0, &dict) == noErr) {
+    controller.SetPPDDict(dict);
+    controller.SetPrintSettingsTicket(ticket);
+    controller.SetCorvelResourceRefNum(context.theResFile);
+  }
+  return &controller;
+}
+
+// Steps 1 to 17 of the start-up; noErr once the controller (if any) is made.
+OSStatus StartUp(CorvelOptionsContext& context, ControlRef parentUserPane, PMPrintSession session) {
+  PMTicketRef printerInfo = nullptr;
+  if (GetTicketFromSession(session, kPMPrinterInfoTicketKey, &printerInfo) != noErr)
+    return errStartupCheckFailed;
+  PMPrinter printer = nullptr;
+  const OSStatus printerStatus = PMSessionGetCurrentPrinter(session, &printer);
+  const std::string printerName =
+      PrinterNameForComparison(PMPrinterGetName(printer).substr(0, 255), QuerySystemVersion());
+
+  const std::optional<std::string> queue = QueueOfPrinter(printerName);
+  FetchedPPDFile fetched;
+  CupsPPDPtr ppd = queue ? OpenQueuePPD(*queue, fetched) : nullptr;
+  if (!queue) trace_log("Corvel: no CUPS queue is described as \"%s\"", printerName.c_str());
+  if (printerStatus != noErr || !ppd) return errStartupCheckFailed;
+  if (!IsSupportedPPD(*ppd, context.theBundleRef)) return errStartupCheckFailed;
+  const bool secureAccess = IsSecureAccessModel(ppd->shortnickname);
+
+  auto parsed = std::make_unique<KTVPPD>(std::filesystem::path(fetched.path), PO_PARSE_ALL);
+  PDEBundle::InitBundle(context.theBundleRef);
+  context.thePrintDlgWindow = GetControlOwner(parentUserPane);
+  CModelInfo::SetCorvelPrinterName(session, *queue);
+  MakeController(context, parentUserPane, session, secureAccess, std::move(ppd), std::move(parsed));
+  return noErr;
+}
+
+}  // namespace
+
+OSStatus Initialize(PMPDEContext contextRef, PMPDEFlags* flags, PMPDERef, ControlRef parentUserPane,
+                    PMPrintSession session) {
+  auto* context = static_cast<CorvelOptionsContext*>(contextRef);
+  gContext = context;
+  if (!context || !session) return errStartupCheckFailed;
+  ScopedResFile resources(context->theResFile);
+  OSStatus result = StartUp(*context, parentUserPane, session);
+  if (result == noErr) {
+    if (flags) *flags = kPMPDENoSummary;
+    result = Sync(context, session, 1);
+    if (result == errUserCanceled) result = noErr;
+  }
+  // A failed start-up keeps no parsed PPD (the context stays, for Terminate).
+  if (result != noErr && context->corvelOptions) context->corvelOptions->mKTVPPD.reset();
+  return result;
+}

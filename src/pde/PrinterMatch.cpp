@@ -1,0 +1,54 @@
+#include "pde/PrinterMatch.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/SystemVersion.h"
+
+SystemVersion QuerySystemVersion() {
+  SystemVersion version;
+  if (Gestalt(FourCC("sys1"), &version.major) == noErr &&
+      Gestalt(FourCC("sys2"), &version.minor) == noErr)
+    return version;
+  int32_t digits = 0;
+  Gestalt(FourCC("sysv"), &digits);
+  auto digit = [digits](int n) { return (digits >> (4 * n)) & 0xF; };
+  return {10 * digit(3) + digit(2), digit(1)};
+}
+
+std::string PrinterNameForComparison(std::string name, SystemVersion version) {
+  if (version.major != 10 || version.minor > 3) return name;
+  std::replace(name.begin(), name.end(), ' ', '_');
+  if (version.minor == 2) std::replace(name.begin(), name.end(), '.', '_');
+  return name;
+}
+
+std::optional<std::string> FindQueueForPrinter(const std::string& printerName,
+                                               const cups_dest_t* dests, int count) {
+  for (int i = 0; dests && i < count; ++i) {
+    const char* info = cupsGetOption("printer-info", dests[i].num_options, dests[i].options);
+    const char* compared = info ? info : dests[i].name;
+    if (compared && printerName == compared) return std::string(dests[i].name);
+  }
+  return std::nullopt;
+}
+
+bool IsCorvelModel(const char* shortNickName) {
+  const size_t length = std::strlen(kCorvelModelName);
+  return shortNickName && std::strncmp(shortNickName, kCorvelModelName, length) == 0;
+}
+
+bool IsSecureAccessModel(const char* shortNickName) {
+  const size_t length = shortNickName ? std::strlen(shortNickName) : 0;
+  return length >= 2 && std::strcmp(shortNickName + length - 2, kSecureAccessSuffix) == 0;
+}
+
+bool IsSupportedPCFileName(const char* pcFileName, const std::vector<std::string>& supported) {
+  if (supported.empty()) return true;
+  return pcFileName &&
+         std::any_of(supported.begin(), supported.end(), [&](const std::string& name) {
+           return strcasecmp(name.c_str(), pcFileName) == 0;
+         });
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The start-up checks of a dialog: which CUPS queue the current printer is, and whether its PPD
+// describes the supported model. Pure functions of their inputs, so each rule is testable alone.
+#include <cups/cups.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr const char* kCorvelModelName = "Corvel MTQ-ix";
+inline constexpr const char* kSecureAccessSuffix = "SA";
+
+struct SystemVersion {
+  int32_t major = 0;
+  int32_t minor = 0;
+};
+
+// Major by 'sys1', minor by 'sys2'; when the minor query fails both come from 'sysv'.
+SystemVersion QuerySystemVersion();
+
+// The printer's display name as the system of that version names its queue's description:
+// on 10.0 to 10.3 spaces become '_', and on 10.2 '.' does too.
+std::string PrinterNameForComparison(std::string name, SystemVersion version);
+
+// The first destination whose "printer-info" (or, without one, whose own name) equals the
+// printer name exactly; its queue name, or nullopt.
+std::optional<std::string> FindQueueForPrinter(const std::string& printerName,
+                                               const cups_dest_t* dests, int count);
+
+// The short nickname starts with the model name (case-sensitive, all 13 characters).
+bool IsCorvelModel(const char* shortNickName);
+// The short nickname ends in "SA".
+bool IsSecureAccessModel(const char* shortNickName);
+// An empty list accepts every file; otherwise the PCFileName must be one of the names, in any case.
+bool IsSupportedPCFileName(const char* pcFileName, const std::vector<std::string>& supported);
