@@ -6,10 +6,12 @@
 
 PropertyListFile::PropertyListFile(const std::filesystem::path& folder, const std::string& fileName,
                                    bool createIfNotFound)
-    : PropertyListFile(folder / fileName, createIfNotFound) {}
+    : mURL(folder / fileName), mCreateIfNotFound(createIfNotFound) {
+  Read();
+}
 
-PropertyListFile::PropertyListFile(const std::filesystem::path& location, bool createIfNotFound)
-    : mURL(location), mCreateIfNotFound(createIfNotFound) {
+PropertyListFile::PropertyListFile(const std::filesystem::path& location)
+    : mURL(location), mCreateIfNotFound(false) {
   Read();
 }
 

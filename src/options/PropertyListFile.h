@@ -15,7 +15,7 @@ class PropertyListFile {
   PropertyListFile(const std::filesystem::path& folder, const std::string& fileName,
                    bool createIfNotFound = false);
   // The file at `location`.
-  explicit PropertyListFile(const std::filesystem::path& location, bool createIfNotFound = false);
+  explicit PropertyListFile(const std::filesystem::path& location);
   virtual ~PropertyListFile() = default;
 
   // Writes `array` as the file's XML property list (replacing the file atomically); true on
