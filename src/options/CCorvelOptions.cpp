@@ -2,8 +2,6 @@
 // the per-pane families in pane order.
 #include "options/CCorvelOptions.h"
 
-#include <new>
-
 #include "options/PStringFields.h"
 #include "platform/Preferences.h"
 #include "platform/toolkit/Controls.h"
@@ -73,8 +71,10 @@ CCorvelOptions* CCorvelOptions::CreateInstance(ControlRef parentUserPane, bool s
     return new CCorvelOptions(parentUserPane, secureAccessOn);
   } catch (const std::exception& error) {
     trace_log(0, "the options controller cannot be made: %s\n", error.what());
-    return nullptr;
+  } catch (...) {
+    trace_log(0, "the options controller cannot be made\n");
   }
+  return nullptr;
 }
 
 CCorvelOptions::CCorvelOptions(ControlRef parentUserPane, bool secureAccessOn)

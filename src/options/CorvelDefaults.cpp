@@ -1,81 +1,96 @@
-// The built-in defaults of the option record, pane by pane.
+// The built-in defaults of the option record, pane by pane: one table of field and value each.
+#include <span>
+
 #include "options/CCorvelOptions.h"
 
+namespace {
+
+using D = CorvelOptionsData;
+struct FieldDefault {
+  int16_t D::*field;
+  int16_t value;
+};
+
+constexpr FieldDefault kExtrasDefaults[] = {
+    {&D::separationsMenuSelection, 1},
+    {&D::printInOwnColor, 0},
+    {&D::printProgressives, 0},
+    {&D::colorPostflight, 0},
+    {&D::saveAsType, 0},
+    {&D::dpiMenuSelection, 1},
+    {&D::printInfoStrip, 0},
+    {&D::autoGrayscaleDetection, 1},
+    {&D::mirrorImage, 0},
+    {&D::invertImage, 0},
+};
+
+constexpr FieldDefault kPageDefaults[] = {
+    {&D::duplexMenuSelection, 1},
+    {&D::faceUp, 0},
+    {&D::collate, 1},
+    {&D::reversePageOrder, 0},
+    {&D::rotatePages, 0},
+    {&D::imposition, 0},
+    {&D::impositionTypeMenuSelection, 1},
+    {&D::sectionSizeMenuSelection, 4},
+    {&D::outputPaperSizeMenuSelection, 1},
+    {&D::cropMarks, 3},
+    {&D::scaleToFit, 0},
+    {&D::pageOrientation, 1},
+    {&D::pageRows, 1},
+    {&D::pageCols, 1},
+    {&D::paperTypeMenuSelection, 1},
+    {&D::mediaQualityMenuSelection, 1},
+};
+
+constexpr FieldDefault kOutputDefaults[] = {
+    {&D::outputMenuSelection, 1},
+    {&D::finishingMenuSelection, 1},
+    {&D::stapleMenuSelection, 1},
+    {&D::orientationSelection, 0},
+    {&D::offsetMode, 1},
+    {&D::punchMenuSelection, 1},
+    {&D::punchPositionMenuSelection, 1},
+    {&D::foldingMenuSelection, 1},
+    {&D::fastenMenuSelection, 1},
+    {&D::foldSizeMenuSelection, 4},
+    {&D::coverMenuSelection, 2},
+    {&D::coverMediaMenuSelection, 2},
+    {&D::coverTrayMenuSelection, 4},
+    {&D::imposeSelection, 1},
+};
+
+constexpr FieldDefault kQualityDefaults[] = {
+    {&D::glossPrinting, 1}, {&D::pdfX3Compliant, 0}, {&D::autoTrapping, 0}, {&D::corvelProof, 0}};
+
+constexpr FieldDefault kQualityX3Defaults[] = {
+    {&D::gradientSmoothing, 0},   {&D::dynamicEdgeSmoothing, 1}, {&D::dynamicImageEnhancement, 0},
+    {&D::textGraphicsQuality, 1}, {&D::showCompositeCMYK, 0},
+};
+
+void Apply(std::span<const FieldDefault> defaults, CorvelOptionsData& data) {
+  for (const FieldDefault& entry : defaults) data.*entry.field = entry.value;
+}
+
+}  // namespace
+
 void CCorvelOptions::GetFilePaneDefaults() {
-  CorvelOptionsData& d = mCorvelOptionsData;
-  d.fileHandlingRadioID = 10;  // "PrintDelete"
-  d.printTime = 0;
+  mCorvelOptionsData.fileHandlingRadioID = 10;  // "PrintDelete"
+  mCorvelOptionsData.printTime = 0;
 }
 
-void CCorvelOptions::GetExtrasPaneDefaults() {
-  CorvelOptionsData& d = mCorvelOptionsData;
-  d.separationsMenuSelection = 1;
-  d.printInOwnColor = 0;
-  d.printProgressives = 0;
-  d.colorPostflight = 0;
-  d.saveAsType = 0;
-  d.dpiMenuSelection = 1;
-  d.printInfoStrip = 0;
-  d.autoGrayscaleDetection = 1;
-  d.mirrorImage = 0;
-  d.invertImage = 0;
-}
+void CCorvelOptions::GetExtrasPaneDefaults() { Apply(kExtrasDefaults, mCorvelOptionsData); }
 
-void CCorvelOptions::GetPagePaneDefaults() {
-  CorvelOptionsData& d = mCorvelOptionsData;
-  d.duplexMenuSelection = 1;
-  d.faceUp = 0;
-  d.collate = 1;
-  d.reversePageOrder = 0;
-  d.rotatePages = 0;
-  d.imposition = 0;
-  d.impositionTypeMenuSelection = 1;
-  d.sectionSizeMenuSelection = 4;
-  d.outputPaperSizeMenuSelection = 1;
-  d.cropMarks = 3;
-  d.scaleToFit = 0;
-  d.pageOrientation = 1;
-  d.pageRows = 1;
-  d.pageCols = 1;
-  d.paperTypeMenuSelection = 1;
-  d.mediaQualityMenuSelection = 1;
-}
+void CCorvelOptions::GetPagePaneDefaults() { Apply(kPageDefaults, mCorvelOptionsData); }
 
-void CCorvelOptions::GetOutputPaneDefaults() {
-  CorvelOptionsData& d = mCorvelOptionsData;
-  d.outputMenuSelection = 1;
-  d.finishingMenuSelection = 1;
-  d.stapleMenuSelection = 1;
-  d.orientationSelection = 0;
-  d.offsetMode = 1;
-  d.punchMenuSelection = 1;
-  d.punchPositionMenuSelection = 1;
-  d.foldingMenuSelection = 1;
-  d.fastenMenuSelection = 1;
-  d.foldSizeMenuSelection = 4;
-  d.coverMenuSelection = 2;
-  d.coverMediaMenuSelection = 2;
-  d.coverTrayMenuSelection = 4;
-  d.imposeSelection = 1;
-}
+void CCorvelOptions::GetOutputPaneDefaults() { Apply(kOutputDefaults, mCorvelOptionsData); }
 
 void CCorvelOptions::GetQualityPaneDefaults() {
-  CorvelOptionsData& d = mCorvelOptionsData;
-  d.glossPrinting = 1;
-  d.pdfX3Compliant = 0;
-  d.autoTrapping = 0;
-  d.corvelProof = 0;
+  Apply(kQualityDefaults, mCorvelOptionsData);
   GetQualityX3Defaults();
 }
 
-void CCorvelOptions::GetQualityX3Defaults() {
-  CorvelOptionsData& d = mCorvelOptionsData;
-  d.gradientSmoothing = 0;
-  d.dynamicEdgeSmoothing = 1;
-  d.dynamicImageEnhancement = 0;
-  d.textGraphicsQuality = 1;
-  d.showCompositeCMYK = 0;
-}
+void CCorvelOptions::GetQualityX3Defaults() { Apply(kQualityX3Defaults, mCorvelOptionsData); }
 
 void CCorvelOptions::GetInfoPaneDefaults() {
   CorvelOptionsData& d = mCorvelOptionsData;
