@@ -8,8 +8,8 @@
 
 namespace {
 
-// Value tables by record field; the first row is never a valid item. A field outside the table
-// takes the fallback row, so a stored out-of-range value never reads past a table.
+// Value tables by record field (items from 1). Any other value, 0 included, takes the fallback
+// row, so a stored out-of-range value never reads past a table.
 template <size_t N>
 struct ValueTable {
   const char* rows[N];
