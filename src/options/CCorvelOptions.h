@@ -1,11 +1,129 @@
 #pragma once
-// The options controller. So far it holds the text transformations that need no controller
-// object: password scrambling, the comment's problem characters and the job-comment file name.
-// Passwords are scrambled, not encrypted: an obfuscation against casual reading.
+// The options controller: one per print dialog. It owns the option record and the handles the
+// panes need, and moves option values between four places: built-in defaults, the per-printer
+// preferences, the pane controls and the print-settings ticket with its job-comment file. Each of
+// those moves is a family of virtual per-pane members, run in the pane order File, Extras, Page,
+// Output, Quality, Info, Accessories by the dispatchers.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "options/CModelInfo.h"
+#include "options/CorvelOptionsData.h"
+#include "options/CupsPPD.h"
+#include "options/KTVQuillonPrinterPList.h"
+#include "platform/PlistValue.h"
+#include "platform/Status.h"
+#include "platform/toolkit/Events.h"
+#include "platform/toolkit/ToolkitTypes.h"
+#include "ppdx/parser/KTVPPD.h"
+#include "printsys/PMTicket.h"
 
 class CCorvelOptions {
  public:
+  // A new controller, or null when it cannot be made; nothing is thrown.
+  static CCorvelOptions* CreateInstance(ControlRef parentUserPane, bool secureAccessOn);
+
+  CCorvelOptions(ControlRef parentUserPane, bool secureAccessOn);
+  virtual ~CCorvelOptions();
+  CCorvelOptions(const CCorvelOptions&) = delete;
+  CCorvelOptions& operator=(const CCorvelOptions&) = delete;
+
+  // Replaces the printer list by a freshly read one and copies this printer's address from it
+  // into ipAddress (nothing when the printer has no entry).
+  virtual void LoadBiDiInfo();
+  // Marks the controls installed and fills the panes with the defaults.
+  virtual OSStatus InstallCorvelControlsInUI();
+  // Fills the panes from the defaults, the preferences or the record; PPDDictOptions and unknown
+  // sources do nothing.
+  virtual OSStatus SetCorvelOptionsInUI(CorvelOptions panes, OptionType source);
+  // Applies the constraint rules of one pane, or of all in pane order; above 7 nothing.
+  virtual void SetUIConstraints(CorvelOptions panes);
+  // The ticket, its PPD dictionary and the bundle's resource file; none is owned.
+  virtual void SetPPDDict(PMPPDDict* dict);
+  virtual void SetPrintSettingsTicket(PMTicketRef ticket);
+  virtual void SetCorvelResourceRefNum(int16_t refNum);
+  // Reads the panes into the record, saves them as preferences and writes them into `dict` and
+  // the job-comment file. With a null `dict` only the dictionary entries are skipped.
+  virtual OSStatus GetCorvelOptionsFromUI(CorvelOptions panes, PMPPDDict* dict);
+  // Removes the default button's handler when one is installed.
+  virtual OSStatus RemoveDefaultButtonHandler();
+
+  // Reading the pane controls into the record.
+  virtual void GetFilePaneOptionsFromUI();
+  virtual void GetExtrasPaneOptionsFromUI();
+  virtual void GetPagePaneOptionsFromUI();
+  virtual void GetOutputPaneOptionsFromUI();
+  virtual void GetQualityPaneOptionsFromUI();
+  virtual void GetInfoPaneOptionsFromUI();
+  virtual void GetAccessoriesPaneOptionsFromUI();
+  // Showing the record in the pane controls.
+  virtual void SetFilePaneOptionsInUI();
+  virtual void SetExtrasPaneOptionsInUI();
+  virtual void SetPagePaneOptionsInUI();
+  virtual void SetOutputPaneOptionsInUI();
+  virtual void SetQualityPaneOptionsInUI();
+  virtual void SetInfoPaneOptionsInUI();
+  virtual void SetAccessoriesPaneOptionsInUI();
+  // The constraint rules of each pane.
+  virtual void SetFilePaneUIConstraints();
+  virtual void SetExtrasPaneUIConstraints();
+  virtual void SetPagePaneUIConstraints();
+  virtual void SetOutputPaneUIConstraints();
+  virtual void SetQualityPaneUIConstraints();
+  virtual void SetInfoPaneUIConstraints();
+  virtual void SetAccessoriesPaneUIConstraints();
+
+  // Dispatchers from the record, the defaults and the preferences to the panes.
+  virtual void SetLocalCorvelOptionsInUI(CorvelOptions panes);
+  virtual void SetDefaultCorvelOptionsInUI(CorvelOptions panes);
+  // The built-in defaults; each writes only its own pane's fields.
+  virtual void GetFilePaneDefaults();
+  virtual void GetExtrasPaneDefaults();
+  virtual void GetPagePaneDefaults();
+  virtual void GetOutputPaneDefaults();
+  virtual void GetQualityPaneDefaults();
+  virtual void GetQualityX3Defaults();
+  virtual void GetInfoPaneDefaults();
+  virtual void GetAccessoriesPaneDefaults();
+  virtual void SetPreferencesCorvelOptionsInUI(CorvelOptions panes);
+
+  // The preference store of the printer's domain. A missing or ill-typed entry leaves its field.
+  virtual void GetFilePaneOptionsFromPrefs();
+  virtual void GetExtrasPaneOptionsFromPrefs();
+  virtual void GetPagePaneOptionsFromPrefs();
+  virtual void GetOutputPaneOptionsFromPrefs();
+  virtual void GetQualityPaneOptionsFromPrefs();
+  virtual void GetInfoPaneOptionsFromPrefs();
+  virtual void GetAccessoriesPaneOptionsFromPrefs();
+  // Writes the selected panes and then always synchronises the domain.
+  virtual void SetCorvelPreferences(CorvelOptions panes);
+  virtual void SetFilePaneOptionsInCorvelPrefs();
+  virtual void SetExtrasPaneOptionsInCorvelPrefs();
+  virtual void SetPagePaneOptionsInCorvelPrefs();
+  virtual void SetOutputPaneOptionsInCorvelPrefs();
+  virtual void SetQualityPaneOptionsInCorvelPrefs();
+  virtual void SetInfoPaneOptionsInCorvelPrefs();
+  virtual void SetAccessoriesPaneOptionsInCorvelPrefs();
+
+  // The ticket: PPD main keyword -> choice keyword for every option of the selected panes; the
+  // Info pane writes the job-comment file and its ticket entry instead.
+  virtual void SetCorvelPPDDict(CorvelOptions panes, PMPPDDict* dict);
+  virtual void SetFilePaneOptionsInPPDDict(PMPPDDict* dict);
+  virtual void SetExtrasPaneOptionsInPPDDict(PMPPDDict* dict);
+  virtual void SetPagePaneOptionsInPPDDict(PMPPDDict* dict);
+  virtual void SetOutputPaneOptionsInPPDDict(PMPPDDict* dict);
+  virtual void SetQualityPaneOptionsInPPDDict(PMPPDDict* dict);
+  virtual void SetInfoPaneOptionsInPPDDict(PMPPDDict* dict);
+  virtual void SetAccessoriesPaneOptionsInPPDDict(PMPPDDict* dict);
+
+  bool IsSecureAccessOn() const { return mSecureAccessOn; }
+  WindowRef GetPrinterWindow() const { return mPrintDlgWindow; }
+
   // Scrambles the NUL-terminated text in place with the key "Orvek" into pairs of base-23 digits
   // ("0"-"9", "A"-"M"); the result is twice as long, so the buffer must hold it. Null: nothing.
   static void EncryptUserPassword(char* text);
@@ -17,4 +135,29 @@ class CCorvelOptions {
   // base followed by a pseudo-random number from 0 to 65535 ("%s%d"; the number alone without a
   // base). Also copied into out when out is given (room for the base and 5 digits).
   static std::string CreateRandomFileName(const char* base, char* out);
+
+  // Pictures of the Output pane by menu item; an empty path is an empty slot.
+  std::filesystem::path mLastStapleURL, mLastPunchURL, mLastFoldURL;  // never read or set
+  std::array<std::filesystem::path, 10> mStapleURL, mStapleLandscapeURL;
+  std::array<std::filesystem::path, 10> mPunchURL, mPunchLandscapeURL;
+  std::array<std::filesystem::path, 3> mFastenURL;
+  std::array<std::filesystem::path, 6> mFoldURL;
+  std::array<MenuRef, 4> mMediaQualityPopups{};
+  std::unique_ptr<KTVQuillonPrinterPList> mPrinterList;
+  std::unique_ptr<KTVPPD> mKTVPPD;
+  CupsPPDPtr mCupsPPD;
+  bool mFirstPageConstraintsDone = false;
+  std::optional<PlistValue> mMediaDict;  // the bundle's media-types list ("QualityMenu", ...)
+  bool mCorvelOptsInstalled = false;
+  int16_t mCorvelResRefNum = -1;
+  bool mSecureAccessOn = false;
+  CorvelOptionsData mCorvelOptionsData;
+  WindowRef mPrintDlgWindow = nullptr;
+  ControlRef mParentUserPane = nullptr;
+  ControlRef mDefaultButtonCtrl = nullptr;
+  PMPPDDict* mPPDDict = nullptr;
+  PMTicketRef mPrintSettingsTicketRef = nullptr;
+  EventHandlerRef mDefaultEventHandlerRef = nullptr;
+  std::map<int32_t, std::string> mFilePrintSettings;  // job-handling value by radio button
+  std::unique_ptr<CModelInfo> mModelInfo;
 };

@@ -118,6 +118,16 @@ OSStatus WriteFileAtomically(const fs::path& file, std::string_view contents) {
   return noErr;
 }
 
+OSStatus CreateFileExclusively(const fs::path& file, std::string_view contents, uint32_t mode) {
+  FileDescriptor descriptor(
+      ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode)));
+  if (!descriptor.IsOpen()) return errno == EEXIST ? dupFNErr : StatusOfFailedCall(errno);
+  bool written = ::fchmod(descriptor.Get(), mode_t(mode)) == 0;
+  written = WriteAll(descriptor.Get(), contents) && written;
+  written = descriptor.Close() && written;
+  return written ? noErr : ioErr;
+}
+
 FileLock::FileLock(const fs::path& lockFile) {
   std::error_code error;
   fs::create_directories(lockFile.parent_path(), error);

@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reading and crash-safe replacement of files.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ OSStatus ReadFileContents(const std::filesystem::path& file, std::string& conten
 // file is untouched, the temporary file is removed, and the result is ioErr (paramErr for an
 // empty path).
 OSStatus WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+
+// Creates `file` with exactly `mode` (the umask does not narrow it) and writes `contents` to it.
+// An existing file or symbolic link of that name is never followed or replaced: dupFNErr. Other
+// failures give the status of the failed call; a file that was created stays, even when the
+// write failed.
+OSStatus CreateFileExclusively(const std::filesystem::path& file, std::string_view contents,
+                               uint32_t mode);
 
 // An exclusive advisory lock on a lock file, held for the object's lifetime; several processes
 // that take the same lock run their critical sections one after the other.

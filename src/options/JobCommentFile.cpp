@@ -1,0 +1,80 @@
+#include "options/JobCommentFile.h"
+
+#include "options/CCorvelOptions.h"
+#include "options/PStringFields.h"
+#include "platform/DateTime.h"
+#include "platform/FileIO.h"
+#include "platform/PropertyList.h"
+#include "platform/TimeZone.h"
+#include "support/Logging.h"
+
+namespace {
+
+constexpr int32_t kUserDataSection = 30;
+constexpr int32_t kPrintTimeSection = 81;
+constexpr uint32_t kJobCommentFileMode = 0644;
+constexpr int kMaxNameTries = 32;
+
+void AppendLine(PlistValue::Array& lines, int32_t section, const std::string& line) {
+  lines.emplace_back(section);
+  lines.emplace_back(PlistValue::Data(line.begin(), line.end()));
+}
+
+// The comment as a C string with the characters the print path cannot take replaced.
+std::string SafeComment(const unsigned char* comment) {
+  std::string buffer = CStringCopy(comment);
+  buffer.resize(4 * buffer.size() + 1, '\0');
+  CCorvelOptions::SwitchCUPSProblemChars(buffer.data());
+  return buffer.c_str();
+}
+
+double SecondsFromGMT(double absoluteTime) {
+  return CFTimeZoneGetSecondsFromGMT(CFTimeZoneCopyDefault(), absoluteTime);
+}
+
+}  // namespace
+
+PlistValue::Array JobCommentLines(const CorvelOptionsData& data) {
+  PlistValue::Array lines;
+  AppendLine(lines, kUserDataSection, "%%CORVEL: DocOwner " + CStringCopy(data.owner) + "\n");
+  AppendLine(lines, kUserDataSection, "%%CORVEL: Password " + ScrambledCopy(data.password) + "\n");
+  AppendLine(lines, kUserDataSection, "%%CORVEL: DocComment " + SafeComment(data.comment) + "\n");
+  AppendLine(lines, kUserDataSection,
+             "%%CORVEL: AccountNumber " + CStringCopy(data.acctNumber) + "\n");
+  AppendLine(lines, kUserDataSection,
+             "%%CORVEL: SecurePassword " + ScrambledCopy(data.securePrintPassword) + "\n");
+  if (data.printTime != 0) {
+    AppendLine(lines, kPrintTimeSection,
+               "%%KTVPrintTime: " + std::to_string(PrintTimeSince1970GMT(data.printTime)) + "\n");
+  }
+  return lines;
+}
+
+uint32_t PrintTimeSince1970GMT(uint32_t localSecondsSince1904) {
+  const double local = double(localSecondsSince1904) - kCFAbsoluteTimeIntervalSince1904;
+  // The offset at the local time read as GMT, then at the instant that gives: right across a
+  // daylight-saving change too.
+  const double offset = SecondsFromGMT(local - SecondsFromGMT(local));
+  return static_cast<uint32_t>(int64_t(localSecondsSince1904) - int64_t(kSecondsFrom1904To1970) -
+                               int64_t(offset));
+}
+
+std::filesystem::path WriteJobCommentFile(const std::string& xml) {
+  std::string name;
+  OSStatus status = dupFNErr;
+  for (int attempt = 0; attempt < kMaxNameTries && status == dupFNErr; ++attempt) {
+    name = CCorvelOptions::CreateRandomFileName(kJobCommentFileBase, nullptr);
+    status = CreateFileExclusively(name, xml, kJobCommentFileMode);
+  }
+  if (status != noErr)
+    trace_log(0, "cannot write the job comments to %s (%d)\n", name.c_str(), int(status));
+  return name;
+}
+
+void CCorvelOptions::SetInfoPaneOptionsInPPDDict(PMPPDDict*) {
+  if (!mPrintSettingsTicketRef) return;
+  const std::string xml = PropertyListToXML(PlistValue(JobCommentLines(mCorvelOptionsData)));
+  const std::filesystem::path file = WriteJobCommentFile(xml);
+  PMTicketSetCFString(mPrintSettingsTicketRef, kJobCommentClient, kJobCommentTicketKey,
+                      file.string(), false);
+}

@@ -1,0 +1,33 @@
+#include "options/PropertyListFile.h"
+
+#include "platform/FileIO.h"
+#include "platform/PropertyList.h"
+#include "support/Logging.h"
+
+PropertyListFile::PropertyListFile(const std::filesystem::path& folder, const std::string& fileName,
+                                   bool createIfNotFound)
+    : mURL(folder / fileName), mCreateIfNotFound(createIfNotFound) {
+  Read();
+}
+
+PropertyListFile::PropertyListFile(const std::filesystem::path& location)
+    : mURL(location), mCreateIfNotFound(false) {
+  Read();
+}
+
+void PropertyListFile::Read() {
+  mLastErr = ReadFileContents(mURL, mXMLData);
+  if (mLastErr != noErr) return;
+  mPropertyList = PropertyListFromData(mXMLData);
+  if (!mPropertyList) {
+    mLastErr = kPropertyListMalformedErr;
+    trace_log(0, "%s is not a property list\n", mURL.c_str());
+  }
+  mValid = mPropertyList.has_value();
+}
+
+bool PropertyListFile::Save(const PlistValue::Array& array) {
+  mLastErr = WritePropertyListFile(mURL, PlistValue(array));
+  if (mLastErr != noErr) trace_log(0, "cannot write %s (%d)\n", mURL.c_str(), int(mLastErr));
+  return mLastErr == noErr;
+}

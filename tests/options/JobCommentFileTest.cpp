@@ -1,0 +1,125 @@
+// The job-comment lines, the file that carries them and the ticket entry that names it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "options/JobCommentFile.h"
+#include "options/OptionsTestSupport.h"
+#include "platform/DateTime.h"
+#include "platform/FileIO.h"
+#include "platform/PropertyList.h"
+#include "platform/Random.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string LineText(const PlistValue& line) {
+  const PlistValue::Data* bytes = line.GetData();
+  return bytes ? std::string(bytes->begin(), bytes->end()) : "<not data>";
+}
+
+class JobComments : public ControllerTest, public ::testing::Test {
+ protected:
+  JobComments() { mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions); }
+  ~JobComments() override {
+    for (const fs::path& file : mCreated) fs::remove(file);
+  }
+
+  // Commits the Info pane; the file the ticket names, which the test removes at the end.
+  fs::path Commit() {
+    mController->GetCorvelOptionsFromUI(Info_CorvelOptions, nullptr);
+    std::string path;
+    EXPECT_EQ(PMTicketGetCFString(mTicket, kJobCommentTicketKey, &path), noErr);
+    mCreated.push_back(path);
+    return path;
+  }
+
+  std::vector<fs::path> mCreated;
+};
+
+TEST_F(JobComments, FiveUserLinesAndThePrintTimeLast) {
+  SetPString(Data().owner, "abcdefghijklmnopqrstuvwx");  // 24 characters
+  SetPString(Data().password, "a1");
+  SetPString(Data().comment, "it's a,b\nc");
+  PlistValue::Array lines = JobCommentLines(Data());
+  ASSERT_EQ(lines.size(), 10u);
+  for (size_t i = 0; i < lines.size(); i += 2) EXPECT_EQ(lines[i], PlistValue(30)) << i;
+  EXPECT_EQ(LineText(lines[1]), "%%CORVEL: DocOwner abcdefghijklmnopqrstuvwx\n");
+  EXPECT_EQ(LineText(lines[3]), "%%CORVEL: Password 7F72\n");
+  EXPECT_EQ(LineText(lines[5]), "%%CORVEL: DocComment it<27>s a<2C>b<0A>c\n");
+  EXPECT_EQ(LineText(lines[7]), "%%CORVEL: AccountNumber \n");
+  EXPECT_EQ(LineText(lines[9]), "%%CORVEL: SecurePassword \n");
+
+  Data().printTime = kSecondsFrom1904To1970 + 86400;
+  lines = JobCommentLines(Data());
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[10], PlistValue(81));
+  EXPECT_EQ(LineText(lines[11]),
+            "%%KTVPrintTime: " + std::to_string(PrintTimeSince1970GMT(Data().printTime)) + "\n");
+}
+
+TEST_F(JobComments, ACommentOfEscapedCharactersIsWrittenWhole) {
+  SetPString(Data().comment, std::string(254, ','));
+  std::string expected = "%%CORVEL: DocComment ";
+  for (int i = 0; i < 254; ++i) expected += "<2C>";
+  EXPECT_EQ(LineText(JobCommentLines(Data())[5]), expected + "\n");
+}
+
+TEST_F(JobComments, PrintTimeIsLocalTimeLessTheZoneOffset) {
+  const struct {
+    const char* zone;
+    int64_t offset;
+  } zones[] = {{"UTC", 0}, {"Etc/GMT-2", 7200}, {"Etc/GMT+5", -18000}};
+  for (const auto& z : zones) {
+    ScopedEnvironment zone("TZ", z.zone);
+    tzset();
+    EXPECT_EQ(int64_t(PrintTimeSince1970GMT(kSecondsFrom1904To1970 + 1000000)), 1000000 - z.offset)
+        << z.zone;
+  }
+  tzset();
+}
+
+TEST_F(JobComments, TheTicketNamesAnExclusiveFileOfTheLines) {
+  SetPString(Data().owner, "owner");
+  const mode_t previousMask = umask(077);
+  const fs::path file = Commit();
+  umask(previousMask);
+  ASSERT_EQ(file.string().rfind("/tmp/Zanth.temp", 0), 0u) << file;
+  EXPECT_EQ(PMTicketGetClientOfKey(mTicket, kJobCommentTicketKey), "com.corvel.printingmanager");
+  PlistValue written;
+  ASSERT_EQ(ReadPropertyListFile(file, written), noErr);
+  EXPECT_EQ(written, PlistValue(JobCommentLines(Data())));
+  struct stat info {};
+  ASSERT_EQ(stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u) << "the umask does not narrow the mode";
+}
+
+TEST_F(JobComments, ATakenNameIsNeitherFollowedNorReplaced) {
+  TemporaryFolder folder;
+  const fs::path target = folder.path() / "target";
+  std::ofstream(target) << "keep";
+  for (bool asLink : {true, false}) {
+    SetRandomSeed(1234);
+    const fs::path taken = CCorvelOptions::CreateRandomFileName(kJobCommentFileBase, nullptr);
+    fs::remove(taken);
+    if (asLink)
+      fs::create_symlink(target, taken);
+    else
+      fs::copy_file(target, taken);
+    mCreated.push_back(taken);
+    SetRandomSeed(1234);
+    const fs::path file = Commit();
+    EXPECT_NE(file, taken);
+    std::string contents;
+    ASSERT_EQ(ReadFileContents(taken, contents), noErr);
+    EXPECT_EQ(contents, "keep") << asLink;
+    EXPECT_EQ(fs::is_symlink(taken), asLink);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+// A controller as the frame leaves it after start-up, without panes: the bundled PPD opened by
+// CUPS, a print-settings ticket, and a temporary HOME for the preferences and the printer list.
+#include <cups/ppd.h>
+
+#include <memory>
+#include <string>
+
+#include "TestSupport/TemporaryFiles.h"
+#include "options/CCorvelOptions.h"
+#include "platform/PlatformTestSupport.h"
+#include "printsys/PMTicket.h"
+
+class ControllerTest {
+ protected:
+  explicit ControllerTest(bool secureAccessOn = false) { Make(secureAccessOn); }
+  ~ControllerTest() {
+    mController.reset();
+    PMTicketRelease(mTicket);
+  }
+
+  // A new controller (the last one goes first) with the PPD and the ticket.
+  void Make(bool secureAccessOn) {
+    mController.reset();
+    mController.reset(CCorvelOptions::CreateInstance(nullptr, secureAccessOn));
+    mController->mCupsPPD.reset(ppdOpenFile(CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
+    if (!mTicket) PMTicketCreate(&mTicket);
+    mController->SetPrintSettingsTicket(mTicket);
+  }
+
+  CorvelOptionsData& Data() { return mController->mCorvelOptionsData; }
+
+  // The ticket entries of the panes' current record, without the job-comment file.
+  PMPPDDict TicketOf(CorvelOptions panes = All_CorvelOptions) {
+    PMPPDDict dict;
+    for (auto pane : {File_CorvelOptions, Extras_CorvelOptions, Page_CorvelOptions,
+                      Output_CorvelOptions, Quality_CorvelOptions})
+      if (panes == All_CorvelOptions || panes == pane) mController->SetCorvelPPDDict(pane, &dict);
+    return dict;
+  }
+
+  TemporaryFolder mHome;
+  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  PMTicketRef mTicket = nullptr;
+  std::unique_ptr<CCorvelOptions> mController;
+};
+
+inline void SetPString(unsigned char* field, const std::string& text) {
+  field[0] = static_cast<unsigned char>(text.size());
+  std::copy(text.begin(), text.end(), field + 1);
+}

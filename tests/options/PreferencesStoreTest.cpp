@@ -1,0 +1,111 @@
+// The per-printer preference store: both directions through the file on disk, the Secure Access
+// exclusions, the scrambled password and the narrowing of stored numbers.
+#include <gtest/gtest.h>
+
+#include "options/OptionsTestSupport.h"
+#include "options/PStringFields.h"
+#include "platform/Preferences.h"
+
+namespace {
+
+class PreferencesStore : public ControllerTest, public ::testing::Test {
+ protected:
+  PreferencesStore() { mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions); }
+
+  static const std::string& Domain() { return CModelInfo::GetCorvelPrefName(); }
+
+  // What the domain's file holds, read from the disk.
+  PlistValue Stored() {
+    PlistValue stored;
+    ReadPropertyListFile(PreferencesFileForDomain(Domain()), stored);
+    return stored;
+  }
+
+  // Stores `values` (as another process would), then fills a new controller from defaults and
+  // then from the preferences.
+  void Reload(const PlistValue::Dictionary& values, bool secureAccessOn = false) {
+    for (const auto& [key, value] : values) CFPreferencesSetAppValue(key, value, Domain());
+    CFPreferencesAppSynchronize(Domain());
+    Make(secureAccessOn);
+    mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
+    mController->SetCorvelOptionsInUI(All_CorvelOptions, PreferencesOptions);
+  }
+};
+
+TEST_F(PreferencesStore, ChoicesComeBackFromTheDiskWithThePasswordScrambled) {
+  Data().fileHandlingRadioID = 14;
+  Data().duplexMenuSelection = 2;
+  Data().coverTrayMenuSelection = 3;
+  Data().glossPrinting = 2;
+  Data().mSyncWithServer = 1;
+  SetPString(Data().owner, "Zo\xEB");  // Mac Roman 0xEB: a capital I with circumflex
+  SetPString(Data().password, "secret12");
+  mController->GetCorvelOptionsFromUI(All_CorvelOptions, nullptr);
+  const PlistValue stored = Stored();
+  EXPECT_EQ(*stored.Find("CorvelInfo_PasswordText"), PlistValue(ScrambledCopy(Data().password)));
+  EXPECT_EQ(*stored.Find("CorvelInfo_OwnerText"), PlistValue("Zo\u00CE"));
+
+  Reload({});
+  EXPECT_EQ(Data().fileHandlingRadioID, 14);
+  EXPECT_EQ(Data().duplexMenuSelection, 2);
+  EXPECT_EQ(Data().coverTrayMenuSelection, 3);
+  EXPECT_EQ(Data().glossPrinting, 2);
+  EXPECT_EQ(Data().mSyncWithServer, 1);
+  EXPECT_EQ(PStringBytes(Data().owner), "Zo\xEB");
+  EXPECT_EQ(PStringBytes(Data().password), "secret12");
+}
+
+TEST_F(PreferencesStore, SecureAccessNeitherReadsNorWritesOwnerPasswordAndComment) {
+  Make(true);
+  mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
+  SetPString(Data().owner, "owner");
+  SetPString(Data().acctNumber, "42");
+  mController->SetCorvelPreferences(Info_CorvelOptions);
+  const PlistValue stored = Stored();
+  for (const char* key :
+       {"CorvelInfo_OwnerText", "CorvelInfo_PasswordText", "CorvelInfo_CommentText"})
+    EXPECT_FALSE(stored.Find(key)) << key;
+  EXPECT_TRUE(stored.Find("CorvelInfo_AccountNumberText"));
+
+  Reload({{"CorvelInfo_OwnerText", "stored"}, {"CorvelInfo_ServerIPAddressText", "10.0.0.5"}},
+         true);
+  EXPECT_EQ(PStringBytes(Data().owner), "");
+  EXPECT_EQ(PStringBytes(Data().acctNumber), "42");
+  EXPECT_EQ(PStringBytes(Data().ipAddress), "10.0.0.5");
+}
+
+TEST_F(PreferencesStore, StoredValuesAreNarrowedOrRefused) {
+  Reload({{"KTDuplex", 65538},                   // low 16 bits: 2
+          {"KTCV_Processing", 70000},            // 32 bits kept
+          {"KTStapler", "not a number"},         // ill-typed: default stays
+          {"CorvelInfo_CommentText", "\u65E5"},  // no Mac Roman form: field stays
+          {"CorvelInfo_OwnerText", std::string(300, 'o')},
+          {"CorvelInfo_InitialConnectionBoolean", false}});
+  EXPECT_EQ(Data().duplexMenuSelection, 2);
+  EXPECT_EQ(Data().fileHandlingRadioID, 70000);
+  EXPECT_EQ(Data().stapleMenuSelection, 1);
+  EXPECT_EQ(Data().comment[0], 0);
+  EXPECT_EQ(PStringBytes(Data().owner), std::string(254, 'o'));
+  EXPECT_EQ(Data().bInitialConnection, 0);
+}
+
+TEST_F(PreferencesStore, OnlyTheStoredKeyChangesItsField) {
+  Reload({{"KTDuplex", 2}});
+  PMPPDDict stored = TicketOf();
+  mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
+  PMPPDDict defaults = TicketOf();
+  EXPECT_EQ(stored["KTDuplex"], "LongEdge");
+  stored.erase("KTDuplex");
+  defaults.erase("KTDuplex");
+  EXPECT_EQ(stored, defaults);
+}
+
+TEST_F(PreferencesStore, AnUnknownSelectorStillSynchronises) {
+  CFPreferencesSetAppValue("pending", 1, Domain());
+  mController->SetCorvelPreferences(CorvelOptions(9));
+  const PlistValue stored = Stored();
+  EXPECT_TRUE(stored.Find("pending"));
+  EXPECT_FALSE(stored.Find("KTDuplex"));
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// The per-user printer list and the bundle's list of supported printer descriptions.
+#include <gtest/gtest.h>
+
+#include "options/KTVQuillonPrinterPList.h"
+#include "options/PrinterListFile.h"
+#include "platform/FileIO.h"
+#include "platform/PlatformTestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PrinterList : public ::testing::Test {
+ protected:
+  fs::path File() const { return mHome.path() / "Library/Preferences/KTV.QuillonPrinter.plist"; }
+
+  TemporaryFolder mHome;
+  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+};
+
+TEST_F(PrinterList, NamesMatchWithoutCaseAndAddingReplaces) {
+  WritePlist(File(), PlistValue::Array{"A", "10.0.0.5", true, "b", "server.local", false});
+  KTVQuillonPrinterPList list;
+  EXPECT_EQ(list.Find("B"), "server.local");
+  EXPECT_FALSE(list.getIPEnabled("B"));
+  EXPECT_FALSE(list.Find("C"));
+  ASSERT_TRUE(list.Add("a", "10.0.0.9", true));
+  list.setIPEnabled("b", true);
+  ASSERT_TRUE(list.Save());
+
+  const KTVQuillonPrinterPList reread;
+  EXPECT_EQ(reread.mPrinterList.size(), 6u);
+  EXPECT_EQ(reread.Find("A"), "10.0.0.9");
+  EXPECT_TRUE(reread.getIPEnabled("b"));
+}
+
+TEST_F(PrinterList, AnUnreadableListIsEmptyAndKeptUntilAnAddressIsAdded) {
+  const std::string notAList[] = {
+      "not a property list",
+      PropertyListToXML(PlistValue::Dictionary{}),
+      PropertyListToXML(PlistValue::Array{"A", "10.0.0.5"}),
+      PropertyListToXML(PlistValue::Array{"A", 5, true}),
+  };
+  for (const std::string& contents : notAList) {
+    fs::create_directories(File().parent_path());
+    ASSERT_EQ(WriteFileAtomically(File(), contents), noErr);
+    KTVQuillonPrinterPList list;
+    EXPECT_FALSE(list.Find("A")) << contents;
+    EXPECT_FALSE(list.Save()) << contents;
+    std::string kept;
+    ReadFileContents(File(), kept);
+    EXPECT_EQ(kept, contents);
+    list.Add("A", "10.0.0.1", true);
+    EXPECT_TRUE(list.Save());
+    EXPECT_EQ(KTVQuillonPrinterPList().Find("a"), "10.0.0.1");
+  }
+}
+
+TEST(SupportedPrinters, TheBundleListNamesThePPDFiles) {
+  const PrinterListFile bundled(CORVEL_SOURCE_DIR "/bundle/Contents");
+  EXPECT_TRUE(bundled.IsValid());
+  EXPECT_EQ(bundled.mPrinterList, (std::vector<std::string>{"CRVMTQIX.PPD", "CRVMTQSA.PPD"}));
+
+  TemporaryFolder contents;
+  WritePlist(contents.path() / "PrinterList.plist", PlistValue::Dictionary{{"OTHER", 1}});
+  EXPECT_FALSE(PrinterListFile(contents.path()).IsValid());
+  EXPECT_FALSE(PrinterListFile(contents.path() / "missing").IsValid());
+}
+
+}  // namespace
