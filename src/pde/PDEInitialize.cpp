@@ -47,13 +47,13 @@ std::optional<std::string> QueueOfPrinter(const std::string& printerName) {
 CupsPPDPtr OpenQueuePPD(const std::string& queue, FetchedPPDFile& file) {
   const char* fetched = cupsGetPPD(queue.c_str());
   if (!fetched) {
-    trace_log("Corvel: no PPD for queue %s: %s", queue.c_str(), cupsLastErrorString());
+    trace_log(0, "Corvel: no PPD for queue %s: %s\n", queue.c_str(), cupsLastErrorString());
     return nullptr;
   }
   file.path = fetched;
   CupsPPDPtr ppd(ppdOpenFile(fetched));
   if (!ppd) {
-    trace_log("Corvel: cannot read the PPD of queue %s", queue.c_str());
+    trace_log(0, "Corvel: cannot read the PPD of queue %s\n", queue.c_str());
     return nullptr;
   }
   ppdMarkDefaults(ppd.get());
@@ -64,18 +64,18 @@ CupsPPDPtr OpenQueuePPD(const std::string& queue, FetchedPPDFile& file) {
 std::vector<std::string> SupportedPCFileNames(CFBundleRef bundle) {
   if (!bundle) return {};
   PrinterListFile list(bundle->ContentsFolder());
-  return list.mValid ? list.mPrinterList : std::vector<std::string>{};
+  return list.IsValid() ? list.mPrinterList : std::vector<std::string>{};
 }
 
 // The checks on the PPD itself: the model, and a file the bundle serves.
 bool IsSupportedPPD(const ppd_file_t& ppd, CFBundleRef bundle) {
   if (!IsCorvelModel(ppd.shortnickname)) {
-    trace_log("Corvel: the printer's PPD (%s) is not a %s",
+    trace_log(0, "Corvel: the printer's PPD (%s) is not a %s\n",
               ppd.shortnickname ? ppd.shortnickname : "", kCorvelModelName);
     return false;
   }
   if (!IsSupportedPCFileName(ppd.pcfilename, SupportedPCFileNames(bundle))) {
-    trace_log("Corvel: the PPD file %s is not one this extension serves",
+    trace_log(0, "Corvel: the PPD file %s is not one this extension serves\n",
               ppd.pcfilename ? ppd.pcfilename : "");
     return false;
   }
@@ -128,7 +128,7 @@ OSStatus StartUp(CorvelOptionsContext& context, ControlRef parentUserPane, PMPri
   const std::optional<std::string> queue = QueueOfPrinter(printerName);
   FetchedPPDFile fetched;
   CupsPPDPtr ppd = queue ? OpenQueuePPD(*queue, fetched) : nullptr;
-  if (!queue) trace_log("Corvel: no CUPS queue is described as \"%s\"", printerName.c_str());
+  if (!queue) trace_log(0, "Corvel: no CUPS queue is described as \"%s\"\n", printerName.c_str());
   if (printerStatus != noErr || !ppd) return errStartupCheckFailed;
   if (!IsSupportedPPD(*ppd, context.theBundleRef)) return errStartupCheckFailed;
   const bool secureAccess = IsSecureAccessModel(ppd->shortnickname);

@@ -3,6 +3,7 @@
 // CUPS, a print-settings ticket, and a temporary HOME for the preferences and the printer list.
 #include <cups/ppd.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,9 @@ class ControllerTest {
   explicit ControllerTest(bool secureAccessOn = false) { Make(secureAccessOn); }
   ~ControllerTest() {
     mController.reset();
+    std::string commentFile;  // the last job-comment file a commit wrote
+    if (PMTicketGetCFString(mTicket, "KTV.PSData.Corvel", &commentFile) == noErr)
+      std::filesystem::remove(commentFile);
     PMTicketRelease(mTicket);
   }
 

@@ -16,6 +16,7 @@
 #include "platform/SystemVersion.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Windows.h"
+#include "printsys/PMTicket.h"
 #include "printsys/PlugInHost.h"
 
 namespace {
@@ -94,7 +95,9 @@ class CorvelFrame : public ::testing::Test {
     PMSessionSetCurrentPrinter(mSession, printer);
     PMPDEFlags flags = 0;
     *status = extension->Initialize(mPane, mSession, &flags);
-    if (*status == noErr) EXPECT_EQ(flags, kPMPDENoSummary);
+    if (*status == noErr) {
+      EXPECT_EQ(flags, kPMPDENoSummary);
+    }
     return extension;
   }
 
@@ -279,7 +282,7 @@ TEST(CorvelFactory, MakesDialogExtensionsOnlyAndEachQueryANewObject) {
             noErr);
   EXPECT_EQ(version.buildVersionMajor, 1u);
   released = header(second);
-  table.Release(&released);
+  static_cast<PlugInIntf*>(second)->vtable->plugInHeader.Release(&released);
 
   void* none = &error;
   EXPECT_EQ((*unknown)->QueryInterface(unknown, CFUUIDGetUUIDBytes(CFUUIDCreate()), &none),
