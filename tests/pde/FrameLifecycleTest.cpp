@@ -194,6 +194,9 @@ TEST_F(CorvelFrame, SyncCommitsTicketJobCommentsAndPreferences) {
   const std::string domain = "com.ktv.print.pde.CorvelOptions.Corvel";
   CFPreferencesSetAppValue("KTDuplex", PlistValue(2), domain);
   ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
+  // The server address comes from the printer list, whose names ignore case.
+  WritePlist(mHome.path() / "Library/Preferences/KTV.QuillonPrinter.plist",
+             PlistValue(PlistValue::Array{"corvel mtq-ix", "10.1.2.3", true}));
   OSStatus status = 1;
   auto extension = Start("Corvel MTQ-ix", &status);
   ASSERT_EQ(status, noErr);
@@ -214,6 +217,7 @@ TEST_F(CorvelFrame, SyncCommitsTicketJobCommentsAndPreferences) {
   EXPECT_EQ(lines.GetArray()->size(), 10u) << "five lines of section 30";
   EXPECT_TRUE(fs::exists(PreferencesFileForDomain(domain)));
   EXPECT_TRUE(CFPreferencesCopyAppValue("CorvelInfo_OwnerText", domain)) << "no Secure Access";
+  EXPECT_EQ(CFPreferencesGetAppStringValue("CorvelInfo_ServerIPAddressText", domain), "10.1.2.3");
 
   // A reinitialize value of 2 only hands the ticket over: a new ticket stays empty.
   PMTicketRef fresh = nullptr;
