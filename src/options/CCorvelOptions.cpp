@@ -223,27 +223,4 @@ void CCorvelOptions::LoadBiDiInfo() {
   if (address) StoreMacRoman(*address, mCorvelOptionsData.ipAddress, kMaxPStringLength);
 }
 
-// The pane controls arrive with the panes, which fill these members.
-void CCorvelOptions::GetFilePaneOptionsFromUI() {}
-void CCorvelOptions::GetExtrasPaneOptionsFromUI() {}
-void CCorvelOptions::GetPagePaneOptionsFromUI() {}
-void CCorvelOptions::GetOutputPaneOptionsFromUI() {}
-void CCorvelOptions::GetQualityPaneOptionsFromUI() {}
-void CCorvelOptions::GetInfoPaneOptionsFromUI() {}
-// The Accessories pane's own handler keeps its flag up to date.
-void CCorvelOptions::GetAccessoriesPaneOptionsFromUI() {}
-void CCorvelOptions::SetFilePaneOptionsInUI() {}
-void CCorvelOptions::SetExtrasPaneOptionsInUI() {}
-void CCorvelOptions::SetPagePaneOptionsInUI() {}
-void CCorvelOptions::SetOutputPaneOptionsInUI() {}
-void CCorvelOptions::SetQualityPaneOptionsInUI() {}
-void CCorvelOptions::SetInfoPaneOptionsInUI() {}
-void CCorvelOptions::SetAccessoriesPaneOptionsInUI() {}
 // The constraint rules arrive with the panes.
-void CCorvelOptions::SetFilePaneUIConstraints() {}
-void CCorvelOptions::SetExtrasPaneUIConstraints() {}
-void CCorvelOptions::SetPagePaneUIConstraints() {}
-void CCorvelOptions::SetOutputPaneUIConstraints() {}
-void CCorvelOptions::SetQualityPaneUIConstraints() {}
-void CCorvelOptions::SetInfoPaneUIConstraints() {}
-void CCorvelOptions::SetAccessoriesPaneUIConstraints() {}

@@ -23,6 +23,9 @@
 #include "ppdx/parser/KTVPPD.h"
 #include "printsys/PMTicket.h"
 
+class CDateInfo;
+struct SecurePrintData;
+
 class CCorvelOptions {
  public:
   // A new controller, or null when it cannot be made; nothing is thrown.
@@ -120,6 +123,82 @@ class CCorvelOptions {
   virtual void SetQualityPaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetInfoPaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetAccessoriesPaneOptionsInPPDDict(PMPPDDict* dict);
+
+  // Pane controls by control ID, in mPrintDlgWindow unless a window is given. A control that is
+  // not found is skipped: values read as -1, writes do nothing; `err` receives the lookup status.
+  ControlRef GetCorvelControl(OSType signature, int32_t number, long* err = nullptr);
+  ControlRef GetCorvelControl(WindowRef window, OSType signature, int32_t number,
+                              long* err = nullptr);
+  int32_t GetCorvelControlValue(OSType signature, int32_t number, long* err = nullptr);
+  // A popup first loses the check mark of its chosen item. Returns the lookup status.
+  OSStatus SetCorvelControlValue(OSType signature, int32_t number, int16_t value);
+  // Sets radio button `number` to 1 and every other one from `first` to `last` to 0.
+  void SelectCorvelRadioButton(OSType signature, int32_t number, int32_t first, int32_t last);
+  // The number of the last button from `first` to `last` whose value is not 0, or -1.
+  void GetSelectedCorvelRadioButton(OSType signature, int32_t first, int32_t last, long* result);
+  // Texts are UTF-8 in the controls; `draw` redraws the static text.
+  OSStatus SetCorvelStaticTextField(OSType signature, int32_t number, const std::string& text,
+                                    bool draw);
+  OSStatus SetCorvelTextEditField(OSType signature, int32_t number, const std::string& text,
+                                  bool isPassword);
+  OSStatus SetCorvelTextEditField(OSType signature, int32_t number, WindowRef window,
+                                  const std::string& text, bool isPassword);
+  // Copies the field's text (password text for a password field) as Mac Roman into a
+  // length-prefixed string of at most 255 bytes; text Mac Roman lacks gives an empty string.
+  OSStatus GetCorvelTextEditField(OSType signature, int32_t number, unsigned char* out,
+                                  bool isPassword);
+  OSStatus GetCorvelTextEditField(OSType signature, int32_t number, WindowRef window,
+                                  unsigned char* out, bool isPassword);
+  // A new hidden window by name from the interface file "Corvel" of the extension's bundle.
+  virtual OSStatus GetWindowFromNIB(const std::string& name, WindowRef* window);
+  virtual WindowRef GetCorvelOptionsParentWindow() { return mPrintDlgWindow; }
+
+  // Pane set-up: the per-pane configuration, in pane order.
+  virtual void ConfigureCorvelControls();
+  virtual void ConfigureFilePaneControls();
+  virtual void ConfigureExtrasPaneControls();
+  virtual void ConfigurePagePaneControls();
+  virtual void ConfigureOutputPaneControls();
+  virtual void ConfigureQualityPaneControls();
+  virtual void ConfigureInfoPaneControls();
+  virtual void ConfigureAccessoriesPaneControls();
+
+  // The finishing pictures of the Output pane, drawn into their views; orientation 0 portrait.
+  virtual void DrawStapleIcon(CGrafPtr port);
+  virtual void DrawPunchIcon(CGrafPtr port);
+  virtual void DrawFastenIcon(CGrafPtr port);
+  virtual void DrawFoldIcon(CGrafPtr port);
+  virtual void SetOrientation(int16_t orientation);
+
+  // Constraint helpers: enable or disable a box of controls at once.
+  virtual void SetAbleStateStaplePunchBox(bool enable, ControlRef staple, ControlRef punch,
+                                          ControlRef punchEdge, ControlRef portrait,
+                                          ControlRef landscape);
+  virtual void SetAbleStateFoldingBox(bool enable, ControlRef folding);
+  virtual void SetAbleStateBookletBox(bool enable, ControlRef fasten, ControlRef foldSize,
+                                      ControlRef cover, ControlRef coverMedia, ControlRef coverTray,
+                                      ControlRef bookletImpose);
+  // A user's change of the installed-option popup accs/`controlNumber` (100 to 102).
+  virtual void ChangeInstalledOptions(int16_t controlNumber);
+
+  // The secure-print, schedule and help dialogs.
+  virtual void DoSecurePrintPasswordDlg();
+  virtual bool SetNorimSecurePrintPassword(SecurePrintData* data);
+  void DoNorimSecurePrintErrorDlg(SecurePrintData* data);
+  virtual void DoRenderingStyleHelpDlg();
+  virtual void DateTimeToCalendarDisplay(WindowRef window, CDateInfo* displayDate,
+                                         CDateInfo* printDateTime);
+  virtual void CaptureTimeDialogState(WindowRef window, CDateInfo* displayDate,
+                                      CDateInfo* printDateTime);
+  virtual void SetPrintTime(uint32_t seconds);
+  virtual bool DoSchedulePrint();
+  virtual bool DoPastTimeDialog(WindowRef window);
+
+  // Server synchronisation and Secure Access, which the pane handlers start.
+  virtual void GrabIPAddressFromEntryField();
+  virtual void ToggleSynchServerOptions();
+  virtual void DoBiDiAddressDialog();
+  virtual bool DoSecureAccess();
 
   bool IsSecureAccessOn() const { return mSecureAccessOn; }
   WindowRef GetPrinterWindow() const { return mPrintDlgWindow; }
