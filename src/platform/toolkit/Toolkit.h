@@ -8,6 +8,7 @@
 #include "platform/toolkit/InterfaceFile.h"
 #include "platform/toolkit/Menus.h"
 #include "platform/toolkit/ModalLoop.h"
+#include "platform/toolkit/StandardAlert.h"
 #include "platform/toolkit/TextFields.h"
 #include "platform/toolkit/TextMetrics.h"
 #include "platform/toolkit/ToolkitObserver.h"
