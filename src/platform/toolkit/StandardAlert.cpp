@@ -2,7 +2,7 @@
 
 #include "platform/FourCC.h"
 #include "platform/toolkit/Controls.h"
-#include "platform/toolkit/Events.h"
+#include "platform/toolkit/ModalDialog.h"
 #include "platform/toolkit/ModalLoop.h"
 #include "platform/toolkit/ToolkitOwners.h"
 #include "platform/toolkit/Windows.h"
@@ -85,10 +85,9 @@ struct AlertRun {
 
 OSStatus AlertCommandHandler(EventRef event, void* userData) {
   auto* run = static_cast<AlertRun*>(userData);
-  HICommand command;
-  if (GetEventCommand(event, &command) != noErr) return eventNotHandledErr;
+  const uint32_t command = CommandOf(event);
   for (const AlertButton& button : kAlertButtons) {
-    if (button.command != command.commandID) continue;
+    if (button.command != command) continue;
     run->hit = button.item;
     QuitAppModalLoopForWindow(run->window);
     return noErr;
@@ -118,16 +117,7 @@ OSStatus CreateStandardAlert(AlertType type, const std::string& message,
 OSStatus RunStandardAlert(WindowRef alert, DialogItemIndex* outItemHit) {
   WindowOwner owner(alert);
   AlertRun run{alert};
-  static const EventTypeSpec kCommandProcess{kEventClassCommand, kEventCommandProcess};
-  EventHandlerRef handler = nullptr;
-  OSStatus status =
-      InstallWindowEventHandler(alert, AlertCommandHandler, 1, &kCommandProcess, &run, &handler);
-  if (status == noErr) {
-    ShowWindow(alert);
-    SelectWindow(alert);
-    status = RunAppModalLoopForWindow(alert);
-    RemoveEventHandler(handler);
-  }
+  const OSStatus status = RunModalDialog(alert, AlertCommandHandler, &run);
   if (outItemHit) *outItemHit = run.hit;
   return status;
 }

@@ -7,6 +7,7 @@
 #include "platform/toolkit/Image.h"
 #include "platform/toolkit/InterfaceFile.h"
 #include "platform/toolkit/Menus.h"
+#include "platform/toolkit/ModalDialog.h"
 #include "platform/toolkit/ModalLoop.h"
 #include "platform/toolkit/StandardAlert.h"
 #include "platform/toolkit/TextFields.h"
