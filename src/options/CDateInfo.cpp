@@ -70,30 +70,16 @@ void CDateInfo::GetMonthNameAsCStr(char* out, size_t size) {
   out[length] = '\0';
 }
 
-void CDateInfo::SetDay(int16_t day) {
-  mDTRec.day = day;
+void CDateInfo::SetField(int16_t DateTimeRec::*field, int16_t value) {
+  mDTRec.*field = value;
   Recompute();
 }
 
-void CDateInfo::SetMonth(int16_t month) {
-  mDTRec.month = month;
-  Recompute();
-}
-
-void CDateInfo::SetYear(int16_t year) {
-  mDTRec.year = year;
-  Recompute();
-}
-
-void CDateInfo::SetHour(int16_t hour) {
-  mDTRec.hour = hour;
-  Recompute();
-}
-
-void CDateInfo::SetMinute(int16_t minute) {
-  mDTRec.minute = minute;
-  Recompute();
-}
+void CDateInfo::SetDay(int16_t day) { SetField(&DateTimeRec::day, day); }
+void CDateInfo::SetMonth(int16_t month) { SetField(&DateTimeRec::month, month); }
+void CDateInfo::SetYear(int16_t year) { SetField(&DateTimeRec::year, year); }
+void CDateInfo::SetHour(int16_t hour) { SetField(&DateTimeRec::hour, hour); }
+void CDateInfo::SetMinute(int16_t minute) { SetField(&DateTimeRec::minute, minute); }
 
 void CDateInfo::StepMonth(int16_t months) {
   if (!IsMonth(mDTRec.month)) BreakDown();

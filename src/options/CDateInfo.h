@@ -50,6 +50,8 @@ class CDateInfo {
   bool IsLeapYear(int year);
 
  protected:
+  // Sets one field of the record and recomputes the seconds.
+  void SetField(int16_t DateTimeRec::*field, int16_t value);
   // Recomputes the seconds from the record, as it stands.
   void Recompute();
   // Breaks the seconds down into the record.
