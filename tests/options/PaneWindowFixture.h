@@ -1,37 +1,21 @@
 #pragma once
-// A controller with its panes installed in a shown print-dialog window, the plug-in bundle from
-// the source tree for the interface file and the strings, and a modal driver that answers each
-// dialog by its window name.
-#include <gtest/gtest.h>
-
+// The installed panes of PaneTest, the bundle's strings for the dialogs' titles and questions, and
+// a modal driver that answers each dialog by its window name.
 #include <functional>
 #include <map>
 #include <string>
 
-#include "OptionsTestSupport.h"
-#include "TestSupport/ToolkitTestSupport.h"
+#include "PaneTestSupport.h"
 #include "platform/toolkit/Toolkit.h"
 #include "ui/PDEBundle.h"
 
-class PaneWindowTest : public ControllerTest, public ::testing::Test {
+class DialogTest : public PaneTest {
  protected:
   using Answer = std::function<void(WindowRef)>;
-  static constexpr const char* kBundleFolder = CORVEL_SOURCE_DIR "/bundle";
 
-  PaneWindowTest() {
-    RegisterBundleFolder(kBundleFolder);
-    PDEBundle::InitBundle(CFBundleCreate(kBundleFolder));
-    WindowRef window = nullptr;
-    CreateNewWindow(kDocumentWindowClass, Rect{40, 40, 700, 800}, &window);
-    ControlRef pane = nullptr;
-    CreateControl(window, ControlKind::UserPane, Rect{0, 0, 660, 760}, &pane);
-    mController.reset();
-    mController.reset(CCorvelOptions::CreateInstance(pane, false));
-    mController->mCupsPPD.reset(ppdOpenFile(CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
-    mController->SetPrintSettingsTicket(mTicket);
-    mController->InstallCorvelControlsInUI();
-    ShowWindow(window);
-    mWindow = window;
+  void SetUp() override {
+    PDEBundle::InitBundle(CFBundleCreate(kBundle));
+    Install();
     // A dialog without an answer for its name is left at once, which ends its loop unanswered.
     SetModalDriver([this](WindowRef dialog) {
       ++mShown[GetWindowName(dialog)];
@@ -40,18 +24,12 @@ class PaneWindowTest : public ControllerTest, public ::testing::Test {
     });
   }
 
-  ~PaneWindowTest() override {
-    mController.reset();
-    ResetToolkit();
+  void TearDown() override {
+    PaneTest::TearDown();
     PDEBundle::mBundle = nullptr;
     PDEBundle::mInit = false;
   }
 
-  ControlRef Pane(const char (&signature)[5], int32_t id) {
-    return FindControl(mWindow, signature, id);
-  }
-
-  WindowRef mWindow = nullptr;
   std::map<std::string, Answer> mAnswers;  // by window name; the standard alert's name is ""
   std::map<std::string, int> mShown;       // loops run, by window name
 };

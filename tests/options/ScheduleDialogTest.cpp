@@ -12,10 +12,10 @@ uint32_t LocalSeconds(int year, int month, int day, int hour, int minute) {
   return CDateInfo(&date).DateAsSeconds();
 }
 
-class ScheduleDialogTest : public PaneWindowTest {
+class ScheduleDialogTest : public DialogTest {
  protected:
   // The user's click on the File pane's schedule button (the File tab is shown first).
-  void ClickSchedule() { UserClickControl(Pane("file", 17)); }
+  void ClickSchedule() { UserClickControl(Control("file", 17)); }
 
   static LongDateRec Clock(WindowRef dialog) {
     LongDateRec date;

@@ -5,19 +5,19 @@
 
 namespace {
 
-class SecurePrintDialogTest : public PaneWindowTest {
+class SecurePrintDialogTest : public DialogTest {
  protected:
   // The user's click on the Info pane's secure-print button.
   void ClickSecurePrint() {
-    UserClickTab(Pane("crvl", 128), 6);  // the Info tab (a second click does nothing)
-    UserClickControl(Pane("info", 15));
+    UserClickTab(Control("crvl", 128), 6);  // the Info tab (a second click does nothing)
+    UserClickControl(Control("info", 15));
   }
 
-  std::string Title() { return CopyControlTitleAsCFString(Pane("info", 15)).value_or("?"); }
+  std::string Title() { return CopyControlTitleAsCFString(Control("info", 15)).value_or("?"); }
 };
 
 TEST_F(SecurePrintDialogTest, ClickWithAPasswordSetTurnsSecurePrintingOffWithoutADialog) {
-  SetPString(Data().securePrintPassword, "abc123");
+  SetPStringBytes("abc123", Data().securePrintPassword);
   ClickSecurePrint();
   EXPECT_EQ(PStringBytes(Data().securePrintPassword), "");
   EXPECT_EQ(Title(), "Enable...");
@@ -42,7 +42,7 @@ TEST_F(SecurePrintDialogTest, TypedPasswordsAreStoredOnlyWhenTheyMatch) {
     SCOPED_TRACE(c.name);
     mShown.clear();
     Data().securePrintPassword[0] = 0;
-    SetControlTitleWithCFString(Pane("info", 15), "Enable...");  // as the pane starts
+    SetControlTitleWithCFString(Control("info", 15), "Enable...");  // as the pane starts
     bool stayedOpen = false;
     const uint32_t beeps = GetSysBeepCount();
     mAnswers["SecurePrintErrorWindow"] = [&](WindowRef sheet) {
@@ -66,7 +66,7 @@ TEST_F(SecurePrintDialogTest, TypedPasswordsAreStoredOnlyWhenTheyMatch) {
   }
 }
 
-TEST_F(PaneWindowTest, RenderingStyleHelpStaysUntilItsOK) {
+TEST_F(DialogTest, RenderingStyleHelpStaysUntilItsOK) {
   int commands = 0;
   mAnswers["RenderingTable"] = [&](WindowRef help) {
     UserSendCommand(help, FourCC("skOK"));  // not this window's command
