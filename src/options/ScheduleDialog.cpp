@@ -115,13 +115,10 @@ bool CCorvelOptions::DoSchedulePrint() {
   WindowRef window = nullptr;
   if (GetWindowFromNIB("SchedulePrintDlg", &window) != noErr) return true;
   WindowOwner owner(window);
+  // Without a stored time the calendar opens on the current month, at midnight of its first day.
   const uint32_t stored = mCorvelOptionsData.printTime;
-  SchedulePrintData data{window,
-                         this,
-                         0,
-                         nullptr,
-                         stored ? CDateInfo(stored) : CDateInfo(),
-                         stored ? CDateInfo(stored) : FirstOfMonth(CDateInfo())};
+  const CDateInfo start = stored ? CDateInfo(stored) : CDateInfo();
+  SchedulePrintData data{window, this, 0, nullptr, start, stored ? start : FirstOfMonth(start)};
   data.displayDate.SetDay(1);
   DateTimeToCalendarDisplay(window, &data.displayDate, &data.printDateTime);
   RunModalDialog(window, SchedulePrintingEventHandler, &data);
