@@ -1,8 +1,8 @@
 #pragma once
 // The dialogs the panes open (secure print, schedule, rendering-style help): the user data of
-// their command handlers and the handlers. A dialog is a window
-// from the interface file that exists only while its application-modal loop runs; its command
-// handler ends the loop (see ModalDialog.h).
+// their command handlers and the handlers. A dialog is a window from the interface file that
+// exists only while its application-modal loop runs; its command handler ends the loop (see
+// ModalDialog.h).
 #include <cstdint>
 
 #include "options/CDateInfo.h"
