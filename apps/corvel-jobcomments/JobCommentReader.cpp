@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "ScopedFile.h"
 #include "platform/PropertyList.h"
 
 namespace {
@@ -17,11 +18,6 @@ constexpr int64_t kUserDataSection = 30;
 constexpr int64_t kPrintTimeSection = 81;
 
 JobCommentLines Refused(std::string problem) { return {false, {}, std::move(problem)}; }
-
-struct FileCloser {
-  void operator()(FILE* file) const { fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 // The line as it goes into the job, or the reason it cannot: a NUL or a line break before its
 // end would let the file write PostScript rather than a comment.

@@ -11,15 +11,11 @@
 
 #include "JobCommentInsertion.h"
 #include "JobCommentReader.h"
+#include "ScopedFile.h"
 
 namespace {
 
 constexpr const char* kCommentFileOption = "KTV.PSData.Corvel";
-
-struct FileCloser {
-  void operator()(FILE* file) const { fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 struct OptionsFree {
   int count = 0;
