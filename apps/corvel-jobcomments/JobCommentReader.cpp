@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include "ScopedFile.h"
 #include "platform/PropertyList.h"
