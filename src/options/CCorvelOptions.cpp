@@ -104,11 +104,6 @@ void CCorvelOptions::SetPrintSettingsTicket(PMTicketRef ticket) {
 
 void CCorvelOptions::SetCorvelResourceRefNum(int16_t refNum) { mCorvelResRefNum = refNum; }
 
-OSStatus CCorvelOptions::InstallCorvelControlsInUI() {
-  mCorvelOptsInstalled = true;
-  return SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
-}
-
 OSStatus CCorvelOptions::RemoveDefaultButtonHandler() {
   if (!mDefaultEventHandlerRef) return noErr;
   const OSStatus status = RemoveEventHandler(mDefaultEventHandlerRef);

@@ -3,12 +3,11 @@
 // exclude each other. A pass that has to take back the finishing type or the output bin runs the
 // whole rule set again for the corrected value before it finishes with the values it began with.
 #include "options/FinishingTables.h"
+#include "options/PaneControlIDs.h"
 #include "options/PaneControlStates.h"
 #include "ui/CUPSHelper.h"
 
 namespace {
-
-constexpr OSType kOutput = FourCC("outp");
 
 constexpr int32_t kOutputBin = 10, kStaple = 11, kStapleIcon = 12, kPunch = 14, kPunchEdge = 15;
 constexpr int32_t kPunchIcon = 16, kFastening = 17, kFasteningIcon = 18, kPortrait = 20;
@@ -42,15 +41,15 @@ FinisherCapabilities InstalledFinisher(ppd_file_t* ppd) {
 
 OutputPass ReadPass(CCorvelOptions& options) {
   auto value = [&](int32_t number, int32_t last) {
-    return MenuValueOr(options.GetCorvelControlValue(kOutput, number), 1, last, kNone);
+    return MenuValueOr(options.GetCorvelControlValue(kOutputSignature, number), 1, last, kNone);
   };
   OutputPass pass{value(kStaple, 9),
                   value(kPunch, 4),
                   value(kPunchEdge, 3),
                   value(kFastening, 2),
-                  options.GetCorvelControlValue(kOutput, kOutputBin),
+                  options.GetCorvelControlValue(kOutputSignature, kOutputBin),
                   value(kFinishing, 4),
-                  options.GetCorvelControlValue(kOutput, kFoldSize),
+                  options.GetCorvelControlValue(kOutputSignature, kFoldSize),
                   value(kFolding, 5),
                   InstalledFinisher(options.mCupsPPD.get())};
   if (pass.finishing == kNoFinishing) pass.fold = kNone;
@@ -61,7 +60,7 @@ OutputPass ReadPass(CCorvelOptions& options) {
 void RefreshIcon(CCorvelOptions& options, int16_t& stored, int32_t value, int32_t icon) {
   if (stored == value) return;
   stored = int16_t(value);
-  RedrawPaneControl(options, kOutput, icon);
+  RedrawPaneControl(options, kOutputSignature, icon);
 }
 
 void RefreshIcons(CCorvelOptions& options, const OutputPass& pass) {
@@ -69,7 +68,7 @@ void RefreshIcons(CCorvelOptions& options, const OutputPass& pass) {
   if (d.punchMenuSelection != pass.punch || d.punchPositionMenuSelection != pass.edge) {
     d.punchMenuSelection = int16_t(pass.punch);
     d.punchPositionMenuSelection = int16_t(pass.edge);
-    RedrawPaneControl(options, kOutput, kPunchIcon);
+    RedrawPaneControl(options, kOutputSignature, kPunchIcon);
   }
   RefreshIcon(options, d.stapleMenuSelection, pass.staple, kStapleIcon);
   RefreshIcon(options, d.fastenMenuSelection, pass.fastening, kFasteningIcon);
@@ -114,13 +113,14 @@ constexpr ItemCondition kItemConditions[] = {
 
 void OfferMenuItems(CCorvelOptions& options, const OutputPass& pass) {
   for (int32_t menu : {kOutputBin, kFinishing, kFolding})
-    EnableAllPaneMenuItems(options, kOutput, menu);
+    EnableAllPaneMenuItems(options, kOutputSignature, menu);
   for (const ItemCondition& row : kItemConditions)
-    if (!row.holds(pass)) SetPaneMenuItemEnabled(options, kOutput, row.menu, row.item, false);
+    if (!row.holds(pass))
+      SetPaneMenuItemEnabled(options, kOutputSignature, row.menu, row.item, false);
 }
 
 void SwitchBoxes(CCorvelOptions& options, const OutputPass& pass) {
-  auto control = [&](int32_t number) { return options.GetCorvelControl(kOutput, number); };
+  auto control = [&](int32_t number) { return options.GetCorvelControl(kOutputSignature, number); };
   const bool staplingKind = pass.finishing == kStaplePunch || pass.finishing == kFoldingFinishing;
   const bool staplePunch =
       StaplePunchOffered(pass) && staplingKind && (pass.fold == kNone || pass.fold == kZFold);
@@ -132,46 +132,50 @@ void SwitchBoxes(CCorvelOptions& options, const OutputPass& pass) {
   options.SetAbleStateFoldingBox(pass.finisher.folds && staplingKind, control(kFolding));
   // With stapling only, no fold or a Z fold remain.
   if (staplePunch && pass.finishing == kStaplePunch)
-    SetPaneMenuItemsEnabled(options, kOutput, kFolding, {kSaddleFold, kTriFoldZ, kTriFoldC}, false);
+    SetPaneMenuItemsEnabled(options, kOutputSignature, kFolding,
+                            {kSaddleFold, kTriFoldZ, kTriFoldC}, false);
 }
 
 // When the menu's item `value` is disabled, chooses item 1 and runs the rules again. Item 1 is
 // never disabled, so the nested pass does not nest again.
 void TakeBackDisabledItem(CCorvelOptions& options, int32_t menu, int32_t value) {
-  if (!IsPaneMenuItemDisabled(options, kOutput, menu, value)) return;
-  options.SetCorvelControlValue(kOutput, menu, kNone);
-  if (options.GetCorvelControlValue(kOutput, menu) == kNone) options.SetOutputPaneUIConstraints();
+  if (!IsPaneMenuItemDisabled(options, kOutputSignature, menu, value)) return;
+  options.SetCorvelControlValue(kOutputSignature, menu, kNone);
+  if (options.GetCorvelControlValue(kOutputSignature, menu) == kNone)
+    options.SetOutputPaneUIConstraints();
 }
 
 // A punch leaves only the staple positions its edge has room for, and a staple position leaves
 // only the punch edges that do not collide with it.
 void MatchStapleAndPunchEdge(CCorvelOptions& options, const OutputPass& pass) {
   for (int32_t item = 1; item <= 9; ++item)
-    SetPaneMenuItemEnabled(options, kOutput, kStaple, item, true);
+    SetPaneMenuItemEnabled(options, kOutputSignature, kStaple, item, true);
   if (pass.punch == kNone) return;
   int32_t staple = pass.staple;
   for (int32_t excluded : StaplesExcludedByPunchEdge(pass.edge)) {
-    SetPaneMenuItemEnabled(options, kOutput, kStaple, excluded, false);
+    SetPaneMenuItemEnabled(options, kOutputSignature, kStaple, excluded, false);
     if (excluded == staple) staple = kNone;
   }
-  options.SetCorvelControlValue(kOutput, kStaple, int16_t(staple));
+  options.SetCorvelControlValue(kOutputSignature, kStaple, int16_t(staple));
   const PunchEdgesForStaple& edges = PunchEdgesFor(staple);
   for (int32_t edge = 1; edge <= 3; ++edge)
-    if (edges.excluded[edge]) SetPaneMenuItemEnabled(options, kOutput, kPunchEdge, edge, false);
+    if (edges.excluded[edge])
+      SetPaneMenuItemEnabled(options, kOutputSignature, kPunchEdge, edge, false);
   const bool moves = edges.movesTo != 0 && edges.excluded[pass.edge];
-  options.SetCorvelControlValue(kOutput, kPunchEdge, int16_t(moves ? edges.movesTo : pass.edge));
+  options.SetCorvelControlValue(kOutputSignature, kPunchEdge,
+                                int16_t(moves ? edges.movesTo : pass.edge));
 }
 
 // Fastening with staples, or a cover, needs the automatic fold size; covers come with it alone.
 void MatchBookletFoldSize(CCorvelOptions& options, const OutputPass& pass) {
   if (pass.fastening == kFoldAndStaple ||
-      options.GetCorvelControlValue(kOutput, kCover) != kNoCover) {
-    options.SetCorvelControlValue(kOutput, kFoldSize, kFoldSizeAuto);
-    SetPaneMenuItemsEnabled(options, kOutput, kFoldSize, {1, 2, 3}, false);
+      options.GetCorvelControlValue(kOutputSignature, kCover) != kNoCover) {
+    options.SetCorvelControlValue(kOutputSignature, kFoldSize, kFoldSizeAuto);
+    SetPaneMenuItemsEnabled(options, kOutputSignature, kFoldSize, {1, 2, 3}, false);
   } else {
-    EnableAllPaneMenuItems(options, kOutput, kFoldSize);
+    EnableAllPaneMenuItems(options, kOutputSignature, kFoldSize);
     if (pass.foldSize != kFoldSizeAuto)
-      SetPaneControlEnabled(options, kOutput, {kCover, kCoverMedia, kCoverTray}, false);
+      SetPaneControlEnabled(options, kOutputSignature, {kCover, kCoverMedia, kCoverTray}, false);
   }
 }
 
@@ -185,8 +189,8 @@ void CCorvelOptions::SetOutputPaneUIConstraints() {
   SwitchBoxes(*this, pass);
   TakeBackDisabledItem(*this, kFinishing, pass.finishing);
   TakeBackDisabledItem(*this, kOutputBin, pass.bin);
-  if (pass.punch == kNone) SetPaneControlEnabled(*this, kOutput, kPunchEdge, false);
-  EnableAllPaneMenuItems(*this, kOutput, kPunchEdge);
+  if (pass.punch == kNone) SetPaneControlEnabled(*this, kOutputSignature, kPunchEdge, false);
+  EnableAllPaneMenuItems(*this, kOutputSignature, kPunchEdge);
   if (pass.finishing == kStaplePunch) MatchStapleAndPunchEdge(*this, pass);
   if (pass.finishing == kBooklet) MatchBookletFoldSize(*this, pass);
 }

@@ -2,15 +2,13 @@
 // imposition controls apply; the media type chooses the media-quality menu and its description.
 #include <string>
 
+#include "options/PaneControlIDs.h"
 #include "options/PaneControlStates.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Menus.h"
 #include "ui/CUPSHelper.h"
 
 namespace {
-
-constexpr OSType kPage = FourCC("page");
-constexpr OSType kOutput = FourCC("outp");
 
 constexpr int32_t kFaceUp = 14, kCollate = 15, kImposition = 18, kImpositionType = 19;
 constexpr int32_t kSectionSize = 20, kImpositionOrientation = 23, kColumns = 24, kRows = 25;
@@ -25,24 +23,24 @@ constexpr int32_t kSectionSize4 = 2, kSectionSize16 = 4;
 void ForceStapledOutputOrder(CCorvelOptions& options) {
   // A missing check box is remembered as its default.
   static int16_t prevFaceUpValue =
-      int16_t(MenuValueOr(options.GetCorvelControlValue(kPage, kFaceUp), 0, 1, 0));
+      int16_t(MenuValueOr(options.GetCorvelControlValue(kPageSignature, kFaceUp), 0, 1, 0));
   static int16_t prevCollateValue =
-      int16_t(MenuValueOr(options.GetCorvelControlValue(kPage, kCollate), 0, 1, 1));
+      int16_t(MenuValueOr(options.GetCorvelControlValue(kPageSignature, kCollate), 0, 1, 1));
   static int16_t prevStapleValue = kNoStaple;
-  const int32_t staple = MenuValueOr(options.GetCorvelControlValue(kOutput, kStaple), kNoStaple,
-                                     kLastStaple, kNoStaple);
+  const int32_t staple = MenuValueOr(options.GetCorvelControlValue(kOutputSignature, kStaple),
+                                     kNoStaple, kLastStaple, kNoStaple);
   if (staple == kNoStaple) {
     if (prevStapleValue != kNoStaple) {
-      options.SetCorvelControlValue(kPage, kFaceUp, prevFaceUpValue);
-      options.SetCorvelControlValue(kPage, kCollate, prevCollateValue);
+      options.SetCorvelControlValue(kPageSignature, kFaceUp, prevFaceUpValue);
+      options.SetCorvelControlValue(kPageSignature, kCollate, prevCollateValue);
     }
   } else if (staple != prevStapleValue) {
     if (prevStapleValue == kNoStaple) {
-      prevFaceUpValue = int16_t(options.GetCorvelControlValue(kPage, kFaceUp));
-      prevCollateValue = int16_t(options.GetCorvelControlValue(kPage, kCollate));
+      prevFaceUpValue = int16_t(options.GetCorvelControlValue(kPageSignature, kFaceUp));
+      prevCollateValue = int16_t(options.GetCorvelControlValue(kPageSignature, kCollate));
     }
-    options.SetCorvelControlValue(kPage, kFaceUp, 0);
-    options.SetCorvelControlValue(kPage, kCollate, 1);
+    options.SetCorvelControlValue(kPageSignature, kFaceUp, 0);
+    options.SetCorvelControlValue(kPageSignature, kCollate, 1);
   }
   prevStapleValue = int16_t(staple);
 }
@@ -50,26 +48,28 @@ void ForceStapledOutputOrder(CCorvelOptions& options) {
 // The section size applies to imposition types 1 and 2; type 2 cannot make sections of 4.
 void ApplyImpositionType(CCorvelOptions& options, int32_t type) {
   const bool sections = type == 1 || type == 2;
-  SetPaneControlEnabled(options, kPage, kSectionSize, sections);
-  if (sections) SetPaneMenuItemEnabled(options, kPage, kSectionSize, kSectionSize4, type == 1);
-  if (type == 2 && options.GetCorvelControlValue(kPage, kSectionSize) == kSectionSize4)
-    options.SetCorvelControlValue(kPage, kSectionSize, kSectionSize16);
+  SetPaneControlEnabled(options, kPageSignature, kSectionSize, sections);
+  if (sections)
+    SetPaneMenuItemEnabled(options, kPageSignature, kSectionSize, kSectionSize4, type == 1);
+  if (type == 2 && options.GetCorvelControlValue(kPageSignature, kSectionSize) == kSectionSize4)
+    options.SetCorvelControlValue(kPageSignature, kSectionSize, kSectionSize16);
   const bool fixedScale = type == 6 || type == 8;
-  if (fixedScale) options.SetCorvelControlValue(kPage, kScaleToFit, 0);
-  SetPaneControlEnabled(options, kPage, kScaleToFit, !fixedScale);
+  if (fixedScale) options.SetCorvelControlValue(kPageSignature, kScaleToFit, 0);
+  SetPaneControlEnabled(options, kPageSignature, kScaleToFit, !fixedScale);
   // Orientation, columns and rows belong to type 7 alone.
   if (type != 7)
-    SetPaneControlEnabled(options, kPage, {kImpositionOrientation, kColumns, kRows}, false);
+    SetPaneControlEnabled(options, kPageSignature, {kImpositionOrientation, kColumns, kRows},
+                          false);
 }
 
 void ApplyImposition(CCorvelOptions& options) {
-  const bool on = options.GetCorvelControlValue(kPage, kImposition) > 0;
+  const bool on = options.GetCorvelControlValue(kPageSignature, kImposition) > 0;
   for (int32_t number = kImpositionType; number <= kRows; ++number)
-    SetPaneControlEnabled(options, kPage, number, on);
+    SetPaneControlEnabled(options, kPageSignature, number, on);
   if (on)
-    ApplyImpositionType(options, options.GetCorvelControlValue(kPage, kImpositionType));
+    ApplyImpositionType(options, options.GetCorvelControlValue(kPageSignature, kImpositionType));
   else
-    SetPaneControlEnabled(options, kPage, kScaleToFit, false);
+    SetPaneControlEnabled(options, kPageSignature, kScaleToFit, false);
 }
 
 // The choice name of KTMediaType at a menu position; empty when there is none.
@@ -89,14 +89,14 @@ const std::string* MediaEntry(const PlistValue* dictionary, const std::string& m
 // Fills page/35 with the quality choices the media type's option lists, or disables it when the
 // media type has none; either way the first item is chosen.
 void RebuildQualityMenu(CCorvelOptions& options, const std::string* qualityOption) {
-  ControlRef popup = options.GetCorvelControl(kPage, kMediaQuality);
+  ControlRef popup = options.GetCorvelControl(kPageSignature, kMediaQuality);
   if (!qualityOption) {
     SetControlEnabled(popup, false);
   } else if (MenuRef menu = popup ? GetControlPopupMenuHandle(popup) : nullptr) {
     CUPSHelper(options.mCupsPPD.get()).NamedOptionToMenu(*qualityOption, menu);
     SetControl32BitMaximum(popup, CountMenuItems(menu));
   }
-  options.SetCorvelControlValue(kPage, kMediaQuality, 1);
+  options.SetCorvelControlValue(kPageSignature, kMediaQuality, 1);
   if (popup) Draw1Control(popup);
 }
 
@@ -105,12 +105,12 @@ void RebuildQualityMenu(CCorvelOptions& options, const std::string* qualityOptio
 void CCorvelOptions::SetPagePaneUIConstraints() {
   ForceStapledOutputOrder(*this);
   ApplyImposition(*this);
-  const int32_t mediaType = GetCorvelControlValue(kPage, kMediaType);
+  const int32_t mediaType = GetCorvelControlValue(kPageSignature, kMediaType);
   const int16_t stored = mCorvelOptionsData.paperTypeMenuSelection;
   if (mediaType == stored && mFirstPageConstraintsDone) return;
   const std::string oldName = MediaTypeName(*this, stored);
   const std::string newName = MediaTypeName(*this, mediaType);
-  SetPaneControlEnabled(*this, kPage, kMediaQuality, true);
+  SetPaneControlEnabled(*this, kPageSignature, kMediaQuality, true);
   if (const PlistValue* menus = mMediaDict ? mMediaDict->Find("QualityMenu") : nullptr) {
     const std::string* oldOption = MediaEntry(menus, oldName);
     const std::string* newOption = MediaEntry(menus, newName);
@@ -122,5 +122,5 @@ void CCorvelOptions::SetPagePaneUIConstraints() {
   }
   const PlistValue* texts = mMediaDict ? mMediaDict->Find("MediaTypeText") : nullptr;
   if (const std::string* text = MediaEntry(texts, newName))
-    SetCorvelStaticTextField(kPage, kMediaText, *text, true);
+    SetCorvelStaticTextField(kPageSignature, kMediaText, *text, true);
 }

@@ -3,15 +3,12 @@
 // Output rules have files of their own.
 #include <string>
 
+#include "options/PaneControlIDs.h"
 #include "options/PaneControlStates.h"
 #include "platform/toolkit/Controls.h"
 #include "ui/CUPSHelper.h"
 
 namespace {
-
-constexpr OSType kExtras = FourCC("xtra");
-constexpr OSType kInfo = FourCC("info");
-constexpr OSType kAccessories = FourCC("accs");
 
 constexpr int32_t kSeparations = 10, kSaveAsFile = 12, kTiffResolution = 13;
 constexpr int32_t kPrintInOwnColor = 29, kSaveFormat = 30;
@@ -23,7 +20,7 @@ constexpr const char* kInstallableOptions = "InstallableOptions";
 // The text of the server address field accs/4 (empty when the field is missing).
 std::string ServerAddress(CCorvelOptions& options) {
   unsigned char address[256] = {0};
-  options.GetCorvelTextEditField(kAccessories, kServerAddress, address, false);
+  options.GetCorvelTextEditField(kAccessoriesSignature, kServerAddress, address, false);
   return std::string(reinterpret_cast<const char*>(address + 1), address[0]);
 }
 
@@ -35,7 +32,7 @@ ppd_choice_t* ShownInstalledChoice(CCorvelOptions& options, int16_t controlNumbe
   const int32_t index = controlNumber - kFirstInstalledOption;
   if (!group || index < 0 || index >= group->num_options) return nullptr;
   *option = &group->options[index];
-  const int32_t shown = options.GetCorvelControlValue(kAccessories, controlNumber);
+  const int32_t shown = options.GetCorvelControlValue(kAccessoriesSignature, controlNumber);
   if (shown < 1 || shown > (*option)->num_choices) return nullptr;
   return &(*option)->choices[shown - 1];
 }
@@ -45,21 +42,21 @@ ppd_choice_t* ShownInstalledChoice(CCorvelOptions& options, int16_t controlNumbe
 void CCorvelOptions::SetFilePaneUIConstraints() {}
 
 void CCorvelOptions::SetExtrasPaneUIConstraints() {
-  SetPaneControlEnabled(*this, kExtras, kPrintInOwnColor,
-                        GetCorvelControlValue(kExtras, kSeparations) != kSeparationsNone);
-  const bool saveAsFile = GetCorvelControlValue(kExtras, kSaveAsFile) > 0;
-  if (GetCorvelControl(kExtras, kSaveFormat) && saveAsFile) {
-    SetPaneControlEnabled(*this, kExtras, kSaveFormat, true);
-    SetPaneControlEnabled(*this, kExtras, kTiffResolution,
-                          GetCorvelControlValue(kExtras, kSaveFormat) == 1);
+  SetPaneControlEnabled(*this, kExtrasSignature, kPrintInOwnColor,
+                        GetCorvelControlValue(kExtrasSignature, kSeparations) != kSeparationsNone);
+  const bool saveAsFile = GetCorvelControlValue(kExtrasSignature, kSaveAsFile) > 0;
+  if (GetCorvelControl(kExtrasSignature, kSaveFormat) && saveAsFile) {
+    SetPaneControlEnabled(*this, kExtrasSignature, kSaveFormat, true);
+    SetPaneControlEnabled(*this, kExtrasSignature, kTiffResolution,
+                          GetCorvelControlValue(kExtrasSignature, kSaveFormat) == 1);
   } else {
-    SetPaneControlEnabled(*this, kExtras, {kTiffResolution, kSaveFormat}, false);
+    SetPaneControlEnabled(*this, kExtrasSignature, {kTiffResolution, kSaveFormat}, false);
   }
 }
 
 void CCorvelOptions::SetQualityPaneUIConstraints() {
   CorvelOptionsData& d = mCorvelOptionsData;
-  const int32_t compliant = GetCorvelControlValue(FourCC("qual"), 9);
+  const int32_t compliant = GetCorvelControlValue(kQualitySignature, 9);
   if (compliant < 0 || compliant == d.pdfX3Compliant) return;
   GetQualityPaneOptionsFromUI();
   d.pdfX3Compliant = int16_t(compliant);
@@ -79,18 +76,19 @@ void CCorvelOptions::SetQualityPaneUIConstraints() {
 void CCorvelOptions::SetInfoPaneUIConstraints() {
   if (mSecureAccessOn) return;
   for (int32_t number : {17, 14})
-    if (ControlRef control = GetCorvelControl(kInfo, number))
+    if (ControlRef control = GetCorvelControl(kInfoSignature, number))
       SetControlVisibility(control, false, false);  // hidden without redrawing
 }
 
 void CCorvelOptions::SetAccessoriesPaneUIConstraints() {
   const bool noAddress = ServerAddress(*this).empty();
-  SetPaneControlEnabled(*this, kAccessories, kSyncWithServer, !noAddress);
+  SetPaneControlEnabled(*this, kAccessoriesSignature, kSyncWithServer, !noAddress);
   if (noAddress && mCorvelOptionsData.mSyncWithServer) {
-    SetCorvelControlValue(kAccessories, kSyncWithServer, 0);
+    SetCorvelControlValue(kAccessoriesSignature, kSyncWithServer, 0);
     mCorvelOptionsData.mSyncWithServer = false;
   }
-  SetPaneControlEnabled(*this, kAccessories, {100, 101, 102}, !mCorvelOptionsData.mSyncWithServer);
+  SetPaneControlEnabled(*this, kAccessoriesSignature, {100, 101, 102},
+                        !mCorvelOptionsData.mSyncWithServer);
 }
 
 void CCorvelOptions::SetAbleStateStaplePunchBox(bool enable, ControlRef staple, ControlRef punch,

@@ -138,6 +138,18 @@ void* GetControlReference(ControlRef control) {
 void EnableControl(ControlRef control) { SetEnabled(control, true); }
 void DisableControl(ControlRef control) { SetEnabled(control, false); }
 
+OSStatus ActivateControl(ControlRef control) {
+  if (!IsValidControlHandle(control)) return errUnknownControl;
+  EnableControl(control);
+  return noErr;
+}
+
+OSStatus DeactivateControl(ControlRef control) {
+  if (!IsValidControlHandle(control)) return errUnknownControl;
+  DisableControl(control);
+  return noErr;
+}
+
 bool IsControlEnabled(ControlRef control) {
   ToolkitControl* c = ResolveControl(control);
   return c && c->enabled;

@@ -51,6 +51,9 @@ void* GetControlReference(ControlRef control);
 
 // States. "Active" means enabled and shown, with every container enabled and shown too.
 void EnableControl(ControlRef control);
+// Activation: in this model an active control is an enabled one.
+OSStatus ActivateControl(ControlRef control);
+OSStatus DeactivateControl(ControlRef control);
 void DisableControl(ControlRef control);
 bool IsControlEnabled(ControlRef control);
 bool IsControlVisible(ControlRef control);
@@ -73,6 +76,9 @@ struct ControlFontStyleRec {
   int16_t size = -1;
   int16_t style = -1;
 };
+// The font of list and text views, and its size.
+inline constexpr int16_t kControlFontViewSystemFont = 4;
+inline constexpr int16_t kViewSystemFontSize = 12;
 OSStatus SetControlFontStyle(ControlRef control, const ControlFontStyleRec& style);
 OSStatus GetControlFontStyle(ControlRef control, ControlFontStyleRec* style);
 

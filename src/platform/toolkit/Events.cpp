@@ -2,6 +2,8 @@
 #include "platform/toolkit/Events.h"
 
 #include <algorithm>
+#include <utility>
+
 #include "platform/toolkit/ToolkitState.h"
 
 struct ToolkitEvent {
@@ -142,9 +144,13 @@ OSStatus SendControlHitEvent(ControlRef control) {
 
 void DispatchDrawEvent(ToolkitControl* control) {
   const ControlRef handle = control->handle;
-  const ToolkitWindow* window = control->window;
+  ToolkitWindow* window = control->window;
+  if (window->clipEmpty) return;  // an empty clip region: nothing is drawn
+  const WindowRef windowHandle = window->handle;
   CGContext context(RectWidth(window->contentBounds), RectHeight(window->contentBounds));
-  ToolkitEvent event{kEventClassControl, kEventControlDraw, handle, 0, &context, window->handle};
+  CGContext* outer = std::exchange(window->drawingContext, &context);
+  ToolkitEvent event{kEventClassControl, kEventControlDraw, handle, 0, &context, windowHandle};
   Dispatch(event, ChainFor(control, window, false));
+  if (ToolkitWindow* still = ResolveWindow(windowHandle)) still->drawingContext = outer;
   if (ToolkitControl* drawn = ResolveControl(handle)) drawn->lastDrawing = context.Operations();
 }

@@ -109,6 +109,8 @@ struct ToolkitWindow {
   ToolkitControl* cancelButton = nullptr;
   ToolkitWindow* sheetParent = nullptr;  // set while shown as a sheet
   uint64_t frontOrder = 0;               // larger is nearer the front
+  bool clipEmpty = false;                // while set, draw events paint nothing
+  CGContext* drawingContext = nullptr;   // the context of the draw event in progress
 };
 
 // Creates a window of a class with an empty root control, not yet known to the toolkit.

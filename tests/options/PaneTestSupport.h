@@ -1,0 +1,71 @@
+#pragma once
+// A print dialog with the extension's panes installed, as the frame leaves it after start-up:
+// a window with the printing system's pane and its Print button (the default button, sending
+// command 'prnt'), a controller with the bundled PPD (installed finisher chosen by the case),
+// the media-types list and the pictures, and a temporary HOME for preferences.
+#include <cups/ppd.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TestSupport/TemporaryFiles.h"
+#include "TestSupport/ToolkitTestSupport.h"
+#include "options/CCorvelOptions.h"
+#include "pde/ImageTables.h"
+#include "platform/PlatformTestSupport.h"
+#include "platform/PropertyList.h"
+
+class PaneTest : public ::testing::Test {
+ public:
+  static constexpr uint32_t kPrintCommand = FourCC("prnt");
+
+ protected:
+  void TearDown() override {
+    mController.reset();
+    ResetToolkit();
+  }
+
+  // Installs the panes; `finisher` is marked as the installed KTFinisher choice when given.
+  void Install(bool secureAccess = false, const char* finisher = nullptr) {
+    mController.reset();
+    ResetToolkit();
+    ASSERT_EQ(CreateNewWindow(kDocumentWindowClass, {40, 40, 700, 700}, &mWindow), noErr);
+    ASSERT_EQ(CreateControl(mWindow, ControlKind::UserPane, {20, 20, 595, 620}, &mPane), noErr);
+    ASSERT_EQ(CreateControl(mWindow, ControlKind::PushButton, {620, 540, 640, 620}, &mPrint),
+              noErr);
+    SetControlCommandID(mPrint, kPrintCommand);
+    SetWindowDefaultButton(mWindow, mPrint);
+    ShowWindow(mWindow);
+    mController.reset(CCorvelOptions::CreateInstance(mPane, secureAccess));
+    ASSERT_NE(mController, nullptr);
+    const char* ppd = secureAccess ? "/ppd/crvmtqsa.ppd" : "/ppd/crvmtqix.ppd";
+    mController->mCupsPPD.reset(ppdOpenFile((std::string(CORVEL_SOURCE_DIR) + ppd).c_str()));
+    ASSERT_NE(mController->mCupsPPD, nullptr);
+    ppdMarkDefaults(mController->mCupsPPD.get());
+    if (finisher) ppdMarkOption(mController->mCupsPPD.get(), "KTFinisher", finisher);
+    PlistValue media;
+    ASSERT_EQ(ReadPropertyListFile(kBundle / "Contents/Resources/MediaTypes.rsrc.plist", media),
+              noErr);
+    const PlistValue* plists = media.Find("plist");
+    if (const PlistValue* types = plists ? plists->Find("MediaTypes") : nullptr)
+      mController->mMediaDict = *types;
+    FillImageURLs(CFBundleCreate(kBundle), *mController);
+    ASSERT_EQ(mController->InstallCorvelControlsInUI(), noErr);
+  }
+
+  ControlRef Control(const char (&signature)[5], int32_t id) {
+    return FindControl(mWindow, signature, id);
+  }
+  int32_t Value(const char (&signature)[5], int32_t id) {
+    return GetControl32BitValue(Control(signature, id));
+  }
+  CorvelOptionsData& Data() { return mController->mCorvelOptionsData; }
+
+  const std::filesystem::path kBundle = CORVEL_BUNDLE_DIR;
+  TemporaryFolder mHome;
+  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  WindowRef mWindow = nullptr;
+  ControlRef mPane = nullptr;
+  ControlRef mPrint = nullptr;
+  std::unique_ptr<CCorvelOptions> mController;
+};

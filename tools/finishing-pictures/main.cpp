@@ -1,0 +1,90 @@
+// finishing-pictures FOLDER: draws every finishing picture of the Output pane as a PNG file into
+// FOLDER (made when missing), replacing only the files whose pictures changed. Exits 0 when all
+// are in place, 1 on a usage error, 2 when a picture could not be drawn or written.
+#include <cairo.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <type_traits>
+
+#include "CairoOwners.h"
+#include "FoldDrawing.h"
+#include "PictureCatalog.h"
+#include "PngFile.h"
+#include "SheetDrawing.h"
+
+namespace {
+
+constexpr int kShortSide = 64;
+constexpr int kLongSide = 80;
+constexpr double kSheetMargin = 4;
+constexpr double kProfileHeight = 16;  // the edge-on view under a fold picture's sheet
+
+void DrawFinishing(cairo_t* cr, int width, int height, const Finishing& finishing) {
+  const Box sheet{kSheetMargin, kSheetMargin, width - 2 * kSheetMargin, height - 2 * kSheetMargin};
+  std::visit(
+      [&](const auto& f) {
+        using Kind = std::decay_t<decltype(f)>;
+        if constexpr (std::is_same_v<Kind, FoldKind>) {
+          const double frontHeight = sheet.height - kProfileHeight - 6;
+          DrawFold(cr, Box{sheet.x, sheet.y, sheet.width, frontHeight},
+                   Box{sheet.x, sheet.y + frontHeight + 6, sheet.width, kProfileHeight}, f);
+        } else if constexpr (std::is_same_v<Kind, BookletFinishing>) {
+          DrawBooklet(cr, sheet, f);
+        } else {
+          DrawSheet(cr, sheet);
+          DrawTextLines(cr, sheet, kSheetTextInset);
+          if constexpr (std::is_same_v<Kind, StapleFinishing>)
+            DrawStaples(cr, sheet, f);
+          else
+            DrawPunchHoles(cr, sheet, f);
+        }
+      },
+      finishing);
+}
+
+// Draws one picture on a transparent canvas and writes it; a description of the failure, or
+// null.
+const char* WritePicture(const Picture& picture, const std::filesystem::path& folder) {
+  const bool portrait = picture.shape == CanvasShape::Portrait;
+  const int width = portrait ? kShortSide : kLongSide;
+  const int height = portrait ? kLongSide : kShortSide;
+  const SurfaceOwner surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  const ContextOwner cr(cairo_create(surface.get()));
+  cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_BEST);
+  DrawFinishing(cr.get(), width, height, picture.finishing);
+  cairo_surface_flush(surface.get());
+  std::string png;
+  cairo_status_t status = cairo_status(cr.get());
+  if (status == CAIRO_STATUS_SUCCESS) status = EncodePng(surface.get(), png);
+  if (status != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(status);
+  return WriteFileIfChanged(folder / picture.fileName, png) ? nullptr
+                                                            : "the file cannot be written";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: finishing-pictures FOLDER\n");
+    return 1;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) {
+    std::fprintf(stderr, "finishing-pictures: cannot make %s: %s\n", folder.c_str(),
+                 error.message().c_str());
+    return 2;
+  }
+  for (const Picture& picture : PictureCatalog()) {
+    if (const char* failure = WritePicture(picture, folder)) {
+      std::fprintf(stderr, "finishing-pictures: %s: %s\n", (folder / picture.fileName).c_str(),
+                   failure);
+      return 2;
+    }
+  }
+  return 0;
+}
