@@ -17,7 +17,7 @@ constexpr int32_t kServerAddress = 4, kSyncWithServer = 6;
 constexpr int32_t kFirstInstalledOption = 100;
 constexpr const char* kInstallableOptions = "InstallableOptions";
 
-// The text of the server address field accs/4 (empty when the field is missing).
+// The text of the server address field accs/4; empty when the field is missing.
 std::string ServerAddress(CCorvelOptions& options) {
   unsigned char address[256] = {0};
   options.GetCorvelTextEditField(kAccessoriesSignature, kServerAddress, address, false);
@@ -81,7 +81,9 @@ void CCorvelOptions::SetInfoPaneUIConstraints() {
 }
 
 void CCorvelOptions::SetAccessoriesPaneUIConstraints() {
-  const bool noAddress = ServerAddress(*this).empty();
+  // Without the address field there is nothing to judge the switch by.
+  const bool hasField = GetCorvelControl(kAccessoriesSignature, kServerAddress) != nullptr;
+  const bool noAddress = hasField && ServerAddress(*this).empty();
   SetPaneControlEnabled(*this, kAccessoriesSignature, kSyncWithServer, !noAddress);
   if (noAddress && mCorvelOptionsData.mSyncWithServer) {
     SetCorvelControlValue(kAccessoriesSignature, kSyncWithServer, 0);
