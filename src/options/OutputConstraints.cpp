@@ -19,7 +19,9 @@ constexpr int32_t kNoFinishing = 1, kStaplePunch = 2, kBooklet = 3, kFoldingFini
 constexpr int32_t kNone = 1, kFoldAndStaple = 1, kNoCover = 1, kFoldSizeAuto = 4;
 constexpr int32_t kSaddleFold = 2, kTriFoldZ = 3, kZFold = 4, kTriFoldC = 5;
 
-// The values a pass reads at its start; menu values outside their menus count as item 1.
+// The values a pass reads at its start. A staple, punch, edge, fastening, finishing or fold value
+// outside its menu (-1 for a missing control) counts as item 1; bin and fold size are only
+// compared.
 struct OutputPass {
   int32_t staple, punch, edge, fastening, bin, finishing, foldSize, fold;
   FinisherCapabilities finisher;
@@ -43,17 +45,15 @@ OutputPass ReadPass(CCorvelOptions& options) {
   auto value = [&](int32_t number, int32_t last) {
     return MenuValueOr(options.GetCorvelControlValue(kOutputSignature, number), 1, last, kNone);
   };
-  OutputPass pass{value(kStaple, 9),
-                  value(kPunch, 4),
-                  value(kPunchEdge, 3),
-                  value(kFastening, 2),
-                  options.GetCorvelControlValue(kOutputSignature, kOutputBin),
-                  value(kFinishing, 4),
-                  options.GetCorvelControlValue(kOutputSignature, kFoldSize),
-                  value(kFolding, 5),
-                  InstalledFinisher(options.mCupsPPD.get())};
-  if (pass.finishing == kNoFinishing) pass.fold = kNone;
-  return pass;
+  return OutputPass{value(kStaple, 9),
+                    value(kPunch, 4),
+                    value(kPunchEdge, 3),
+                    value(kFastening, 2),
+                    options.GetCorvelControlValue(kOutputSignature, kOutputBin),
+                    value(kFinishing, 4),
+                    options.GetCorvelControlValue(kOutputSignature, kFoldSize),
+                    value(kFolding, 5),
+                    InstalledFinisher(options.mCupsPPD.get())};
 }
 
 // Stores a changed value in the record and redraws the picture that shows it.
@@ -182,9 +182,11 @@ void MatchBookletFoldSize(CCorvelOptions& options, const OutputPass& pass) {
 }  // namespace
 
 void CCorvelOptions::SetOutputPaneUIConstraints() {
-  const OutputPass pass = ReadPass(*this);
+  OutputPass pass = ReadPass(*this);
   RefreshIcons(*this, pass);
   GetOutputPaneOptionsFromUI();
+  // Without finishing no fold applies, whatever the folding menu shows.
+  if (pass.finishing == kNoFinishing) pass.fold = kNone;
   OfferMenuItems(*this, pass);
   SwitchBoxes(*this, pass);
   TakeBackDisabledItem(*this, kFinishing, pass.finishing);
