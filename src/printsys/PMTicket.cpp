@@ -112,3 +112,12 @@ std::optional<std::string> PMTicketGetClientOfKey(PMTicketRef ticket, const std:
   if (entry == found->strings.end()) return std::nullopt;
   return entry->second.clientID;
 }
+
+std::map<std::string, std::string> PMTicketCopyStringEntries(PMTicketRef ticket) {
+  TicketRegistry& registry = Registry();
+  std::lock_guard lock(registry.mutex);
+  std::map<std::string, std::string> entries;
+  if (Ticket* found = Find(registry, ticket))
+    for (const auto& [key, entry] : found->strings) entries.emplace(key, entry.value);
+  return entries;
+}

@@ -38,3 +38,5 @@ OSStatus PMTicketSetCFString(PMTicketRef ticket, const std::string& clientID,
 OSStatus PMTicketGetCFString(PMTicketRef ticket, const std::string& key, std::string* outValue);
 // The client that set entry `key`, nullopt when there is none.
 std::optional<std::string> PMTicketGetClientOfKey(PMTicketRef ticket, const std::string& key);
+// Every string entry of the ticket, by key; empty for an unknown ticket.
+std::map<std::string, std::string> PMTicketCopyStringEntries(PMTicketRef ticket);

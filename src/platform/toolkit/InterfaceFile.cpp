@@ -40,6 +40,16 @@ const std::map<std::string, ControlKind>& KindNames() {
   return names;
 }
 
+}  // namespace
+
+const char* ControlKindName(ControlKind kind) {
+  for (const auto& [name, named] : KindNames())
+    if (named == kind) return name.c_str();
+  return "root";
+}
+
+namespace {
+
 const std::map<std::string, WindowClass>& ClassNames() {
   static const std::map<std::string, WindowClass> names = {
       {"document", kDocumentWindowClass},          {"modal", kModalWindowClass},

@@ -37,6 +37,10 @@ OSStatus CreateNibReferenceWithCFBundle(CFBundleRef bundle, const std::string& n
                                         IBNibRef* outNib);
 void DisposeNibReference(IBNibRef nib);
 
+// The name a control kind has in interface files ("popup-button", ...); "root" for a window's
+// root control.
+const char* ControlKindName(ControlKind kind);
+
 // Creates a new hidden window, or a new menu the caller owns, by name;
 // kIBCarbonRuntimeCantFindObject when the file has no such window or menu.
 OSStatus CreateWindowFromNib(IBNibRef nib, const std::string& windowName, WindowRef* outWindow);

@@ -1,0 +1,171 @@
+#include "HeadlessScript.h"
+
+#include <charconv>
+
+#include "platform/toolkit/Toolkit.h"
+
+namespace {
+
+constexpr OSType kTabsSignature = FourCC("crvl");
+constexpr int32_t kTabControlNumber = 128;
+constexpr int32_t kFirstPaneContainer = 129;  // the containers follow the tab order
+
+std::optional<int32_t> ParseNumber(const std::string& text) {
+  int32_t value = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::string Name(const ControlID& id) {
+  const char c[5] = {char(id.signature >> 24), char(id.signature >> 16), char(id.signature >> 8),
+                     char(id.signature), 0};
+  return std::string(c) + "/" + std::to_string(id.id);
+}
+
+// Clicks the tab of the pane holding `control`, when that pane is not the one shown.
+void BringPaneForward(WindowRef window, ControlRef control) {
+  ControlRef tabs = nullptr;
+  const ControlID tabsID{kTabsSignature, kTabControlNumber};
+  if (GetControlByID(window, &tabsID, &tabs) != noErr) return;
+  for (ControlRef c = control, parent = nullptr; GetSuperControl(c, &parent) == noErr && parent;
+       c = parent) {
+    ControlID id;
+    if (GetControlID(parent, &id) != noErr || id.signature != kTabsSignature) continue;
+    const int32_t tab = id.id - kFirstPaneContainer + 1;
+    if (tab >= 1 && tab <= 7 && GetControl32BitValue(tabs) != tab)
+      UserClickTab(tabs, uint16_t(tab));
+    return;
+  }
+}
+
+// The popup item a value names: its number, or the item whose text it is.
+std::optional<uint16_t> PopupItem(ControlRef popup, const std::string& value) {
+  MenuRef menu = GetControlPopupMenuHandle(popup);
+  const uint16_t count = CountMenuItems(menu);
+  if (std::optional<int32_t> number = ParseNumber(value))
+    return *number >= 1 && *number <= count ? std::optional<uint16_t>(uint16_t(*number))
+                                            : std::nullopt;
+  for (uint16_t item = 1; item <= count; ++item)
+    if (CopyMenuItemTextAsCFString(menu, item) == value) return item;
+  return std::nullopt;
+}
+
+OSStatus SetValue(ControlRef control, const std::string& value, std::string* error) {
+  switch (GetControlKind(control)) {
+    case ControlKind::PopupButton:
+      if (std::optional<uint16_t> item = PopupItem(control, value))
+        return UserChoosePopupItem(control, *item);
+      *error = "has no item \"" + value + "\"";
+      return paramErr;
+    case ControlKind::TabControl:
+      if (std::optional<int32_t> tab = ParseNumber(value))
+        return UserClickTab(control, uint16_t(*tab));
+      break;
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+    case ControlKind::BevelButton:
+      if (std::optional<int32_t> state = ParseNumber(value); state && (*state == 0 || *state == 1))
+        return GetControl32BitValue(control) == *state ? noErr : UserClickControl(control);
+      break;
+    default:
+      *error = "is not a control a value is set on (use --type for text, --click for buttons)";
+      return paramErr;
+  }
+  *error = "takes no value \"" + value + "\"";
+  return paramErr;
+}
+
+OSStatus TypeInto(WindowRef window, ControlRef field, const std::string& text, std::string* error) {
+  if (GetEditTextLength(field) < 0) {
+    *error = "is not a text field";
+    return paramErr;
+  }
+  const OSStatus focus = SetKeyboardFocus(window, field);
+  if (focus != noErr) return focus;
+  SetEditTextSelection(field, 0, GetEditTextLength(field));  // typing replaces the text
+  return UserTypeText(window, text);
+}
+
+}  // namespace
+
+bool ParseControlID(const std::string& text, ControlID* id) {
+  const size_t slash = text.find('/');
+  if (slash != 4) return false;
+  const std::optional<OSType> signature = FourCCFromText(text.substr(0, 4));
+  const std::optional<int32_t> number = ParseNumber(text.substr(5));
+  if (!signature || !number) return false;
+  *id = ControlID{*signature, *number};
+  return true;
+}
+
+bool ParseScriptStep(ScriptStep::Kind kind, const std::string& argument, ScriptStep* step,
+                     std::string* error) {
+  const size_t equals = argument.find('=');
+  const bool needsValue = kind != ScriptStep::Kind::Click;
+  const std::string target = needsValue ? argument.substr(0, equals) : argument;
+  if ((needsValue && equals == std::string::npos) || !ParseControlID(target, &step->control)) {
+    *error = "\"" + argument + "\" is not " + (needsValue ? "SIG/N=VALUE" : "SIG/N");
+    return false;
+  }
+  step->kind = kind;
+  step->value = needsValue ? argument.substr(equals + 1) : "";
+  step->source = argument;
+  return true;
+}
+
+bool ParseModalAnswer(const std::string& argument, ModalAnswer* answer, std::string* error) {
+  const size_t equals = argument.rfind('=');
+  const std::optional<OSType> command =
+      equals == std::string::npos ? std::nullopt : FourCCFromText(argument.substr(equals + 1));
+  if (!command || equals == 0) {
+    *error = "\"" + argument + "\" is not WINDOW=COMMAND (a four-character command)";
+    return false;
+  }
+  *answer = ModalAnswer{argument.substr(0, equals), *command};
+  return true;
+}
+
+bool RunScriptStep(WindowRef window, const ScriptStep& step, std::string* error) {
+  ControlRef control = nullptr;
+  if (GetControlByID(window, &step.control, &control) != noErr) {
+    *error = "no control " + Name(step.control) + " in the dialog";
+    return false;
+  }
+  BringPaneForward(window, control);
+  std::string reason;
+  OSStatus status = noErr;
+  switch (step.kind) {
+    case ScriptStep::Kind::Set:
+      status = SetValue(control, step.value, &reason);
+      break;
+    case ScriptStep::Kind::Type:
+      status = TypeInto(window, control, step.value, &reason);
+      break;
+    case ScriptStep::Kind::Click:
+      status = UserClickControl(control);
+      break;
+  }
+  if (status == noErr || status == eventNotHandledErr) return true;
+  if (reason.empty())
+    reason = status == errControlInactive ? "is disabled or hidden"
+             : status == errWindowBlocked
+                 ? "cannot be reached now (another dialog is open)"
+                 : "refused the action (status " + std::to_string(status) + ")";
+  *error = Name(step.control) + " " + reason + " (" + step.source + ")";
+  return false;
+}
+
+void InstallModalAnswers(std::vector<ModalAnswer> answers, std::vector<std::string>* unanswered) {
+  SetModalDriver([answers = std::move(answers), unanswered](WindowRef window) {
+    const std::string name = GetWindowName(window);
+    const std::string title = CopyWindowTitleAsCFString(window).value_or("");
+    for (const ModalAnswer& answer : answers)
+      if (answer.window == name || (!title.empty() && answer.window == title)) {
+        UserSendCommand(window, answer.command);
+        return;
+      }
+    if (unanswered) unanswered->push_back(name.empty() ? title : name);
+  });
+}

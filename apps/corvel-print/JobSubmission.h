@@ -1,0 +1,27 @@
+#pragma once
+// Sends documents to a CUPS queue as one job carrying the print-settings ticket: every entry of
+// its PPD dictionary becomes a job option (keyword=choice), and the job-comment file named under
+// "KTV.PSData.Corvel" goes along as an option of that name for the print path's comment filter.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "printsys/PMTicket.h"
+
+inline constexpr const char* kJobCommentTicketKey = "KTV.PSData.Corvel";
+
+struct JobOptions {
+  std::vector<std::pair<std::string, std::string>> options;
+};
+
+// The job options the ticket stands for (entries with an empty choice are left out).
+JobOptions JobOptionsFromTicket(PMTicketRef ticket);
+
+// The documents that cannot be read, each with its reason; empty when all can.
+std::vector<std::string> UnreadableDocuments(const std::vector<std::filesystem::path>& files);
+
+// Creates the job, sends each document and closes it. The job id (> 0), or 0 with the reason in
+// `error`.
+int SubmitJob(const std::string& queue, const std::string& title,
+              const std::vector<std::filesystem::path>& files, const JobOptions& options,
+              std::string* error);

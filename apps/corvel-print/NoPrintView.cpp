@@ -1,0 +1,6 @@
+// The build without an on-screen view: every run is headless.
+#include "PrintView.h"
+
+bool PrintViewAvailable() { return false; }
+
+PrintViewResult RunPrintView(PrintDialogHost&) { return PrintViewResult::NotPrinted; }
