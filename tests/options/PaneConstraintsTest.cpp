@@ -62,13 +62,11 @@ TEST_F(PaneConstraints, StaplingForcesFaceDownCollatedAndNoStapleRestores) {
   Click("page", 14);  // face up on
   Click("page", 15);  // collate off
   for (uint16_t staple : {2, 8}) {
-    Choose("outp", 11, staple);
-    mController->SetUIConstraints(Page_CorvelOptions);
+    Choose("outp", 11, staple);  // the Output handler applies the Page rules too
     EXPECT_EQ(Value("page", 14), 0) << staple;
     EXPECT_EQ(Value("page", 15), 1) << staple;
   }
   Choose("outp", 11, 1);
-  mController->SetUIConstraints(Page_CorvelOptions);
   EXPECT_EQ(Value("page", 14), 1) << "the values before the first staple, not the forced ones";
   EXPECT_EQ(Value("page", 15), 0);
 }
