@@ -1,0 +1,31 @@
+#include "serverclient/JobManagement.h"
+
+#include "serverclient/AsyncTicket.h"
+#include "serverclient/Wrenfold.h"
+
+JobManagement::~JobManagement() {
+  if (mSessionOpen) CloseSession();
+}
+
+int32_t JobManagement::OpenSession() { return BlockOnTicket(OpenSessionAsync(), 0); }
+
+std::unique_ptr<AsyncTicket> JobManagement::OpenSessionAsync() {
+  auto ticket = std::make_unique<AsyncTicket>(this);
+  JOBM_openSession(mWrenfoldObject->GetServerHandle(), &mSessionHandle, ticket->GetTicket());
+  mCurrentAsyncOp = kSessionOpenStep;
+  return ticket;
+}
+
+int32_t JobManagement::CloseSession() { return JOBM_closeSession(&mSessionHandle, nullptr); }
+
+int JobManagement::GetJobCount() {
+  int32_t count = 0;
+  JOBM_getNumJobs(&mSessionHandle, &count, nullptr);
+  return count;
+}
+
+PhaseInfoBlock JobManagement::AsyncCompletion(AsyncTicket*) {
+  mSessionOpen = true;
+  mCurrentAsyncOp = kNoPendingStep;
+  return {};
+}

@@ -1,0 +1,58 @@
+#include "serverclient/SessionBasedClass.h"
+
+#include "serverclient/AsyncTicket.h"
+
+namespace {
+constexpr float kDone = 100.0f;
+}
+
+SessionBasedClass::SessionBasedClass(Wrenfold* wrenfold) : mWrenfoldObject(wrenfold) {}
+
+SessionBasedClass::~SessionBasedClass() { mSessionOpen = false; }
+
+bool SessionBasedClass::IsDone(float* progress, long* error) {
+  if (mCurrentAsyncOp == kNoPendingStep) {
+    *progress = kDone;
+    *error = mLastQuillonResult;
+    return true;
+  }
+  float current = 0.0f;
+  int32_t scratch = 0;
+  QuillonResult result = 0;
+  const QuillonResult checked = NB_checkTicket(&mSessionTicket, &current, &scratch, &result);
+  if (checked != 0) {
+    *progress = 0.0f;
+    *error = checked;
+    return false;
+  }
+  *progress = current;
+  *error = result;
+  if (current < kDone) return false;
+  mCurrentAsyncOp = kNoPendingStep;
+  DeliverCompletion(nullptr, result);
+  return true;
+}
+
+PhaseInfoBlock SessionBasedClass::AsyncCompletion(AsyncTicket*) {
+  mCurrentAsyncOp = kNoPendingStep;
+  return {};
+}
+
+PhaseInfoBlock SessionBasedClass::CompleteOpenStep() {
+  if (mCurrentAsyncOp == kSessionOpenStep) {
+    mCurrentAsyncOp = kNoPendingStep;
+    mSessionOpen = true;
+  }
+  return {};
+}
+
+void SessionBasedClass::DeliverCompletion(AsyncTicket* ticket, QuillonResult result) {
+  mLastQuillonResult = result;
+  AsyncCompletion(ticket);
+}
+
+int32_t SessionBasedClass::BlockOnTicket(std::unique_ptr<AsyncTicket> ticket, int32_t noTicket) {
+  if (!ticket) return noTicket;
+  ticket->BlockUntilDone();
+  return ticket->GetLastResult();
+}
