@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "serverclient/SessionBasedClass.h"
+#include "serverclient/TrayInfo.h"
 #include "serverclient/Wrenfold.h"
+#include "support/Logging.h"
 
 namespace {
 
@@ -94,6 +96,33 @@ TEST(Wrenfold, UnconnectedHasNoSessions) {
     EXPECT_EQ(wrenfold.GetLanguages(), nullptr);
     EXPECT_FALSE(wrenfold.SetLanguage("de_DE"));
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A level above the capacity is cut to it with a logged line; a negative one is ignored.
+TEST(TrayInfo, SetTrayLevelKeepsTheLevelWithinTheCapacity) {
+  struct Case {
+    int level;
+    int stored;
+    bool logged;
+  };
+  constexpr Case kCases[] = {{50, 50, false}, {150, 100, true}, {-1, 50, false}, {100, 100, false}};
+  std::string logged;
+  const LogSink previous = SetLogSink([&logged](const char* text) { logged += text; });
+  for (const Case& c : kCases) {
+    TrayInfo tray("Tray 1", "A4", "Plain", 100);
+    tray.SetTrayLevel(50);
+    logged.clear();
+    tray.SetTrayLevel(c.level);
+    EXPECT_EQ(tray.GetCurrentLevel(), c.stored) << "level " << c.level;
+    EXPECT_EQ(logged == "TrayInfo::SetTrayLevel currentLevel 150 > mMaxCapacity 100, limiting\n",
+              c.logged)
+        << "level " << c.level << ": " << logged;
+  }
+  SetLogSink(previous);
 }
 
 }  // namespace
