@@ -13,6 +13,40 @@
 
 namespace {
 
+// Answers every connection with the same bytes, then closes it: a printer whose answer breaks off.
+class CannedAnswerServer {
+ public:
+  explicit CannedAnswerServer(std::string answer) : mAnswer(std::move(answer)) {
+    sockaddr_in address = corveltest::LoopbackAddress(0);
+    socklen_t length = sizeof address;
+    mSocket = socket(AF_INET, SOCK_STREAM, 0);
+    if (bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        listen(mSocket, 4) == 0 &&
+        getsockname(mSocket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+      mPort = ntohs(address.sin_port);
+    mThread = std::thread([this] { Serve(); });
+  }
+  ~CannedAnswerServer() {
+    shutdown(mSocket, SHUT_RDWR);
+    close(mSocket);
+    mThread.join();
+  }
+  std::string Address() const { return "127.0.0.1:" + std::to_string(mPort); }
+
+ private:
+  void Serve() {
+    for (int client; (client = accept(mSocket, nullptr, nullptr)) >= 0; close(client)) {
+      char request[4096];
+      if (recv(client, request, sizeof request, 0) > 0)
+        send(client, mAnswer.data(), mAnswer.size(), MSG_NOSIGNAL);
+    }
+  }
+  std::string mAnswer;
+  int mSocket = -1;
+  int mPort = 0;
+  std::thread mThread;
+};
+
 using corveltest::IppServer;
 
 const char* const kPrinterAttributes = R"(ATTR text KTFinisher "Finisher6"
@@ -337,6 +371,21 @@ ATTR text printer-make-and-model "X"
   EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "unterminated", &text, nullptr),
             QUILLON_RESULT_NOT_FOUND);
   LOCL_closeSession(&strings, nullptr);
+}
+
+TEST(ClientHostile, AnAnswerThatBreaksOffFailsTheConnect) {
+  const std::string ippStart("\x02\x00\x00\x00\x00\x00\x00\x01\x01\x47", 10);
+  for (const std::string& body : {ippStart, std::string()}) {
+    CannedAnswerServer server(
+        "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+        "Content-Length: 100000\r\n\r\n" +
+        body);
+    const auto start = std::chrono::steady_clock::now();
+    Connection connection(server.Address());
+    EXPECT_NE(connection.result, QUILLON_RESULT_OK);
+    EXPECT_EQ(connection.handle, nullptr);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  }
 }
 
 }  // namespace
