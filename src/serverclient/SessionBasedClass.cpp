@@ -28,8 +28,10 @@ bool SessionBasedClass::IsDone(float* progress, long* error) {
   *progress = current;
   *error = result;
   if (current < kDone) return false;
-  mCurrentAsyncOp = kNoPendingStep;
+  // The completion reads the step it completes (an open step marks the session open); the step
+  // is cleared after it, whatever the derived class did.
   DeliverCompletion(nullptr, result);
+  mCurrentAsyncOp = kNoPendingStep;
   return true;
 }
 
