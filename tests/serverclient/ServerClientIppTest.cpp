@@ -153,7 +153,15 @@ TEST_F(ServerClientIpp, LocalizationSessionOpensOnce) {
 TEST_F(ServerClientIpp, AttributesReadAsNumbersAndLocalizedText) {
   auto wrenfold = Connected();
   Attributes attributes(wrenfold.get());
-  ASSERT_EQ(attributes.OpenSession(), 0);
+  // A ticket reports completion through its progress only, and then holds the request's result.
+  const std::unique_ptr<AsyncTicket> ticket = attributes.OpenSessionAsync();
+  float progress = 0.0f;
+  for (int poll = 0; poll < 500 && progress < 100.0f; ++poll) {
+    EXPECT_FALSE(ticket->IsDone(&progress));
+    if (progress < 100.0f) usleep(10000);
+  }
+  EXPECT_EQ(ticket->GetLastResult(), 0);
+  ASSERT_TRUE(attributes.IsSessionOpen());
   const struct {
     const char* name;
     int number;
