@@ -230,6 +230,22 @@ TEST_F(ServerClientIpp, ColorantsKeepTheServersLevels) {
   }
 }
 
+TEST_F(ServerClientIpp, DeviceNamesMessagesAndJobs) {
+  auto wrenfold = Connected();
+  ServerInfo* info = wrenfold->GetServerInfoObject();
+  EXPECT_EQ(info->GetNumberOfDevices(), 1);
+  EXPECT_EQ(info->GetPrettyNameIndex(0), nullptr) << "before the names are read";
+  ASSERT_TRUE(info->GetPrettyNames());
+  ASSERT_EQ(info->CountPrettyNames(), 1);
+  EXPECT_STREQ(info->GetPrettyNameIndex(0), "Corvel MTQ-ix");
+  EXPECT_EQ(info->GetPrettyNameIndex(1), nullptr);
+  EXPECT_EQ(info->GetNumberOfJobs(), 0);
+  char message[kDeviceMessageSize] = "untouched";
+  char reasons[kDeviceMessageSize] = "untouched";
+  info->FetchDeviceInfo(0)->GetMessages(message, reasons);
+  EXPECT_STREQ(reasons, "none");
+}
+
 TEST_F(ServerClientIpp, AFeatureIsSupportedOnlyWithTheValueOne) {
   auto wrenfold = Connected();
   ServerFeatures* features = wrenfold->GetFeaturesObject();
@@ -283,6 +299,33 @@ TEST_F(ServerClientIpp, ColourKeywordsGatherTheirValuesAndDefault) {
     EXPECT_EQ(shown, c.shown) << c.keyword;
   }
   EXPECT_EQ(entry, colour->KeywordObjectEnd());
+}
+
+}  // namespace
+
+namespace {
+
+// Huge counts and missing values give the fallbacks, in bounded lists.
+TEST(ServerClientBrokenIpp, HugeCountsGiveBoundedListsOfFallbacks) {
+  corveltest::IppServer server(R"(ATTR text printer-make-and-model "Broken"
+ATTR integer vidInputNumOfTrays 2147483647
+ATTR integer vidMarkerColorantNumOfColorants 2147483647
+)",
+                               "");
+  ASSERT_TRUE(server.Running());
+  Wrenfold wrenfold(server.Address().c_str(), 0);
+  ASSERT_TRUE(wrenfold.ConnectToServer(false, false));
+  ServerDevice* device = wrenfold.GetServerInfoObject()->FetchDeviceInfo(0);
+  ASSERT_NE(device, nullptr);
+  ASSERT_EQ(device->GetTrayCount(), 10);
+  for (auto tray = device->TrayInfoBegin(); tray != device->TrayInfoEnd(); ++tray) {
+    EXPECT_EQ((*tray)->GetTrayName(), "unknown");
+    EXPECT_EQ((*tray)->GetMediaName(), "unknown");
+    EXPECT_EQ((*tray)->GetCurrentLevel(), 0);
+  }
+  EXPECT_LT(device->GetColorCount(), 1000);
+  for (auto color = device->ColorInfoBegin(); color != device->ColorInfoEnd(); ++color)
+    EXPECT_EQ((*color)->GetColorName(), std::nullopt);
 }
 
 }  // namespace
