@@ -44,10 +44,7 @@ Attributes::Attributes(Wrenfold* wrenfold) : SessionBasedClass(wrenfold) {}
 int32_t Attributes::OpenSession() { return BlockOnTicket(OpenSessionAsync()); }
 
 std::unique_ptr<AsyncTicket> Attributes::OpenSessionAsync() {
-  auto ticket = std::make_unique<AsyncTicket>(this);
-  ATTR_openSession(mWrenfoldObject->GetServerHandle(), &mSessionHandle, ticket->GetTicket());
-  mCurrentAsyncOp = kSessionOpenStep;
-  return ticket;
+  return StartOpenStep(ATTR_openSession);
 }
 
 int32_t Attributes::CloseSession() { return ATTR_closeSession(&mSessionHandle, nullptr); }

@@ -1,8 +1,5 @@
 #include "serverclient/JobManagement.h"
 
-#include "serverclient/AsyncTicket.h"
-#include "serverclient/Wrenfold.h"
-
 JobManagement::~JobManagement() {
   if (mSessionOpen) CloseSession();
 }
@@ -10,10 +7,7 @@ JobManagement::~JobManagement() {
 int32_t JobManagement::OpenSession() { return BlockOnTicket(OpenSessionAsync(), 0); }
 
 std::unique_ptr<AsyncTicket> JobManagement::OpenSessionAsync() {
-  auto ticket = std::make_unique<AsyncTicket>(this);
-  JOBM_openSession(mWrenfoldObject->GetServerHandle(), &mSessionHandle, ticket->GetTicket());
-  mCurrentAsyncOp = kSessionOpenStep;
-  return ticket;
+  return StartOpenStep(JOBM_openSession);
 }
 
 int32_t JobManagement::CloseSession() { return JOBM_closeSession(&mSessionHandle, nullptr); }

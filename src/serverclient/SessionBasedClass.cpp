@@ -1,6 +1,7 @@
 #include "serverclient/SessionBasedClass.h"
 
 #include "serverclient/AsyncTicket.h"
+#include "serverclient/Wrenfold.h"
 
 namespace {
 constexpr float kDone = 100.0f;
@@ -51,6 +52,13 @@ PhaseInfoBlock SessionBasedClass::CompleteOpenStep() {
 void SessionBasedClass::DeliverCompletion(AsyncTicket* ticket, QuillonResult result) {
   mLastQuillonResult = result;
   AsyncCompletion(ticket);
+}
+
+std::unique_ptr<AsyncTicket> SessionBasedClass::StartOpenStep(TicketedOpen open) {
+  auto ticket = std::make_unique<AsyncTicket>(this);
+  open(mWrenfoldObject->GetServerHandle(), &mSessionHandle, ticket->GetTicket());
+  mCurrentAsyncOp = kSessionOpenStep;
+  return ticket;
 }
 
 int32_t SessionBasedClass::BlockOnTicket(std::unique_ptr<AsyncTicket> ticket, int32_t noTicket) {

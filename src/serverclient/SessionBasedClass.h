@@ -50,6 +50,11 @@ class SessionBasedClass {
   virtual PhaseInfoBlock AsyncCompletion(AsyncTicket* ticket);
   // The common completion: an open step marks the session open; anything else is ignored.
   PhaseInfoBlock CompleteOpenStep();
+  // A library open of the form (server, out session, ticket).
+  using TicketedOpen = QuillonResult (*)(QuillonServerHandle*, QuillonSessionHandle*,
+                                         QuillonNBTicket*);
+  // Starts `open` on a new ticket as the pending open step; the caller owns the ticket.
+  std::unique_ptr<AsyncTicket> StartOpenStep(TicketedOpen open);
   // The synchronous form of a ticketed request: blocks on the ticket, deletes it and answers its
   // result; `noTicket` when there is none.
   static int32_t BlockOnTicket(std::unique_ptr<AsyncTicket> ticket, int32_t noTicket = -1);
