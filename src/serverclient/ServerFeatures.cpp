@@ -13,7 +13,10 @@ bool ServerFeatures::GetFeaturesList() {
   if (mNumFeatures != -1) return true;
   mLastQuillonResult = FEAT_getFeatureList(mWrenfoldObject->GetServerHandle(), mFeatures.Out(),
                                            mValues.Out(), &mNumFeatures, nullptr);
-  if (mLastQuillonResult != 0 || !mFeatures || !mValues) mNumFeatures = -1;
+  if (mLastQuillonResult != 0)
+    mNumFeatures = -1;
+  else if (!mFeatures || !mValues)
+    mNumFeatures = 0;
   return mLastQuillonResult == 0;
 }
 

@@ -305,15 +305,16 @@ TEST_F(ServerClientIpp, ColourKeywordsGatherTheirValuesAndDefault) {
 
 namespace {
 
-// Huge counts and missing values give the fallbacks, in bounded lists.
-TEST(ServerClientBrokenIpp, HugeCountsGiveBoundedListsOfFallbacks) {
-  corveltest::IppServer server(R"(ATTR text printer-make-and-model "Broken"
+// Huge counts and missing values give the fallbacks, in bounded lists, and a server gone away
+// leaves its failure in the session.
+TEST(ServerClientBrokenIpp, HugeCountsAndMissingValuesGiveBoundedFallbacks) {
+  auto server = std::make_unique<corveltest::IppServer>(R"(ATTR text printer-make-and-model "Broken"
 ATTR integer vidInputNumOfTrays 2147483647
 ATTR integer vidMarkerColorantNumOfColorants 2147483647
 )",
-                               "");
-  ASSERT_TRUE(server.Running());
-  Wrenfold wrenfold(server.Address().c_str(), 0);
+                                                        "");
+  ASSERT_TRUE(server->Running());
+  Wrenfold wrenfold(server->Address().c_str(), 0);
   ASSERT_TRUE(wrenfold.ConnectToServer(false, false));
   ServerDevice* device = wrenfold.GetServerInfoObject()->FetchDeviceInfo(0);
   ASSERT_NE(device, nullptr);
@@ -326,6 +327,14 @@ ATTR integer vidMarkerColorantNumOfColorants 2147483647
   EXPECT_LT(device->GetColorCount(), 1000);
   for (auto color = device->ColorInfoBegin(); color != device->ColorInfoEnd(); ++color)
     EXPECT_EQ((*color)->GetColorName(), std::nullopt);
+  // A server gone before the feature list is read: the count stays unknown and the session
+  // keeps the library's failure.
+  server.reset();
+  ServerFeatures* features = wrenfold.GetFeaturesObject();
+  EXPECT_FALSE(features->GetFeaturesList());
+  EXPECT_NE(features->GetTransactionError(), 0);
+  EXPECT_EQ(features->GetFeatureCount(), -1);
+  EXPECT_FALSE(features->SupportsChromvale());
 }
 
 }  // namespace
