@@ -127,7 +127,8 @@ void* quillon_malloc(size_t size);
 // Releases a block from quillon_malloc or any array or string the library returned; null and
 // unknown pointers are ignored.
 void quillon_free(void* block);
-// Ends every request and connection and releases what the library holds. Called once, last.
+// Ends every request, connection and session. Handles stay readable (hostName null); arrays and
+// strings already handed out stay the caller's to free. Called once, last.
 void quillon_unload(void);
 
 // --- Attributes -------------------------------------------------------------------------------
@@ -153,8 +154,9 @@ QuillonResult ATTR_getAttributeKeys(QuillonSessionHandle* session, int32_t scope
 
 // --- Localization -----------------------------------------------------------------------------
 
-// Opens a strings session for locale (empty or null: the printer's configured language); the
-// encoding is accepted as given. The strings are read by LOCL_cacheStrings or the first lookup.
+// Opens a strings session for locale (empty or null: the printer's configured language) and
+// reads the printer's strings file for it; a printer without a readable file gives a session
+// without strings (result 0). The encoding is accepted as given.
 QuillonResult LOCL_openSession(QuillonServerHandle* handle, int32_t index, const char* locale,
                                const char* encoding, QuillonSessionHandle* session,
                                QuillonNBTicket* ticket);
@@ -170,7 +172,7 @@ QuillonResult LOCL_getEncodings(QuillonServerHandle* handle, char*** encodings, 
 // The localized text of "context.key" (context given) or of "key" (context null or empty).
 QuillonResult LOCL_getStringWithContext(QuillonSessionHandle* session, const char* context,
                                         const char* key, char** text, QuillonNBTicket* ticket);
-// Reads the printer's strings file for the session's locale now.
+// Reads the printer's strings file for the session's locale again; non-zero when it could not.
 QuillonResult LOCL_cacheStrings(QuillonSessionHandle* session, QuillonNBTicket* ticket);
 
 // --- Devices and jobs -------------------------------------------------------------------------

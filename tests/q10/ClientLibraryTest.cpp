@@ -160,6 +160,18 @@ TEST(ClientTickets, NonBlockingConnectIsPolledToHundred) {
   EXPECT_EQ(INIT_disconnectFromServer(handle, nullptr), QUILLON_RESULT_OK);
 }
 
+// A session object may hand out a ticket for which it started no request: it is done at once.
+TEST(ClientTickets, ATicketWithoutARequestIsDone) {
+  auto* ticket = static_cast<QuillonNBTicket*>(quillon_malloc(8));
+  float progress = 0;
+  QuillonResult result = QUILLON_RESULT_PENDING;
+  EXPECT_EQ(NB_block(ticket), QUILLON_RESULT_OK);
+  EXPECT_EQ(NB_checkTicket(ticket, &progress, nullptr, &result), QUILLON_RESULT_OK);
+  EXPECT_EQ(progress, 100.0f);
+  EXPECT_EQ(result, QUILLON_RESULT_OK);
+  EXPECT_EQ(NB_destroy(ticket), QUILLON_RESULT_OK);
+}
+
 TEST(ClientTickets, CancelOfAnUnansweredRequestReturnsPromptly) {
   corveltest::SilentListener silent;
   ASSERT_NE(silent.Port(), 0);
