@@ -9,7 +9,11 @@ constexpr float kDone = 100.0f;
 
 SessionBasedClass::SessionBasedClass(Wrenfold* wrenfold) : mWrenfoldObject(wrenfold) {}
 
-SessionBasedClass::~SessionBasedClass() { mSessionOpen = false; }
+SessionBasedClass::~SessionBasedClass() {
+  // A request still running on the session's own ticket ends with the session.
+  if (mCurrentAsyncOp != kNoPendingStep) NB_cancel(&mSessionTicket);
+  mSessionOpen = false;
+}
 
 bool SessionBasedClass::IsDone(float* progress, long* error) {
   if (mCurrentAsyncOp == kNoPendingStep) {

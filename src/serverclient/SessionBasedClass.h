@@ -25,7 +25,8 @@ inline constexpr int32_t kNoPendingStep = -1;
 class SessionBasedClass {
  public:
   explicit SessionBasedClass(Wrenfold* wrenfold);
-  // Clears the open flag only: the derived classes close their own library sessions.
+  // Cancels a request pending on the session's own ticket and clears the open flag; the derived
+  // classes close their own library sessions.
   virtual ~SessionBasedClass();
   SessionBasedClass(const SessionBasedClass&) = delete;
   SessionBasedClass& operator=(const SessionBasedClass&) = delete;
