@@ -16,7 +16,7 @@ namespace {
 // The first value of one attribute, with the library's arrays owned until the read ends.
 struct AttributeValues {
   QuillonOwned<char*> values;
-  QuillonOwned<QuillonAttributeType> details;
+  QuillonOwned<QuillonAttributeType> types;
   int32_t count = 0;
   QuillonResult result = 0;
 
@@ -25,7 +25,7 @@ struct AttributeValues {
 
 void ReadAttribute(QuillonSessionHandle* session, int scope, const char* name,
                    AttributeValues& out) {
-  out.result = ATTR_getAttributeValues(session, scope, name, out.values.Out(), out.details.Out(),
+  out.result = ATTR_getAttributeValues(session, scope, name, out.values.Out(), out.types.Out(),
                                        &out.count, nullptr);
 }
 
@@ -81,9 +81,9 @@ void Attributes::CheckScopes(int scope) {
   }
   QuillonOwned<char*> values;
   QuillonOwned<char*> names;
-  QuillonOwned<QuillonAttributeType> details;
+  QuillonOwned<QuillonAttributeType> types;
   int32_t count = 0;
-  ATTR_getAttributeKeys(&mSessionHandle, scope, 0, values.Out(), names.Out(), details.Out(), &count,
+  ATTR_getAttributeKeys(&mSessionHandle, scope, 0, values.Out(), names.Out(), types.Out(), &count,
                         nullptr);
   if (!values || !names) return;
   for (int32_t i = 0; i < count; ++i) trace_log(0, "%s\t\t%s\n", names.Get()[i], values.Get()[i]);
