@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/TextEncoding.h"
@@ -52,17 +51,19 @@ std::optional<std::string> MediaAlias(QuillonTrayInfo** records, int32_t count, 
   return ToUTF8(aliases[0], kTextEncodingMacRoman);
 }
 
-void StopOnBadIndex(bool failed, const char* condition) {
-  if (!failed) return;
-  trace_log(0, "ServerDevice: assertion failed: %s\n", condition);
-  std::abort();
+// True, with the broken condition logged, when `index` lies outside the list. A caller's bad
+// index gets no element rather than stopping the print dialog.
+bool OutsideList(int index, std::size_t size) {
+  const char* broken = index < 0                                 ? "index >= 0"
+                       : static_cast<std::size_t>(index) >= size ? "index < mTrays.size()"
+                                                                 : nullptr;
+  if (broken) trace_log(0, "ServerDevice: assertion failed: %s\n", broken);
+  return broken != nullptr;
 }
 
 template <typename List>
 auto* Element(const List& list, int index) {
-  StopOnBadIndex(index < 0, "index >= 0");
-  StopOnBadIndex(static_cast<std::size_t>(index) >= list.size(), "index < mTrays.size()");
-  return list[index].get();
+  return OutsideList(index, list.size()) ? nullptr : list[index].get();
 }
 
 }  // namespace

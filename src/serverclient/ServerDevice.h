@@ -41,7 +41,7 @@ class ServerDevice {
 
   int GetTrayCount() const { return static_cast<int>(mTrays.size()); }
   int GetColorCount() const { return static_cast<int>(mDeviceColors.size()); }
-  // The caller keeps 0 <= index < count; anything else stops the program.
+  // The element at 0 <= index < count; null (and a logged assertion) for any other index.
   TrayInfo* GetTrayInfo(int index) const;
   DeviceColorInfo* GetColorInfo(int index) const;
   TrayList::const_iterator TrayInfoBegin() const { return mTrays.begin(); }

@@ -211,6 +211,10 @@ TEST_F(ServerClientIpp, TraysAreCappedAndFallBackAndLevelsAreClamped) {
   }
   EXPECT_NE(log.text.find("TrayInfo::SetTrayLevel currentLevel 150 > mMaxCapacity 100, limiting"),
             std::string::npos);
+  // A caller's bad index gets no tray, with the broken condition logged, and the dialog lives on.
+  EXPECT_EQ(device->GetTrayInfo(10), nullptr);
+  EXPECT_EQ(device->GetColorInfo(-1), nullptr);
+  EXPECT_NE(log.text.find("assertion failed: index >= 0"), std::string::npos);
 }
 
 TEST_F(ServerClientIpp, ColorantsKeepTheServersLevels) {
