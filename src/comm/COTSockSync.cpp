@@ -56,7 +56,6 @@ OSStatus COTSockSync::Write(char*, long) { return noErr; }
 OSStatus COTSockSync::Listen() {
   const uint32_t endpoint = uint32_t(reinterpret_cast<uintptr_t>(this));
   trace_log(0, "COTSockSync::Listen: OTListen, ep(0x%X). \n", endpoint);
-  trace_log(0, "COTSockSync::Listen: OTListenEnd, ep(0x%X),err(%d). \n", endpoint,
-            kCommFailedErr);
+  trace_log(0, "COTSockSync::Listen: OTListenEnd, ep(0x%X),err(%d). \n", endpoint, kCommFailedErr);
   return kCommFailedErr;
 }

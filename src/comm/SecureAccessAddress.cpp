@@ -35,7 +35,8 @@ void StorePString(unsigned char* to, const std::string& text) {
 bool CSecureAccessClient::DoIPAddressDialog(WindowRef parent) {
   const SecureAccessRecord record = mHost->Record();
   std::string text = mHost->PrinterListAddress();
-  if (text.empty()) text.assign(reinterpret_cast<const char*>(record.ipAddress) + 1, record.ipAddress[0]);
+  if (text.empty())
+    text.assign(reinterpret_cast<const char*>(record.ipAddress) + 1, record.ipAddress[0]);
   if (!mHost->RunAddressDialog(parent, &text)) return false;
   if (text.empty()) {
     // No address: the next print asks again.

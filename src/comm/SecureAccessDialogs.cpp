@@ -138,7 +138,8 @@ void CSecureAccessClient::SetSecureAccessReqOptCtrls(WindowRef window) {
 
 void CSecureAccessClient::GetSecureAccessInfo(WindowRef window) {
   const std::pair<const CredentialField*, unsigned char*> fields[] = {
-      {&kUserIDField, mUserID}, {&kPasswordField, mUserPassword},
+      {&kUserIDField, mUserID},
+      {&kPasswordField, mUserPassword},
       {&kAcctNumberField, mUserAcctNumber}};
   for (const auto& [field, value] : fields) {
     long err = noErr;
@@ -153,7 +154,8 @@ bool CSecureAccessClient::DoSecureAccessDlg() {
   if (mHost->GetWindowFromNIB("SecureAccessWindow", &window) != noErr) return true;
   WindowOwner owner(window);
   const std::pair<const CredentialField*, const unsigned char*> fields[] = {
-      {&kUserIDField, mUserID}, {&kPasswordField, mUserPassword},
+      {&kUserIDField, mUserID},
+      {&kPasswordField, mUserPassword},
       {&kAcctNumberField, mUserAcctNumber}};
   for (const auto& [field, value] : fields) {
     long err = noErr;
@@ -166,8 +168,8 @@ bool CSecureAccessClient::DoSecureAccessDlg() {
   }
   SetSecureAccessReqOptCtrls(window);
   long err = noErr;
-  SetKeyboardFocus(window,
-                   CUtilsPB::GetControlRef(kSecureAccessSignature, kUserIDField.number, window, &err));
+  SetKeyboardFocus(
+      window, CUtilsPB::GetControlRef(kSecureAccessSignature, kUserIDField.number, window, &err));
   SecureAccessData data{this, true, window, nullptr};
   RunModalDialog(window, SecureAccessDlgEventHandler, &data);
   return data.bCancelHit;

@@ -26,6 +26,7 @@
 class CDateInfo;
 struct SecurePrintData;
 
+class CSecureAccessClient;
 class CCorvelOptions {
  public:
   // A new controller, or null when it cannot be made; nothing is thrown.
@@ -198,7 +199,10 @@ class CCorvelOptions {
   virtual void GrabIPAddressFromEntryField();
   virtual void ToggleSynchServerOptions();
   virtual void DoBiDiAddressDialog();
+  // Validates the Info pane's credentials with the server: true when printing may go ahead.
   virtual bool DoSecureAccess();
+  // Shows the record's Info pane values and stores them in the preferences and the ticket.
+  virtual void SetSecureAccessInfo();
   // Sets one installed option of the printer queue: runs "lpadmin -p <queue> -o keyword=choice"
   // without a shell and waits for it. The address is not used. Refuses (and logs) null or empty
   // texts, control characters, a '=' in the keyword and a command longer than 255 characters.
@@ -206,6 +210,8 @@ class CCorvelOptions {
 
   bool IsSecureAccessOn() const { return mSecureAccessOn; }
   WindowRef GetPrinterWindow() const { return mPrintDlgWindow; }
+  // Copies the client's credentials and address into the record and shows and stores them.
+  void TakeSecureAccessResults(const CSecureAccessClient& client);
 
   // Scrambles the NUL-terminated text in place with the key "Orvek" into pairs of base-23 digits
   // ("0"-"9", "A"-"M"); the result is twice as long, so the buffer must hold it. Null: nothing.

@@ -15,7 +15,7 @@ class DialogTest : public PaneTest {
 
   void SetUp() override {
     PDEBundle::InitBundle(CFBundleCreate(kBundle));
-    Install();
+    Install(SecureAccessModel());
     // A dialog without an answer for its name is left at once, which ends its loop unanswered.
     SetModalDriver([this](WindowRef dialog) {
       ++mShown[GetWindowName(dialog)];
@@ -29,6 +29,8 @@ class DialogTest : public PaneTest {
     PDEBundle::mBundle = nullptr;
     PDEBundle::mInit = false;
   }
+
+  virtual bool SecureAccessModel() const { return false; }
 
   std::map<std::string, Answer> mAnswers;  // by window name; the standard alert's name is ""
   std::map<std::string, int> mShown;       // loops run, by window name

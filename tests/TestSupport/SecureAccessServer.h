@@ -1,0 +1,59 @@
+#pragma once
+// corvel-sim for integration tests: the Secure Access service on a free loopback port (or on a
+// given one), with the configuration the test writes and a log of the requests it received.
+// Stopped by process id when the object goes.
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TestSupport/Loopback.h"
+#include "TestSupport/Programs.h"
+#include "TestSupport/TemporaryFiles.h"
+
+namespace corveltest {
+
+class SecureAccessServer {
+ public:
+  // `misbehaviour`: empty, or corvel-sim's --misbehave mode. `port` 0 takes a free port.
+  explicit SecureAccessServer(const std::string& config, const std::string& misbehaviour = "",
+                              int port = 0)
+      : mPort(port ? port : FreeLoopbackPort()) {
+    std::ofstream(mFolder.path() / "sim.conf") << config;
+    std::vector<std::string> argv = {CORVEL_SIM_PROGRAM,
+                                     "--config",
+                                     (mFolder.path() / "sim.conf").string(),
+                                     "--port",
+                                     std::to_string(mPort),
+                                     "--log",
+                                     LogPath()};
+    if (!misbehaviour.empty()) argv.insert(argv.end(), {"--misbehave", misbehaviour});
+    mPid = SpawnProgram(argv);
+    for (int i = 0; mPid && i < 500 && !LoopbackConnects(mPort); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ~SecureAccessServer() {
+    if (mPid <= 0) return;
+    kill(mPid, SIGTERM);
+    waitpid(mPid, nullptr, 0);
+  }
+  SecureAccessServer(const SecureAccessServer&) = delete;
+  SecureAccessServer& operator=(const SecureAccessServer&) = delete;
+
+  int Port() const { return mPort; }
+  // The requests received so far: "100", "101 USER", one a line.
+  std::string Requests() const { return FileContents(LogPath()); }
+
+ private:
+  std::string LogPath() const { return (mFolder.path() / "requests.log").string(); }
+
+  TemporaryFolder mFolder;
+  int mPort;
+  pid_t mPid = 0;
+};
+
+}  // namespace corveltest
