@@ -2,7 +2,7 @@
 // The command line of corvel-print:
 //   corvel-print [-P QUEUE] [--bundle PATH] [--headless] [--dry-run]
 //                [--set SIG/N=VALUE]... [--type SIG/N=TEXT]... [--click SIG/N]...
-//                [--answer WINDOW=COMMAND]... FILE...
+//                [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]]... FILE...
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,7 +22,7 @@ struct CommandLine {
 inline constexpr const char* kUsageText =
     "usage: corvel-print [-P QUEUE] [--bundle PATH] [--headless] [--dry-run]\n"
     "                    [--set SIG/N=VALUE] [--type SIG/N=TEXT] [--click SIG/N]\n"
-    "                    [--answer WINDOW=COMMAND] FILE...\n";
+    "                    [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]] FILE...\n";
 
 // False with the reason in `error` for an unknown option, a missing value or no file.
 bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error);

@@ -1,6 +1,9 @@
 #include "HeadlessScript.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <vector>
 
 #include "platform/toolkit/Toolkit.h"
 
@@ -114,17 +117,62 @@ bool ParseScriptStep(ScriptStep::Kind kind, const std::string& argument, ScriptS
   return true;
 }
 
+namespace {
+
+// "SIG/N=TEXT,SIG/N=TEXT" into typing steps; false with the reason in `error`.
+bool ParseTyping(const std::string& list, std::vector<ScriptStep>* typing, std::string* error) {
+  for (size_t start = 0; start <= list.size();) {
+    const size_t comma = std::min(list.find(',', start), list.size());
+    ScriptStep step;
+    if (!ParseScriptStep(ScriptStep::Kind::Type, list.substr(start, comma - start), &step, error))
+      return false;
+    typing->push_back(step);
+    start = comma + 1;
+  }
+  return true;
+}
+
+// A message dialog (one without text fields) tells the user why: its identified static texts go
+// to standard error, lines joined with "; ".
+void ReportMessageTexts(WindowRef window, const std::string& name) {
+  ControlRef root = nullptr;
+  uint16_t count = 0;
+  if (GetRootControl(window, &root) != noErr || CountSubControls(root, &count) != noErr) return;
+  std::vector<std::string> texts;
+  for (uint16_t index = 1; index <= count; ++index) {
+    ControlRef child = nullptr;
+    ControlID id{};
+    std::string text;
+    GetIndexedSubControl(root, index, &child);
+    const ControlKind kind = GetControlKind(child);
+    if (kind == ControlKind::EditText || kind == ControlKind::PasswordText) return;
+    if (kind != ControlKind::StaticText || GetControlID(child, &id) != noErr || id.signature == 0 ||
+        GetControlText(child, &text) != noErr || text.empty())
+      continue;
+    std::replace(text.begin(), text.end(), '\r', ';');
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts)
+    std::fprintf(stderr, "corvel-print: \"%s\": %s\n", name.c_str(), text.c_str());
+}
+
+}  // namespace
+
 bool ParseModalAnswer(const std::string& argument, ModalAnswer* answer, std::string* error) {
-  const size_t equals = argument.rfind('=');
-  std::string code = equals == std::string::npos ? "" : argument.substr(equals + 1);
+  // Typing follows the command after a colon: WINDOW=COMMAND:SIG/N=TEXT,...
+  const size_t colon = argument.find(':');
+  const bool typed = colon != std::string::npos && argument.find('=', colon) != std::string::npos;
+  const std::string head = typed ? argument.substr(0, colon) : argument;
+  const size_t equals = head.rfind('=');
+  std::string code = equals == std::string::npos ? "" : head.substr(equals + 1);
   if (!code.empty() && code.size() < 4) code.resize(4, ' ');  // "ok" is the command "ok  "
   const std::optional<OSType> command = code.empty() ? std::nullopt : FourCCFromText(code);
   if (!command || equals == 0) {
     *error = "\"" + argument + "\" is not WINDOW=COMMAND (a four-character command)";
     return false;
   }
-  *answer = ModalAnswer{argument.substr(0, equals), *command};
-  return true;
+  *answer = ModalAnswer{head.substr(0, equals), *command, {}};
+  return !typed || ParseTyping(argument.substr(colon + 1), &answer->typing, error);
 }
 
 bool RunScriptStep(WindowRef window, const ScriptStep& step, std::string* error) {
@@ -166,9 +214,12 @@ void InstallModalAnswers(std::vector<ModalAnswer> answers, std::vector<std::stri
     const bool isAlert = windowClass == kAlertWindowClass ||
                          windowClass == kMovableAlertWindowClass ||
                          windowClass == kSheetAlertWindowClass;
+    ReportMessageTexts(window, name.empty() ? title : name);
     for (const ModalAnswer& answer : answers)
       if (answer.window == name || (!title.empty() && answer.window == title) ||
           (isAlert && answer.window == kAnyAlert)) {
+        std::string ignored;  // a field the dialog lacks is left out; the command still answers
+        for (const ScriptStep& step : answer.typing) RunScriptStep(window, step, &ignored);
         UserSendCommand(window, answer.command);
         return;
       }

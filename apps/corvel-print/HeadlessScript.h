@@ -3,7 +3,8 @@
 // and --click SIG/N act on the pane's controls through the toolkit's user actions (so handlers,
 // rules and dialogs run as for a click), after bringing the control's pane to the front with its
 // tab; --answer WINDOW=COMMAND answers a modal dialog (by window name or title, or "alert" for
-// any alert) with a command (shorter than four characters: padded with spaces, so "ok" is "ok  ").
+// any alert) with a command (shorter than four characters: padded with spaces, so "ok" is "ok  "),
+// after typing into the dialog's fields: --answer WINDOW=COMMAND:SIG/N=TEXT,SIG/N=TEXT.
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct ScriptStep {
 struct ModalAnswer {
   std::string window;
   uint32_t command = 0;
+  std::vector<ScriptStep> typing;  // typed into the dialog before the command
 };
 
 // "outp/11" -> the control ID; false for anything else.

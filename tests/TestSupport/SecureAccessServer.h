@@ -32,7 +32,12 @@ class SecureAccessServer {
                                      "--log",
                                      LogPath()};
     if (!misbehaviour.empty()) argv.insert(argv.end(), {"--misbehave", misbehaviour});
-    mPid = SpawnProgram(argv);
+    posix_spawn_file_actions_t quiet;  // its "listening on" line goes to a file
+    posix_spawn_file_actions_init(&quiet);
+    const std::string out = (mFolder.path() / "out.log").string();
+    posix_spawn_file_actions_addopen(&quiet, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+    mPid = SpawnProgram(argv, &quiet);
+    posix_spawn_file_actions_destroy(&quiet);
     for (int i = 0; mPid && i < 500 && !LoopbackConnects(mPort); ++i)
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }

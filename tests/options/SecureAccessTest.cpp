@@ -94,7 +94,9 @@ TEST_F(SecureAccessTest, PrintGoesAheadOnlyWhenTheServerAgrees) {
     EXPECT_EQ(PressPrint(server.Port()), c.prints);
     EXPECT_EQ(server.Requests(), c.requests);
     EXPECT_EQ(mShown.size(), *c.dialog ? 1u : 0u);
-    if (*c.dialog) EXPECT_EQ(mShown[c.dialog], 1);
+    if (*c.dialog) {
+      EXPECT_EQ(mShown[c.dialog], 1);
+    }
   }
 }
 

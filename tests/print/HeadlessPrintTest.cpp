@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "TestSupport/PrivateCupsd.h"
+#include "TestSupport/SecureAccessServer.h"
 #include "platform/PlatformTestSupport.h"
 #include "options/CCorvelOptions.h"
 
@@ -85,6 +86,30 @@ TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfter
   ASSERT_EQ(again.exitStatus, 0) << again.messages;
   EXPECT_NE(again.output.find("\"KTStapler\": \"2Left\""), std::string::npos) << "remembered";
   EXPECT_NE(again.output.find("%%CORVEL: DocOwner Ann"), std::string::npos);
+}
+
+TEST_F(HeadlessPrint, ASecureAccessQueuePrintsOnlyWhenTheServerAcceptsTheUser) {
+  corveltest::SecureAccessServer server(
+      "secure-access on\nrequire-user-id on\nrequire-password on\n"
+      "message Unknown user or wrong password.\nuser jdoe pw -\n");
+  ScopedEnvironment port("CORVEL_SECURE_ACCESS_PORT", std::to_string(server.Port()));
+  // The first print asks for the server's address; the password is typed into the Secure Access
+  // dialog, which opens because the server requires one.
+  const auto print = [&](const std::string& password) {
+    return Print({"-P", "CorvelSA", "--type", "info/10=jdoe", "--answer",
+                  "Two Way Communcations=ok:paed/0=127.0.0.1", "--answer",
+                  "SecureAccessWindow=saOK:SecA/11=" + password, "--answer",
+                  "SAValidationMsgDlg=vaOK", Document().string()});
+  };
+  const ProgramRun refused = print("nope");
+  EXPECT_EQ(refused.exitStatus, 5) << refused.messages;
+  EXPECT_NE(refused.messages.find("Unknown user or wrong password."), std::string::npos)
+      << refused.messages;
+  const ProgramRun accepted = print("pw");
+  ASSERT_EQ(accepted.exitStatus, 0) << accepted.messages;
+  ASSERT_GT(CompletedJob(accepted), 0) << accepted.output;
+  EXPECT_NE(LatestJob("CorvelSA").find("%%CORVEL: DocOwner jdoe\n"), std::string::npos);
+  EXPECT_EQ(server.Requests(), "100\n101 jdoe\n100\n101 jdoe\n");
 }
 
 TEST_F(HeadlessPrint, AScheduledTimeAddsThePrintTimeLine) {
