@@ -1,10 +1,11 @@
-# corvel_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
-# One GoogleTest executable, its cases registered with ctest one by one.
+# corvel_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [LOCK resource])
+# One GoogleTest executable, its cases registered with ctest one by one. With LOCK, no two cases
+# that hold the same resource (a fixed port, say) run at the same time.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
 function(corvel_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
@@ -16,7 +17,11 @@ function(corvel_add_test name)
   if(CORVEL_SANITIZE)
     set(environment ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${environment})
+  set(lock "")
+  if(T_LOCK)
+    set(lock RESOURCE_LOCK ${T_LOCK})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${environment} ${lock})
 endfunction()
 
 # corvel_use_private_cupsd(TARGET): the test starts a private cupsd (tests/TestSupport/
