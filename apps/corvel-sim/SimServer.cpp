@@ -27,7 +27,7 @@ struct MisbehaviourName {
 constexpr MisbehaviourName kMisbehaviours[] = {
     {"close", Misbehaviour::CloseEarly}, {"short", Misbehaviour::AnswerShort},
     {"stall", Misbehaviour::Stall},      {"garbage", Misbehaviour::Garbage},
-    {"split", Misbehaviour::Split},
+    {"split", Misbehaviour::Split},      {"drip", Misbehaviour::Drip},
 };
 
 bool ReceiveAll(int s, uint8_t* buffer, size_t count) {
@@ -44,6 +44,16 @@ void SendAll(int s, const std::string& bytes) {
     const ssize_t n = send(s, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
     if (n <= 0) return;
     sent += size_t(n);
+  }
+}
+
+// Sends each piece in a TCP segment of its own, `pauseMs` apart; stops when the client has gone.
+void SendInPieces(int s, const std::vector<std::string>& pieces, int pauseMs) {
+  const int on = 1;
+  setsockopt(s, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+    if (send(s, pieces[i].data(), pieces[i].size(), MSG_NOSIGNAL) < 0) return;
   }
 }
 
@@ -102,12 +112,12 @@ void Respond(int s, const std::string& answer, Misbehaviour misbehaviour) {
       return Stall(s);
     case Misbehaviour::Garbage:
       return SendAll(s, "\x7f?garbage\xff");
-    case Misbehaviour::Split: {
-      const int on = 1;
-      setsockopt(s, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-      SendAll(s, answer.substr(0, 2));
-      std::this_thread::sleep_for(std::chrono::milliseconds(200));
-      return SendAll(s, answer.substr(2));
+    case Misbehaviour::Split:
+      return SendInPieces(s, {answer.substr(0, 2), answer.substr(2)}, 200);
+    case Misbehaviour::Drip: {
+      std::vector<std::string> bytes;
+      for (char byte : answer) bytes.emplace_back(1, byte);
+      return SendInPieces(s, bytes, 1000);
     }
     case Misbehaviour::None:
       return SendAll(s, answer);

@@ -13,9 +13,10 @@ enum class Misbehaviour {
   Stall,        // never answers; waits until the client gives up
   Garbage,      // answers bytes that are no answer
   Split,        // sends the answer in two TCP segments, a little apart
+  Drip,         // sends the answer one byte a second
 };
 
-// "close", "short", "stall", "garbage", "split"; false for anything else.
+// "close", "short", "stall", "garbage", "split", "drip"; false for anything else.
 bool ParseMisbehaviour(const std::string& text, Misbehaviour* misbehaviour);
 
 struct SimOptions {

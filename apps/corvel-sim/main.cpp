@@ -12,7 +12,7 @@ namespace {
 int Usage(const char* problem) {
   std::fprintf(stderr,
                "corvel-sim: %s\nusage: corvel-sim --config FILE [--address A] [--port N] "
-               "[--misbehave close|short|stall|garbage|split] [--log FILE]\n",
+               "[--misbehave close|short|stall|garbage|split|drip] [--log FILE]\n",
                problem);
   return 2;
 }

@@ -3,7 +3,11 @@
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
+
+#include <algorithm>
+#include <cstdint>
 
 CBSDSock::CBSDSock(CCommMgr* commMgr) : CTCP(commMgr) { FD_ZERO(&mFdset); }
 
@@ -57,9 +61,17 @@ void CBSDSock::Close() {
   mSocket.Reset();
 }
 
+bool CBSDSock::ReadableBeforeDeadline() const {
+  if (!mReadDeadline) return true;
+  using namespace std::chrono;
+  const auto left = duration_cast<milliseconds>(*mReadDeadline - steady_clock::now()).count();
+  pollfd readable{mSocket.Get(), POLLIN, 0};
+  return left > 0 && poll(&readable, 1, int(std::min<long long>(left, INT32_MAX))) > 0;
+}
+
 OSStatus CBSDSock::Read(char* buffer, long size, long* got) {
   if (got) *got = 0;
-  if (!mSocket.IsOpen() || !buffer || size <= 0) return kCommFailedErr;
+  if (!mSocket.IsOpen() || !buffer || size <= 0 || !ReadableBeforeDeadline()) return kCommFailedErr;
   const ssize_t count = recv(mSocket.Get(), buffer, size_t(size), 0);
   if (got) *got = count > 0 ? long(count) : 0;
   return count > 0 ? noErr : kCommFailedErr;

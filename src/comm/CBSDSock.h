@@ -5,6 +5,9 @@
 #include <sys/select.h>
 #include <sys/time.h>
 
+#include <chrono>
+#include <optional>
+
 #include "comm/CTCP.h"
 #include "comm/SocketOwner.h"
 
@@ -18,8 +21,12 @@ class CBSDSock : public CTCP {
   // a failed attempt is released by the next Close.
   OSStatus Open() override;
   void Close() override;
-  // -1 without a socket, when the peer has closed, on a time-out or an error.
+  // -1 without a socket, when the peer has closed, on a time-out or an error, or when the read
+  // deadline has passed before a byte came.
   OSStatus Read(char* buffer, long size, long* got) override;
+  // Bounds every later receive by this moment as well as by the time to wait, so that a peer
+  // sending a byte now and then cannot hold a reader for longer.
+  void SetReadDeadline(std::chrono::steady_clock::time_point deadline) { mReadDeadline = deadline; }
   OSStatus Write(char* buffer, long size) override;
   // -50 for a null address or port 0 (nothing changes); a malformed address is stored as
   // inet_addr reports it.
@@ -33,8 +40,10 @@ class CBSDSock : public CTCP {
 
  private:
   OSStatus SetSocketOptions();
+  bool ReadableBeforeDeadline() const;
 
   SocketOwner mSocket;
   timeval mTimeToWait{30, 0};
   fd_set mFdset;
+  std::optional<std::chrono::steady_clock::time_point> mReadDeadline;
 };

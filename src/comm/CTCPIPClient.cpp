@@ -54,5 +54,7 @@ OSStatus CTCPIPClient::Write(const char* data, long length, bool send) {
 OSStatus CTCPIPClient::Read(char* buffer, long size, long* got) {
   if (got) *got = 0;
   if (!mConnected || !mClientConnection) return kCommFailedErr;
+  mClientConnection->SetReadDeadline(std::chrono::steady_clock::now() +
+                                     std::chrono::seconds(kTimeToWaitSeconds));
   return ReadFully(*mClientConnection, buffer, size, got);
 }

@@ -25,7 +25,7 @@ class CTCPIPClient {
   // Appends `data` as one field; with `send`, sends the "SCAC" message and returns the send status.
   // -1 unless connected.
   OSStatus Write(const char* data, long length, bool send);
-  // Receives until `size` bytes arrived, the server closed, or a receive timed out; `got` takes
+  // Receives until `size` bytes arrived, the server closed, or seven seconds passed; `got` takes
   // the count. 0 only when all `size` bytes came; -1 unless connected.
   OSStatus Read(char* buffer, long size, long* got);
 

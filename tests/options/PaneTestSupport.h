@@ -53,6 +53,25 @@ class PaneTest : public ::testing::Test {
     ASSERT_EQ(mController->InstallCorvelControlsInUI(), noErr);
   }
 
+  // Clicks the Print button; the print commands that got past the extension's handlers.
+  int ClickPrint() {
+    int commands = 0;
+    const EventTypeSpec command{kEventClassCommand, kEventCommandProcess};
+    EventHandlerRef handler = nullptr;
+    InstallWindowEventHandler(
+        mWindow,
+        [](EventRef event, void* count) -> OSStatus {
+          HICommand hit;
+          if (GetEventCommand(event, &hit) == noErr && hit.commandID == kPrintCommand)
+            ++*static_cast<int*>(count);
+          return noErr;
+        },
+        1, &command, &commands, &handler);
+    UserClickControl(mPrint);
+    RemoveEventHandler(handler);
+    return commands;
+  }
+
   // The controller the panes are installed for; a case may make one that records its calls.
   virtual CCorvelOptions* MakeController(bool secureAccess) {
     return CCorvelOptions::CreateInstance(mPane, secureAccess);
