@@ -1,0 +1,132 @@
+#include "WindowMirror.h"
+
+#include <glibmm/main.h>
+
+#include "platform/toolkit/Controls.h"
+#include "platform/toolkit/ModalLoop.h"
+#include "platform/toolkit/Windows.h"
+
+namespace {
+
+// The changes after which the content no longer matches the control tree.
+bool ChangesTree(ControlChange change) {
+  return change == ControlChange::Created || change == ControlChange::Disposed ||
+         change == ControlChange::Embedding || change == ControlChange::Bounds;
+}
+
+}  // namespace
+
+WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
+    : mModelWindow(window), mInput(input), mWindow(std::make_unique<Gtk::Window>()) {
+  Rect bounds;
+  GetWindowBounds(window, &bounds);
+  mWindow->set_default_size(RectWidth(bounds), RectHeight(bounds));
+  mWindow->set_resizable(false);
+  mWindow->set_title(CopyWindowTitleAsCFString(window).value_or(""));
+  // Closing the window is Escape: the model's cancel button, when it has one.
+  mWindow->signal_close_request().connect(
+      [this] {
+        mInput.TypeKey(mModelWindow, kEscapeCharCode, 0);
+        // A dialog without a cancel button is dismissed unanswered.
+        if (IsModalLoopRunningForWindow(mModelWindow)) mInput.AbandonModalLoop(mModelWindow);
+        return true;  // the model hides or disposes of its window itself
+      },
+      false);
+  Build();
+}
+
+WindowMirror::~WindowMirror() {
+  mPendingBuild.disconnect();
+  mWindow->unset_child();
+}
+
+ControlWidget* WindowMirror::WidgetFor(ControlRef control) {
+  const auto found = mWidgets.find(control);
+  return found == mWidgets.end() ? nullptr : found->second.get();
+}
+
+void WindowMirror::RebuildSoon() {
+  if (mPendingBuild.connected()) return;
+  mPendingBuild = Glib::signal_idle().connect([this] {
+    Build();
+    return false;
+  });
+}
+
+void WindowMirror::BuildIfStale() {
+  if (mPendingBuild.connected()) Build();
+}
+
+void WindowMirror::Build() {
+  mPendingBuild.disconnect();
+  mWindow->unset_child();
+  mWidgets.clear();
+  mRoot.reset();
+  ControlRef root = nullptr;
+  if (GetRootControl(mModelWindow, &root) != noErr) return;
+  mRoot = MakeControlWidget(root, mInput);
+  if (!mRoot) return;
+  Rect bounds;
+  GetWindowBounds(mModelWindow, &bounds);
+  mRoot->Outer().set_size_request(RectWidth(bounds), RectHeight(bounds));
+  BuildTree(root, *mRoot->Contents(), Rect{});
+  mWindow->set_child(mRoot->Outer());
+  FollowFocus();
+}
+
+void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin) {
+  uint16_t count = 0;
+  CountSubControls(control, &count);
+  for (uint16_t i = 1; i <= count; ++i) {
+    ControlRef child = nullptr;
+    if (GetIndexedSubControl(control, i, &child) != noErr) continue;
+    std::unique_ptr<ControlWidget> widget = MakeControlWidget(child, mInput);
+    if (!widget) continue;
+    Rect bounds;
+    GetControlBounds(child, &bounds);
+    layout.put(widget->Outer(), bounds.left - origin.left, bounds.top - origin.top);
+    if (Gtk::Fixed* contents = widget->Contents()) BuildTree(child, *contents, bounds);
+    mWidgets[child] = std::move(widget);
+  }
+}
+
+void WindowMirror::ControlChanged(ControlRef control, ControlChange change) {
+  if (ChangesTree(change)) return RebuildSoon();
+  if (mPendingBuild.connected()) return;  // the build reads everything anew
+  if (change == ControlChange::Redrawn) return RedrawAll();
+  if (ControlWidget* widget = WidgetFor(control)) widget->Sync();
+}
+
+void WindowMirror::WindowChanged(WindowChange change) {
+  switch (change) {
+    case WindowChange::Shown:
+    case WindowChange::SheetShown:
+      mWindow->present();
+      break;
+    case WindowChange::Hidden:
+    case WindowChange::SheetHidden:
+      mWindow->set_visible(false);
+      break;
+    case WindowChange::Retitled:
+      mWindow->set_title(CopyWindowTitleAsCFString(mModelWindow).value_or(""));
+      break;
+    case WindowChange::FocusChanged:
+      FollowFocus();
+      break;
+    default:
+      break;
+  }
+}
+
+void WindowMirror::FollowFocus() {
+  ControlRef focus = nullptr;
+  if (GetKeyboardFocus(mModelWindow, &focus) != noErr || !focus) return;
+  if (ControlWidget* widget = WidgetFor(focus))
+    mInput.WriteQuietly([widget] { widget->Outer().grab_focus(); });
+}
+
+void WindowMirror::RedrawAll() {
+  // A redraw request reaches the control and everything shown in it; drawing is cheap.
+  if (mRoot) mRoot->Redraw();
+  for (auto& [control, widget] : mWidgets) widget->Redraw();
+}
