@@ -41,8 +41,7 @@ void ControlWidget::Sync() {
 }
 
 void ControlWidget::Act(const std::function<void()>& action) {
-  mInput.Act(action);
-  Sync();
+  if (mInput.Act(action)) Sync();
 }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(ControlRef control, MirrorInput& input) {

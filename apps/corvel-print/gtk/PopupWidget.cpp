@@ -60,13 +60,20 @@ class PopupWidget : public ControlWidget {
     std::vector<Glib::ustring> texts;
     for (uint16_t item = 1; item <= CountMenuItems(menu); ++item)
       texts.push_back(CopyMenuItemTextAsCFString(menu, item).value_or(""));
-    mItems->splice(0, mItems->get_n_items(), texts);
+    if (!Shows(texts)) mItems->splice(0, mItems->get_n_items(), texts);
     const std::string title = CopyControlTitleAsCFString(mControl).value_or("");
     mTitle.set_text(title);
     mTitle.set_visible(!title.empty());
     const int32_t value = GetControl32BitValue(mControl);
     mChooser.set_selected(value >= 1 && size_t(value) <= texts.size() ? guint(value - 1)
                                                                       : GTK_INVALID_LIST_POSITION);
+  }
+
+  bool Shows(const std::vector<Glib::ustring>& texts) const {
+    if (mItems->get_n_items() != texts.size()) return false;
+    for (guint i = 0; i < texts.size(); ++i)
+      if (mItems->get_string(i) != texts[i]) return false;
+    return true;
   }
 
   void Chosen() {

@@ -1,0 +1,163 @@
+// The Print dialog on a display: the panes of the bundled queue mirrored into GTK, saved as
+// screenshots under the build folder, and a choice made on a GTK widget reaching the model.
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <gtkmm/dropdown.h>
+#include <gtkmm/widgetpaintable.h>
+#include <gtkmm/window.h>
+
+#include <memory>
+
+#include "ModelMirror.h"
+#include "PrintDialogHost.h"
+#include "PrintView.h"
+#include "TestSupport/PrivateCupsd.h"
+#include "platform/PlatformTestSupport.h"
+#include "platform/toolkit/Toolkit.h"
+
+namespace {
+
+constexpr OSType kPaneSignature = FourCC("crvl");
+constexpr int32_t kTabControl = 128;
+constexpr ControlID kStaple{FourCC("outp"), 11};
+constexpr int32_t kPaneCount = 7;
+
+// Lets GTK lay out and draw what is pending.
+void LetGtkRun() {
+  const gint64 end = g_get_monotonic_time() + 300 * 1000;
+  while (g_get_monotonic_time() < end) {
+    while (g_main_context_iteration(nullptr, false)) {}
+    g_usleep(5 * 1000);
+  }
+}
+
+struct NodeUnref {
+  void operator()(GskRenderNode* node) const { gsk_render_node_unref(node); }
+};
+struct ObjectUnref {
+  void operator()(gpointer object) const { g_object_unref(object); }
+};
+
+// Renders the window as it is shown into a PNG file; true when the file was written.
+bool SaveScreenshot(Gtk::Window& window, const std::filesystem::path& file) {
+  auto paintable = Gtk::WidgetPaintable::create(window);
+  const int width = window.get_width();
+  const int height = window.get_height();
+  GtkSnapshot* snapshot = gtk_snapshot_new();
+  gdk_paintable_snapshot(GDK_PAINTABLE(paintable->gobj()), snapshot, width, height);
+  std::unique_ptr<GskRenderNode, NodeUnref> node(gtk_snapshot_free_to_node(snapshot));
+  GskRenderer* renderer = gtk_native_get_renderer(GTK_NATIVE(window.gobj()));
+  if (!node || !renderer) return false;
+  const graphene_rect_t bounds = GRAPHENE_RECT_INIT(0, 0, float(width), float(height));
+  std::unique_ptr<GdkTexture, ObjectUnref> texture(
+      gsk_renderer_render_texture(renderer, node.get(), &bounds));
+  return texture && gdk_texture_save_to_png(texture.get(), file.c_str());
+}
+
+Gtk::DropDown* DropDownIn(Gtk::Widget* widget) {
+  for (Gtk::Widget* child = widget ? widget->get_first_child() : nullptr; child;
+       child = child->get_next_sibling())
+    if (auto* chooser = dynamic_cast<Gtk::DropDown*>(child)) return chooser;
+  return nullptr;
+}
+
+class GtkViewTest : public ::testing::Test {
+ protected:
+  // One cupsd for the suite: libcups keeps its connection to the first server it talked to.
+  static void SetUpTestSuite() {
+    sCupsd = new corveltest::PrivateCupsd;
+    sQueueReady =
+        sCupsd->Running() &&
+        sCupsd->AddQueue("mtqix", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix") &&
+        sCupsd->SetQueueOption("mtqix", "KTFinisher", "Finisher3");
+  }
+  static void TearDownTestSuite() { delete sCupsd; }
+
+  void SetUp() override {
+    if (!PrintViewAvailable())
+      GTEST_SKIP() << "no display can be opened; this test runs under xvfb-run (package xvfb)";
+    ASSERT_TRUE(sQueueReady) << "the private cupsd or its queue did not start";
+    mHost = std::make_unique<PrintDialogHost>(CORVEL_BUNDLE_DIR);
+    std::string error;
+    ASSERT_TRUE(mHost->ChoosePrinter("mtqix", &error)) << error;
+    mMirror = std::make_unique<ModelMirror>();
+    mMirror->Show(mHost->Window());
+    LetGtkRun();
+  }
+  void TearDown() override {
+    mMirror.reset();
+    mHost.reset();
+  }
+
+  ControlRef Control(ControlID id) {
+    ControlRef control = nullptr;
+    GetControlByID(mHost->Window(), &id, &control);
+    return control;
+  }
+  ControlRef Pane(int32_t tab) { return Control({kPaneSignature, kTabControl + tab}); }
+  // The tab whose pane holds the control.
+  uint16_t TabOf(ControlRef control) {
+    for (ControlRef parent = nullptr; GetSuperControl(control, &parent) == noErr && parent;
+         control = parent)
+      for (int32_t tab = 1; tab <= kPaneCount; ++tab)
+        if (parent == Pane(tab)) return uint16_t(tab);
+    return 0;
+  }
+
+  TemporaryFolder mHome;
+  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  static inline corveltest::PrivateCupsd* sCupsd = nullptr;
+  static inline bool sQueueReady = false;
+  std::unique_ptr<PrintDialogHost> mHost;
+  std::unique_ptr<ModelMirror> mMirror;
+};
+
+TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
+  const std::filesystem::path folder = CORVEL_BINARY_DIR "/screenshots";
+  std::filesystem::create_directories(folder);
+  ControlRef tabs = Control({kPaneSignature, kTabControl});
+  for (int32_t tab = 1; tab <= kPaneCount; ++tab) {
+    UserClickTab(tabs, uint16_t(tab));
+    ASSERT_EQ(GetControl32BitValue(tabs), tab);
+    LetGtkRun();
+    for (int32_t pane = 1; pane <= kPaneCount; ++pane) {
+      Gtk::Widget* shown = mMirror->WidgetFor(Pane(pane));
+      ASSERT_NE(shown, nullptr) << "pane " << pane;
+      EXPECT_EQ(shown->get_mapped(), pane == tab) << "pane " << pane << " with tab " << tab;
+    }
+    const std::filesystem::path file = folder / ("pane-" + std::to_string(tab) + ".png");
+    ASSERT_TRUE(SaveScreenshot(*mMirror->WindowFor(mHost->Window()), file)) << file;
+    EXPECT_GT(std::filesystem::file_size(file), 2000u) << file;
+  }
+}
+
+TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
+  ControlRef staple = Control(kStaple);
+  ControlRef tabs = Control({kPaneSignature, kTabControl});
+  UserClickTab(tabs, TabOf(staple));
+  ASSERT_EQ(GetControl32BitValue(tabs), TabOf(staple));
+  LetGtkRun();
+  Gtk::DropDown* chooser = DropDownIn(mMirror->WidgetFor(staple));
+  ASSERT_NE(chooser, nullptr);
+  MenuRef menu = GetControlPopupMenuHandle(staple);
+  const int32_t before = GetControl32BitValue(staple);
+  uint16_t item = 1;
+  while (item <= CountMenuItems(menu) && (item == before || !IsMenuItemEnabled(menu, item))) ++item;
+  ASSERT_LE(item, CountMenuItems(menu)) << "no other staple item can be chosen";
+
+  chooser->set_selected(item - 1);
+  LetGtkRun();
+  EXPECT_EQ(GetControl32BitValue(staple), item);
+
+  // An item the model disables cannot be picked: the model keeps its value, and so does the
+  // widget.
+  const uint16_t disabled = item == 1 ? 2 : 1;
+  DisableMenuItem(menu, disabled);
+  LetGtkRun();
+  chooser->set_selected(disabled - 1);
+  LetGtkRun();
+  EXPECT_EQ(GetControl32BitValue(staple), item);
+  EXPECT_EQ(chooser->get_selected(), guint(item - 1));
+}
+
+}  // namespace
