@@ -81,3 +81,18 @@ private_cupsd_stop() {
   fi
   PRIVATE_CUPSD_PID=
 }
+
+# A server-bin folder under ROOT: the system's CUPS programs, plus FILTER among the filters.
+# Prints the folder.
+private_cupsd_serverbin() {
+  local root=$1 filter=$2 system=/usr/lib/cups
+  local bin="$root/serverbin"
+  mkdir -p "$bin/filter"
+  for sub in "$system"/*; do
+    [[ $(basename "$sub") == filter ]] || ln -s "$sub" "$bin/$(basename "$sub")"
+  done
+  for f in "$system"/filter/*; do ln -s "$f" "$bin/filter/"; done
+  ln -sf "$filter" "$bin/filter/$(basename "$filter")"
+  chmod -R a+rX "$root"
+  echo "$bin"
+}

@@ -54,6 +54,8 @@ std::unique_ptr<DialogExtension> DialogExtension::Load(const fs::path& bundleFol
   std::string ignored;
   if (!error) error = &ignored;
   CFBundleRef bundle = CFBundleCreate(bundleFolder);
+  // The plug-in finds its own bundle (resources, strings) by identifier, as loaded from here.
+  if (bundle) RegisterBundleFolder(bundleFolder);
   if (!bundle) {
     *error = bundleFolder.string() + " is not a plug-in bundle (no readable Contents/Info.plist)";
     return nullptr;
