@@ -2,6 +2,8 @@
 // screenshots under the build folder, and a choice made on a GTK widget reaching the model.
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+#include <glibmm/main.h>
+#include <gtkmm/button.h>
 #include <gtkmm/dropdown.h>
 #include <gtkmm/widgetpaintable.h>
 #include <gtkmm/window.h>
@@ -19,7 +21,10 @@ namespace {
 
 constexpr OSType kPaneSignature = FourCC("crvl");
 constexpr int32_t kTabControl = 128;
+constexpr ControlID kPrinterChooser{PrintDialogHost::kHostSignature,
+                                    PrintDialogHost::kPrinterPopup};
 constexpr ControlID kStaple{FourCC("outp"), 11};
+constexpr ControlID kSchedule{FourCC("file"), 17};
 constexpr int32_t kPaneCount = 7;
 
 // Lets GTK lay out and draw what is pending.
@@ -69,7 +74,8 @@ class GtkViewTest : public ::testing::Test {
     sQueueReady =
         sCupsd->Running() &&
         sCupsd->AddQueue("mtqix", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix") &&
-        sCupsd->SetQueueOption("mtqix", "KTFinisher", "Finisher3");
+        sCupsd->SetQueueOption("mtqix", "KTFinisher", "Finisher3") &&
+        sCupsd->AddQueue("mtqix2", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix 2");
   }
   static void TearDownTestSuite() { delete sCupsd; }
 
@@ -93,6 +99,11 @@ class GtkViewTest : public ::testing::Test {
     ControlRef control = nullptr;
     GetControlByID(mHost->Window(), &id, &control);
     return control;
+  }
+  WindowRef WindowNamed(const std::string& name) {
+    for (WindowRef window : GetWindowList())
+      if (GetWindowName(window) == name) return window;
+    return nullptr;
   }
   ControlRef Pane(int32_t tab) { return Control({kPaneSignature, kTabControl + tab}); }
   // The tab whose pane holds the control.
@@ -158,6 +169,55 @@ TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
   LetGtkRun();
   EXPECT_EQ(GetControl32BitValue(staple), item);
   EXPECT_EQ(chooser->get_selected(), guint(item - 1));
+}
+
+TEST_F(GtkViewTest, ThePaneOfAPrinterChosenOnTheDropDownReplacesTheOldOne) {
+  ControlRef oldStaple = Control(kStaple);
+  Gtk::DropDown* chooser = DropDownIn(mMirror->WidgetFor(Control(kPrinterChooser)));
+  ASSERT_NE(chooser, nullptr);
+  const std::vector<PrinterChoice>& printers = mHost->Printers();
+  const auto other = std::find_if(printers.begin(), printers.end(),
+                                  [](const PrinterChoice& p) { return p.queue == "mtqix2"; });
+  ASSERT_NE(other, printers.end());
+
+  chooser->set_selected(guint(other - printers.begin()));
+  LetGtkRun();
+  EXPECT_EQ(mHost->Queue(), "mtqix2");
+  ControlRef newStaple = Control(kStaple);
+  ASSERT_NE(newStaple, nullptr);
+  EXPECT_NE(newStaple, oldStaple);
+  EXPECT_EQ(mMirror->WidgetFor(oldStaple), nullptr);
+  Gtk::Widget* shown = mMirror->WidgetFor(newStaple);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->get_root() == mMirror->WindowFor(mHost->Window()));
+}
+
+TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {
+  ControlRef schedule = Control(kSchedule);
+  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(schedule));
+  LetGtkRun();
+  auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(schedule));
+  ASSERT_NE(button, nullptr);
+  bool modal = false;
+  bool endedByClosing = false;
+  // Runs inside the nested loop that the click starts.
+  Glib::signal_timeout().connect_once(
+      [&] {
+        const WindowRef dialog = WindowNamed("SchedulePrintDlg");
+        Gtk::Window* shown = mMirror->WindowFor(dialog);
+        if (!shown) return;
+        modal = shown->get_visible() && shown->get_modal() &&
+                shown->get_transient_for() == mMirror->WindowFor(mHost->Window());
+        EXPECT_TRUE(SaveScreenshot(*shown, CORVEL_BINARY_DIR "/screenshots/schedule.png"));
+        shown->close();
+        endedByClosing = !IsModalLoopRunningForWindow(dialog);
+      },
+      500);
+  button->activate();  // GTK shows the press, then clicks
+  LetGtkRun();
+  EXPECT_TRUE(modal);
+  EXPECT_TRUE(endedByClosing);
+  EXPECT_EQ(GetModalLoopDepth(), 0u);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ class ClockWidget : public ControlWidget {
       mSpins[i].set_range(kParts[i].minimum, kParts[i].maximum);
       mSpins[i].set_increments(1, 1);
       mSpins[i].set_numeric(true);
+      mSpins[i].set_width_chars(kParts[i].maximum >= 1000 ? 4 : 2);
       mSpins[i].signal_value_changed().connect([this] { Edited(); });
       mBox.append(mSpins[i]);
     }
