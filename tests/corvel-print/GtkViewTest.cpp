@@ -66,6 +66,23 @@ Gtk::DropDown* DropDownIn(Gtk::Widget* widget) {
   return nullptr;
 }
 
+// The button with that label in any shown window, searched depth first.
+Gtk::Button* FindButton(Gtk::Widget& widget, const std::string& label) {
+  if (auto* button = dynamic_cast<Gtk::Button*>(&widget);
+      button && button->get_label().raw() == label)
+    return button;
+  for (Gtk::Widget* child = widget.get_first_child(); child; child = child->get_next_sibling())
+    if (Gtk::Button* found = FindButton(*child, label)) return found;
+  return nullptr;
+}
+
+Gtk::Button* FindShownButton(const std::string& label) {
+  for (Gtk::Window* window : Gtk::Window::list_toplevels())
+    if (Gtk::Button* found = window->get_visible() ? FindButton(*window, label) : nullptr)
+      return found;
+  return nullptr;
+}
+
 class GtkViewTest : public ::testing::Test {
  protected:
   // One cupsd for the suite: libcups keeps its connection to the first server it talked to.
@@ -218,6 +235,25 @@ TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {
   EXPECT_TRUE(modal);
   EXPECT_TRUE(endedByClosing);
   EXPECT_EQ(GetModalLoopDepth(), 0u);
+}
+
+TEST_F(GtkViewTest, RunPrintViewEndsPrintedOnPrintAndCancelledOnClosing) {
+  mMirror.reset();  // the run shows the dialog itself
+  Glib::signal_timeout().connect_once(
+      [] {
+        if (Gtk::Button* print = FindShownButton("Print")) print->activate();
+      },
+      300);
+  EXPECT_EQ(RunPrintView(*mHost), PrintViewResult::Printed);
+  EXPECT_FALSE(mHost->Cancelled());
+
+  Glib::signal_timeout().connect_once(
+      [] {
+        for (Gtk::Window* window : Gtk::Window::list_toplevels())
+          if (window->get_visible()) window->close();
+      },
+      300);
+  EXPECT_EQ(RunPrintView(*mHost), PrintViewResult::Cancelled);
 }
 
 }  // namespace
