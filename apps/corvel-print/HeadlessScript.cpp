@@ -9,6 +9,7 @@ namespace {
 constexpr OSType kTabsSignature = FourCC("crvl");
 constexpr int32_t kTabControlNumber = 128;
 constexpr int32_t kFirstPaneContainer = 129;  // the containers follow the tab order
+constexpr const char* kAnyAlert = "alert";    // an answer for every alert window
 
 std::optional<int32_t> ParseNumber(const std::string& text) {
   int32_t value = 0;
@@ -117,8 +118,9 @@ bool ParseScriptStep(ScriptStep::Kind kind, const std::string& argument, ScriptS
 
 bool ParseModalAnswer(const std::string& argument, ModalAnswer* answer, std::string* error) {
   const size_t equals = argument.rfind('=');
-  const std::optional<OSType> command =
-      equals == std::string::npos ? std::nullopt : FourCCFromText(argument.substr(equals + 1));
+  std::string code = equals == std::string::npos ? "" : argument.substr(equals + 1);
+  if (!code.empty() && code.size() < 4) code.resize(4, ' ');  // "ok" is the command "ok  "
+  const std::optional<OSType> command = code.empty() ? std::nullopt : FourCCFromText(code);
   if (!command || equals == 0) {
     *error = "\"" + argument + "\" is not WINDOW=COMMAND (a four-character command)";
     return false;
@@ -161,8 +163,14 @@ void InstallModalAnswers(std::vector<ModalAnswer> answers, std::vector<std::stri
   SetModalDriver([answers = std::move(answers), unanswered](WindowRef window) {
     const std::string name = GetWindowName(window);
     const std::string title = CopyWindowTitleAsCFString(window).value_or("");
+    WindowClass windowClass = 0;
+    GetWindowClass(window, &windowClass);
+    const bool isAlert = windowClass == kAlertWindowClass ||
+                         windowClass == kMovableAlertWindowClass ||
+                         windowClass == kSheetAlertWindowClass;
     for (const ModalAnswer& answer : answers)
-      if (answer.window == name || (!title.empty() && answer.window == title)) {
+      if (answer.window == name || (!title.empty() && answer.window == title) ||
+          (isAlert && answer.window == kAnyAlert)) {
         UserSendCommand(window, answer.command);
         return;
       }

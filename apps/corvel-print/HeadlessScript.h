@@ -2,7 +2,8 @@
 // What a script does to the dialog instead of a user's hand: --set SIG/N=VALUE, --type SIG/N=TEXT
 // and --click SIG/N act on the pane's controls through the toolkit's user actions (so handlers,
 // rules and dialogs run as for a click), after bringing the control's pane to the front with its
-// tab; --answer WINDOW=COMMAND answers a modal dialog (by window name or title) with a command.
+// tab; --answer WINDOW=COMMAND answers a modal dialog (by window name or title, or "alert" for
+// any alert) with a command (shorter than four characters: padded with spaces, so "ok" is "ok  ").
 #include <string>
 #include <vector>
 

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -31,6 +32,14 @@ namespace corveltest {
 #endif
 #ifndef CORVEL_LPADMIN_PROGRAM
 #define CORVEL_LPADMIN_PROGRAM "lpadmin"
+#endif
+// The system's server bin folder (filters, backends, cups-exec) and the project's own filter,
+// which the daemon finds beside the system's filters; empty when the test does not need it.
+#ifndef CORVEL_CUPS_SERVERBIN
+#define CORVEL_CUPS_SERVERBIN "/usr/lib/cups"
+#endif
+#ifndef CORVEL_JOBCOMMENTS_FILTER
+#define CORVEL_JOBCOMMENTS_FILTER ""
 #endif
 
 // Starts a program with its arguments (no shell); its process id, or 0 when it could not start.
@@ -58,6 +67,7 @@ class PrivateCupsd {
          {"etc/ppd", "etc/ssl", "spool/tmp", "cache", "state/certs", "log", "run"})
       std::filesystem::create_directories(mRoot / sub);
     mPort = FreeLoopbackPort();
+    MakeServerBin();
     WriteConfiguration();
     mServer = "127.0.0.1:" + std::to_string(mPort);
     setenv("CUPS_SERVER", mServer.c_str(), 1);
@@ -129,13 +139,35 @@ class PrivateCupsd {
     return ok;
   }
 
+  // B/lib: the system's server bin folder, except that filter/ also holds the project's filter.
+  void MakeServerBin() const {
+    namespace fs = std::filesystem;
+    const fs::path system = CORVEL_CUPS_SERVERBIN;
+    const fs::path lib = mRoot / "lib";
+    std::error_code error;
+    // Filters run as the daemon's user, who must reach them through the root.
+    fs::permissions(mRoot, fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add,
+                    error);
+    fs::create_directories(lib / "filter", error);
+    for (const fs::directory_entry& entry : fs::directory_iterator(system, error)) {
+      if (entry.path().filename() != "filter")
+        fs::create_directory_symlink(entry.path(), lib / entry.path().filename(), error);
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(system / "filter", error))
+      fs::create_symlink(entry.path(), lib / "filter" / entry.path().filename(), error);
+    const fs::path ownFilter = CORVEL_JOBCOMMENTS_FILTER;
+    if (!ownFilter.empty())
+      fs::create_symlink(ownFilter, lib / "filter" / ownFilter.filename(), error);
+  }
+
   void WriteConfiguration() const {
     const std::string b = mRoot.string();
     std::ofstream(mRoot / "etc/cups-files.conf")
-        << "ServerRoot " << b << "/etc\nRequestRoot " << b << "/spool\nTempDir " << b
-        << "/spool/tmp\nCacheDir " << b << "/cache\nStateDir " << b << "/state\nServerKeychain "
-        << b << "/etc/ssl\nAccessLog " << b << "/log/access_log\nErrorLog " << b
-        << "/log/error_log\nPageLog " << b << "/log/page_log\nPrintcap " << b
+        << "ServerRoot " << b << "/etc\nServerBin " << b << "/lib\nRequestRoot " << b
+        << "/spool\nTempDir " << b << "/spool/tmp\nCacheDir " << b << "/cache\nStateDir " << b
+        << "/state\nServerKeychain " << b << "/etc/ssl\nAccessLog " << b
+        << "/log/access_log\nErrorLog " << b << "/log/error_log\nPageLog " << b
+        << "/log/page_log\nPrintcap " << b
         << "/run/printcap\nFileDevice Yes\nUser lp\nGroup lp\nSystemGroup root\n";
     std::ofstream(mRoot / "etc/cupsd.conf")
         << "LogLevel debug\nMaxLogSize 0\nListen 127.0.0.1:" << mPort << "\nListen " << b

@@ -1,0 +1,163 @@
+// The filter as the printing system runs it: alone over comment files it cannot use, and in a
+// private cupsd where a Corvel queue's PostScript jobs pass through pstops and then through it.
+#include <gtest/gtest.h>
+
+#include <cups/cups.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "TestSupport/PrivateCupsd.h"
+#include "TestSupport/TemporaryFiles.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kJob =
+    "%!PS-Adobe-3.0\n%%Title: sample\n%%Pages: 1\n%%EndComments\n%%Page: 1 1\n"
+    "/Helvetica findfont 12 scalefont setfont 72 72 moveto (Corvel) show\nshowpage\n%%EOF\n";
+const std::string kOwnerLine = "%%CORVEL: DocOwner Ann\n";
+const std::string kTimeLine = "%%KTVPrintTime: 1234567890\n";
+// The two lines as the print dialog writes them: section 30, then section 81.
+const std::string kCommentFile =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n"
+    "<integer>30</integer><data>JSVDT1JWRUw6IERvY093bmVyIEFubgo=</data>\n"
+    "<integer>81</integer><data>JSVLVFZQcmludFRpbWU6IDEyMzQ1Njc4OTAK</data>\n</array>\n</plist>\n";
+
+std::string Contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct FilterRun {
+  int exitStatus = -1;
+  std::string output;
+  std::string messages;
+};
+
+// Runs the filter over `job` with the given option text, as the printing system calls it.
+FilterRun RunFilter(const std::string& options, const std::string& job) {
+  TemporaryFolder folder;
+  const fs::path in = folder.path() / "job", out = folder.path() / "out",
+                 err = folder.path() / "err";
+  std::ofstream(in, std::ios::binary) << job;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const char* argv[] = {CORVEL_JOBCOMMENTS_FILTER, "7",        "ann",  "sample", "1",
+                        options.c_str(),           in.c_str(), nullptr};
+  pid_t pid = 0;
+  int status = 0;
+  FilterRun run;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) == 0 &&
+      waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+    run.exitStatus = WEXITSTATUS(status);
+  posix_spawn_file_actions_destroy(&actions);
+  run.output = Contents(out);
+  run.messages = Contents(err);
+  return run;
+}
+
+TEST(JobCommentFilter, PassesTheJobUnchangedWhenTheCommentsCannotBeUsed) {
+  const std::string plistStart = "<?xml version=\"1.0\"?><plist version=\"1.0\">";
+  const std::string nul = "<integer>30</integer><data>JSUAQQo=</data>";           // "%%\0A\n"
+  const std::string twoLines = "<integer>30</integer><data>JSVBCiUlQgo=</data>";  // "%%A\n%%B\n"
+  const struct {
+    const char* name;
+    std::string file;  // empty: no file at all
+  } cases[] = {
+      {"missing file", ""},
+      {"not a property list", "%%CORVEL: DocOwner Ann\n"},
+      {"dictionary root", plistStart + "<dict/></plist>"},
+      {"odd count", plistStart + "<array><integer>30</integer></array></plist>"},
+      {"string for data",
+       plistStart + "<array><integer>30</integer><string>%%A</string></array></plist>"},
+      {"unknown section",
+       plistStart + "<array><integer>12</integer><data>JSVBCg==</data></array></plist>"},
+      {"NUL in a line", plistStart + "<array>" + nul + "</array></plist>"},
+      {"line break inside a line", plistStart + "<array>" + twoLines + "</array></plist>"},
+      {"larger than 64 KiB", plistStart + "<array>" + std::string(70000, ' ') + "</array></plist>"},
+  };
+  TemporaryFolder folder;
+  for (const auto& c : cases) {
+    const fs::path file = folder.path() / c.name;
+    if (!c.file.empty()) std::ofstream(file, std::ios::binary) << c.file;
+    const FilterRun run = RunFilter("KTV.PSData.Corvel=\"" + file.string() + "\"", kJob);
+    EXPECT_EQ(run.exitStatus, 0) << c.name;
+    EXPECT_EQ(run.output, kJob) << c.name;
+    EXPECT_NE(run.messages.find("WARNING: "), std::string::npos) << c.name << ": " << run.messages;
+  }
+  const FilterRun withoutOption = RunFilter("KTStapler=2Left", kJob);
+  EXPECT_EQ(withoutOption.output, kJob);
+  EXPECT_NE(withoutOption.messages.find("INFO: "), std::string::npos) << withoutOption.messages;
+}
+
+// A private cupsd with a queue of the bundled PPD printing into a file.
+class CorvelQueue : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(mCupsd.Running()) << "see " << mCupsd.Root() / "log/error_log";
+    ASSERT_TRUE(mCupsd.AddQueue("Corvel", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
+  }
+
+  // Prints the sample job with the comment file named and a staple option; what the queue's
+  // file received once the job completed (empty when it did not within half a minute).
+  std::string Printed(const fs::path& commentFile) {
+    const fs::path document = mCupsd.Root() / "sample.ps";
+    std::ofstream(document, std::ios::binary) << kJob;
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("KTV.PSData.Corvel", commentFile.c_str(), 0, &options);
+    count = cupsAddOption("KTStapler", "2Left", count, &options);
+    const int job = cupsPrintFile("Corvel", document.c_str(), "sample", count, options);
+    cupsFreeOptions(count, options);
+    if (job == 0) return "";
+    for (int i = 0; i < 300 && !Completed(job); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return Completed(job) ? Contents(mCupsd.Root() / "log/Corvel.out") : "";
+  }
+
+  static bool Completed(int job) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs(&jobs, "Corvel", 0, CUPS_WHICHJOBS_COMPLETED);
+    bool completed = false;
+    for (int i = 0; i < count; ++i)
+      completed |= jobs[i].id == job && jobs[i].state == IPP_JSTATE_COMPLETED;
+    cupsFreeJobs(count, jobs);
+    return completed;
+  }
+
+  corveltest::PrivateCupsd mCupsd;
+};
+
+TEST_F(CorvelQueue, JobCarriesTheCommentLinesInItsHeaderAndThePPDCode) {
+  // Filters run as the daemon's user: the file sits where that user can read it.
+  const fs::path commentFile = mCupsd.Root() / "Zanth.temp1";
+  std::ofstream(commentFile, std::ios::binary) << kCommentFile;
+  const std::string printed = Printed(commentFile);
+  ASSERT_FALSE(printed.empty()) << "see " << mCupsd.Root() / "log/error_log";
+  const size_t comments = printed.find(kOwnerLine + kTimeLine);
+  ASSERT_NE(comments, std::string::npos) << printed.substr(0, 400);
+  EXPECT_GT(comments, printed.find('\n'));
+  EXPECT_LT(comments, printed.find("%%EndComments"));
+  EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
+}
+
+TEST_F(CorvelQueue, JobWhoseCommentFileIsMissingPrintsWithoutComments) {
+  const std::string printed = Printed(mCupsd.Root() / "Zanth.temp2");
+  ASSERT_FALSE(printed.empty()) << "see " << mCupsd.Root() / "log/error_log";
+  EXPECT_EQ(printed.find("%%CORVEL:"), std::string::npos);
+  EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
+}
+
+}  // namespace
