@@ -1,6 +1,8 @@
 #include "WindowMirror.h"
 
+#include <gdk/gdkkeysyms.h>
 #include <glibmm/main.h>
+#include <gtkmm/eventcontrollerkey.h>
 
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/ModalLoop.h"
@@ -32,7 +34,27 @@ WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
         return true;  // the model hides or disposes of its window itself
       },
       false);
+  ListenForButtonKeys();
   Build();
+}
+
+// Return, Enter and Escape that no field took press the model's default and cancel buttons.
+void WindowMirror::ListenForButtonKeys() {
+  static constexpr std::pair<guint, int16_t> kButtonKeys[] = {{GDK_KEY_Return, kReturnCharCode},
+                                                              {GDK_KEY_KP_Enter, kEnterCharCode},
+                                                              {GDK_KEY_Escape, kEscapeCharCode}};
+  auto keys = Gtk::EventControllerKey::create();
+  keys->signal_key_pressed().connect(
+      [this](guint keyval, guint, Gdk::ModifierType) {
+        for (const auto& [key, charCode] : kButtonKeys)
+          if (key == keyval) {
+            mInput.TypeKey(mModelWindow, charCode, 0);
+            return true;
+          }
+        return false;
+      },
+      false);
+  mWindow->add_controller(keys);
 }
 
 WindowMirror::~WindowMirror() {

@@ -31,6 +31,7 @@ class WindowMirror {
   void WindowChanged(WindowChange change);
 
  private:
+  void ListenForButtonKeys();
   void Build();
   void BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin);
   void FollowFocus();
