@@ -5,7 +5,7 @@
 
 namespace {
 
-using Maker = std::unique_ptr<ControlWidget> (*)(ControlRef, MirrorInput&);
+using Maker = ControlWidgetMaker*;
 
 struct KindMaker {
   ControlKind kind;

@@ -4,15 +4,11 @@
 
 #include "ControlWidget.h"
 
-std::unique_ptr<ControlWidget> MakeContainerWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeTabsWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakePushButtonWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeBevelButtonWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeCheckBoxWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeRadioButtonWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakePopupWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeEditTextWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeStaticTextWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeImageViewWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeListWidget(ControlRef control, MirrorInput& input);
-std::unique_ptr<ControlWidget> MakeClockWidget(ControlRef control, MirrorInput& input);
+using ControlWidgetMaker = std::unique_ptr<ControlWidget>(ControlRef control, MirrorInput& input);
+
+ControlWidgetMaker MakeContainerWidget, MakeTabsWidget;
+ControlWidgetMaker MakePushButtonWidget, MakeBevelButtonWidget, MakeCheckBoxWidget,
+    MakeRadioButtonWidget;
+ControlWidgetMaker MakePopupWidget;
+ControlWidgetMaker MakeEditTextWidget, MakeStaticTextWidget;
+ControlWidgetMaker MakeImageViewWidget, MakeListWidget, MakeClockWidget;
