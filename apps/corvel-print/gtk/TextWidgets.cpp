@@ -50,6 +50,28 @@ class StaticTextWidget : public ControlWidget {
     std::string text;
     GetControlText(mControl, &text);
     mLabel.set_text(text);
+    Pango::AttrList font = FontAttributes();
+    mLabel.set_attributes(font);
+  }
+
+  // The control's font: its pixel size, bold and italic, where it sets them.
+  Pango::AttrList FontAttributes() const {
+    Pango::AttrList attributes;
+    ControlFontStyleRec font;
+    if (GetControlFontStyle(mControl, &font) != noErr) return attributes;
+    if (font.size > 0) {
+      auto size = Pango::Attribute::create_attr_size_absolute(font.size * PANGO_SCALE);
+      attributes.insert(size);
+    }
+    if (font.style > 0 && (font.style & kFontStyleBold)) {
+      auto bold = Pango::Attribute::create_attr_weight(Pango::Weight::BOLD);
+      attributes.insert(bold);
+    }
+    if (font.style > 0 && (font.style & kFontStyleItalic)) {
+      auto italic = Pango::Attribute::create_attr_style(Pango::Style::ITALIC);
+      attributes.insert(italic);
+    }
+    return attributes;
   }
 
   Gtk::Label mLabel;
