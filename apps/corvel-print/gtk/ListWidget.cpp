@@ -21,22 +21,46 @@ class ListWidget : public ControlWidget {
   Gtk::Widget& Outer() override { return mScroller; }
 
  private:
+  // Rows are made again only when their number changed: a click's own row stays while its
+  // selection signal runs, and its cells and selection are written in place.
   void Refresh() override {
-    while (Gtk::ListBoxRow* row = mRows.get_row_at_index(0)) mRows.remove(*row);
+    const std::vector<DataBrowserItemID> items = GetDataBrowserItems(mControl);
     const std::vector<DataBrowserPropertyID> columns = GetDataBrowserColumnProperties(mControl);
-    int index = 0;
-    for (DataBrowserItemID item : GetDataBrowserItems(mControl)) {
+    if (HasRows(items.size())) {
+      WriteRows(items, columns);
+      return;
+    }
+    while (Gtk::ListBoxRow* row = mRows.get_row_at_index(0)) mRows.remove(*row);
+    for (size_t i = 0; i < items.size(); ++i) {
       auto* cells = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
-      for (DataBrowserPropertyID column : columns) {
-        auto* cell = Gtk::make_managed<Gtk::Label>(GetDataBrowserCellText(mControl, item, column));
+      for (size_t c = 0; c < columns.size(); ++c) {
+        auto* cell = Gtk::make_managed<Gtk::Label>();
         cell->set_xalign(0);
         cell->set_hexpand(true);
         cells->append(*cell);
       }
       mRows.append(*cells);
-      if (IsDataBrowserItemSelected(mControl, item))
-        mRows.select_row(*mRows.get_row_at_index(index));
-      ++index;
+    }
+    WriteRows(items, columns);
+  }
+
+  bool HasRows(size_t count) {
+    const int n = int(count);
+    return !mRows.get_row_at_index(n) && (n == 0 || mRows.get_row_at_index(n - 1));
+  }
+
+  void WriteRows(const std::vector<DataBrowserItemID>& items,
+                 const std::vector<DataBrowserPropertyID>& columns) {
+    for (size_t i = 0; i < items.size(); ++i) {
+      Gtk::ListBoxRow* row = mRows.get_row_at_index(int(i));
+      Gtk::Widget* cell = row->get_child() ? row->get_child()->get_first_child() : nullptr;
+      for (size_t c = 0; c < columns.size() && cell; ++c, cell = cell->get_next_sibling())
+        if (auto* label = dynamic_cast<Gtk::Label*>(cell))
+          label->set_text(GetDataBrowserCellText(mControl, items[i], columns[c]));
+      if (IsDataBrowserItemSelected(mControl, items[i]))
+        mRows.select_row(*row);
+      else if (row->is_selected())
+        mRows.unselect_row(row);
     }
   }
 

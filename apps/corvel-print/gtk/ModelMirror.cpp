@@ -26,10 +26,13 @@ Gtk::Window& ModelMirror::Show(WindowRef window) {
   WindowMirror* mirror = MirrorOf(window);
   if (!mirror) {
     mirror = (mWindows[window] = std::make_unique<WindowMirror>(window, mInput)).get();
+    // A sheet stays over the window it is shown on; every other window over the main one.
+    WindowRef parent = mMain;
+    GetSheetWindowParent(window, &parent);
     if (!mMain) {
       mMain = window;
-    } else if (WindowMirror* main = MirrorOf(mMain)) {
-      mirror->Window().set_transient_for(main->Window());
+    } else if (WindowMirror* over = MirrorOf(parent)) {
+      mirror->Window().set_transient_for(over->Window());
       mirror->Window().set_modal(true);
     }
   }
