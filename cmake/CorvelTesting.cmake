@@ -18,3 +18,15 @@ function(corvel_add_test name)
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 ${environment})
 endfunction()
+
+# corvel_use_private_cupsd(TARGET): the test starts a private cupsd (tests/TestSupport/
+# PrivateCupsd.h) whose queues send PostScript through the project's job-comment filter.
+function(corvel_use_private_cupsd target)
+  find_program(CUPSD_PROGRAM cupsd PATHS /usr/sbin /sbin REQUIRED)
+  find_program(LPADMIN_PROGRAM lpadmin PATHS /usr/sbin /sbin REQUIRED)
+  target_compile_definitions(${target} PRIVATE
+    CORVEL_CUPSD_PROGRAM="${CUPSD_PROGRAM}" CORVEL_LPADMIN_PROGRAM="${LPADMIN_PROGRAM}"
+    CORVEL_CUPS_SERVERBIN="${CUPS_SERVERBIN}"
+    CORVEL_JOBCOMMENTS_FILTER="$<TARGET_FILE:corvel-jobcomments>")
+  add_dependencies(${target} corvel-jobcomments)
+endfunction()

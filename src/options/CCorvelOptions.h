@@ -199,6 +199,10 @@ class CCorvelOptions {
   virtual void ToggleSynchServerOptions();
   virtual void DoBiDiAddressDialog();
   virtual bool DoSecureAccess();
+  // Sets one installed option of the printer queue: runs "lpadmin -p <queue> -o keyword=choice"
+  // without a shell and waits for it. The address is not used. Refuses (and logs) null or empty
+  // texts, control characters, a '=' in the keyword and a command longer than 255 characters.
+  virtual void SetServerOption(char* address, char* keyword, char* choice);
 
   bool IsSecureAccessOn() const { return mSecureAccessOn; }
   WindowRef GetPrinterWindow() const { return mPrintDlgWindow; }

@@ -27,6 +27,11 @@ template <CorvelOptions pane>
 void Constrain(CCorvelOptions& o, int32_t) {
   o.SetUIConstraints(pane);
 }
+// An Output choice may force Page values too: stapling turns collation on and face-up off.
+void ConstrainOutputAndPage(CCorvelOptions& o, int32_t) {
+  o.SetUIConstraints(Output_CorvelOptions);
+  o.SetUIConstraints(Page_CorvelOptions);
+}
 
 constexpr PaneAction kFileActions[] = {
     {10, 16,
@@ -50,10 +55,10 @@ constexpr PaneAction kPageActions[] = {
     {28, 28, Defaults<Page_CorvelOptions>, Result::Handled},
 };
 constexpr PaneAction kOutputActions[] = {
-    {10, 11, Constrain<Output_CorvelOptions>, Result::Handled},
-    {14, 15, Constrain<Output_CorvelOptions>, Result::Handled},
-    {17, 17, Constrain<Output_CorvelOptions>, Result::Handled},
-    {23, 29, Constrain<Output_CorvelOptions>, Result::Handled},
+    {10, 11, ConstrainOutputAndPage, Result::Handled},
+    {14, 15, ConstrainOutputAndPage, Result::Handled},
+    {17, 17, ConstrainOutputAndPage, Result::Handled},
+    {23, 29, ConstrainOutputAndPage, Result::Handled},
     {19, 19, Defaults<Output_CorvelOptions>, Result::Handled},
     {20, 20, [](CCorvelOptions& o, int32_t) { o.SetOrientation(0); }, Result::NotHandled},
     {21, 21, [](CCorvelOptions& o, int32_t) { o.SetOrientation(1); }, Result::NotHandled},

@@ -4,6 +4,7 @@
 // at it for this process and the programs it starts. Queues are added with lpadmin. Everything
 // it started is stopped, by process id, when the object goes.
 #include <arpa/inet.h>
+#include <cups/cups.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
@@ -20,9 +21,8 @@
 #include <thread>
 #include <vector>
 
+#include "TestSupport/Programs.h"
 #include "TestSupport/TemporaryFiles.h"
-
-extern char** environ;
 
 namespace corveltest {
 
@@ -41,24 +41,6 @@ namespace corveltest {
 #ifndef CORVEL_JOBCOMMENTS_FILTER
 #define CORVEL_JOBCOMMENTS_FILTER ""
 #endif
-
-// Starts a program with its arguments (no shell); its process id, or 0 when it could not start.
-inline pid_t SpawnProgram(const std::vector<std::string>& argv) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  pid_t pid = 0;
-  return posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) == 0 ? pid : 0;
-}
-
-// Runs a program with its arguments (no shell) and waits; its exit status, or -1 when it could
-// not be started.
-inline int RunProgram(const std::vector<std::string>& argv) {
-  const pid_t pid = SpawnProgram(argv);
-  int status = 0;
-  if (pid == 0 || waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 class PrivateCupsd {
  public:
@@ -101,6 +83,25 @@ class PrivateCupsd {
                                      ppd.string()};
     if (!info.empty()) argv.insert(argv.end(), {"-D", info});
     return RunProgram(argv) == 0;
+  }
+  // True once job `job` of `queue` completed; false when it did not within `seconds`.
+  static bool WaitForJob(const std::string& queue, int job, int seconds = 30) {
+    for (int i = 0; i < seconds * 10; ++i) {
+      cups_job_t* jobs = nullptr;
+      const int count = cupsGetJobs(&jobs, queue.c_str(), 0, CUPS_WHICHJOBS_COMPLETED);
+      bool completed = false;
+      for (int j = 0; j < count; ++j)
+        completed |= jobs[j].id == job && jobs[j].state == IPP_JSTATE_COMPLETED;
+      cupsFreeJobs(count, jobs);
+      if (completed) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+  // What the queue's output file holds (the printed jobs, one after the other).
+  std::string QueueOutput(const std::string& queue) const {
+    std::ifstream in(mRoot / "log" / (queue + ".out"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   // Sets a queue's option (an installable option's default, say); true when lpadmin accepted it.
   bool SetQueueOption(const std::string& queue, const std::string& option,

@@ -3,16 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cups/cups.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 
 #include "TestSupport/PrivateCupsd.h"
 #include "TestSupport/TemporaryFiles.h"
@@ -32,41 +26,16 @@ const std::string kCommentFile =
     "<integer>30</integer><data>JSVDT1JWRUw6IERvY093bmVyIEFubgo=</data>\n"
     "<integer>81</integer><data>JSVLVFZQcmludFRpbWU6IDEyMzQ1Njc4OTAK</data>\n</array>\n</plist>\n";
 
-std::string Contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-struct FilterRun {
-  int exitStatus = -1;
-  std::string output;
-  std::string messages;
-};
+using corveltest::FileContents;
+using corveltest::ProgramRun;
 
 // Runs the filter over `job` with the given option text, as the printing system calls it.
-FilterRun RunFilter(const std::string& options, const std::string& job) {
+ProgramRun RunFilter(const std::string& options, const std::string& job) {
   TemporaryFolder folder;
-  const fs::path in = folder.path() / "job", out = folder.path() / "out",
-                 err = folder.path() / "err";
+  const fs::path in = folder.path() / "job";
   std::ofstream(in, std::ios::binary) << job;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const char* argv[] = {CORVEL_JOBCOMMENTS_FILTER, "7",        "ann",  "sample", "1",
-                        options.c_str(),           in.c_str(), nullptr};
-  pid_t pid = 0;
-  int status = 0;
-  FilterRun run;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) == 0 &&
-      waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-    run.exitStatus = WEXITSTATUS(status);
-  posix_spawn_file_actions_destroy(&actions);
-  run.output = Contents(out);
-  run.messages = Contents(err);
-  return run;
+  return corveltest::RunCapturing(
+      {CORVEL_JOBCOMMENTS_FILTER, "7", "ann", "sample", "1", options, in.string()});
 }
 
 TEST(JobCommentFilter, PassesTheJobUnchangedWhenTheCommentsCannotBeUsed) {
@@ -93,12 +62,12 @@ TEST(JobCommentFilter, PassesTheJobUnchangedWhenTheCommentsCannotBeUsed) {
   for (const auto& c : cases) {
     const fs::path file = folder.path() / c.name;
     if (!c.file.empty()) std::ofstream(file, std::ios::binary) << c.file;
-    const FilterRun run = RunFilter("KTV.PSData.Corvel=\"" + file.string() + "\"", kJob);
+    const ProgramRun run = RunFilter("KTV.PSData.Corvel=\"" + file.string() + "\"", kJob);
     EXPECT_EQ(run.exitStatus, 0) << c.name;
     EXPECT_EQ(run.output, kJob) << c.name;
     EXPECT_NE(run.messages.find("WARNING: "), std::string::npos) << c.name << ": " << run.messages;
   }
-  const FilterRun withoutOption = RunFilter("KTStapler=2Left", kJob);
+  const ProgramRun withoutOption = RunFilter("KTStapler=2Left", kJob);
   EXPECT_EQ(withoutOption.output, kJob);
   EXPECT_NE(withoutOption.messages.find("INFO: "), std::string::npos) << withoutOption.messages;
 }
@@ -121,20 +90,8 @@ class CorvelQueue : public ::testing::Test {
     count = cupsAddOption("KTStapler", "2Left", count, &options);
     const int job = cupsPrintFile("Corvel", document.c_str(), "sample", count, options);
     cupsFreeOptions(count, options);
-    if (job == 0) return "";
-    for (int i = 0; i < 300 && !Completed(job); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    return Completed(job) ? Contents(mCupsd.Root() / "log/Corvel.out") : "";
-  }
-
-  static bool Completed(int job) {
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs(&jobs, "Corvel", 0, CUPS_WHICHJOBS_COMPLETED);
-    bool completed = false;
-    for (int i = 0; i < count; ++i)
-      completed |= jobs[i].id == job && jobs[i].state == IPP_JSTATE_COMPLETED;
-    cupsFreeJobs(count, jobs);
-    return completed;
+    if (job == 0 || !mCupsd.WaitForJob("Corvel", job)) return "";
+    return mCupsd.QueueOutput("Corvel");
   }
 
   corveltest::PrivateCupsd mCupsd;

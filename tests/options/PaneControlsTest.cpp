@@ -92,8 +92,9 @@ TEST_F(PaneTest, TextFieldsKeepTheirLimits) {
 }
 
 TEST_F(PaneTest, OrientationChoosesTheIconSet) {
-  Install();
+  Install(false, "Finisher6");
   UserClickTab(Control("crvl", 128), 3);
+  UserChoosePopupItem(Control("outp", 29), 2);  // the orientation buttons belong to stapling
   UserClickControl(Control("outp", 21));
   EXPECT_EQ(Data().orientationSelection, 1);
   EXPECT_EQ(Value("outp", 20), 0);

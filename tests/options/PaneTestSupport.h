@@ -36,7 +36,7 @@ class PaneTest : public ::testing::Test {
     SetControlCommandID(mPrint, kPrintCommand);
     SetWindowDefaultButton(mWindow, mPrint);
     ShowWindow(mWindow);
-    mController.reset(CCorvelOptions::CreateInstance(mPane, secureAccess));
+    mController.reset(MakeController(secureAccess));
     ASSERT_NE(mController, nullptr);
     const char* ppd = secureAccess ? "/ppd/crvmtqsa.ppd" : "/ppd/crvmtqix.ppd";
     mController->mCupsPPD.reset(ppdOpenFile((std::string(CORVEL_SOURCE_DIR) + ppd).c_str()));
@@ -51,6 +51,11 @@ class PaneTest : public ::testing::Test {
       mController->mMediaDict = *types;
     FillImageURLs(CFBundleCreate(kBundle), *mController);
     ASSERT_EQ(mController->InstallCorvelControlsInUI(), noErr);
+  }
+
+  // The controller the panes are installed for; a case may make one that records its calls.
+  virtual CCorvelOptions* MakeController(bool secureAccess) {
+    return CCorvelOptions::CreateInstance(mPane, secureAccess);
   }
 
   ControlRef Control(const char (&signature)[5], int32_t id) {

@@ -1,0 +1,138 @@
+// corvel-print end to end, as a script runs it: the bundled queues on a private cupsd, the dialog
+// driven headless, the job printed through the printing path into the queue's file. What reached
+// the file (PPD code, job comments), what the program answered and what it remembered is checked.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <regex>
+
+#include "TestSupport/PrivateCupsd.h"
+#include "platform/PlatformTestSupport.h"
+#include "options/CCorvelOptions.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using corveltest::ProgramRun;
+
+const char* const kDocument =
+    "%!PS-Adobe-3.0\n%%Title: sample\n%%Pages: 1\n%%EndComments\n%%Page: 1 1\n"
+    "/Helvetica findfont 20 scalefont setfont 72 720 moveto (Corvel) show showpage\n%%EOF\n";
+
+class HeadlessPrint : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    sCupsd = new corveltest::PrivateCupsd;
+    ASSERT_TRUE(sCupsd->Running()) << "see " << sCupsd->Root() / "log/error_log";
+    ASSERT_TRUE(sCupsd->AddQueue("Corvel", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix"));
+    ASSERT_TRUE(sCupsd->SetQueueOption("Corvel", "KTFinisher", "Finisher6"));
+    ASSERT_TRUE(
+        sCupsd->AddQueue("CorvelSA", CORVEL_SOURCE_DIR "/ppd/crvmtqsa.ppd", "Corvel MTQ-ix SA"));
+  }
+  static void TearDownTestSuite() { delete sCupsd; }
+
+  void SetUp() override { std::ofstream(mDocuments.path() / "sample.ps") << kDocument; }
+
+  // Runs corvel-print with these arguments and the test's HOME.
+  ProgramRun Print(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), CORVEL_PRINT_PROGRAM);
+    return corveltest::RunCapturing(arguments);
+  }
+
+  // The job id corvel-print reported, after the job completed; 0 when there was none.
+  static int CompletedJob(const ProgramRun& run) {
+    std::smatch match;
+    if (!std::regex_search(run.output, match, std::regex("job (\\d+) sent to (\\S+)"))) return 0;
+    const int job = std::stoi(match[1]);
+    return corveltest::PrivateCupsd::WaitForJob(match[2], job) ? job : 0;
+  }
+
+  // The part of the queue's file that the latest job wrote.
+  std::string LatestJob(const std::string& queue) {
+    const std::string all = sCupsd->QueueOutput(queue);
+    const size_t start = all.rfind("%!PS-Adobe");
+    return start == std::string::npos ? all : all.substr(start);
+  }
+
+  fs::path Document() const { return mDocuments.path() / "sample.ps"; }
+
+  static corveltest::PrivateCupsd* sCupsd;
+  TemporaryFolder mHome;
+  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryFolder mDocuments;
+};
+
+corveltest::PrivateCupsd* HeadlessPrint::sCupsd = nullptr;
+
+TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfterward) {
+  const ProgramRun run = Print({"-P", "Corvel", "--set", "page/15=0", "--set", "outp/29=2", "--set",
+                                "outp/11=8", "--set", "outp/14=2", "--type", "info/10=Ann",
+                                "--type", "info/11=pass1", Document().string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.messages;
+  ASSERT_GT(CompletedJob(run), 0) << run.output;
+  const std::string job = LatestJob("Corvel");
+  EXPECT_NE(job.find("%%BeginFeature: *KTStapler 2Left\n"), std::string::npos);
+  EXPECT_NE(job.find("%%BeginFeature: *KTCollate True"), std::string::npos) << "stapling collates";
+  EXPECT_NE(job.find("%%BeginFeature: *KTPunchHoleType 2Even"), std::string::npos);
+  EXPECT_NE(job.find("%%CORVEL: DocOwner Ann\n"), std::string::npos);
+  char scrambled[32] = "pass1";
+  CCorvelOptions::EncryptUserPassword(scrambled);
+  EXPECT_NE(job.find(std::string("%%CORVEL: Password ") + scrambled + "\n"), std::string::npos);
+  EXPECT_EQ(job.find("pass1"), std::string::npos) << "the password never travels plain";
+  EXPECT_EQ(job.find("%%KTVPrintTime:"), std::string::npos);
+
+  const ProgramRun again = Print({"-P", "Corvel", "--dry-run", Document().string()});
+  ASSERT_EQ(again.exitStatus, 0) << again.messages;
+  EXPECT_NE(again.output.find("\"KTStapler\": \"2Left\""), std::string::npos) << "remembered";
+  EXPECT_NE(again.output.find("%%CORVEL: DocOwner Ann"), std::string::npos);
+}
+
+TEST_F(HeadlessPrint, AScheduledTimeAddsThePrintTimeLine) {
+  const ProgramRun run = Print({"-P", "Corvel", "--click", "file/17", "--answer",
+                                "SchedulePrintDlg=skOK", Document().string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.messages;
+  ASSERT_GT(CompletedJob(run), 0);
+  EXPECT_NE(LatestJob("Corvel").find("%%KTVPrintTime: "), std::string::npos);
+}
+
+TEST_F(HeadlessPrint, APDFDocumentPrintsLikePostScript) {
+  const fs::path pdf = mDocuments.path() / "sample.pdf";
+  ASSERT_EQ(corveltest::RunProgram({GHOSTSCRIPT_PROGRAM, "-q", "-dBATCH", "-dNOPAUSE",
+                                    "-sDEVICE=pdfwrite", "-sOutputFile=" + pdf.string(),
+                                    Document().string()}),
+            0);
+  const ProgramRun run = Print({"-P", "Corvel", "--set", "outp/29=2", "--set", "outp/11=8",
+                                "--type", "info/10=Pat", pdf.string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.messages;
+  ASSERT_GT(CompletedJob(run), 0);
+  const std::string job = LatestJob("Corvel");
+  EXPECT_NE(job.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
+  EXPECT_NE(job.find("%%CORVEL: DocOwner Pat\n"), std::string::npos);
+}
+
+TEST_F(HeadlessPrint, FailuresSayWhyAndExitWithTheirStatus) {
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    const char* message;
+  } cases[] = {
+      {{"-P", "CorvelSA"}, 5, "Secure Access"},
+      {{"-P", "Nobody"}, 2, "no printer queue named \"Nobody\""},
+      {{"-P", "Corvel", "--set", "outp/77=1"}, 4, "no control outp/77"},
+      {{"-P", "Corvel", "--set", "outp/11=Sideways"}, 4, "has no item \"Sideways\""},
+      {{"-P", "Corvel", "--set", "outp/11=8"}, 4, "is disabled"},  // finishing is still none
+      {{"-P", "Corvel", "--set"}, 1, "is not SIG/N=VALUE"},        // the document is no setting
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments = c.arguments;
+    arguments.push_back(Document().string());
+    const ProgramRun run = Print(arguments);
+    EXPECT_EQ(run.exitStatus, c.status) << arguments[1] << " " << run.messages;
+    EXPECT_NE(run.messages.find(c.message), std::string::npos) << run.messages;
+  }
+  const ProgramRun unreadable = Print({"-P", "Corvel", (mDocuments.path() / "none.ps").string()});
+  EXPECT_EQ(unreadable.exitStatus, 3);
+  EXPECT_NE(unreadable.messages.find("none.ps"), std::string::npos);
+}
+
+}  // namespace
