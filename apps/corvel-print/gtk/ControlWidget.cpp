@@ -1,5 +1,7 @@
 #include "ControlWidget.h"
 
+#include <glibmm/main.h>
+
 #include "ControlWidgetKinds.h"
 #include "platform/toolkit/Controls.h"
 
@@ -41,7 +43,11 @@ void ControlWidget::Sync() {
 }
 
 void ControlWidget::Act(const std::function<void()>& action) {
-  if (mInput.Act(action)) Sync();
+  if (!mInput.Act(action) || mPendingSync.connected()) return;
+  mPendingSync = Glib::signal_idle().connect([this] {
+    Sync();
+    return false;
+  });
 }
 
 std::unique_ptr<ControlWidget> MakeControlWidget(ControlRef control, MirrorInput& input) {

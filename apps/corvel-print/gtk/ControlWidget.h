@@ -16,7 +16,7 @@
 class ControlWidget {
  public:
   ControlWidget(ControlRef control, MirrorInput& input) : mControl(control), mInput(input) {}
-  virtual ~ControlWidget() = default;
+  virtual ~ControlWidget() { mPendingSync.disconnect(); }
   ControlWidget(const ControlWidget&) = delete;
   ControlWidget& operator=(const ControlWidget&) = delete;
 
@@ -33,7 +33,8 @@ class ControlWidget {
  protected:
   // The kind's own part of Sync, run quietly while the control still exists.
   virtual void Refresh() = 0;
-  // Runs a user action on this control, then shows what the model made of it.
+  // Runs a user action on this control, then, once GTK is idle (outside the widget's own signal),
+  // shows what the model made of it.
   void Act(const std::function<void()>& action);
   MirrorInput& Input() { return mInput; }
 
@@ -41,6 +42,7 @@ class ControlWidget {
 
  private:
   MirrorInput& mInput;
+  sigc::connection mPendingSync;
 };
 
 // The widget for a control of any kind, sized to the control's bounds.

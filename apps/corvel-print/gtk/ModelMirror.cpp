@@ -48,7 +48,7 @@ Gtk::Window* ModelMirror::WindowFor(WindowRef window) {
 Gtk::Widget* ModelMirror::WidgetFor(ControlRef control) {
   WindowMirror* mirror = MirrorOf(GetControlOwner(control));
   if (!mirror) return nullptr;
-  mirror->BuildIfStale();
+  mirror->Settle();
   ControlWidget* widget = mirror->WidgetFor(control);
   return widget ? &widget->Outer() : nullptr;
 }

@@ -25,7 +25,7 @@ class ModelMirror : public ToolkitObserver {
   Gtk::Window& Show(WindowRef window);
   // The on-screen window of a model window, or null when it has none.
   Gtk::Window* WindowFor(WindowRef window);
-  // The GTK widget of a control (its content built first if a change left it stale), or null.
+  // The GTK widget of a control, showing every change so far, or null.
   Gtk::Widget* WidgetFor(ControlRef control);
   MirrorInput& Input() { return mInput; }
 

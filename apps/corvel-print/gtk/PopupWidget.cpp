@@ -9,6 +9,8 @@
 #include <gtkmm/stringlist.h>
 #include <gtkmm/stringobject.h>
 
+#include <set>
+
 #include "ControlWidgetKinds.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Menus.h"
@@ -43,30 +45,23 @@ class PopupWidget : public ControlWidget {
       row->set_child(*label);
     });
     factory->signal_bind().connect([this](const Glib::RefPtr<Gtk::ListItem>& row) {
-      auto* label = dynamic_cast<Gtk::Label*>(row->get_child());
-      auto text = std::dynamic_pointer_cast<Gtk::StringObject>(row->get_item());
-      if (!label || !text) return;
-      const bool choosable = ItemChoosable(mControl, row->get_position() + 1);
-      label->set_text(text->get_string());
-      label->set_sensitive(choosable);
-      row->set_selectable(choosable);
-      row->set_activatable(choosable);
+      mBoundRows.insert(row.get());
+      ShowItem(*row);
     });
+    factory->signal_unbind().connect(
+        [this](const Glib::RefPtr<Gtk::ListItem>& row) { mBoundRows.erase(row.get()); });
     return factory;
   }
 
-  void Refresh() override {
-    MenuRef menu = GetControlPopupMenuHandle(mControl);
-    std::vector<Glib::ustring> texts;
-    for (uint16_t item = 1; item <= CountMenuItems(menu); ++item)
-      texts.push_back(CopyMenuItemTextAsCFString(menu, item).value_or(""));
-    if (!Shows(texts)) mItems->splice(0, mItems->get_n_items(), texts);
-    const std::string title = CopyControlTitleAsCFString(mControl).value_or("");
-    mTitle.set_text(title);
-    mTitle.set_visible(!title.empty());
-    const int32_t value = GetControl32BitValue(mControl);
-    mChooser.set_selected(value >= 1 && size_t(value) <= texts.size() ? guint(value - 1)
-                                                                      : GTK_INVALID_LIST_POSITION);
+  void ShowItem(Gtk::ListItem& row) {
+    auto* label = dynamic_cast<Gtk::Label*>(row.get_child());
+    auto text = std::dynamic_pointer_cast<Gtk::StringObject>(row.get_item());
+    if (!label || !text) return;
+    const bool choosable = ItemChoosable(mControl, row.get_position() + 1);
+    label->set_text(text->get_string());
+    label->set_sensitive(choosable);
+    row.set_selectable(choosable);
+    row.set_activatable(choosable);
   }
 
   bool Shows(const std::vector<Glib::ustring>& texts) const {
@@ -74,6 +69,23 @@ class PopupWidget : public ControlWidget {
     for (guint i = 0; i < texts.size(); ++i)
       if (mItems->get_string(i) != texts[i]) return false;
     return true;
+  }
+
+  void Refresh() override {
+    MenuRef menu = GetControlPopupMenuHandle(mControl);
+    std::vector<Glib::ustring> texts;
+    for (uint16_t item = 1; item <= CountMenuItems(menu); ++item)
+      texts.push_back(CopyMenuItemTextAsCFString(menu, item).value_or(""));
+    if (Shows(texts))
+      for (Gtk::ListItem* row : mBoundRows) ShowItem(*row);  // enabled states may have changed
+    else
+      mItems->splice(0, mItems->get_n_items(), texts);
+    const std::string title = CopyControlTitleAsCFString(mControl).value_or("");
+    mTitle.set_text(title);
+    mTitle.set_visible(!title.empty());
+    const int32_t value = GetControl32BitValue(mControl);
+    mChooser.set_selected(value >= 1 && size_t(value) <= texts.size() ? guint(value - 1)
+                                                                      : GTK_INVALID_LIST_POSITION);
   }
 
   void Chosen() {
@@ -86,6 +98,7 @@ class PopupWidget : public ControlWidget {
   Gtk::Label mTitle;
   Gtk::DropDown mChooser;
   Glib::RefPtr<Gtk::StringList> mItems = Gtk::StringList::create({});
+  std::set<Gtk::ListItem*> mBoundRows;  // the rows the list shows now
 };
 
 }  // namespace

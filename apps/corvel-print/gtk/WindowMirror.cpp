@@ -2,6 +2,8 @@
 
 #include <gdk/gdkkeysyms.h>
 #include <glibmm/main.h>
+
+#include <utility>
 #include <gtkmm/eventcontrollerkey.h>
 
 #include "platform/toolkit/Controls.h"
@@ -59,6 +61,7 @@ void WindowMirror::ListenForButtonKeys() {
 
 WindowMirror::~WindowMirror() {
   mPendingBuild.disconnect();
+  mPendingChanges.disconnect();
   mWindow->unset_child();
 }
 
@@ -75,12 +78,16 @@ void WindowMirror::RebuildSoon() {
   });
 }
 
-void WindowMirror::BuildIfStale() {
+void WindowMirror::Settle() {
   if (mPendingBuild.connected()) Build();
+  if (mPendingChanges.connected()) ShowChanges();
 }
 
 void WindowMirror::Build() {
   mPendingBuild.disconnect();
+  mPendingChanges.disconnect();
+  mChanged.clear();
+  mRedrawn = false;
   mWindow->unset_child();
   mWidgets.clear();
   mRoot.reset();
@@ -115,8 +122,15 @@ void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect&
 void WindowMirror::ControlChanged(ControlRef control, ControlChange change) {
   if (ChangesTree(change)) return RebuildSoon();
   if (mPendingBuild.connected()) return;  // the build reads everything anew
-  if (change == ControlChange::Redrawn) return RedrawAll();
-  if (ControlWidget* widget = WidgetFor(control)) widget->Sync();
+  if (change == ControlChange::Redrawn)
+    mRedrawn = true;
+  else
+    mChanged.insert(control);
+  if (!mPendingChanges.connected())
+    mPendingChanges = Glib::signal_idle().connect([this] {
+      ShowChanges();
+      return false;
+    });
 }
 
 void WindowMirror::WindowChanged(WindowChange change) {
@@ -147,7 +161,11 @@ void WindowMirror::FollowFocus() {
     mInput.WriteQuietly([widget] { widget->Outer().grab_focus(); });
 }
 
-void WindowMirror::RedrawAll() {
+void WindowMirror::ShowChanges() {
+  mPendingChanges.disconnect();
+  for (ControlRef control : std::exchange(mChanged, {}))
+    if (ControlWidget* widget = WidgetFor(control)) widget->Sync();
+  if (!std::exchange(mRedrawn, false)) return;
   // A redraw request reaches the control and everything shown in it; drawing is cheap.
   if (mRoot) mRoot->Redraw();
   for (auto& [control, widget] : mWidgets) widget->Redraw();

@@ -2,11 +2,13 @@
 // One window of the model on screen: a Gtk::Window whose content is the window's control tree,
 // one control widget per control, laid out by the model's bounds. When the tree changes (controls
 // made, disposed, embedded or moved) the content is built again from the model once GTK is idle,
-// never inside the signal of a widget that is about to go.
+// never inside the signal of a widget that is about to go. Other changes are shown once GTK is
+// idle too: a rule that enables a popup's items one by one costs one refresh, not one per item.
 #include <gtkmm/window.h>
 
 #include <map>
 #include <memory>
+#include <set>
 
 #include "ControlWidget.h"
 #include "MirrorInput.h"
@@ -24,8 +26,8 @@ class WindowMirror {
   ControlWidget* WidgetFor(ControlRef control);
   // Builds the content again once GTK is idle.
   void RebuildSoon();
-  // Builds the content now, unless it is current.
-  void BuildIfStale();
+  // Shows now what waits for GTK to be idle (a new content, changed controls).
+  void Settle();
 
   void ControlChanged(ControlRef control, ControlChange change);
   void WindowChanged(WindowChange change);
@@ -35,7 +37,7 @@ class WindowMirror {
   void Build();
   void BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin);
   void FollowFocus();
-  void RedrawAll();
+  void ShowChanges();
 
   const WindowRef mModelWindow;
   MirrorInput& mInput;
@@ -43,4 +45,8 @@ class WindowMirror {
   std::unique_ptr<ControlWidget> mRoot;
   std::map<ControlRef, std::unique_ptr<ControlWidget>> mWidgets;
   sigc::connection mPendingBuild;
+  // Controls changed since GTK was last idle, and whether anything was redrawn.
+  std::set<ControlRef> mChanged;
+  bool mRedrawn = false;
+  sigc::connection mPendingChanges;
 };

@@ -5,6 +5,9 @@
 #include <glibmm/main.h>
 #include <gtkmm/button.h>
 #include <gtkmm/dropdown.h>
+#include <gtkmm/label.h>
+#include <gtkmm/listview.h>
+#include <gtkmm/popover.h>
 #include <gtkmm/widgetpaintable.h>
 #include <gtkmm/window.h>
 
@@ -25,6 +28,9 @@ constexpr ControlID kPrinterChooser{PrintDialogHost::kHostSignature,
                                     PrintDialogHost::kPrinterPopup};
 constexpr ControlID kStaple{FourCC("outp"), 11};
 constexpr ControlID kSchedule{FourCC("file"), 17};
+constexpr ControlID kFinishing{FourCC("outp"), 29};
+constexpr ControlID kPunch{FourCC("outp"), 14};
+constexpr ControlID kPunchEdge{FourCC("outp"), 15};
 constexpr int32_t kPaneCount = 7;
 
 // Lets GTK lay out and draw what is pending.
@@ -66,6 +72,31 @@ Gtk::DropDown* DropDownIn(Gtk::Widget* widget) {
   return nullptr;
 }
 
+// The labels of the rows of the first list found in the widget, in order.
+void CollectRowLabels(Gtk::Widget& widget, std::vector<Gtk::Label*>& labels) {
+  for (Gtk::Widget* child = widget.get_first_child(); child; child = child->get_next_sibling()) {
+    if (dynamic_cast<Gtk::ListView*>(&widget)) {
+      if (auto* label = dynamic_cast<Gtk::Label*>(child->get_first_child()))
+        labels.push_back(label);
+    } else if (labels.empty()) {
+      CollectRowLabels(*child, labels);
+    }
+  }
+}
+
+// The items of a drop-down as its open list shows them.
+std::vector<Gtk::Label*> ShownItems(Gtk::DropDown& chooser) {
+  chooser.activate();  // opens the list
+  LetGtkRun();
+  std::vector<Gtk::Label*> labels;
+  for (Gtk::Widget* child = chooser.get_first_child(); child; child = child->get_next_sibling())
+    if (auto* list = dynamic_cast<Gtk::Popover*>(child)) {
+      CollectRowLabels(*list, labels);
+      list->popdown();
+    }
+  return labels;
+}
+
 // The button with that label in any shown window, searched depth first.
 Gtk::Button* FindButton(Gtk::Widget& widget, const std::string& label) {
   if (auto* button = dynamic_cast<Gtk::Button*>(&widget);
@@ -91,7 +122,7 @@ class GtkViewTest : public ::testing::Test {
     sQueueReady =
         sCupsd->Running() &&
         sCupsd->AddQueue("mtqix", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix") &&
-        sCupsd->SetQueueOption("mtqix", "KTFinisher", "Finisher3") &&
+        sCupsd->SetQueueOption("mtqix", "KTFinisher", "Finisher6") &&
         sCupsd->AddQueue("mtqix2", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix 2");
   }
   static void TearDownTestSuite() { delete sCupsd; }
@@ -116,6 +147,14 @@ class GtkViewTest : public ::testing::Test {
     ControlRef control = nullptr;
     GetControlByID(mHost->Window(), &id, &control);
     return control;
+  }
+  // Picks the item on the control's drop-down and checks that the model took it.
+  void ChooseOnDropDown(ControlID id, uint16_t item) {
+    Gtk::DropDown* chooser = DropDownIn(mMirror->WidgetFor(Control(id)));
+    ASSERT_NE(chooser, nullptr);
+    chooser->set_selected(item - 1u);
+    LetGtkRun();
+    ASSERT_EQ(GetControl32BitValue(Control(id)), item);
   }
   WindowRef WindowNamed(const std::string& name) {
     for (WindowRef window : GetWindowList())
@@ -165,6 +204,7 @@ TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
   UserClickTab(tabs, TabOf(staple));
   ASSERT_EQ(GetControl32BitValue(tabs), TabOf(staple));
   LetGtkRun();
+  ChooseOnDropDown(kFinishing, 2);  // staples come with stapling finishing
   Gtk::DropDown* chooser = DropDownIn(mMirror->WidgetFor(staple));
   ASSERT_NE(chooser, nullptr);
   MenuRef menu = GetControlPopupMenuHandle(staple);
@@ -186,6 +226,25 @@ TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
   LetGtkRun();
   EXPECT_EQ(GetControl32BitValue(staple), item);
   EXPECT_EQ(chooser->get_selected(), guint(item - 1));
+}
+
+TEST_F(GtkViewTest, StapleItemsTheRulesDisableAreShownDisabled) {
+  ControlRef staple = Control(kStaple);
+  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(staple));
+  LetGtkRun();
+  // Punching along the top edge leaves room for only some staples.
+  for (const ControlID& id : {kFinishing, kPunch, kPunchEdge}) ChooseOnDropDown(id, 2);
+  MenuRef menu = GetControlPopupMenuHandle(staple);
+  Gtk::DropDown* chooser = DropDownIn(mMirror->WidgetFor(staple));
+  ASSERT_NE(chooser, nullptr);
+  const std::vector<Gtk::Label*> shown = ShownItems(*chooser);
+  ASSERT_EQ(shown.size(), size_t(CountMenuItems(menu)));
+  int disabled = 0;
+  for (uint16_t item = 1; item <= CountMenuItems(menu); ++item) {
+    disabled += !IsMenuItemEnabled(menu, item);
+    EXPECT_EQ(shown[item - 1]->get_sensitive(), IsMenuItemEnabled(menu, item)) << "item " << item;
+  }
+  EXPECT_GT(disabled, 0) << "the rules disabled no staple";
 }
 
 TEST_F(GtkViewTest, ThePaneOfAPrinterChosenOnTheDropDownReplacesTheOldOne) {
