@@ -94,6 +94,7 @@ std::vector<Gtk::Label*> ShownItems(Gtk::DropDown& chooser) {
       CollectRowLabels(*list, labels);
       list->popdown();
     }
+  LetGtkRun();
   return labels;
 }
 
