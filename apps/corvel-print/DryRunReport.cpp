@@ -10,10 +10,6 @@ namespace {
 
 using ordered_json = nlohmann::ordered_json;
 
-std::string SignatureText(OSType signature) {
-  return {char(signature >> 24), char(signature >> 16), char(signature >> 8), char(signature)};
-}
-
 // The comment lines in file order: [[section, line], ...]; empty when there is no readable file.
 ordered_json CommentLines(PMTicketRef ticket) {
   ordered_json lines = ordered_json::array();
@@ -49,7 +45,7 @@ ordered_json Control(ControlRef control) {
     text = std::string(size_t(std::max(0, GetEditTextLength(control))), '*');
   else if (GetControlText(control, &text) != noErr || text.empty())
     text = CopyControlTitleAsCFString(control).value_or("");
-  ordered_json entry = {{"sig", SignatureText(id.signature)},
+  ordered_json entry = {{"sig", FourCCToString(id.signature)},
                         {"id", id.id},
                         {"kind", ControlKindName(kind)},
                         {"value", GetControl32BitValue(control)},

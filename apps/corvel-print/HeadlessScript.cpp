@@ -20,9 +20,7 @@ std::optional<int32_t> ParseNumber(const std::string& text) {
 }
 
 std::string Name(const ControlID& id) {
-  const char c[5] = {char(id.signature >> 24), char(id.signature >> 16), char(id.signature >> 8),
-                     char(id.signature), 0};
-  return std::string(c) + "/" + std::to_string(id.id);
+  return FourCCToString(id.signature) + "/" + std::to_string(id.id);
 }
 
 // Clicks the tab of the pane holding `control`, when that pane is not the one shown.

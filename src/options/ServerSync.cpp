@@ -1,6 +1,5 @@
-// The Accessories pane's server address and synchronisation switch, and the Secure Access check
-// the Print button runs. Reading installed options from the server, the server-address dialog
-// and the Secure Access exchange come with the server client and the Secure Access client.
+// The Accessories pane's server address and synchronisation switch. Reading installed options from
+// the server comes with server synchronisation.
 #include "options/CCorvelOptions.h"
 #include "support/Logging.h"
 
@@ -22,14 +21,4 @@ void CCorvelOptions::ToggleSynchServerOptions() {
   if (mCorvelOptionsData.mSyncWithServer) GrabIPAddressFromEntryField();
   SetUIConstraints(Accessories_CorvelOptions);
   SetUIConstraints(Output_CorvelOptions);
-}
-
-void CCorvelOptions::DoBiDiAddressDialog() {
-  trace_log(0, "Corvel: the server-address dialog is not available in this version\n");
-}
-
-bool CCorvelOptions::DoSecureAccess() {
-  // Never print unvalidated: without the Secure Access client the job is refused.
-  trace_log(0, "Corvel: Secure Access validation is not available; the job is not printed\n");
-  return false;
 }

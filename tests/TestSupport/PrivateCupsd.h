@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "TestSupport/Loopback.h"
 #include "TestSupport/Programs.h"
 #include "TestSupport/TemporaryFiles.h"
 
@@ -110,35 +111,7 @@ class PrivateCupsd {
   }
 
  private:
-  static sockaddr_in LoopbackAddress(int port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-  }
-
-  // A port nobody listens on now (port 0 lets the system choose); 0 when none could be had.
-  static int FreeLoopbackPort() {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = LoopbackAddress(0);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-      port = ntohs(address.sin_port);
-    if (s >= 0) close(s);
-    return port;
-  }
-
-  bool Connects() const {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = LoopbackAddress(mPort);
-    const bool ok =
-        s >= 0 && connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    if (s >= 0) close(s);
-    return ok;
-  }
+  bool Connects() const { return LoopbackConnects(mPort); }
 
   // B/lib: the system's server bin folder, except that filter/ also holds the project's filter.
   void MakeServerBin() const {

@@ -1,0 +1,403 @@
+// The server client library against a real IPP printer: connecting, tickets, attribute reads
+// with their standard fallbacks, devices, localization, features, colour, and a hostile printer.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TestSupport/IppServer.h"
+#include "TestSupport/Loopback.h"
+#include "q10/q10.h"
+
+namespace {
+
+// Answers every connection with the same bytes, then closes it: a printer whose answer breaks off.
+class CannedAnswerServer {
+ public:
+  explicit CannedAnswerServer(std::string answer) : mAnswer(std::move(answer)) {
+    sockaddr_in address = corveltest::LoopbackAddress(0);
+    socklen_t length = sizeof address;
+    mSocket = socket(AF_INET, SOCK_STREAM, 0);
+    if (bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        listen(mSocket, 4) == 0 &&
+        getsockname(mSocket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+      mPort = ntohs(address.sin_port);
+    mThread = std::thread([this] { Serve(); });
+  }
+  ~CannedAnswerServer() {
+    shutdown(mSocket, SHUT_RDWR);
+    close(mSocket);
+    mThread.join();
+  }
+  std::string Address() const { return "127.0.0.1:" + std::to_string(mPort); }
+
+ private:
+  void Serve() {
+    for (int client; (client = accept(mSocket, nullptr, nullptr)) >= 0; close(client)) {
+      char request[4096];
+      if (recv(client, request, sizeof request, 0) > 0)
+        send(client, mAnswer.data(), mAnswer.size(), MSG_NOSIGNAL);
+    }
+  }
+  std::string mAnswer;
+  int mSocket = -1;
+  int mPort = 0;
+  std::thread mThread;
+};
+
+using corveltest::IppServer;
+
+const char* const kPrinterAttributes = R"(ATTR text KTFinisher "Finisher6"
+ATTR integer vidInputNumOfTrays 3
+ATTR text vidInput1Name "Tray 1"
+ATTR text printer-make-and-model "Corvel MTQ-ix"
+ATTR keyword media-default iso_a4_210x297mm
+ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in
+ATTR keyword media-source-supported tray-1,manual
+ATTR octetString printer-input-tray "type=sheetFeedAutoRemovableTray;maxcapacity=250;level=100;name=Main;","type=sheetFeedManual;maxcapacity=1;level=-2;name=Manual;"
+ATTR name marker-names "Cyan","Black"
+ATTR integer marker-levels 40,80
+ATTR integer marker-high-levels 100,90
+ATTR text corvel-features "Chromvale=1","Stapler=10"
+ATTR keyword corvel-color-keywords ColorMode,Halftone
+ATTR keyword ColorMode-supported Auto,Gray
+ATTR keyword ColorMode-default Gray
+ATTR keyword Halftone-supported Fine,Coarse
+ATTR text corvel-icc-profiles "sRGB IEC61966-2.1=p1","Press=p2"
+ATTR text corvel-device-links "p1,p2=sRGB to Press"
+)";
+
+const char* const kPrinterStrings = R"("KTFinisher.Finisher6" = "Finisher 6";
+"Tray 1" = "First tray";
+)";
+
+// A connection for one test, closed when it goes.
+struct Connection {
+  explicit Connection(const std::string& host) {
+    result = INIT_connect(host.c_str(), nullptr, nullptr, 0, 0, nullptr, -1, -1, 5, 1, 0, &handle,
+                          nullptr);
+  }
+  ~Connection() {
+    if (handle) INIT_disconnectFromServer(handle, nullptr);
+  }
+  QuillonResult result;
+  QuillonServerHandle* handle = nullptr;
+};
+
+// The first value of an attribute, or "(none)" when the library has none.
+std::string FirstValue(QuillonSessionHandle& session, const char* name) {
+  char** values = nullptr;
+  QuillonAttributeType* types = nullptr;
+  int32_t count = 0;
+  const QuillonResult result =
+      ATTR_getAttributeValues(&session, 0, name, &values, &types, &count, nullptr);
+  std::string first = result == QUILLON_RESULT_OK && values && count > 0 ? values[0] : "(none)";
+  quillon_free(values);
+  quillon_free(types);
+  return first;
+}
+
+std::vector<std::string> StringList(char** strings, int32_t count) {
+  std::vector<std::string> list(strings, strings + (strings ? count : 0));
+  quillon_free(strings);
+  return list;
+}
+
+TEST(ClientConnect, ConnectsToAPrinterAndRefusesWhatIsNone) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  const std::string closedPort = "127.0.0.1:" + std::to_string(corveltest::FreeLoopbackPort());
+  const struct {
+    std::string host;
+    bool connects;
+  } cases[] = {
+      {server.Address(), true},
+      {"ipp://127.0.0.1:" + std::to_string(server.Port()) + "/ipp/print", true},
+      {"ipp://127.0.0.1:" + std::to_string(server.Port()), true},
+      {closedPort, false},
+      {"no-such-host.invalid", false},
+      {"127.0.0.1:99999", false},
+      {"", false},
+  };
+  for (const auto& c : cases) {
+    Connection connection(c.host);
+    EXPECT_EQ(connection.result == QUILLON_RESULT_OK, c.connects) << c.host;
+    EXPECT_EQ(connection.handle != nullptr, c.connects) << c.host;
+    if (!connection.handle) continue;
+    EXPECT_NE(connection.handle->hostName, nullptr) << c.host;
+    EXPECT_EQ(INIT_setTimeout(connection.handle, 30, nullptr), QUILLON_RESULT_OK);
+  }
+  Connection gone(server.Address());
+  ASSERT_EQ(INIT_disconnectFromServer(gone.handle, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(gone.handle->hostName, nullptr);
+  EXPECT_NE(INIT_handleIsValid(gone.handle, nullptr), QUILLON_RESULT_OK);
+  gone.handle = nullptr;
+}
+
+TEST(ClientTickets, NonBlockingConnectIsPolledToHundred) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  auto* ticket = static_cast<QuillonNBTicket*>(quillon_malloc(8));
+  QuillonServerHandle* handle = nullptr;
+  ASSERT_EQ(INIT_connect(server.Address().c_str(), nullptr, nullptr, 0, 0, "trpc", -1, -1, 10, 1, 1,
+                         &handle, ticket),
+            QUILLON_RESULT_OK);
+  float progress = 0;
+  int32_t phase = 0;
+  QuillonResult result = QUILLON_RESULT_PENDING;
+  for (int i = 0; i < 500 && progress < 100.0f; ++i) {
+    ASSERT_EQ(NB_checkTicket(ticket, &progress, &phase, &result), QUILLON_RESULT_OK);
+    EXPECT_GE(progress, 0.0f);
+    if (progress < 100.0f) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(progress, 100.0f);
+  EXPECT_EQ(result, QUILLON_RESULT_OK);
+  ASSERT_NE(handle, nullptr);
+  EXPECT_EQ(INIT_handleIsValid(handle, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(NB_destroy(ticket), QUILLON_RESULT_OK);
+  EXPECT_EQ(INIT_disconnectFromServer(handle, nullptr), QUILLON_RESULT_OK);
+}
+
+// A session object may hand out a ticket for which it started no request: it is done at once.
+TEST(ClientTickets, ATicketWithoutARequestIsDone) {
+  auto* ticket = static_cast<QuillonNBTicket*>(quillon_malloc(8));
+  float progress = 0;
+  QuillonResult result = QUILLON_RESULT_PENDING;
+  EXPECT_EQ(NB_block(ticket), QUILLON_RESULT_OK);
+  EXPECT_EQ(NB_checkTicket(ticket, &progress, nullptr, &result), QUILLON_RESULT_OK);
+  EXPECT_EQ(progress, 100.0f);
+  EXPECT_EQ(result, QUILLON_RESULT_OK);
+  EXPECT_EQ(NB_destroy(ticket), QUILLON_RESULT_OK);
+}
+
+TEST(ClientTickets, CancelOfAnUnansweredRequestReturnsPromptly) {
+  corveltest::SilentListener silent;
+  ASSERT_NE(silent.Port(), 0);
+  auto* ticket = static_cast<QuillonNBTicket*>(quillon_malloc(8));
+  QuillonServerHandle* handle = nullptr;
+  const std::string host = "127.0.0.1:" + std::to_string(silent.Port());
+  ASSERT_EQ(
+      INIT_connect(host.c_str(), nullptr, nullptr, 0, 0, "trpc", -1, -1, 10, 1, 1, &handle, ticket),
+      QUILLON_RESULT_OK);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  float progress = 0;
+  QuillonResult result = QUILLON_RESULT_OK;
+  NB_checkTicket(ticket, &progress, nullptr, &result);
+  EXPECT_LT(progress, 100.0f);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(NB_cancel(ticket), QUILLON_RESULT_OK);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  NB_checkTicket(ticket, &progress, nullptr, &result);
+  EXPECT_EQ(progress, 100.0f);
+  EXPECT_EQ(result, QUILLON_RESULT_CANCELLED);
+  EXPECT_EQ(handle, nullptr);
+  NB_destroy(ticket);
+}
+
+TEST(ClientAttributes, VendorValuesAndStandardFallbacksReadAsStrings) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  QuillonSessionHandle session{};
+  ASSERT_EQ(ATTR_openSession(connection.handle, &session, nullptr), QUILLON_RESULT_OK);
+  const struct {
+    const char* name;
+    const char* value;
+  } cases[] = {
+      {"KTFinisher", "Finisher6"},
+      {"printer-state", "3"},            // an enum, in decimal
+      {"vidInputNumOfTrays", "3"},       // the vendor value wins over the two standard trays
+      {"vidInput1Name", "Tray 1"},       // vendor
+      {"vidInput2Name", "Manual"},       // from printer-input-tray
+      {"vidInput1MaxCapacity", "250"},   //
+      {"vidInput1CurrentLevel", "100"},  //
+      {"vidInput3Name", "(none)"},       // no third tray anywhere
+      {"vidMarkerColorantNumOfColorants", "2"},
+      {"vidMarkerColorant2Value", "Black"},
+      {"vidMarkerSupply2MaxCapacity", "90"},
+      {"vidMarkerSupply1Level", "40"},
+      {"vidMarkerSupply3Level", "(none)"},
+      {"KTNoSuchOption", "(none)"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FirstValue(session, c.name), c.value) << c.name;
+  EXPECT_EQ(ATTR_closeSession(&session, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(FirstValue(session, "KTFinisher"), "(none)");
+}
+
+TEST(ClientDevices, TraysMessagesNamesAndJobs) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  QuillonTrayInfo** trays = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(DEV_getTrayInfo(connection.handle, 0, &trays, &count, nullptr), QUILLON_RESULT_OK);
+  ASSERT_EQ(count, 2);
+  EXPECT_STREQ(trays[1]->tray_name, "Manual");
+  EXPECT_STREQ(trays[1]->tray_alias, "manual");
+  EXPECT_STREQ(trays[0]->media_alias[0], "iso_a4_210x297mm");
+  quillon_free(trays);
+  char* message = nullptr;
+  char* reasons = nullptr;
+  ASSERT_EQ(DEV_getMessages(connection.handle, 0, &message, &reasons, nullptr), QUILLON_RESULT_OK);
+  EXPECT_STREQ(reasons, "none");
+  quillon_free(message);
+  quillon_free(reasons);
+  char** names = nullptr;
+  ASSERT_EQ(DEV_getPrettyDeviceNameList(connection.handle, &names, &count, nullptr),
+            QUILLON_RESULT_OK);
+  EXPECT_EQ(StringList(names, count), std::vector<std::string>{"Corvel MTQ-ix"});
+  QuillonSessionHandle jobs{};
+  ASSERT_EQ(JOBM_openSession(connection.handle, &jobs, nullptr), QUILLON_RESULT_OK);
+  count = -1;
+  EXPECT_EQ(JOBM_getNumJobs(&jobs, &count, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(count, 0);
+  JOBM_closeSession(&jobs, nullptr);
+}
+
+TEST(ClientLocalization, LocalesAndStringsWithAndWithoutContext) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  char* locale = nullptr;
+  ASSERT_EQ(LOCL_getDefaultLocale(connection.handle, &locale, nullptr), QUILLON_RESULT_OK);
+  EXPECT_STREQ(locale, "en");
+  quillon_free(locale);
+  char** list = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(LOCL_getEncodings(connection.handle, &list, &count, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(StringList(list, count), (std::vector<std::string>{"us-ascii", "utf-8"}));
+
+  QuillonSessionHandle session{};
+  ASSERT_EQ(LOCL_openSession(connection.handle, 0, "en", "", &session, nullptr), QUILLON_RESULT_OK);
+  const struct {
+    const char* context;
+    const char* key;
+    const char* text;
+  } cases[] = {
+      {"KTFinisher", "Finisher6", "Finisher 6"},
+      {nullptr, "Finisher6", "(none)"},
+      {nullptr, "Tray 1", "First tray"},
+      {"vidInput1Name", "Tray 1", "First tray"},  // no such context entry: the plain key
+      {nullptr, "Unknown", "(none)"},
+  };
+  for (const auto& c : cases) {
+    char* text = nullptr;
+    const QuillonResult result =
+        LOCL_getStringWithContext(&session, c.context, c.key, &text, nullptr);
+    EXPECT_EQ(result == QUILLON_RESULT_OK ? std::string(text) : "(none)", c.text) << c.key;
+    quillon_free(text);
+  }
+  EXPECT_EQ(LOCL_cacheStrings(&session, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(LOCL_closeSession(&session, nullptr), QUILLON_RESULT_OK);
+}
+
+TEST(ClientFeatures, FeaturesAreNameValuePairs) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  char** names = nullptr;
+  char** values = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(FEAT_getFeatureList(connection.handle, &names, &values, &count, nullptr),
+            QUILLON_RESULT_OK);
+  EXPECT_EQ(StringList(values, count), (std::vector<std::string>{"1", "10"}));
+  EXPECT_EQ(StringList(names, count), (std::vector<std::string>{"Chromvale", "Stapler"}));
+}
+
+TEST(ClientColour, KeywordsProfilesAndDeviceLinks) {
+  IppServer server(kPrinterAttributes, kPrinterStrings);
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  QuillonSessionHandle settings{};
+  ASSERT_EQ(CLDF_openSession(connection.handle, "CorvelQ", "", "", "", "", 2, &settings, nullptr),
+            QUILLON_RESULT_OK);
+  std::string walked;
+  while (CLDF_setNextKey(&settings, nullptr) == QUILLON_RESULT_OK) {
+    char key[QUILLON_KEY_BUFFER_SIZE];
+    ASSERT_EQ(CLDF_getCurrentKey(&settings, key, nullptr), QUILLON_RESULT_OK);
+    char* value = nullptr;
+    walked += std::string(key) + " default ";
+    walked += CLDF_getDefaultValue(&settings, &value, nullptr) == QUILLON_RESULT_OK ? value : "-";
+    quillon_free(value);
+    for (value = nullptr; CLDF_getNextValue(&settings, &value, nullptr) == QUILLON_RESULT_OK;
+         value = nullptr) {
+      walked += std::string(" ") + value;
+      quillon_free(value);
+    }
+    walked += ";";
+  }
+  EXPECT_EQ(walked, "ColorMode default Gray Auto Gray;Halftone default - Fine Coarse;");
+  CLDF_closeSession(&settings, nullptr);
+
+  QuillonSessionHandle profiles{};
+  ASSERT_EQ(COLR_openSession(connection.handle, "CorvelQ", "CSET", "GUEST", "en_US", "MacWrenfold",
+                             "", &profiles, nullptr),
+            QUILLON_RESULT_OK);
+  char* id = nullptr;
+  ASSERT_EQ(ICCM_mapDescriptionToProfile(&profiles, "Press", &id, nullptr), QUILLON_RESULT_OK);
+  EXPECT_STREQ(id, "p2");
+  quillon_free(id);
+  EXPECT_NE(ICCM_mapDescriptionToProfile(&profiles, "Unknown", &id, nullptr), QUILLON_RESULT_OK);
+  char* link = nullptr;
+  ASSERT_EQ(ICCM_doesDeviceLinkProfileExist(&profiles, "p1", "p2", 2147483647, &link, nullptr),
+            QUILLON_RESULT_OK);
+  EXPECT_STREQ(link, "sRGB to Press");
+  quillon_free(link);
+  EXPECT_NE(ICCM_doesDeviceLinkProfileExist(&profiles, "p2", "p1", 2147483647, &link, nullptr),
+            QUILLON_RESULT_OK);
+  COLR_closeSession(&profiles, nullptr);
+}
+
+// Huge counts, values of the wrong type, a tray without fields and a strings file that does not
+// parse: every read answers, the strings session opens without strings.
+TEST(ClientHostile, HugeCountsWrongTypesAndBrokenStringsGiveFallbacks) {
+  IppServer server(R"(ATTR integer vidInputNumOfTrays 2147483647
+ATTR integer corvel-features 7
+ATTR keyword marker-names cyan
+ATTR text marker-levels "lots"
+ATTR octetString printer-input-tray "garbage-without-fields"
+ATTR text printer-make-and-model "X"
+)",
+                   "this is not a strings file\n\"unterminated = \"x\n");
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  QuillonSessionHandle session{};
+  ASSERT_EQ(ATTR_openSession(connection.handle, &session, nullptr), QUILLON_RESULT_OK);
+  EXPECT_EQ(FirstValue(session, "vidInputNumOfTrays"), "2147483647");
+  EXPECT_EQ(FirstValue(session, "vidMarkerSupply1Level"), "lots");
+  EXPECT_EQ(FirstValue(session, "vidInput1Name"), "(none)");
+  ATTR_closeSession(&session, nullptr);
+  char** names = nullptr;
+  char** values = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(FEAT_getFeatureList(connection.handle, &names, &values, &count, nullptr),
+            QUILLON_RESULT_OK);
+  EXPECT_EQ(StringList(names, count), std::vector<std::string>{"7"});
+  quillon_free(values);
+  QuillonSessionHandle strings{};
+  ASSERT_EQ(LOCL_openSession(connection.handle, 0, "en_US", "", &strings, nullptr),
+            QUILLON_RESULT_OK);
+  char* text = nullptr;
+  EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "unterminated", &text, nullptr),
+            QUILLON_RESULT_NOT_FOUND);
+  LOCL_closeSession(&strings, nullptr);
+}
+
+TEST(ClientHostile, AnAnswerThatBreaksOffFailsTheConnect) {
+  const std::string ippStart("\x02\x00\x00\x00\x00\x00\x00\x01\x01\x47", 10);
+  for (const std::string& body : {ippStart, std::string()}) {
+    CannedAnswerServer server(
+        "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+        "Content-Length: 100000\r\n\r\n" +
+        body);
+    const auto start = std::chrono::steady_clock::now();
+    Connection connection(server.Address());
+    EXPECT_NE(connection.result, QUILLON_RESULT_OK);
+    EXPECT_EQ(connection.handle, nullptr);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  }
+}
+
+}  // namespace
