@@ -64,9 +64,9 @@ TEST_F(TwoWayCommDialog, AcceptsHostNamesAndDottedAddressesAndExplainsTheRest) {
     Answer(c.typed);
     const uint32_t beeps = GetSysBeepCount();
     char result[256] = "unchanged";
-    EXPECT_EQ(UI_TwoWayCommDialog::ShowTwoWayCommDialog("", "CorvelQ", result, nullptr,
-                                                        c.allowBlank),
-              c.confirmed)
+    EXPECT_EQ(
+        UI_TwoWayCommDialog::ShowTwoWayCommDialog("", "CorvelQ", result, nullptr, c.allowBlank),
+        c.confirmed)
         << c.typed;
     EXPECT_EQ(mShown, "Two Way Communications / CorvelQ") << c.typed;
     EXPECT_EQ(mAlerts, c.alertKey ? Bidi(c.alertKey) : "") << c.typed;
@@ -77,8 +77,8 @@ TEST_F(TwoWayCommDialog, AcceptsHostNamesAndDottedAddressesAndExplainsTheRest) {
 
 TEST_F(TwoWayCommDialog, WithoutRoomForTheAnswerNothingIsShown) {
   Answer("10.0.0.5");
-  EXPECT_FALSE(UI_TwoWayCommDialog::ShowTwoWayCommDialog("10.0.0.5", "CorvelQ", nullptr, nullptr,
-                                                         false));
+  EXPECT_FALSE(
+      UI_TwoWayCommDialog::ShowTwoWayCommDialog("10.0.0.5", "CorvelQ", nullptr, nullptr, false));
   EXPECT_EQ(mShown, "");
 }
 
