@@ -1,0 +1,68 @@
+// The servers announced on the local network, as the Accessories pane lists them: a private
+// avahi-daemon on loopback publishes two services, the list shows both with name and address,
+// and choosing one makes its address the printer's server address.
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TestSupport/PrivateAvahi.h"
+#include "options/PaneTestSupport.h"
+#include "platform/NetServices.h"
+#include "printsys/PMSession.h"
+
+namespace {
+
+constexpr const char* kServiceType = "_corvel_remote_ui._tcp";
+
+class ServerDiscovery : public PaneTest {
+ protected:
+  void SetUp() override {
+    if (!mAvahi.Running()) GTEST_SKIP() << "no DNS-SD on loopback: " << mAvahi.Problem();
+    ASSERT_TRUE(mAvahi.Publish("Corvel One", kServiceType, 8163));
+    ASSERT_TRUE(mAvahi.Publish("Corvel Two", kServiceType, 8164));
+    mBusVariable.emplace("DBUS_SYSTEM_BUS_ADDRESS", mAvahi.BusAddress());
+    ASSERT_EQ(PMCreateSession(&mSession), noErr);
+    PMSessionSetCurrentPrinter(mSession, "Corvel");
+    CModelInfo::SetCorvelPrinterName(mSession, "Corvel");
+  }
+  void TearDown() override {
+    PaneTest::TearDown();
+    PMRelease(mSession);
+  }
+
+  // "name address" of each row of the list, sorted.
+  std::vector<std::string> Rows() {
+    ControlRef list = Control("accs", 3);
+    std::vector<std::string> rows;
+    for (DataBrowserItemID item : GetDataBrowserItems(list))
+      rows.push_back(GetDataBrowserCellText(list, item, FourCC("bNam")) + " " +
+                     GetDataBrowserCellText(list, item, FourCC("ipAd")));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+  }
+
+  corveltest::PrivateAvahi mAvahi;
+  std::optional<ScopedEnvironment> mBusVariable;
+  PMPrintSession mSession = nullptr;
+};
+
+TEST_F(ServerDiscovery, BothServersAreListedAndTheChosenOneBecomesTheAddress) {
+  Install();
+  corveltest::WaitUntil(
+      [&] {
+        RunNetServicesPending(100);
+        return Rows().size() >= 2;
+      },
+      10);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Corvel One 127.0.0.1", "Corvel Two 127.0.0.1"}));
+
+  UserClickTab(Control("crvl", 128), 7);
+  ASSERT_EQ(UserSelectListRow(Control("accs", 3), 2), noErr);
+  std::string address;
+  GetControlText(Control("accs", 4), &address);
+  EXPECT_EQ(address, "127.0.0.1");
+  EXPECT_EQ(KTVQuillonPrinterPList().Find("corvel"), "127.0.0.1");
+}
+
+}  // namespace
