@@ -48,11 +48,14 @@ class PrivateAvahi {
   const std::string& Problem() const { return mProblem; }
   const std::string& BusAddress() const { return mBus->Address(); }
 
-  // Publishes the service `name` of `type` on `port`; true once the daemon established it.
-  bool Publish(const std::string& name, const std::string& type, int port) {
+  // Publishes the service `name` of `type` on `port`, on this host or on `host` (a name nothing
+  // answers for makes a service that never resolves); true once the daemon established it.
+  bool Publish(const std::string& name, const std::string& type, int port,
+               const std::string& host = "") {
     const std::string log = "publish-" + std::to_string(mPublishers.size()) + ".log";
-    mPublishers.push_back(
-        mBus->Spawn({"avahi-publish", "-s", name, type, std::to_string(port)}, log));
+    std::vector<std::string> argv = {"avahi-publish", "-s", name, type, std::to_string(port)};
+    if (!host.empty()) argv.insert(argv.begin() + 2, {"-H", host});
+    mPublishers.push_back(mBus->Spawn(argv, log));
     return WaitUntil([&] { return Read(mRoot / log).find("Established") != std::string::npos; });
   }
 

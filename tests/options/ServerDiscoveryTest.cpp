@@ -1,7 +1,9 @@
 // The servers announced on the local network, as the Accessories pane lists them: a private
 // avahi-daemon on loopback publishes two services, the list shows both with name and address,
-// and choosing one makes its address the printer's server address.
+// and choosing one makes its address the printer's server address. A third service names a host
+// nobody answers for: it is left out, and waiting for it never holds the dialog for long.
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@ class ServerDiscovery : public PaneTest {
     if (!mAvahi.Running()) GTEST_SKIP() << "no DNS-SD on loopback: " << mAvahi.Problem();
     ASSERT_TRUE(mAvahi.Publish("Corvel One", kServiceType, 8163));
     ASSERT_TRUE(mAvahi.Publish("Corvel Two", kServiceType, 8164));
+    ASSERT_TRUE(mAvahi.Publish("Corvel Ghost", kServiceType, 8165, "ghost.local"));
     mBusVariable.emplace("DBUS_SYSTEM_BUS_ADDRESS", mAvahi.BusAddress());
     ASSERT_EQ(PMCreateSession(&mSession), noErr);
     PMSessionSetCurrentPrinter(mSession, "Corvel");
@@ -49,12 +52,17 @@ class ServerDiscovery : public PaneTest {
 
 TEST_F(ServerDiscovery, BothServersAreListedAndTheChosenOneBecomesTheAddress) {
   Install();
+  std::chrono::steady_clock::duration longestTurn{};
   corveltest::WaitUntil(
       [&] {
+        const auto start = std::chrono::steady_clock::now();
         RunNetServicesPending(100);
+        longestTurn = std::max(longestTurn, std::chrono::steady_clock::now() - start);
         return Rows().size() >= 2;
       },
-      10);
+      15);
+  // The bound on resolving (3 s) is below the daemon's own give-up time (5 s).
+  EXPECT_LT(longestTurn, std::chrono::milliseconds(4500));
   EXPECT_EQ(Rows(), (std::vector<std::string>{"Corvel One 127.0.0.1", "Corvel Two 127.0.0.1"}));
 
   UserClickTab(Control("crvl", 128), 7);
