@@ -4,6 +4,8 @@
 # this file, then: ipp_attribute_server_start ROOT (sets IPP_ATTRIBUTE_SERVER_ADDRESS, "host:port"),
 # ipp_attribute_server_stop. Everything lives under ROOT.
 
+source "$(dirname "${BASH_SOURCE[0]}")/loopback.sh"
+
 ipp_attribute_server_start() {
   local root=$1 port
   mkdir -p "$root"/{ssl,spool}
@@ -28,16 +30,13 @@ ATTR keyword media-default iso_a4_210x297mm
 ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in
 ATTRS
   echo '"KTFinisher.Finisher6" = "Production Finisher with Folder";' >"$root/en.strings"
-  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1]); s.close()')
+  port=$(loopback_free_port)
   DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/bus.sock" ippeveprinter -r off -n localhost -p "$port" \
     -K "$root/ssl" -d "$root/spool" -S "$root/en.strings" -a "$root/attrs.conf" "Corvel Server" \
     >"$root/printer.log" 2>&1 &
   IPP_ATTRIBUTE_SERVER_PID=$!
   IPP_ATTRIBUTE_SERVER_ADDRESS=127.0.0.1:$port
-  for _ in $(seq 100); do
-    if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then return 0; fi
-    sleep 0.05
-  done
+  loopback_wait_for_port "$port" && return 0
   echo "the attribute service did not start; see $root/printer.log" >&2
   return 1
 }
