@@ -1,0 +1,89 @@
+// The Print dialog on screen: the dialog's model window mirrored with GTK. Print and Cancel are
+// pressed through the host, so that a press that gets through commits the pane; a refused Print
+// is explained in an alert and the dialog stays open.
+#include <gtk/gtk.h>
+#include <gtkmm/init.h>
+#include <gtkmm/messagedialog.h>
+
+#include <memory>
+
+#include "ModelMirror.h"
+#include "PrintView.h"
+#include "platform/toolkit/UserActions.h"
+
+namespace {
+
+class PrintViewRun {
+ public:
+  explicit PrintViewRun(PrintDialogHost& host) : mHost(host) {}
+
+  PrintViewResult Run() {
+    MirrorInput& input = mMirror.Input();
+    input.SetPressHandler(mHost.PrintButton(), [this] { Print(); });
+    input.SetPressHandler(mHost.CancelButton(), [this] { Cancel(); });
+    mMirror.Show(mHost.Window());
+    mLoop->run();
+    input.SetPressHandler(mHost.PrintButton(), nullptr);
+    input.SetPressHandler(mHost.CancelButton(), nullptr);
+    return mResult;
+  }
+
+ private:
+  void Print() {
+    std::string error;
+    if (mHost.PressPrint(&error)) return Finish(PrintViewResult::Printed);
+    ShowRefusal(error);
+  }
+
+  void Cancel() {
+    UserClickControl(mHost.CancelButton());
+    if (mHost.Cancelled()) Finish(PrintViewResult::Cancelled);
+  }
+
+  void Finish(PrintViewResult result) {
+    mResult = result;
+    mLoop->quit();
+  }
+
+  void ShowRefusal(const std::string& error) {
+    Gtk::Window* dialog = mMirror.WindowFor(mHost.Window());
+    mAlert =
+        std::make_unique<Gtk::MessageDialog>("The document was not printed.", false,
+                                             Gtk::MessageType::WARNING, Gtk::ButtonsType::OK, true);
+    mAlert->set_secondary_text(error);
+    if (dialog) mAlert->set_transient_for(*dialog);
+    mAlert->signal_response().connect([this](int) { mAlert->set_visible(false); });
+    mAlert->present();
+  }
+
+  PrintDialogHost& mHost;
+  ModelMirror mMirror;
+  Glib::RefPtr<Glib::MainLoop> mLoop = Glib::MainLoop::create();
+  std::unique_ptr<Gtk::MessageDialog> mAlert;
+  PrintViewResult mResult = PrintViewResult::NotPrinted;
+};
+
+}  // namespace
+
+bool PrintViewAvailable() {
+  // gtk_init_check opens the display named by $WAYLAND_DISPLAY or $DISPLAY, once.
+  static const bool available = [] {
+    if (!gtk_init_check()) return false;
+    Gtk::init_gtkmm_internals();
+    return true;
+  }();
+  return available;
+}
+
+PrintViewResult RunPrintView(PrintDialogHost& host) {
+  if (!PrintViewAvailable()) return PrintViewResult::NotPrinted;
+  try {
+    PrintViewRun run(host);
+    return run.Run();
+  } catch (const Glib::Error& error) {
+    g_warning("corvel-print: the dialog could not be shown: %s", error.what());
+  } catch (const std::exception& error) {
+    g_warning("corvel-print: the dialog could not be shown: %s", error.what());
+  }
+  return PrintViewResult::NotPrinted;
+}
