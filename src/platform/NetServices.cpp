@@ -202,20 +202,24 @@ int RunNetServicesPending(int timeoutMilliseconds) {
       Clock::now() + std::chrono::milliseconds(std::max(timeoutMilliseconds, 0));
   int delivered = 0;
   for (;;) {
+    bool waited = false;
     const std::vector<NetServiceBrowser*> browsers = ScheduledHere();
     for (NetServiceBrowser* browser : browsers) {
       if (!IsScheduledHere(browser)) continue;
-      const auto left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-      const int slice = int(std::clamp<int64_t>(left.count(), 0, kPollSliceMilliseconds));
-      if (browser->poll) avahi_simple_poll_iterate(browser->poll.get(), slice);
+      if (browser->poll) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        avahi_simple_poll_iterate(
+            browser->poll.get(), int(std::clamp<int64_t>(left.count(), 0, kPollSliceMilliseconds)));
+        waited = true;
+      }
       if (IsScheduledHere(browser)) delivered += Deliver(browser);
     }
     if (delivered > 0 || Clock::now() >= deadline) return delivered;
-    if (browsers.empty()) {
+    // Nothing to poll: the turn still lasts its time, without spinning.
+    if (!waited)
       std::this_thread::sleep_until(
           std::min(deadline, Clock::now() + std::chrono::milliseconds(kPollSliceMilliseconds)));
-    }
   }
 }
 
