@@ -3,9 +3,7 @@
 # NAME PPD DESCRIPTION, private_cupsd_stop. Everything lives under ROOT; output files of queue NAME
 # go to ROOT/out/NAME.ps.
 
-private_cupsd_free_port() {
-  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1]); s.close()'
-}
+source "$(dirname "${BASH_SOURCE[0]}")/loopback.sh"
 
 private_cupsd_start() {
   local root=$1
@@ -13,7 +11,7 @@ private_cupsd_start() {
   chmod 0755 "$root"  # the filters run as another user and read the spool through it
   chmod 0777 "$root/out"
   local port
-  port=$(private_cupsd_free_port)
+  port=$(loopback_free_port)
   cat >"$root/etc/cups-files.conf" <<CONF
 ServerRoot $root/etc
 RequestRoot $root/spool
@@ -60,10 +58,7 @@ CONF
   "$cupsd" -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" >"$root/log/stdout" 2>&1 &
   PRIVATE_CUPSD_PID=$!
   export CUPS_SERVER=127.0.0.1:$port
-  for _ in $(seq 100); do
-    if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then return 0; fi
-    sleep 0.05
-  done
+  loopback_wait_for_port "$port" && return 0
   echo "private cupsd did not start; see $root/log/error_log" >&2
   return 1
 }

@@ -3,6 +3,7 @@
 #include "options/CCorvelOptions.h"
 
 #include "options/PStringFields.h"
+#include "serverclient/Wrenfold.h"
 #include "platform/Preferences.h"
 #include "platform/toolkit/Controls.h"
 #include "support/Logging.h"
@@ -92,6 +93,8 @@ CCorvelOptions::CCorvelOptions(ControlRef parentUserPane, bool secureAccessOn)
 // The pictures, the printer list and the model information go with their owners; the parsed PPD,
 // the CUPS PPD and the media-types list too, so each is released exactly once, here.
 CCorvelOptions::~CCorvelOptions() {
+  StopServerDiscovery();
+  mWrenfold.reset();
   mModelInfo.reset();
   mPrinterList.reset();
 }

@@ -18,12 +18,16 @@
 #include "options/KTVQuillonPrinterPList.h"
 #include "platform/PlistValue.h"
 #include "platform/Status.h"
+#include "platform/NetServices.h"
+#include "platform/toolkit/DataBrowser.h"
 #include "platform/toolkit/Events.h"
 #include "platform/toolkit/ToolkitTypes.h"
 #include "ppdx/parser/KTVPPD.h"
 #include "printsys/PMTicket.h"
 
+class Attributes;
 class CDateInfo;
+class Wrenfold;
 struct SecurePrintData;
 
 class CSecureAccessClient;
@@ -203,6 +207,31 @@ class CCorvelOptions {
   virtual bool DoSecureAccess();
   // Shows the record's Info pane values and stores them in the preferences and the ticket.
   virtual void SetSecureAccessInfo();
+  // Asks the server at `address` for the value of each installable option (the attribute named
+  // by the option's keyword) and makes a value that names one of the option's choices the
+  // queue's installed choice. An empty address or a server that cannot be reached changes
+  // nothing; the Output rules run in every case.
+  virtual void GetInstallableOptionsFromServer(const std::string& address);
+  // Server discovery: starts the browser that fills accs/3, and stops and releases it.
+  void StartServerDiscovery();
+  void StopServerDiscovery();
+  // A service found: resolved (for a bounded time) and listed once per IPv4 address.
+  void AddFoundService(NetServiceRef service);
+  // The list's callbacks: the cell texts of a row, and a selected row's address taken as the
+  // server address. Both do nothing for a list without a controller.
+  static OSStatus DataBrowserItemDataGet(ControlRef list, DataBrowserItemID item,
+                                         DataBrowserPropertyID property,
+                                         DataBrowserItemDataRef itemData, bool setValue);
+  static void DataBrowserItemChanged(ControlRef list, DataBrowserItemID item,
+                                     DataBrowserItemNotification message);
+  // The browser's callback; `info` is the controller. Traces every call in the debug log.
+  static void NetServicesCallback(NetServiceBrowserRef browser, uint32_t flags,
+                                  void* domainOrService, NetServiceError* error, void* info);
+  // Points mWrenfold (made on first use) at `address` and connects; true when connected.
+  bool ConnectWrenfold(const std::string& address);
+  // One installable option: the server's value shown in popup 100 + index and set on the queue.
+  void SyncInstalledOption(Attributes& attributes, std::string& address, ppd_option_t& option,
+                           int index);
   // Sets one installed option of the printer queue: runs "lpadmin -p <queue> -o keyword=choice"
   // without a shell and waits for it. The address is not used. Refuses (and logs) null or empty
   // texts, control characters, a '=' in the keyword and a command longer than 255 characters.
@@ -233,6 +262,7 @@ class CCorvelOptions {
   std::array<std::filesystem::path, 6> mFoldURL;
   std::array<MenuRef, 4> mMediaQualityPopups{};
   std::unique_ptr<KTVQuillonPrinterPList> mPrinterList;
+  std::unique_ptr<Wrenfold> mWrenfold;  // the server connection, made on first use
   std::unique_ptr<KTVPPD> mKTVPPD;
   CupsPPDPtr mCupsPPD;
   bool mFirstPageConstraintsDone = false;

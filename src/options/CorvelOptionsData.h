@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/NetServices.h"
 #include "platform/toolkit/Image.h"
 #include "platform/toolkit/ToolkitTypes.h"
 
@@ -32,14 +33,6 @@ enum OptionType : int16_t {
   RefreshOptions = 2,  // the record's current values
   PPDDictOptions = 3,
 };
-
-// The service browser's client context: its info field names the controller. The browser itself
-// arrives with the discovery work; until then these fields are placeholders nothing reads.
-struct NetServiceClientContext {
-  int32_t version = 0;
-  void* info = nullptr;
-};
-using NetServiceBrowserRef = void*;
 
 struct CorvelOptionsData {
   // File
@@ -118,8 +111,10 @@ struct CorvelOptionsData {
   uint8_t bInitialConnection = 0;  // true until a connection to the server has succeeded
   // Accessories
   uint8_t mSyncWithServer = 0;
+  // The servers found on the network: list accs/3, the browser that finds them (its context's
+  // info is the controller), and per row k + 1 the address and the name at index k.
   ControlRef mBonjourList = nullptr;
-  NetServiceBrowserRef mBonjourBrowser = nullptr;
+  NetServiceBrowserOwner mBonjourBrowser;
   NetServiceClientContext mBonjourClientContext;
   std::vector<std::string> mBonjourIPStrings, mBonjourNameStrings;
   CCorvelOptions* mCorvelOptions = nullptr;  // the controller that holds the record

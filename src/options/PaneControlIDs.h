@@ -18,3 +18,12 @@ inline constexpr int32_t kTabControlNumber = 128;
 inline constexpr int32_t kTabPaneContainers[] = {129, 130, 131, 132, 133, 134, 135};
 inline constexpr int32_t kTabCount = 7;
 inline constexpr int32_t kInfoPaneContainer = 134;
+
+// The Accessories pane: the discovered servers, the address field, the synchronisation switch and
+// the popups of the PPD group "InstallableOptions" (option i in popup 100 + i).
+inline constexpr int32_t kServerListNumber = 3;
+inline constexpr int32_t kServerAddressNumber = 4;
+inline constexpr int32_t kSyncWithServerNumber = 6;
+inline constexpr const char* kInstallableOptionsGroup = "InstallableOptions";
+inline constexpr int32_t kFirstInstalledOptionPopup = 100;
+inline constexpr int kInstalledOptionPopups = 3;

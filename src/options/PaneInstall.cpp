@@ -14,6 +14,7 @@
 #include "platform/toolkit/Menus.h"
 #include "platform/toolkit/ToolkitOwners.h"
 #include "platform/toolkit/Windows.h"
+#include "serverclient/Wrenfold.h"
 #include "ui/CUPSHelper.h"
 #include "ui/PDEBundle.h"
 
@@ -46,9 +47,6 @@ constexpr int32_t kPasswordField = 11;
 constexpr int32_t kSecureAccessOnlyControls[] = {14, 17, 18, 20};
 constexpr const char* kSecureAccessClearedKeys[] = {
     "CorvelInfo_PasswordText", "CorvelInfo_OwnerText", "CorvelInfo_AccountNumberText"};
-constexpr const char* kInstallableOptionsGroup = "InstallableOptions";
-constexpr int32_t kFirstInstalledOptionPopup = 100;
-constexpr int kInstalledOptionPopups = 3;
 
 // Removes a popup's first item, keeping its value on the same choice where it can.
 void DeleteFirstItem(ControlRef popup) {
@@ -214,11 +212,12 @@ void CCorvelOptions::ConfigureAccessoriesPaneControls() {
   CorvelOptionsData& d = mCorvelOptionsData;
   if (mPrinterList)
     if (std::optional<std::string> address =
-            mPrinterList->Find(CModelInfo::GetCorvelRawPrinterName()))
-      SetCorvelTextEditField(kAccessoriesSignature, 4, *address, false);
-  SetCorvelControlValue(kAccessoriesSignature, 6, d.mSyncWithServer ? 1 : 0);
-  d.mBonjourList = GetCorvelControl(kAccessoriesSignature, 3);
-  d.mBonjourClientContext.info = this;
+            mPrinterList->Find(CModelInfo::GetCorvelRawPrinterName())) {
+      mWrenfold = std::make_unique<Wrenfold>(address->c_str(), 0);
+      SetCorvelTextEditField(kAccessoriesSignature, kServerAddressNumber, *address, false);
+    }
+  SetCorvelControlValue(kAccessoriesSignature, kSyncWithServerNumber, d.mSyncWithServer ? 1 : 0);
+  StartServerDiscovery();
   ppd_group_t* group =
       mCupsPPD ? CUPSHelper(mCupsPPD.get()).FindOptionGroup(kInstallableOptionsGroup) : nullptr;
   for (int i = 0; i < kInstalledOptionPopups; ++i) {

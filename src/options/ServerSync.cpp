@@ -1,19 +1,40 @@
-// The Accessories pane's server address and synchronisation switch. Reading installed options from
-// the server comes with server synchronisation.
+// The Accessories pane's server address and synchronisation switch, and the installed options read
+// from the server: each option of the PPD group "InstallableOptions" is looked up on the server
+// under its own keyword, and a value naming one of its choices becomes the queue's installed
+// choice.
+#include <cups/ppd.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "options/CCorvelOptions.h"
-#include "support/Logging.h"
+#include "options/PaneControlIDs.h"
+#include "serverclient/Attributes.h"
+#include "serverclient/Localization.h"
+#include "serverclient/Wrenfold.h"
+#include "ui/CUPSHelper.h"
 
 namespace {
-constexpr OSType kAccessories = FourCC("accs");
-constexpr int32_t kServerAddressField = 4;
+
+constexpr size_t kMaxAddressLength = 255;
+
+// The 1-based number of the option's choice named `value`, or 0.
+int ChoiceNamed(const ppd_option_t& option, const std::string& value) {
+  for (int j = 0; j < option.num_choices; ++j)
+    if (value == option.choices[j].choice) return j + 1;
+  return 0;
+}
+
 }  // namespace
 
 void CCorvelOptions::GrabIPAddressFromEntryField() {
   unsigned char address[256] = {0};
-  GetCorvelTextEditField(kAccessories, kServerAddressField, address, false);
+  GetCorvelTextEditField(kAccessoriesSignature, kServerAddressNumber, address, false);
   const std::string text(reinterpret_cast<const char*>(address + 1), address[0]);
   if (mPrinterList && mPrinterList->Add(CModelInfo::GetCorvelRawPrinterName(), text, true))
     mPrinterList->Save();
+  if (mCorvelOptionsData.mSyncWithServer) GetInstallableOptionsFromServer(text);
 }
 
 void CCorvelOptions::ToggleSynchServerOptions() {
@@ -21,4 +42,44 @@ void CCorvelOptions::ToggleSynchServerOptions() {
   if (mCorvelOptionsData.mSyncWithServer) GrabIPAddressFromEntryField();
   SetUIConstraints(Accessories_CorvelOptions);
   SetUIConstraints(Output_CorvelOptions);
+}
+
+void CCorvelOptions::GetInstallableOptionsFromServer(const std::string& address) {
+  std::string ascii = address.substr(0, kMaxAddressLength);
+  ppd_group_t* group =
+      mCupsPPD ? CUPSHelper(mCupsPPD.get()).FindOptionGroup(kInstallableOptionsGroup) : nullptr;
+  // Without an address there is no server to ask.
+  if (!ascii.empty() && ConnectWrenfold(ascii) && group) {
+    Attributes attributes(mWrenfold.get());
+    if (Localization* localization = mWrenfold->GetLocalizationObject())
+      localization->OpenSession(0);
+    attributes.OpenSession();
+    attributes.GetTrayCount(0);
+    for (int i = 0; i < group->num_options; ++i)
+      SyncInstalledOption(attributes, ascii, group->options[i], i);
+    attributes.CloseSession();
+  }
+  SetUIConstraints(Output_CorvelOptions);
+}
+
+bool CCorvelOptions::ConnectWrenfold(const std::string& address) {
+  if (mWrenfold)
+    mWrenfold->SetTargetServer(address.c_str());
+  else
+    mWrenfold = std::make_unique<Wrenfold>(address.c_str(), 0);
+  return mWrenfold->ConnectToServer(false, false);
+}
+
+void CCorvelOptions::SyncInstalledOption(Attributes& attributes, std::string& address,
+                                         ppd_option_t& option, int index) {
+  const int32_t popup = kFirstInstalledOptionPopup + index;
+  attributes.GetAttributeSingleAsInt(option.keyword, 0);
+  const std::optional<std::string> value =
+      attributes.GetAttributeSingleAsCFString(option.keyword, 0, false);
+  if (const int choice = value ? ChoiceNamed(option, *value) : 0;
+      choice != 0 && GetCorvelControlValue(kAccessoriesSignature, popup) != choice) {
+    SetCorvelControlValue(kAccessoriesSignature, popup, int16_t(choice));
+    SetServerOption(address.data(), option.keyword, option.choices[choice - 1].choice);
+  }
+  ChangeInstalledOptions(int16_t(popup));
 }

@@ -5,6 +5,7 @@
 // it started is stopped, by process id, when the object goes.
 #include <arpa/inet.h>
 #include <cups/cups.h>
+#include <cups/ppd.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
@@ -108,6 +109,25 @@ class PrivateCupsd {
   bool SetQueueOption(const std::string& queue, const std::string& option,
                       const std::string& value) {
     return RunProgram({CORVEL_LPADMIN_PROGRAM, "-p", queue, "-o", option + "=" + value}) == 0;
+  }
+  // The default choice of `keyword` in the queue's PPD as the printing system hands it out (an
+  // installed option's setting), or a text saying why there is none.
+  std::string QueuePPDDefault(const std::string& queue, const std::string& keyword) const {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    // A connection of its own: the process's shared one may still point at an earlier daemon.
+    http_t* http = httpConnect2("127.0.0.1", mPort, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED,
+                                1, 30000, nullptr);
+    const char* fetched = http ? cupsGetPPD2(http, queue.c_str()) : nullptr;
+    httpClose(http);
+    if (!fetched) return "no PPD: " + std::string(cupsLastErrorString());
+    ppd_file_t* ppd = ppdOpenFile(fetched);
+    const ppd_option_t* option = ppd ? ppdFindOption(ppd, keyword.c_str()) : nullptr;
+    std::string choice = option ? option->defchoice : "no " + keyword;
+    ppdClose(ppd);
+#pragma GCC diagnostic pop
+    unlink(fetched);
+    return choice;
   }
 
  private:

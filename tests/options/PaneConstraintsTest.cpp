@@ -9,10 +9,13 @@ namespace {
 
 using Items = std::vector<int32_t>;
 
-// The controller with the queue command replaced by a record of its calls.
+// The controller with the queue command and the server read replaced by a record of their calls.
 class RecordingOptions : public CCorvelOptions {
  public:
   using CCorvelOptions::CCorvelOptions;
+  void GetInstallableOptionsFromServer(const std::string& address) override {
+    calls.push_back("read " + address);
+  }
   void SetServerOption(char* address, char* keyword, char* choice) override {
     calls.push_back(std::string(address) + " " + keyword + "=" + choice);
   }

@@ -2,10 +2,6 @@
 // names that a shell would read as commands passed on as plain arguments.
 #include <gtest/gtest.h>
 
-#include <cups/cups.h>
-#include <cups/ppd.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 
@@ -31,17 +27,7 @@ class ServerOption : public ::testing::Test {
     mController->SetServerOption(address.data(), keyword.data(), choice.data());
   }
 
-  // The queue's installed choice of KTFinisher as the printing system hands the PPD back.
-  static std::string QueueFinisher() {
-    const char* fetched = cupsGetPPD("Corvel");
-    if (!fetched) return "no PPD: " + std::string(cupsLastErrorString());
-    ppd_file_t* ppd = ppdOpenFile(fetched);
-    const ppd_option_t* finisher = ppd ? ppdFindOption(ppd, "KTFinisher") : nullptr;
-    std::string choice = finisher ? finisher->defchoice : "no KTFinisher";
-    ppdClose(ppd);
-    unlink(fetched);
-    return choice;
-  }
+  std::string QueueFinisher() const { return mCupsd.QueuePPDDefault("Corvel", "KTFinisher"); }
 
   corveltest::PrivateCupsd mCupsd;
   PMPrintSession mSession = nullptr;

@@ -9,9 +9,13 @@
 
 #include "ModelMirror.h"
 #include "PrintView.h"
+#include "platform/NetServices.h"
 #include "platform/toolkit/UserActions.h"
 
 namespace {
+
+// How often the servers announced on the network get their turn while the dialog is shown.
+constexpr unsigned kNetServicesPeriodMilliseconds = 100;
 
 class PrintViewRun {
  public:
@@ -22,7 +26,15 @@ class PrintViewRun {
     input.SetPressHandler(mHost.PrintButton(), [this] { Print(); });
     input.SetPressHandler(mHost.CancelButton(), [this] { Cancel(); });
     mMirror.Show(mHost.Window());
+    // The browsers' news reach the panes here, on this thread, also while a modal loop runs.
+    sigc::connection netServices = Glib::signal_timeout().connect(
+        [] {
+          RunNetServicesPending(0);
+          return true;
+        },
+        kNetServicesPeriodMilliseconds);
     mLoop->run();
+    netServices.disconnect();
     input.SetPressHandler(mHost.PrintButton(), nullptr);
     input.SetPressHandler(mHost.CancelButton(), nullptr);
     return mResult;

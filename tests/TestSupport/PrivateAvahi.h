@@ -1,0 +1,78 @@
+#pragma once
+// DNS-SD on loopback for integration tests: an avahi-daemon limited to the loopback interface
+// (never the machine's outer one) on a private system D-Bus, and services published through it
+// with avahi-publish. Where the daemon cannot start (another one runs, no multicast on
+// loopback), Running() is false and Problem() says why, so the test can skip with the reason.
+// Everything is stopped by process id when the object goes, the publishers first.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TestSupport/PrivateBus.h"
+#include "TestSupport/TemporaryFiles.h"
+
+namespace corveltest {
+
+class PrivateAvahi {
+ public:
+  PrivateAvahi() : mRoot(mFolder.path()) {
+    mBus.emplace(mRoot);
+    if (!mBus->Running()) {
+      mProblem = "the private D-Bus did not start";
+      return;
+    }
+    std::ofstream(mRoot / "avahi-lo.conf")
+        << "[server]\nuse-ipv4=yes\nuse-ipv6=no\nallow-interfaces=lo\nenable-dbus=yes\n"
+           "ratelimit-interval-usec=1000000\nratelimit-burst=1000\n\n"
+           "[wide-area]\nenable-wide-area=no\n\n"
+           "[publish]\npublish-hinfo=no\npublish-workstation=no\npublish-addresses=yes\n"
+           "publish-domain=no\n";
+    mDaemonPid = mBus->Spawn({"avahi-daemon", "-f", (mRoot / "avahi-lo.conf").string(),
+                              "--no-rlimits", "--no-drop-root", "--no-chroot"},
+                             "avahi.log");
+    mRunning = mDaemonPid > 0 &&
+               WaitUntil([&] { return Log().find("startup complete") != std::string::npos; });
+    if (!mRunning) mProblem = "avahi-daemon did not start on loopback: " + Log();
+  }
+  ~PrivateAvahi() {
+    for (pid_t pid : mPublishers) StopProgram(pid);
+    StopProgram(mDaemonPid);
+  }
+  PrivateAvahi(const PrivateAvahi&) = delete;
+  PrivateAvahi& operator=(const PrivateAvahi&) = delete;
+
+  bool Running() const { return mRunning; }
+  const std::string& Problem() const { return mProblem; }
+  const std::string& BusAddress() const { return mBus->Address(); }
+
+  // Publishes the service `name` of `type` on `port`, on this host or on `host` (a name nothing
+  // answers for makes a service that never resolves); true once the daemon established it.
+  bool Publish(const std::string& name, const std::string& type, int port,
+               const std::string& host = "") {
+    const std::string log = "publish-" + std::to_string(mPublishers.size()) + ".log";
+    std::vector<std::string> argv = {"avahi-publish", "-s", name, type, std::to_string(port)};
+    if (!host.empty()) argv.insert(argv.begin() + 2, {"-H", host});
+    mPublishers.push_back(mBus->Spawn(argv, log));
+    return WaitUntil([&] { return Read(mRoot / log).find("Established") != std::string::npos; });
+  }
+
+ private:
+  std::string Log() const { return Read(mRoot / "avahi.log"); }
+  static std::string Read(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  TemporaryFolder mFolder;
+  std::filesystem::path mRoot;
+  std::optional<PrivateBus> mBus;
+  pid_t mDaemonPid = 0;
+  std::vector<pid_t> mPublishers;
+  bool mRunning = false;
+  std::string mProblem;
+};
+
+}  // namespace corveltest
