@@ -21,6 +21,7 @@
 #include "platform/NetServices.h"
 #include "platform/toolkit/DataBrowser.h"
 #include "platform/toolkit/Events.h"
+#include "platform/toolkit/ToolkitOwners.h"
 #include "platform/toolkit/ToolkitTypes.h"
 #include "ppdx/parser/KTVPPD.h"
 #include "printsys/PMTicket.h"
@@ -260,7 +261,7 @@ class CCorvelOptions {
   std::array<std::filesystem::path, 10> mPunchURL, mPunchLandscapeURL;
   std::array<std::filesystem::path, 3> mFastenURL;
   std::array<std::filesystem::path, 6> mFoldURL;
-  std::array<MenuRef, 4> mMediaQualityPopups{};
+  std::array<MenuOwner, 4> mMediaQualityPopups;
   std::unique_ptr<KTVQuillonPrinterPList> mPrinterList;
   std::unique_ptr<Wrenfold> mWrenfold;  // the server connection, made on first use
   std::unique_ptr<KTVPPD> mKTVPPD;

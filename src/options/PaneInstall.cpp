@@ -69,16 +69,16 @@ void LoadImages(const std::array<std::filesystem::path, N>& files,
 }  // namespace
 
 // True when all four media-quality menus were made.
-static bool LoadMediaQualityMenus(std::array<MenuRef, 4>& menus) {
+static bool LoadMediaQualityMenus(std::array<MenuOwner, 4>& menus) {
   CFBundleRef bundle = CFBundleGetBundleWithIdentifier(CModelInfo::GetCorvelBundleID());
   IBNibRef nib = nullptr;
   if (!bundle || CreateNibReferenceWithCFBundle(bundle, "Corvel", &nib) != noErr) return false;
   NibOwner owner(nib);
   bool made = true;
   for (size_t i = 0; i < menus.size(); ++i) {
-    if (menus[i]) DisposeMenu(menus[i]);
-    menus[i] = nullptr;
-    made = CreateMenuFromNib(nib, kMediaQualityMenus[i], &menus[i]) == noErr && made;
+    MenuRef menu = nullptr;
+    made = CreateMenuFromNib(nib, kMediaQualityMenus[i], &menu) == noErr && made;
+    menus[i].reset(menu);  // the controller owns the menus; a menu made before goes now
   }
   return made;
 }
