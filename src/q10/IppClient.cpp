@@ -1,5 +1,6 @@
 #include "q10/IppClient.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "q10/Limits.h"
@@ -127,7 +128,8 @@ TextAnswer FetchPrinterFile(const Exchange& exchange, const std::string& uri, st
   ServerAddress address = exchange.address;
   address.encrypted = std::string_view(scheme) == "https" || std::string_view(scheme) == "ipps";
   const Exchange fileExchange{exchange.control, address, exchange.timeoutSeconds};
-  WaitBudget budget{exchange.control, Clock::now() + std::chrono::seconds(exchange.timeoutSeconds)};
+  const int seconds = std::min(exchange.timeoutSeconds, int(kStringsFileSeconds));
+  WaitBudget budget{exchange.control, Clock::now() + std::chrono::seconds(seconds)};
   HttpPtr http = Connect(fileExchange, budget);
   if (!http) return {WhyItFailed(budget, QUILLON_RESULT_CONNECT_FAILED), {}};
   httpClearFields(http.get());

@@ -16,6 +16,9 @@ inline constexpr std::size_t kMaxStrings = 16384;     // entries kept of a strin
 inline constexpr std::size_t kMaxTrays = 64;
 inline constexpr std::size_t kMaxJobsCounted = 100000;
 inline constexpr int32_t kDefaultTimeoutSeconds = 30;
+// A strings file is small: its fetch gets at most this long, whatever the session's time-out, so
+// a server that never ends the file's body holds the dialog only briefly.
+inline constexpr int32_t kStringsFileSeconds = 5;
 inline constexpr int32_t kMaxTimeoutSeconds = 3600;
 inline constexpr double kWaitSliceSeconds = 0.1;  // how often a waiting request checks for cancel
 

@@ -385,6 +385,22 @@ ATTR text printer-make-and-model "X"
   LOCL_closeSession(&strings, nullptr);
 }
 
+TEST(ClientHostile, AStringsFileWhoseBodyNeverEndsIsGivenUpSoon) {
+  // This server never ends the chunked body of an empty strings file: the session opens without
+  // strings once the file's own bound passes, well before the session's 30-second time-out.
+  IppServer server("ATTR text printer-make-and-model \"X\"\n", "");
+  ASSERT_TRUE(server.Running());
+  Connection connection(server.Address());
+  const auto start = std::chrono::steady_clock::now();
+  QuillonSessionHandle strings{};
+  ASSERT_EQ(LOCL_openSession(connection.handle, 0, "en", "", &strings, nullptr), QUILLON_RESULT_OK);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  char* text = nullptr;
+  EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "any", &text, nullptr),
+            QUILLON_RESULT_NOT_FOUND);
+  LOCL_closeSession(&strings, nullptr);
+}
+
 TEST(ClientHostile, AnAnswerThatBreaksOffFailsTheConnect) {
   const std::string ippStart("\x02\x00\x00\x00\x00\x00\x00\x01\x01\x47", 10);
   for (const std::string& body : {ippStart, std::string()}) {
