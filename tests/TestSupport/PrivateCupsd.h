@@ -46,6 +46,8 @@ namespace corveltest {
 
 class PrivateCupsd {
  public:
+  static constexpr const char* kAppendScheme = "corvelappend";
+
   PrivateCupsd() : mRoot(mFolder.path()) {
     for (const char* sub :
          {"etc/ppd", "etc/ssl", "spool/tmp", "cache", "state/certs", "log", "run"})
@@ -71,18 +73,19 @@ class PrivateCupsd {
   const std::string& Server() const { return mServer; }
   const std::filesystem::path& Root() const { return mRoot; }
 
-  // Adds an enabled queue printing into a file under the root, with the given PPD and, when not
-  // empty, the description "printer-info"; true when lpadmin accepted it.
+  // Adds an enabled queue appending each job to a file under the root, with the given PPD and, when
+  // not empty, the description "printer-info"; true when lpadmin accepted it.
   bool AddQueue(const std::string& name, const std::filesystem::path& ppd,
                 const std::string& info = "") {
-    std::vector<std::string> argv = {CORVEL_LPADMIN_PROGRAM,
-                                     "-p",
-                                     name,
-                                     "-E",
-                                     "-v",
-                                     "file://" + (mRoot / "log" / (name + ".out")).string(),
-                                     "-P",
-                                     ppd.string()};
+    std::vector<std::string> argv = {
+        CORVEL_LPADMIN_PROGRAM,
+        "-p",
+        name,
+        "-E",
+        "-v",
+        kAppendScheme + std::string(":") + (mRoot / "log" / (name + ".out")).string(),
+        "-P",
+        ppd.string()};
     if (!info.empty()) argv.insert(argv.end(), {"-D", info});
     return RunProgram(argv) == 0;
   }
@@ -143,15 +146,32 @@ class PrivateCupsd {
     fs::permissions(mRoot, fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add,
                     error);
     fs::create_directories(lib / "filter", error);
+    fs::create_directories(lib / "backend", error);
     for (const fs::directory_entry& entry : fs::directory_iterator(system, error)) {
-      if (entry.path().filename() != "filter")
-        fs::create_directory_symlink(entry.path(), lib / entry.path().filename(), error);
+      const fs::path name = entry.path().filename();
+      if (name != "filter" && name != "backend")
+        fs::create_directory_symlink(entry.path(), lib / name, error);
     }
-    for (const fs::directory_entry& entry : fs::directory_iterator(system / "filter", error))
-      fs::create_symlink(entry.path(), lib / "filter" / entry.path().filename(), error);
+    for (const char* sub : {"filter", "backend"})
+      for (const fs::directory_entry& entry : fs::directory_iterator(system / sub, error))
+        fs::create_symlink(entry.path(), lib / sub / entry.path().filename(), error);
+    WriteAppendingBackend(lib / "backend" / kAppendScheme);
     const fs::path ownFilter = CORVEL_JOBCOMMENTS_FILTER;
     if (!ownFilter.empty())
       fs::create_symlink(ownFilter, lib / "filter" / ownFilter.filename(), error);
+  }
+
+  // The daemon's own file: device truncates the file for each job; this backend appends, so a
+  // queue's file holds every job it printed, in the order it printed them. Mode 0700 makes the
+  // daemon run it as its own user, who owns the folder the file is in.
+  static void WriteAppendingBackend(const std::filesystem::path& program) {
+    std::ofstream(program)
+        << "#!/bin/sh\n"
+           "[ $# -eq 0 ] && { echo 'file "
+        << kAppendScheme
+        << " \"Unknown\" \"Append to a file\"'; exit 0; }\n"
+           "if [ $# -ge 6 ]; then cat \"$6\"; else cat; fi >> \"${DEVICE_URI#*:}\"\n";
+    std::filesystem::permissions(program, std::filesystem::perms(0700));
   }
 
   void WriteConfiguration() const {

@@ -59,20 +59,47 @@ struct ProgramRun {
   std::string messages;  // standard error
 };
 
+// A program started with what it writes going to files, read when it has exited; several may run
+// at once.
+class CapturedProgram {
+ public:
+  explicit CapturedProgram(const std::vector<std::string>& argv) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, Out().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, Err().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    mPid = SpawnProgram(argv, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  CapturedProgram(const CapturedProgram&) = delete;
+  CapturedProgram& operator=(const CapturedProgram&) = delete;
+  ~CapturedProgram() {
+    if (mPid != 0) WaitForProgram(mPid);
+  }
+
+  // Waits for the program to exit and collects what it wrote.
+  ProgramRun Wait() {
+    ProgramRun run;
+    run.exitStatus = WaitForProgram(mPid);
+    mPid = 0;
+    run.output = FileContents(Out());
+    run.messages = FileContents(Err());
+    return run;
+  }
+
+ private:
+  std::filesystem::path Out() const { return mFolder.path() / "out"; }
+  std::filesystem::path Err() const { return mFolder.path() / "err"; }
+
+  TemporaryFolder mFolder;
+  pid_t mPid = 0;
+};
+
 // Runs a program and captures what it writes.
 inline ProgramRun RunCapturing(const std::vector<std::string>& argv) {
-  TemporaryFolder folder;
-  const std::filesystem::path out = folder.path() / "out", err = folder.path() / "err";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  ProgramRun run;
-  run.exitStatus = WaitForProgram(SpawnProgram(argv, &actions));
-  posix_spawn_file_actions_destroy(&actions);
-  run.output = FileContents(out);
-  run.messages = FileContents(err);
-  return run;
+  return CapturedProgram(argv).Wait();
 }
 
 }  // namespace corveltest

@@ -135,6 +135,60 @@ TEST_F(HeadlessPrint, APDFDocumentPrintsLikePostScript) {
   EXPECT_NE(job.find("%%CORVEL: DocOwner Pat\n"), std::string::npos);
 }
 
+// Twenty users print at once to one queue, each with a home of their own: every job is accepted
+// and carries its user's choices and comments, and every user's choices are remembered.
+TEST_F(HeadlessPrint, TwentyPrintsAtOnceEachKeepTheirOwnOptions) {
+  constexpr int kUsers = 20;
+  std::vector<std::unique_ptr<TemporaryFolder>> homes;
+  const auto owner = [](int user) { return "user" + std::to_string(100 + user); };
+  const auto start = [&](int user, std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"env", "HOME=" + homes[user]->path().string(),
+                                         CORVEL_PRINT_PROGRAM, "-P", "Corvel"});
+    return std::make_unique<corveltest::CapturedProgram>(arguments);
+  };
+  // Even users staple, odd users punch.
+  const auto finishing = [](int user) {
+    return user % 2 == 0 ? std::pair{"outp/11=8", "*KTStapler 2Left"}
+                         : std::pair{"outp/14=2", "*KTPunchHoleType 2Even"};
+  };
+  std::vector<std::unique_ptr<corveltest::CapturedProgram>> prints;
+  for (int user = 0; user < kUsers; ++user) {
+    homes.push_back(std::make_unique<TemporaryFolder>());
+    prints.push_back(start(user, {"--set", "outp/29=2", "--set", finishing(user).first, "--type",
+                                  "info/10=" + owner(user), Document().string()}));
+  }
+  for (int user = 0; user < kUsers; ++user) {
+    const ProgramRun run = prints[user]->Wait();
+    ASSERT_EQ(run.exitStatus, 0) << owner(user) << ": " << run.messages;
+    ASSERT_GT(CompletedJob(run), 0) << owner(user) << ": " << run.output;
+  }
+
+  const std::string all = sCupsd->QueueOutput("Corvel");
+  for (int user = 0; user < kUsers; ++user) {
+    SCOPED_TRACE(owner(user));
+    const size_t comment = all.find("%%CORVEL: DocOwner " + owner(user) + "\n");
+    ASSERT_NE(comment, std::string::npos);
+    const size_t begin = all.rfind("%!PS-Adobe", comment);
+    const std::string job = all.substr(begin, all.find("%!PS-Adobe", comment) - begin);
+    for (int other : {0, 1})
+      EXPECT_EQ(
+          job.find(std::string("%%BeginFeature: ") + finishing(other).second) != std::string::npos,
+          other == user % 2);
+  }
+
+  for (int user = 0; user < kUsers; ++user)
+    prints[user] = start(user, {"--dry-run", Document().string()});
+  for (int user = 0; user < kUsers; ++user) {
+    const ProgramRun remembered = prints[user]->Wait();
+    ASSERT_EQ(remembered.exitStatus, 0) << remembered.messages;
+    EXPECT_NE(remembered.output.find("%%CORVEL: DocOwner " + owner(user)), std::string::npos)
+        << owner(user);
+    EXPECT_EQ(remembered.output.find("\"KTStapler\": \"2Left\"") != std::string::npos,
+              user % 2 == 0)
+        << owner(user);
+  }
+}
+
 TEST_F(HeadlessPrint, FailuresSayWhyAndExitWithTheirStatus) {
   const struct {
     std::vector<std::string> arguments;
