@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "TestSupport/ToolkitTestSupport.h"
-#include "platform/toolkit/ToolkitOwners.h"
 
 namespace {
 
@@ -114,23 +113,10 @@ bool Inside(const Rect& inner, const Rect& outer) {
          inner.bottom <= outer.bottom;
 }
 
-class CorvelInterfaceFileTest : public ::testing::Test {
+class CorvelInterfaceFileTest : public InterfaceFileFixture {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(CreateNibReferenceFromFile(CORVEL_BUNDLE_DIR "/Contents/Resources/Corvel.xml", &mNib),
-              noErr);
-    mNibOwner.reset(mNib);
-  }
-  void TearDown() override { ResetToolkit(); }
-
-  WindowRef Create(const std::string& name) {
-    WindowRef window = nullptr;
-    EXPECT_EQ(CreateWindowFromNib(mNib, name, &window), noErr) << name;
-    return window;
-  }
-
-  IBNibRef mNib = nullptr;
-  NibOwner mNibOwner;
+  CorvelInterfaceFileTest()
+      : InterfaceFileFixture(CORVEL_BUNDLE_DIR "/Contents/Resources/Corvel.xml") {}
 };
 
 // The nearest enclosing pane container, or 0.

@@ -5,7 +5,7 @@
 
 #include "comm/CCorvelCon.h"
 #include "platform/FourCC.h"
-#include "support/Logging.h"
+#include "TestSupport/CapturedLog.h"
 
 namespace {
 
@@ -111,8 +111,7 @@ TEST(FramingTest, ReadMsgWaitsForTheWholeMessageHoweverItArrives) {
 }
 
 TEST(FramingTest, ReadFldTruncatesLogsAndSkipsBadLengthsAreRefused) {
-  std::string logged;
-  const LogSink previous = SetLogSink([&](const char* text) { logged += text; });
+  CapturedLog log;
   ScriptedComm comm;
   const std::string fields = std::string("\0\5abcde\0\2xy", 11) + "\xff\xf0zz" + "\x7f\xff";
   comm.chunks = {Header("SCAC", uint32_t(fields.size())) + fields};
@@ -122,7 +121,7 @@ TEST(FramingTest, ReadFldTruncatesLogsAndSkipsBadLengthsAreRefused) {
   char two[3] = {};
   con.ReadFld(two, 2);
   EXPECT_STREQ(two, "ab");
-  EXPECT_NE(logged.find("CCorvelCon::ReadFld, field length mismatch."), std::string::npos);
+  EXPECT_NE(log.text.find("CCorvelCon::ReadFld, field length mismatch."), std::string::npos);
   EXPECT_EQ(con.GetInIdx(), 8 + 7);  // the whole field is consumed
   unsigned short xy = 0;
   con.ReadFld(&xy);
@@ -133,7 +132,6 @@ TEST(FramingTest, ReadFldTruncatesLogsAndSkipsBadLengthsAreRefused) {
   EXPECT_EQ(con.GetInIdx(), negative);
   EXPECT_EQ(con.ReadFld(), nullptr);
   EXPECT_EQ(con.GetInIdx(), negative);
-  SetLogSink(previous);
 }
 
 TEST(FramingTest, AFieldRunningPastTheInputBufferIsLeftUnread) {

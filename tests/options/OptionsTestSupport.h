@@ -43,8 +43,7 @@ class ControllerTest {
     return dict;
   }
 
-  TemporaryFolder mHome;
-  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryHome mHome;
   PMTicketRef mTicket = nullptr;
   std::unique_ptr<CCorvelOptions> mController;
 };

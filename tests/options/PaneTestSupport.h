@@ -86,8 +86,7 @@ class PaneTest : public ::testing::Test {
   CorvelOptionsData& Data() { return mController->mCorvelOptionsData; }
 
   const std::filesystem::path kBundle = CORVEL_BUNDLE_DIR;
-  TemporaryFolder mHome;
-  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryHome mHome;
   WindowRef mWindow = nullptr;
   ControlRef mPane = nullptr;
   ControlRef mPrint = nullptr;

@@ -6,15 +6,14 @@
 #include <string>
 
 #include "PaneTestSupport.h"
+#include "TestSupport/ScopedPDEBundle.h"
 #include "platform/toolkit/Toolkit.h"
-#include "ui/PDEBundle.h"
 
 class DialogTest : public PaneTest {
  protected:
   using Answer = std::function<void(WindowRef)>;
 
   void SetUp() override {
-    PDEBundle::InitBundle(CFBundleCreate(kBundle));
     Install(SecureAccessModel());
     // A dialog without an answer for its name is left at once, which ends its loop unanswered.
     SetModalDriver([this](WindowRef dialog) {
@@ -24,14 +23,9 @@ class DialogTest : public PaneTest {
     });
   }
 
-  void TearDown() override {
-    PaneTest::TearDown();
-    PDEBundle::mBundle = nullptr;
-    PDEBundle::mInit = false;
-  }
-
   virtual bool SecureAccessModel() const { return false; }
 
+  ScopedPDEBundle mPDEBundle{kBundle};
   std::map<std::string, Answer> mAnswers;  // by window name; the standard alert's name is ""
   std::map<std::string, int> mShown;       // loops run, by window name
 };

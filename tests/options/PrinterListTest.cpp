@@ -14,8 +14,7 @@ class PrinterList : public ::testing::Test {
  protected:
   fs::path File() const { return mHome.path() / "Library/Preferences/KTV.QuillonPrinter.plist"; }
 
-  TemporaryFolder mHome;
-  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryHome mHome;
 };
 
 TEST_F(PrinterList, NamesMatchWithoutCaseAndAddingReplaces) {

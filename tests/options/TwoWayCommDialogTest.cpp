@@ -2,6 +2,7 @@
 // that explains a refused address answered with Cancel.
 #include <gtest/gtest.h>
 
+#include "TestSupport/ScopedPDEBundle.h"
 #include "TestSupport/ToolkitTestSupport.h"
 #include "options/UI_TwoWayCommDialog.h"
 #include "platform/toolkit/Toolkit.h"
@@ -11,13 +12,7 @@ namespace {
 
 class TwoWayCommDialog : public ::testing::Test {
  protected:
-  void SetUp() override { PDEBundle::InitBundle(CFBundleCreate(CORVEL_SOURCE_DIR "/bundle")); }
-  void TearDown() override {
-    SetModalDriver({});
-    ResetToolkit();
-    PDEBundle::mBundle = nullptr;
-    PDEBundle::mInit = false;
-  }
+  void TearDown() override { ResetToolkit(); }
 
   // Types `typed` into the dialog and presses Return; an alert is written down and cancelled.
   void Answer(const std::string& typed) {
@@ -41,6 +36,7 @@ class TwoWayCommDialog : public ::testing::Test {
     return PDEBundle::GetLocalizedCFStringFromFile(key, "BidiStrings").value_or(key);
   }
 
+  ScopedPDEBundle mPDEBundle{CORVEL_SOURCE_DIR "/bundle"};
   std::string mShown, mAlerts;
 };
 

@@ -119,8 +119,7 @@ class CorvelFrame : public ::testing::Test {
 
   static corveltest::PrivateCupsd* sCupsd;
   static TemporaryFolder* sPPDs;
-  TemporaryFolder mHome;
-  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryHome mHome;
   PMPrintSession mSession = nullptr;
   PMTicketRef mInfoTicket = nullptr;
   PMTicketRef mSettingsTicket = nullptr;

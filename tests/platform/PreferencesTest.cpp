@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <sys/stat.h>
@@ -7,11 +6,12 @@
 #include <fstream>
 #include <vector>
 
+#include "TestSupport/CapturedLog.h"
+#include "TestSupport/Programs.h"
 #include "platform/FileIO.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
 #include "platform/PlatformTestSupport.h"
-#include "support/Logging.h"
 
 namespace fs = std::filesystem;
 
@@ -19,8 +19,7 @@ namespace {
 
 class Preferences : public testing::Test {
  protected:
-  TemporaryFolder home;
-  ScopedEnvironment homeVariable{"HOME", home.path().string()};
+  TemporaryHome home;
   const std::string domain = "com.example.prefs." + std::to_string(getpid()) + "." +
                              testing::UnitTest::GetInstance()->current_test_info()->name();
 
@@ -31,23 +30,9 @@ class Preferences : public testing::Test {
   }
 };
 
-pid_t StartPeer(const std::vector<std::string>& arguments) {
-  pid_t child = fork();
-  if (child == 0) {
-    std::vector<char*> argv{const_cast<char*>(PREFERENCES_PEER)};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(PREFERENCES_PEER, argv.data());
-    _exit(127);
-  }
-  return child;
-}
-
-int WaitForPeer(pid_t child) {
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+pid_t StartPeer(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), PREFERENCES_PEER);
+  return corveltest::SpawnProgram(arguments);
 }
 
 }  // namespace
@@ -59,22 +44,22 @@ TEST_F(Preferences, ValuesReportWhetherTheyExistAndAreValid) {
   CFPreferencesSetAppValue("yes", "YES", domain);
   CFPreferencesSetAppValue("flag", false, domain);
 
-  bool valid = false;
-  EXPECT_EQ(CFPreferencesGetAppIntegerValue("count", domain, &valid), 7);
-  EXPECT_TRUE(valid);
-  EXPECT_EQ(CFPreferencesGetAppIntegerValue("digits", domain, &valid), 42);
-  EXPECT_TRUE(valid);
-  EXPECT_EQ(CFPreferencesGetAppIntegerValue("word", domain, &valid), 0);
-  EXPECT_FALSE(valid);
-  EXPECT_EQ(CFPreferencesGetAppIntegerValue("absent", domain, &valid), 0);
-  EXPECT_FALSE(valid);
-  EXPECT_TRUE(CFPreferencesGetAppBooleanValue("yes", domain, &valid));
-  EXPECT_TRUE(valid);
-  EXPECT_FALSE(CFPreferencesGetAppBooleanValue("flag", domain, &valid));
-  EXPECT_TRUE(valid);
-  EXPECT_TRUE(CFPreferencesGetAppBooleanValue("count", domain, &valid));
-  EXPECT_FALSE(CFPreferencesGetAppBooleanValue("word", domain, &valid));
-  EXPECT_FALSE(valid);
+  // Per key: the integer and whether it is valid, the boolean and whether it is valid.
+  const struct {
+    const char* key;
+    int integer;
+    bool integerValid, boolean, booleanValid;
+  } kCases[] = {{"count", 7, true, true, true},   {"digits", 42, true, false, false},
+                {"word", 0, false, false, false}, {"absent", 0, false, false, false},
+                {"yes", 0, false, true, true},    {"flag", 0, false, false, true}};
+  for (const auto& c : kCases) {
+    bool valid = !c.integerValid;
+    EXPECT_EQ(CFPreferencesGetAppIntegerValue(c.key, domain, &valid), c.integer) << c.key;
+    EXPECT_EQ(valid, c.integerValid) << c.key;
+    valid = !c.booleanValid;
+    EXPECT_EQ(CFPreferencesGetAppBooleanValue(c.key, domain, &valid), c.boolean) << c.key;
+    EXPECT_EQ(valid, c.booleanValid) << c.key;
+  }
   EXPECT_EQ(CFPreferencesGetAppStringValue("word", domain), "seven");
   EXPECT_FALSE(CFPreferencesGetAppStringValue("count", domain));
 }
@@ -95,7 +80,7 @@ TEST_F(Preferences, ValuesReachTheDiskOnlyWhenSynchronised) {
 TEST_F(Preferences, ASecondProcessSeesSynchronisedValues) {
   CFPreferencesSetAppValue("KTDuplex", 2, domain);
   ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
-  ASSERT_EQ(WaitForPeer(StartPeer({domain, "set:comment=from peer", "sync"})), 0);
+  ASSERT_EQ(corveltest::WaitForProgram(StartPeer({domain, "set:comment=from peer", "sync"})), 0);
 
   EXPECT_FALSE(CFPreferencesCopyAppValue("comment", domain)) << "not reloaded before synchronising";
   ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
@@ -115,7 +100,7 @@ TEST_F(Preferences, ProcessesSynchronisingTogetherKeepEachOthersKeys) {
     }
     peers.push_back(StartPeer(steps));
   }
-  for (pid_t peer : peers) EXPECT_EQ(WaitForPeer(peer), 0);
+  for (pid_t peer : peers) EXPECT_EQ(corveltest::WaitForProgram(peer), 0);
   ASSERT_TRUE(CFPreferencesAppSynchronize(domain));
 
   PlistValue file = StoredFile();
@@ -176,8 +161,7 @@ TEST_F(Preferences, AFileWithoutReadPermissionIsNeverReplaced) {
 TEST_F(Preferences, ReplacingTheFileKeepsWhatCannotBeParsedAside) {
   const fs::path file = PreferencesFileForDomain(domain), aside = fs::path(file) += ".corrupt";
   fs::create_directories(file.parent_path());
-  std::string logged;
-  LogSink previous = SetLogSink([&](const char* text) { logged += text; });
+  CapturedLog log;
   const struct {
     const char* contents;
     bool setAside;
@@ -195,6 +179,5 @@ TEST_F(Preferences, ReplacingTheFileKeepsWhatCannotBeParsedAside) {
     EXPECT_EQ(StoredFile().Find("old") != nullptr, !c.setAside) << c.contents;
     EXPECT_EQ(ModeOf(file), NormalFileMode()) << c.contents;
   }
-  SetLogSink(previous);
-  EXPECT_NE(logged.find(".corrupt"), std::string::npos) << logged;
+  EXPECT_NE(log.text.find(".corrupt"), std::string::npos) << log.text;
 }

@@ -97,11 +97,6 @@ TEST(TextEncoding, ConverterCarriesCharactersAcrossCallsAndFullOutput) {
   EXPECT_EQ(TECDisposeConverter(converter), noErr);
 }
 
-TEST(TextEncoding, TheSystemUsesUTF8) {
-  EXPECT_EQ(GetSystemTextEncoding(), kTextEncodingUTF8);
-  EXPECT_EQ(GetApplicationTextEncoding(), kTextEncodingUTF8);
-}
-
 // Whole-text conversions keep one converter per pair of encodings: a failed text must not leave
 // state behind for the next one, and a result longer than one output step must arrive whole.
 TEST(TextEncoding, KeptConvertersStartEachTextAfresh) {

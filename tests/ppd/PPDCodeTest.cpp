@@ -1,11 +1,11 @@
 // Every choice's PostScript runs in a PostScript interpreter without error.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "TestSupport/Programs.h"
 #include "ppd/BundledFiles.h"
 
 namespace {
@@ -30,16 +30,12 @@ std::string ChoiceProgram(ppd_file_t* ppd, int& choiceCount) {
   return program + "(DONE) =\n";
 }
 
+// What the interpreter prints running the file, with a note when it fails.
 std::string RunInterpreter(const std::string& file) {
-  const std::string command =
-      std::string(GHOSTSCRIPT_PROGRAM) + " -q -dNODISPLAY -dBATCH -dNOPAUSE " + file + " 2>&1";
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return "cannot start " + command;
-  std::array<char, 512> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
-  if (pclose(pipe) != 0) output += "(interpreter exit status non-zero)";
-  return output;
+  const corveltest::ProgramRun run = corveltest::RunCapturing(
+      {GHOSTSCRIPT_PROGRAM, "-q", "-dNODISPLAY", "-dBATCH", "-dNOPAUSE", file});
+  return run.output + run.messages +
+         (run.exitStatus != 0 ? "(interpreter exit status non-zero)" : "");
 }
 
 class BundledPPDCode : public testing::TestWithParam<BundledPPD> {};

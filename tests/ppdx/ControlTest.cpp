@@ -13,14 +13,6 @@
 
 namespace {
 
-std::string Output(PPDXControl& control) {
-  long length = control.PostScript(nullptr);
-  std::vector<unsigned char> out(size_t(length) + 8, 0x5A);
-  EXPECT_EQ(control.PostScript(out.data()), length);
-  EXPECT_EQ(out[size_t(length)], 0x5A);  // exactly the reported length is written
-  return std::string(out.begin(), out.begin() + length);
-}
-
 PopupItemList PageSizes() {
   PopupItemList items;
   const std::string letter = "<</PageSize [612 792]>>setpagedevice\n";
@@ -36,11 +28,11 @@ TEST(PopupControl, FeatureFragmentByteForByte) {
   PPDXPopupControl popup("*PageSize", "Page Size", nullptr, true, false, PageSizes(), "Letter");
   const std::string code = "<</PageSize [612 792]>>setpagedevice\n";
   const std::string expected = "%%BeginFeature: *PageSize Letter\n" + code + "%%EndFeature\n";
-  EXPECT_EQ(Output(popup), expected);
+  EXPECT_EQ(PostScriptText(popup), expected);
   EXPECT_EQ(popup.GetKeywordPSData("A4", nullptr), long(expected.size()) - 4);  // "A4" for "Letter"
   EXPECT_EQ(popup.GetKeywordPSData("B5", nullptr), 0);
   popup.SetKeywordSelect("Legal", true);
-  EXPECT_EQ(Output(popup), "%%BeginFeature: *PageSize Legal\n\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(popup), "%%BeginFeature: *PageSize Legal\n\n%%EndFeature\n");
 }
 
 TEST(PopupControl, SelectionByPositionAndKeyword) {
@@ -106,9 +98,10 @@ TEST(BooleanControl, FragmentsAndTextValues) {
   const std::string on = "true setcollate\n";
   PPDXBooleanControl collate("*KTCollate", "Collate", nullptr, true, "Collated", on.data(),
                              long(on.size()), "Uncollated", nullptr, 0, true);
-  EXPECT_EQ(Output(collate), "%%BeginFeature: *KTCollate True\ntrue setcollate\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(collate),
+            "%%BeginFeature: *KTCollate True\ntrue setcollate\n%%EndFeature\n");
   collate.SetValue(false);
-  EXPECT_EQ(Output(collate), "%%BeginFeature: *KTCollate False\n\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(collate), "%%BeginFeature: *KTCollate False\n\n%%EndFeature\n");
   EXPECT_EQ(collate.GetCurrentControlValueString(), "False");
   collate.ResetToDefaultValue();
   EXPECT_TRUE(collate.IsTrue());
@@ -148,10 +141,10 @@ TEST(RangeControl, ValueIsInjectedIntoItsPlaceholderIgnoringCase) {
   const std::string code = "userdict /KTCV_ImpGutter <*ktcv_impgutter> put\n";
   PPDXRangeControl gutter("*KTCV_ImpGutter", "Gutter", nullptr, code.data(), long(code.size()), 0,
                           144, 1, 18, true);
-  EXPECT_EQ(Output(gutter),
+  EXPECT_EQ(PostScriptText(gutter),
             "%%BeginFeature: *KTCV_ImpGutter 18\nuserdict /KTCV_ImpGutter 18 put\n%%EndFeature\n");
   gutter.SetValue(36);
-  EXPECT_EQ(Output(gutter),
+  EXPECT_EQ(PostScriptText(gutter),
             "%%BeginFeature: *KTCV_ImpGutter 36\nuserdict /KTCV_ImpGutter 36 put\n%%EndFeature\n");
   EXPECT_EQ(gutter.GetCurrentControlValueString(), "36");
 }
@@ -168,9 +161,10 @@ TEST(ControlInject, ReplacesEveryPlaceholder) {
 TEST(JobNote, OutputIsALineOrTheCodeWithTheNotes) {
   PPDXJobNote note("*Notes2", "Job Note 2", nullptr, nullptr, 0, "abc", "ISOLatin1", true, 63,
                    JNF_Default, 0);
-  EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 abc\n%%KTVCustom2: abc\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(note), "%%BeginFeature: *Notes2 abc\n%%KTVCustom2: abc\n%%EndFeature\n");
   note.SetNotes("changed");
-  EXPECT_EQ(Output(note), "%%BeginFeature: *Notes2 changed\n%%KTVCustom2: changed\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(note),
+            "%%BeginFeature: *Notes2 changed\n%%KTVCustom2: changed\n%%EndFeature\n");
   note.ResetToDefaultValue();
   EXPECT_STREQ(note.GetNotes(), "abc");
 
@@ -178,10 +172,10 @@ TEST(JobNote, OutputIsALineOrTheCodeWithTheNotes) {
   const std::string code = "%%Note: <*KTNote1>\n";
   PPDXJobNote coded("*KTNote1", "Note", nullptr, code.data(), long(code.size()), "hello",
                     "ISOLatin1", true, 32, JNF_Alpha, 0);
-  EXPECT_EQ(Output(coded), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(coded), "%%BeginFeature: *KTNote1 hello\n%%Note: hello\n%%EndFeature\n");
   coded.SetCurrentControlWithCFString(std::string(600, 'n'));
-  EXPECT_EQ(Output(coded), "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
-                               "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(coded), "%%BeginFeature: *KTNote1 " + std::string(511, 'n') +
+                                       "\n%%Note: " + std::string(511, 'n') + "\n%%EndFeature\n");
   EXPECT_EQ(coded.GetCurrentControlValueString().size(), 600u);
 }
 
@@ -229,7 +223,7 @@ TEST(SpecialOption, OutputsItsCodeUnwrapped) {
   const std::string code = "(MTQ-ix) pop\n";
   PPDXSpecialOption model("KTServerModel", "KTServerModel", nullptr, "MTQ-ix", code.data(),
                           long(code.size()), false);
-  EXPECT_EQ(Output(model), code);
+  EXPECT_EQ(PostScriptText(model), code);
   EXPECT_EQ(model.GetCurrentControlValueString(), "MTQ-ix");
   EXPECT_FALSE(model.SetCurrentControlWithCFString("other"));
   model.ResetToDefaultValue();

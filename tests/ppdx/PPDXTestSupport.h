@@ -5,8 +5,12 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "TestSupport/TemporaryFiles.h"
+#include "ppdx/controls/PPDXControl.h"
 #include "ppdx/parser/PPDX.h"
 #include "support/CString.h"
 #include "support/PointerList.h"
@@ -33,6 +37,15 @@ inline std::string CommentLines(size_t size) {
     text += "*%" + std::string(line - 3, 'f') + "\n";
   }
   return text;
+}
+
+// The control's PostScript output; checks that exactly the reported length is written.
+inline std::string PostScriptText(PPDXControl& control) {
+  const long length = control.PostScript(nullptr);
+  std::vector<unsigned char> out(size_t(length) + 8, 0x5A);
+  EXPECT_EQ(control.PostScript(out.data()), length);
+  EXPECT_EQ(out[size_t(length)], 0x5A) << "written past the reported length";
+  return std::string(out.begin(), out.begin() + length);
 }
 
 // Owned flag words in the form the control constructors take.

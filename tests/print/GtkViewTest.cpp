@@ -172,8 +172,7 @@ class GtkViewTest : public ::testing::Test {
     return 0;
   }
 
-  TemporaryFolder mHome;
-  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryHome mHome;
   static inline corveltest::PrivateCupsd* sCupsd = nullptr;
   static inline bool sQueueReady = false;
   std::unique_ptr<PrintDialogHost> mHost;

@@ -58,8 +58,7 @@ class HeadlessPrint : public ::testing::Test {
   fs::path Document() const { return mDocuments.path() / "sample.ps"; }
 
   static corveltest::PrivateCupsd* sCupsd;
-  TemporaryFolder mHome;
-  ScopedEnvironment mHomeVariable{"HOME", mHome.path().string()};
+  TemporaryHome mHome;
   TemporaryFolder mDocuments;
 };
 

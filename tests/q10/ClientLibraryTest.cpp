@@ -105,6 +105,14 @@ std::vector<std::string> StringList(char** strings, int32_t count) {
   return list;
 }
 
+// A test against the sample printer, connected to it.
+class ConnectedClient : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(server.Running()); }
+  IppServer server{kPrinterAttributes, kPrinterStrings};
+  Connection connection{server.Address()};
+};
+
 TEST(ClientConnect, ConnectsToAPrinterAndRefusesWhatIsNone) {
   IppServer server(kPrinterAttributes, kPrinterStrings);
   ASSERT_TRUE(server.Running());
@@ -196,10 +204,7 @@ TEST(ClientTickets, CancelOfAnUnansweredRequestReturnsPromptly) {
   NB_destroy(ticket);
 }
 
-TEST(ClientAttributes, VendorValuesAndStandardFallbacksReadAsStrings) {
-  IppServer server(kPrinterAttributes, kPrinterStrings);
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
+TEST_F(ConnectedClient, AttributesVendorValuesAndStandardFallbacksReadAsStrings) {
   QuillonSessionHandle session{};
   ASSERT_EQ(ATTR_openSession(connection.handle, &session, nullptr), QUILLON_RESULT_OK);
   const struct {
@@ -226,10 +231,7 @@ TEST(ClientAttributes, VendorValuesAndStandardFallbacksReadAsStrings) {
   EXPECT_EQ(FirstValue(session, "KTFinisher"), "(none)");
 }
 
-TEST(ClientDevices, TraysMessagesNamesAndJobs) {
-  IppServer server(kPrinterAttributes, kPrinterStrings);
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
+TEST_F(ConnectedClient, DeviceTraysMessagesNamesAndJobs) {
   QuillonTrayInfo** trays = nullptr;
   int32_t count = 0;
   ASSERT_EQ(DEV_getTrayInfo(connection.handle, 0, &trays, &count, nullptr), QUILLON_RESULT_OK);
@@ -256,10 +258,7 @@ TEST(ClientDevices, TraysMessagesNamesAndJobs) {
   JOBM_closeSession(&jobs, nullptr);
 }
 
-TEST(ClientLocalization, LocalesAndStringsWithAndWithoutContext) {
-  IppServer server(kPrinterAttributes, kPrinterStrings);
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
+TEST_F(ConnectedClient, LocalizationLocalesAndStringsWithAndWithoutContext) {
   char* locale = nullptr;
   ASSERT_EQ(LOCL_getDefaultLocale(connection.handle, &locale, nullptr), QUILLON_RESULT_OK);
   EXPECT_STREQ(locale, "en");
@@ -293,10 +292,7 @@ TEST(ClientLocalization, LocalesAndStringsWithAndWithoutContext) {
   EXPECT_EQ(LOCL_closeSession(&session, nullptr), QUILLON_RESULT_OK);
 }
 
-TEST(ClientFeatures, FeaturesAreNameValuePairs) {
-  IppServer server(kPrinterAttributes, kPrinterStrings);
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
+TEST_F(ConnectedClient, FeaturesAreNameValuePairs) {
   char** names = nullptr;
   char** values = nullptr;
   int32_t count = 0;
@@ -306,10 +302,7 @@ TEST(ClientFeatures, FeaturesAreNameValuePairs) {
   EXPECT_EQ(StringList(names, count), (std::vector<std::string>{"Chromvale", "Stapler"}));
 }
 
-TEST(ClientColour, KeywordsProfilesAndDeviceLinks) {
-  IppServer server(kPrinterAttributes, kPrinterStrings);
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
+TEST_F(ConnectedClient, ColourKeywordsProfilesAndDeviceLinks) {
   QuillonSessionHandle settings{};
   ASSERT_EQ(CLDF_openSession(connection.handle, "CorvelQ", "", "", "", "", 2, &settings, nullptr),
             QUILLON_RESULT_OK);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "LibraryCallLog.h"
+#include "TestSupport/CapturedLog.h"
 #include "TestSupport/IppServer.h"
 #include "serverclient/Attributes.h"
 #include "serverclient/ChromvaleSession.h"
@@ -17,7 +18,6 @@
 #include "serverclient/ServerFeatures.h"
 #include "serverclient/ServerInfo.h"
 #include "serverclient/Wrenfold.h"
-#include "support/Logging.h"
 
 namespace {
 
@@ -87,14 +87,6 @@ class ServerClientIpp : public testing::Test {
 };
 
 corveltest::IppServer* ServerClientIpp::server = nullptr;
-
-// Everything the log sink receives while it lives.
-struct CapturedLog {
-  CapturedLog() : previous(SetLogSink([this](const char* line) { text += line; })) {}
-  ~CapturedLog() { SetLogSink(previous); }
-  std::string text;
-  LogSink previous;
-};
 
 TEST_F(ServerClientIpp, ConnectsBlockingAndNonBlocking) {
   for (const bool async : {false, true}) {

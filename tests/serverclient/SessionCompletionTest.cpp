@@ -5,7 +5,7 @@
 #include "serverclient/SessionBasedClass.h"
 #include "serverclient/TrayInfo.h"
 #include "serverclient/Wrenfold.h"
-#include "support/Logging.h"
+#include "TestSupport/CapturedLog.h"
 
 namespace {
 
@@ -110,19 +110,17 @@ TEST(TrayInfo, SetTrayLevelKeepsTheLevelWithinTheCapacity) {
     bool logged;
   };
   constexpr Case kCases[] = {{50, 50, false}, {150, 100, true}, {-1, 50, false}, {100, 100, false}};
-  std::string logged;
-  const LogSink previous = SetLogSink([&logged](const char* text) { logged += text; });
+  CapturedLog log;
   for (const Case& c : kCases) {
     TrayInfo tray("Tray 1", "A4", "Plain", 100);
     tray.SetTrayLevel(50);
-    logged.clear();
+    log.text.clear();
     tray.SetTrayLevel(c.level);
     EXPECT_EQ(tray.GetCurrentLevel(), c.stored) << "level " << c.level;
-    EXPECT_EQ(logged == "TrayInfo::SetTrayLevel currentLevel 150 > mMaxCapacity 100, limiting\n",
+    EXPECT_EQ(log.text == "TrayInfo::SetTrayLevel currentLevel 150 > mMaxCapacity 100, limiting\n",
               c.logged)
-        << "level " << c.level << ": " << logged;
+        << "level " << c.level << ": " << log.text;
   }
-  SetLogSink(previous);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/Logging.h"
+#include "TestSupport/CapturedLog.h"
 
 namespace {
 
@@ -104,12 +104,11 @@ TEST(CDLListTest, DeleteClearAndDestructionDestroyNodes) {
 }
 
 TEST(CDLListTest, DumpWritesTheListAndEachNode) {
-  std::vector<std::string> lines;
-  LogSink previous = SetLogSink([&](const char* text) { lines.emplace_back(text); });
+  CapturedLog log;
   CDLList list;
   list.Append(new TestNode(1));
   list.Dump(nullptr);
-  SetLogSink(previous);
+  const std::vector<std::string>& lines = log.lines;
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_NE(lines[0].find(",mNodeCnt(1)"), std::string::npos);
   EXPECT_EQ(lines[1], "Node list:");

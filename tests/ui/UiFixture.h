@@ -3,27 +3,17 @@
 // toolkit after each test.
 #include <gtest/gtest.h>
 
+#include "TestSupport/ScopedPDEBundle.h"
 #include "TestSupport/ToolkitTestSupport.h"
-#include "platform/Bundle.h"
 #include "platform/toolkit/Toolkit.h"
-#include "ui/PDEBundle.h"
 
 class UiTest : public ::testing::Test {
  protected:
   static constexpr const char* kBundleFolder = CORVEL_SOURCE_DIR "/bundle";
   static constexpr const char* kBundleIdentifier = "com.ktv.print.pde.CorvelPDEMTQix";
 
-  void SetUp() override {
-    mBundle = CFBundleCreate(kBundleFolder);
-    ASSERT_NE(mBundle, nullptr);
-    PDEBundle::InitBundle(mBundle);
-  }
-
-  void TearDown() override {
-    ResetToolkit();
-    PDEBundle::mBundle = nullptr;
-    PDEBundle::mInit = false;
-  }
+  void SetUp() override { ASSERT_NE(mBundle, nullptr); }
+  void TearDown() override { ResetToolkit(); }
 
   static ControlRef Find(WindowRef window, const char (&signature)[5], int32_t id) {
     return FindControl(window, signature, id);
@@ -35,5 +25,6 @@ class UiTest : public ::testing::Test {
     return text;
   }
 
-  CFBundleRef mBundle = nullptr;
+  ScopedPDEBundle mPDEBundle{kBundleFolder};
+  CFBundleRef mBundle = mPDEBundle.bundle;
 };

@@ -6,21 +6,14 @@
 #include "TestSupport/ToolkitTestSupport.h"
 #include "platform/toolkit/Toolkit.h"
 
-class ToolkitTest : public ::testing::Test {
+class ToolkitTest : public InterfaceFileFixture {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(CreateNibReferenceFromFile(
-                  CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml", &mNib),
-              noErr);
-    mNibOwner.reset(mNib);
-  }
-
-  void TearDown() override { ResetToolkit(); }
+  ToolkitTest()
+      : InterfaceFileFixture(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml") {}
 
   // A window of the sample file, shown (a hidden window takes no user input).
   WindowRef Open(const std::string& name) {
-    WindowRef window = nullptr;
-    EXPECT_EQ(CreateWindowFromNib(mNib, name, &window), noErr);
+    WindowRef window = Create(name);
     ShowWindow(window);
     return window;
   }
@@ -28,7 +21,4 @@ class ToolkitTest : public ::testing::Test {
   static ControlRef Find(WindowRef window, const char (&signature)[5], int32_t id) {
     return FindControl(window, signature, id);
   }
-
-  IBNibRef mNib = nullptr;
-  NibOwner mNibOwner;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,23 +13,13 @@
 
 namespace {
 
+// A block whose first choice is the default; each choice's code is its keyword.
 std::string Block(const std::string& keyword, const std::string& type, const std::string& choices) {
-  return "*%KTVFlags *" + keyword + "\n*%KTVGroup *" + keyword + " Roll\n*OpenUI *" + keyword +
-         "/" + keyword + ": " + type + "\n*Default" + keyword + ": " +
-         choices.substr(0, choices.find(' ')) + "\n" +
-         [&] {
-           std::string lines;
-           size_t start = 0;
-           while (start < choices.size()) {
-             size_t end = choices.find(' ', start);
-             if (end == std::string::npos) end = choices.size();
-             const std::string choice = choices.substr(start, end - start);
-             lines += "*" + keyword + " " + choice + "/" + choice + ": \"" + choice + "\"\n";
-             start = end + 1;
-           }
-           return lines;
-         }() +
-         "*CloseUI: *" + keyword + "\n";
+  std::string body = "*Default" + keyword + ": " + choices.substr(0, choices.find(' ')) + "\n";
+  std::istringstream words(choices);
+  for (std::string choice; words >> choice;)
+    body += "*" + keyword + " " + choice + "/" + choice + ": \"" + choice + "\"\n";
+  return UIBlock(keyword, "Roll", body, "", type);
 }
 
 const std::string kModel = PPDHeader() + PPDLayout() + Block("KTA", "PickOne", "a1 a2 a3") +

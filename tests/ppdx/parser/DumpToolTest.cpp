@@ -1,45 +1,26 @@
 // ppdx-dump on the bundled printer descriptions, against expectations read off the files by hand.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <sys/wait.h>
 
 #include "ParserTestSupport.h"
+#include "TestSupport/Programs.h"
 
 namespace {
 
 using nlohmann::json;
 
-struct DumpRun {
-  int status = -1;
-  std::string out;
-};
-
-// With withErrors, standard error is read too (after standard output).
-DumpRun Dump(const std::string& file, bool withErrors = false) {
-  const std::string command = std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump '" + file + "' " +
-                              (withErrors ? "2>&1" : "2>/dev/null");
-  DumpRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+corveltest::ProgramRun Dump(const std::string& file) {
+  return corveltest::RunCapturing({std::string(CORVEL_BINARY_DIR) + "/bin/ppdx-dump", file});
 }
 
 // The dump of a file that the tool can read: it exits with 0 and prints one JSON object.
 json DumpOf(const std::string& file) {
-  const DumpRun run = Dump(file);
-  EXPECT_EQ(run.status, 0) << file;
-  EXPECT_TRUE(json::accept(run.out)) << run.out.substr(0, 200);
-  return json::accept(run.out) ? json::parse(run.out) : json();
+  const corveltest::ProgramRun run = Dump(file);
+  EXPECT_EQ(run.exitStatus, 0) << file;
+  EXPECT_TRUE(json::accept(run.output)) << run.output.substr(0, 200);
+  return json::accept(run.output) ? json::parse(run.output) : json();
 }
 
 json DumpBundled(const char* name) {
@@ -167,17 +148,16 @@ TEST(DumpTool, UnreadableFileExitsWithTwoAndSaysWhy) {
   } kCases[] = {{"/nonexistent/file.ppd", "No such file or directory"},
                 {CORVEL_SOURCE_DIR, "Is a directory"}};
   for (const auto& c : kCases) {
-    const DumpRun run = Dump(c.file, true);
-    EXPECT_EQ(run.status, 2) << c.file;
-    EXPECT_NE(run.out.find(c.reason), std::string::npos) << c.file << ": " << run.out;
+    const corveltest::ProgramRun run = Dump(c.file);
+    EXPECT_EQ(run.exitStatus, 2) << c.file;
+    EXPECT_NE(run.messages.find(c.reason), std::string::npos) << c.file << ": " << run.messages;
   }
 }
 
 // Bytes that are not UTF-8 are read as Latin-1, so the output stays JSON and loses nothing.
 TEST(DumpTool, BytesThatAreNotUTF8AreReadAsLatin1) {
   TempPPD file(PPDHeader() + PPDLayout() +
-               "*%KTVFlags *KTA\n*%KTVGroup *KTA Roll\n*OpenUI *KTA/A: PickOne\n"
-               "*DefaultKTA: X\n*KTA X/X: \"(\xE9t\xE9) show\"\n*CloseUI: *KTA\n");
+               UIBlock("KTA", "Roll", "*DefaultKTA: X\n*KTA X/X: \"(\xE9t\xE9) show\"\n"));
   const json dump = DumpOf(file.Path().string());
   const json* control = FindBy(dump["controls"], "*KTA");
   ASSERT_NE(control, nullptr);

@@ -11,13 +11,7 @@
 
 namespace {
 
-const std::string kOnePopup =
-    "*%KTVFlags *KTA\n"
-    "*%KTVGroup *KTA Roll\n"
-    "*OpenUI *KTA/A: PickOne\n"
-    "*DefaultKTA: X\n"
-    "*KTA X/Ex: \"x\"\n"
-    "*CloseUI: *KTA\n";
+const std::string kOnePopup = UIBlock("KTA", "Roll", "*DefaultKTA: X\n*KTA X/Ex: \"x\"\n");
 
 TEST(ParserHeader, AcceptsVersion43AndReadsTheStandardKeywords) {
   ParsedPPD ppd(PPDHeader() + "*FormatVersion: \"4.3\"\n*FileVersion: \"2.1\"\n" + PPDLayout() +
@@ -132,9 +126,7 @@ TEST(ParserStream, CodeOverSeveralLinesAndAChunkBoundaryIsKept) {
   ParsedPPD ppd(text);
   PPDXControl* control = ppd.Control("*KTA");
   ASSERT_NE(control, nullptr);
-  std::string code(size_t(control->PostScript(nullptr)), '\0');
-  control->PostScript(reinterpret_cast<unsigned char*>(code.data()));
-  EXPECT_NE(code.find("first line\nsecond line"), std::string::npos);
+  EXPECT_NE(PostScriptText(*control).find("first line\nsecond line"), std::string::npos);
 }
 
 }  // namespace

@@ -21,6 +21,14 @@ std::string PPDLayout() {
          "*%KTVParent Roll/Pane: True|Rolldown\n";
 }
 
+std::string UIBlock(const std::string& keyword, const std::string& group, const std::string& body,
+                    const std::string& flags, const std::string& type) {
+  std::string text = "*%KTVFlags *" + keyword + (flags.empty() ? "" : " " + flags) + "\n";
+  if (!group.empty()) text += "*%KTVGroup *" + keyword + " " + group + "\n";
+  return text + "*OpenUI *" + keyword + "/Name " + keyword + ": " + type + "\n" + body +
+         "*CloseUI: *" + keyword + "\n";
+}
+
 ParsedPPD::ParsedPPD(const std::string& text, _PARSE_OPTIONS_ options)
     : mFile(text), mPPD(std::make_unique<KTVPPD>(mFile.Path(), options)) {}
 

@@ -16,6 +16,11 @@ std::string PPDHeader();
 // A page "Pg" with scroll pane "Pane" and roll-down "Roll", all visible.
 std::string PPDLayout();
 
+// The UI block of keyword: its flags line (with flags), its group line (none when group is empty),
+// the opener of the given type named "Name <keyword>", the body and the closer.
+std::string UIBlock(const std::string& keyword, const std::string& group, const std::string& body,
+                    const std::string& flags = "", const std::string& type = "PickOne");
+
 // PPD text in a temporary file.
 using TempPPD = TempFile;
 

@@ -1,6 +1,7 @@
 // "*%KTVFlags" lines and the UI blocks they introduce: placement, defaults, choices and errors.
 #include <gtest/gtest.h>
 
+#include "../PPDXTestSupport.h"
 #include "ParserTestSupport.h"
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/model/PPDXGroups.h"
@@ -10,20 +11,12 @@
 
 namespace {
 
-std::string Popup(const std::string& keyword, const std::string& group, const std::string& body,
-                  const std::string& flags = "") {
-  std::string text = "*%KTVFlags *" + keyword + (flags.empty() ? "" : " " + flags) + "\n";
-  if (!group.empty()) text += "*%KTVGroup *" + keyword + " " + group + "\n";
-  return text + "*OpenUI *" + keyword + "/Name " + keyword + ": PickOne\n" + body + "*CloseUI: *" +
-         keyword + "\n";
-}
-
 const std::string kChoices =
     "*DefaultKTA: B\n*KTA A/Choice A: \"code a\"\n*KTA B/Choice B: \"code b\"\n";
 
 TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
   ParsedPPD ppd(PPDHeader() + PPDLayout() +
-                Popup("KTA", "Roll", kChoices, "\"Command|Spooler|Bogus\""));
+                UIBlock("KTA", "Roll", kChoices, "\"Command|Spooler|Bogus\""));
   auto* popup = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTA"));
   ASSERT_NE(popup, nullptr);
   auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("Roll", true));
@@ -43,7 +36,7 @@ TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
 // Whether a block makes a control, whether it is an orphan, and the one record the parse makes
 // besides the warnings for empty containers (0: none).
 TEST(ParserUIBlock, PlacementNeedsAFlagsLineAndARollDown) {
-  const std::string ungrouped = PPDHeader() + Popup("KTA", "", kChoices);
+  const std::string ungrouped = PPDHeader() + UIBlock("KTA", "", kChoices);
   const struct {
     const char* name;
     std::string text;
@@ -59,7 +52,7 @@ TEST(ParserUIBlock, PlacementNeedsAFlagsLineAndARollDown) {
            "*OpenUI *KTA/A: PickOne\n" + kChoices + "*CloseUI: *KTA\n",
        PO_PARSE_ALL, false, false, 0},
       {"plain group",
-       PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" + Popup("KTA", "Plain", kChoices),
+       PPDHeader() + "*%KTVGroupName Plain/Plain: True\n" + UIBlock("KTA", "Plain", kChoices),
        PO_PARSE_ALL, true, true, PPDErr_InvalidParent},
       {"no group, orphans not parsed", ungrouped, PO_NONE, false, false, PPDErr_NoParent},
       {"no group, orphans parsed", ungrouped, PO_PARSE_ORPHANS, true, true, PPDErr_InvalidParent},
@@ -92,8 +85,8 @@ TEST(ParserUIBlock, OpenerWithoutTranslationStillGivesAControl) {
 }
 
 TEST(ParserUIBlock, SecondDefaultStopsTheParseFatally) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", kChoices + "*DefaultKTA: A\n") +
-                Popup("KTZ", "Roll", "*DefaultKTZ: A\n*KTZ A/A: \"a\"\n"));
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + UIBlock("KTA", "Roll", kChoices + "*DefaultKTA: A\n") +
+                UIBlock("KTZ", "Roll", "*DefaultKTZ: A\n*KTZ A/A: \"a\"\n"));
   EXPECT_TRUE(ppd.HasFatal(PPDErr_PopupParsing));
   EXPECT_FALSE(ppd->IsValidPPD());
   EXPECT_EQ(ppd.Control("*KTA"), nullptr);
@@ -101,7 +94,7 @@ TEST(ParserUIBlock, SecondDefaultStopsTheParseFatally) {
 }
 
 TEST(ParserUIBlock, MissingDefaultWarnsAndSelectsNothing) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", "Roll", "*KTA A/A: \"a\"\n"));
+  ParsedPPD ppd(PPDHeader() + PPDLayout() + UIBlock("KTA", "Roll", "*KTA A/A: \"a\"\n"));
   auto* popup = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTA"));
   ASSERT_NE(popup, nullptr);
   EXPECT_EQ(popup->GetValue(), 0);
@@ -127,9 +120,7 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
   EXPECT_TRUE(boolean->DefaultState());
   EXPECT_STREQ(boolean->TrueDisplayText(), "Install\u00E9");  // decoded like every translation
   EXPECT_STREQ(boolean->FalseDisplayText(), "Off");
-  std::string code(size_t(boolean->PostScript(nullptr)), '\0');
-  boolean->PostScript(reinterpret_cast<unsigned char*>(code.data()));
-  EXPECT_EQ(code, "%%BeginFeature: *KTB True\non\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(*boolean), "%%BeginFeature: *KTB True\non\n%%EndFeature\n");
 }
 
 TEST(ParserUIBlock, MalformedBlocksAreReported) {
@@ -158,8 +149,8 @@ TEST(ParserUIBlock, MalformedBlocksAreReported) {
 // any group, where the display filter of the parse does not show it.
 TEST(ParserUIBlock, DuplicateControlKeywordIsReported) {
   for (const char* group : {"Roll", ""}) {
-    ParsedPPD ppd(PPDHeader() + PPDLayout() + Popup("KTA", group, kChoices) +
-                  Popup("KTA", group, kChoices));
+    ParsedPPD ppd(PPDHeader() + PPDLayout() + UIBlock("KTA", group, kChoices) +
+                  UIBlock("KTA", group, kChoices));
     EXPECT_TRUE(ppd.Has(PPDErr_Duplicate, "*KTA")) << "group '" << group << "'";
     DisplayOptionsScope all(SO_SHOW_ALL);
     EXPECT_EQ(ppd->GetControls()->PopupCount(), 1) << "group '" << group << "'";

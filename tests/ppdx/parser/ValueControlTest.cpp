@@ -2,6 +2,7 @@
 // options and shortcuts.
 #include <gtest/gtest.h>
 
+#include "../PPDXTestSupport.h"
 #include "ParserTestSupport.h"
 #include "ppdx/model/PPDXControls.h"
 #include "ppdx/model/PPDXGroups.h"
@@ -17,12 +18,6 @@ std::string Grouped(const std::string& keyword, const std::string& line,
                     const std::string& after = "") {
   return "*%KTVFlags *" + keyword + " Spooler\n*%KTVGroup *" + keyword + " Roll\n" + line + "\n" +
          after;
-}
-
-std::string CodeOf(PPDXControl* control) {
-  std::string code(size_t(control->PostScript(nullptr)), '\0');
-  control->PostScript(reinterpret_cast<unsigned char*>(code.data()));
-  return code;
 }
 
 // Restores the process-wide extension level after a test changes it.
@@ -53,7 +48,7 @@ TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
   auto* range = dynamic_cast<PPDXRangeControl*>(ppd.Control("*KTR"));
   ASSERT_NE(range, nullptr);
   EXPECT_EQ(range->GetValue(), 10);
-  EXPECT_EQ(CodeOf(range), "%%BeginFeature: *KTR 10\n/Creep 10 def\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(*range), "%%BeginFeature: *KTR 10\n/Creep 10 def\n%%EndFeature\n");
 }
 
 TEST(ParserRange, MalformedRangesAreReported) {
@@ -82,7 +77,7 @@ TEST(ParserJobNote, GroupedNoteReadsLengthFlagsMinimumAndCode) {
   EXPECT_TRUE(note->IsSpooler());
   EXPECT_STREQ(note->GetParent()->Keyword(), "Roll");
   note->SetNotes("hi");
-  EXPECT_EQ(CodeOf(note), "%%BeginFeature: *KTN hi\n%%Note: hi\n%%EndFeature\n");
+  EXPECT_EQ(PostScriptText(*note), "%%BeginFeature: *KTN hi\n%%Note: hi\n%%EndFeature\n");
 }
 
 TEST(ParserJobNote, MinLengthForms) {
