@@ -30,10 +30,16 @@ class CallScope {
   Clock::time_point mStart{};
 };
 
-// libcups' own definition of `name`.
+// libcups' own definition of `name`. The linker may leave libcups out of the program (it defines
+// every libcups function it calls itself), so libcups is then opened by name.
 template <typename Function>
 Function* Next(const char* name) {
-  return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+  void* next = dlsym(RTLD_NEXT, name);
+  if (next == nullptr) {
+    static void* const libcups = dlopen("libcups.so.2", RTLD_NOW | RTLD_GLOBAL);
+    next = libcups ? dlsym(libcups, name) : nullptr;
+  }
+  return reinterpret_cast<Function*>(next);
 }
 
 template <typename Call>
