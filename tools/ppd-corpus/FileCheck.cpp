@@ -21,7 +21,8 @@ namespace {
 // Exit codes of the child.
 constexpr int kWalked = 0;
 constexpr int kRefused = 10;
-constexpr int kUnreadable = 11;
+constexpr int kRefusedAnnounced = 11;
+constexpr int kUnreadable = 12;
 
 // The first fatal error of a parse as "PPDErr_Name (keyword)"; empty when there is none.
 std::string FatalError(KTVPPD& ppd) {
@@ -39,27 +40,24 @@ std::string FatalError(KTVPPD& ppd) {
 // What the child does; its exit code. A refusal's reason goes to `reasonFd`.
 int CheckInChild(const std::filesystem::path& file, const std::filesystem::path& scratch,
                  int reasonFd) {
-  std::string reason;
+  const auto refuse = [reasonFd](const std::string& reason, int code) {
+    [[maybe_unused]] const ssize_t written = write(reasonFd, reason.data(), reason.size());
+    return code;
+  };
   {
     KTVPPD plain(file, PO_PARSE_ALL);
-    reason = FatalError(plain);
+    if (std::string reason = FatalError(plain); !reason.empty()) return refuse(reason, kRefused);
   }
-  if (reason.empty()) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    if (!in || !(std::ofstream(scratch, std::ios::binary) << AnnounceUIBlocks(text.str())))
-      return kUnreadable;
-    KTVPPD announced(scratch, PO_PARSE_ALL);
-    reason = FatalError(announced);
-    if (reason.empty())
-      WalkModel(announced);
-    else
-      reason = "with its UI blocks announced: " + reason;
-  }
-  if (reason.empty()) return kWalked;
-  [[maybe_unused]] const ssize_t written = write(reasonFd, reason.data(), reason.size());
-  return kRefused;
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  if (!in || !(std::ofstream(scratch, std::ios::binary) << AnnounceUIBlocks(text.str())))
+    return kUnreadable;
+  KTVPPD announced(scratch, PO_PARSE_ALL);
+  if (std::string reason = FatalError(announced); !reason.empty())
+    return refuse("with its UI blocks announced: " + reason, kRefusedAnnounced);
+  WalkModel(announced);
+  return kWalked;
 }
 
 std::string ReadAll(int fd) {
@@ -92,6 +90,8 @@ FileResult CheckPPDFile(const std::filesystem::path& file, const std::filesystem
   waitpid(child, &status, 0);
   if (WIFEXITED(status) && WEXITSTATUS(status) == kWalked) return {FileOutcome::Walked, {}};
   if (WIFEXITED(status) && WEXITSTATUS(status) == kRefused) return {FileOutcome::Refused, reason};
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kRefusedAnnounced)
+    return {FileOutcome::RefusedAnnounced, reason};
   if (WIFEXITED(status) && WEXITSTATUS(status) == kUnreadable)
     return {FileOutcome::Refused, "cannot be read or announced"};
   if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM)

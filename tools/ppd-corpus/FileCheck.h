@@ -6,10 +6,11 @@
 #include <string>
 
 enum class FileOutcome {
-  Walked,   // parsed, and its announced form walked without contradiction
-  Refused,  // the parser refused it with a fatal error (the message says which)
-  Crashed,  // the child died of a signal or a broken property
-  Hung,     // the child outlived the time bound and was killed
+  Walked,            // parsed, and its announced form walked without contradiction
+  Refused,           // the parser refused it with a fatal error (the message says which)
+  RefusedAnnounced,  // parsed, but its announced form was refused, so it was not walked
+  Crashed,           // the child died of a signal or a broken property
+  Hung,              // the child outlived the time bound and was killed
 };
 
 struct FileResult {

@@ -1,6 +1,8 @@
 // ppd-corpus-check: every printer description of a list through the extended parser and the
 // dialog's model walk, one child process per file with a time bound. One line per file that is
-// refused, crashes or hangs, then one summary line. Exit status 1 when any file crashed or hung.
+// refused, crashes or hangs, then one summary line: parsed (the parser took the file), refused
+// (the parser, or with its UI blocks announced the walk, could not take it), walked, crashed,
+// hung. Exit status 1 when any file crashed or hung.
 //
 //   ppd-corpus-check [--bound SECONDS] [--list FILE] [PPD...]
 //
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -56,7 +59,7 @@ bool ParseArguments(int argc, char** argv, Options* options) {
   return true;
 }
 
-constexpr const char* kOutcomeWords[] = {"walked", "refused", "crashed", "hung"};
+constexpr const char* kOutcomeWords[] = {"walked", "refused", "refused", "crashed", "hung"};
 
 }  // namespace
 
@@ -64,7 +67,7 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseArguments(argc, argv, &options)) return 2;
   const TempInputFile scratch(".ppd");
-  long counts[4] = {};
+  long counts[std::size(kOutcomeWords)] = {};
   const auto start = std::chrono::steady_clock::now();
   for (const std::string& file : options.files) {
     const FileResult result = CheckPPDFile(file, scratch.Path(), options.secondsBound);
@@ -76,11 +79,12 @@ int main(int argc, char** argv) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const long files = long(options.files.size());
-  const long refused = counts[int(FileOutcome::Refused)];
   const long failed = counts[int(FileOutcome::Crashed)] + counts[int(FileOutcome::Hung)];
+  const long walked = counts[int(FileOutcome::Walked)];
+  const long parsed = walked + counts[int(FileOutcome::RefusedAnnounced)];
   std::printf(
       "files %ld, parsed %ld, refused %ld, walked %ld, crashed %ld, hung %ld, time %.1f s\n", files,
-      files - refused - failed, refused, counts[int(FileOutcome::Walked)],
-      counts[int(FileOutcome::Crashed)], counts[int(FileOutcome::Hung)], seconds);
+      parsed, files - walked - failed, walked, counts[int(FileOutcome::Crashed)],
+      counts[int(FileOutcome::Hung)], seconds);
   return failed == 0 ? 0 : 1;
 }
