@@ -14,7 +14,7 @@
 #include <string>
 
 #include "CupsCallTimer.h"
-#include "Percentile.h"
+#include "Repetitions.h"
 #include "TestSupport/TemporaryFiles.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Windows.h"
@@ -107,13 +107,7 @@ void BM_DialogStart(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_DialogStart)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(200)
-    ->ComputeStatistics("p95", Percentile95)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DialogStart)->Apply(SingleRunsInMilliseconds)->Repetitions(200);
 
 }  // namespace
 

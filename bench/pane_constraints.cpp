@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "Percentile.h"
+#include "Repetitions.h"
 #include "TestSupport/TemporaryFiles.h"
 #include "TestSupport/ToolkitTestSupport.h"
 #include "options/InstalledPanes.h"
@@ -86,16 +86,8 @@ void BM_OutputPaneClick(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_ConstraintPass)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
-    ->ComputeStatistics("p95", Percentile95)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_OutputPaneClick)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
-    ->ComputeStatistics("p95", Percentile95)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ConstraintPass)->Apply(TenRepetitionsInMicroseconds);
+BENCHMARK(BM_OutputPaneClick)->Apply(TenRepetitionsInMicroseconds);
 
 }  // namespace
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "Percentile.h"
+#include "Repetitions.h"
 #include "TestSupport/Programs.h"
 #include "TestSupport/TemporaryFiles.h"
 
@@ -124,19 +124,9 @@ void BM_SubmitCorvelPrint(benchmark::State& state) { RunCommand(state, DialogCom
 void BM_SubmitLp(benchmark::State& state) { RunCommand(state, LpCommand()); }
 void BM_DialogDryRun(benchmark::State& state) { RunCommand(state, DialogCommand(true)); }
 
-// One command run a repetition, so the median and the percentile are those of single runs.
-void SingleRuns(benchmark::internal::Benchmark* run) {
-  run->Unit(benchmark::kMillisecond)
-      ->UseManualTime()
-      ->Iterations(1)
-      ->Repetitions(30)
-      ->ComputeStatistics("p95", Percentile95)
-      ->ReportAggregatesOnly(true);
-}
-
-BENCHMARK(BM_SubmitCorvelPrint)->Apply(SingleRuns);
-BENCHMARK(BM_SubmitLp)->Apply(SingleRuns);
-BENCHMARK(BM_DialogDryRun)->Apply(SingleRuns);
+BENCHMARK(BM_SubmitCorvelPrint)->Apply(SingleRunsInMilliseconds);
+BENCHMARK(BM_SubmitLp)->Apply(SingleRunsInMilliseconds);
+BENCHMARK(BM_DialogDryRun)->Apply(SingleRunsInMilliseconds);
 
 }  // namespace
 

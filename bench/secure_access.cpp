@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "Percentile.h"
+#include "Repetitions.h"
 #include "comm/SecureAccessRecordHost.h"
 
 namespace {
@@ -29,11 +29,7 @@ void BM_SecureAccessValidation(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_SecureAccessValidation)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
-    ->ComputeStatistics("p95", Percentile95)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SecureAccessValidation)->Apply(TenRepetitionsInMicroseconds);
 
 }  // namespace
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The table of scripts/bench, from the benchmark programs' JSON results in FOLDER: one row per
 measurement with the project's figure, the alternative's, their ratio (project / alternative),
-the goal and whether it is met. Times are medians over the repetitions unless the row says p95;
-a benchmark that was skipped shows its reason.
+the goal and whether it is met. Times are medians over the repetitions (wall time) unless the row
+says p95; a benchmark that was skipped shows its reason. The parse rows also show the CPU time and
+take their ratio from it: on a machine shared with other work the wall time of a computation
+includes the waits for a core, which fall unevenly on the two sides.
 
 usage: bench-table.py FOLDER"""
 import json
@@ -28,9 +30,9 @@ class Results:
                 return run
         return None
 
-    def ms(self, program, benchmark, aggregate="median"):
+    def ms(self, program, benchmark, aggregate="median", clock="real_time"):
         run = self.find(program, benchmark, aggregate)
-        return run["real_time"] * UNIT_MS[run["time_unit"]] if run else None
+        return run[clock] * UNIT_MS[run["time_unit"]] if run else None
 
     def counter(self, program, benchmark, counter, aggregate="median"):
         run = self.find(program, benchmark, aggregate)
@@ -59,22 +61,29 @@ def main():
     results = Results(sys.argv[1])
     rows = []
 
-    def add(title, project, alternative, unit, goal_text, met, note=None):
+    def add(title, project, alternative, unit, goal_text, met, note=None, cpu=None):
         ratio = f"{project / alternative:.2f}" if project and alternative else "—"
+        shown_project, shown_alternative = shown(project, unit), shown(alternative, unit)
+        if cpu and cpu[0] and cpu[1]:
+            ratio = f"{cpu[0] / cpu[1]:.2f} (CPU)"
+            shown_project += f" (CPU {shown(cpu[0], unit)})"
+            shown_alternative += f" (CPU {shown(cpu[1], unit)})"
         verdict = "—" if met is None or project is None else ("yes" if met else "no")
-        rows.append((title if not note else f"{title} ({note})", shown(project, unit),
-                     shown(alternative, unit), ratio, goal_text, verdict))
+        rows.append((title if not note else f"{title} ({note})", shown_project,
+                     shown_alternative, ratio, goal_text, verdict))
 
     def parse_row(title, stem, goal):
         project = results.ms("ppd_parse", f"BM_{stem}KTVPPD")
         alternative = results.ms("ppd_parse", f"BM_{stem}Libcups")
+        cpu = (results.ms("ppd_parse", f"BM_{stem}KTVPPD", clock="cpu_time"),
+               results.ms("ppd_parse", f"BM_{stem}Libcups", clock="cpu_time"))
         note = results.skipped("ppd_parse", f"BM_{stem}")
         files = results.counter("ppd_parse", f"BM_{stem}KTVPPD", "files")
         if files and files > 1:
             title += f", {int(files)} files"
-        met = None if goal is None or not alternative else project / alternative <= goal
+        met = None if goal is None or not all(cpu) else cpu[0] / cpu[1] <= goal
         add(title, project, alternative, "ms", "—" if goal is None else f"ratio ≤ {goal}", met,
-            note)
+            note, cpu)
 
     parse_row("PPD parse: bundled crvmtqix.ppd vs ppdOpenFile+ppdMarkDefaults", "Bundled", None)
     parse_row("PPD parse: 10 kB CR LF file", "Small", None)
