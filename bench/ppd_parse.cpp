@@ -1,11 +1,15 @@
 // Parse speed of the extended parser against libcups on the same files: the bundled printer
-// description, a small one of about 10 kB with CR LF line ends taken from it, and a generated
-// one of about 1 MB with many controls. The extended parser is
-// meant to be no slower than libcups. Beside them, how parsing and constraint look-ups scale
-// with repeated blocks and with the number of controls.
+// description, a small one of about 10 kB with CR LF line ends taken from it, a generated one of
+// about 1 MB with many controls, and the real printer descriptions of a Debian package (the
+// folder CORVEL_PPD_CORPUS names; scripts/bench fills it). The libcups side is what a dialog
+// needs before it can show a PPD: ppdOpenFile and ppdMarkDefaults. The extended parser is meant
+// to be at least twice as fast. Beside them, how parsing and constraint look-ups scale with
+// repeated blocks and with the number of controls.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -63,47 +67,97 @@ const fs::path& SmallPPDFile() {
   return file.Path();
 }
 
-void ParseWithKTVPPD(benchmark::State& state, const fs::path& file) {
+// Every regular file of the folder CORVEL_PPD_CORPUS names, sorted; empty when there is none.
+const std::vector<fs::path>& CorpusFiles() {
+  static const std::vector<fs::path> files = [] {
+    std::vector<fs::path> found;
+    const char* folder = std::getenv("CORVEL_PPD_CORPUS");
+    std::error_code error;
+    if (folder == nullptr || !fs::is_directory(folder, error)) return found;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+      if (entry.is_regular_file(error) && entry.path().filename().string()[0] != '.')
+        found.push_back(entry.path());
+    std::sort(found.begin(), found.end());
+    return found;
+  }();
+  return files;
+}
+
+int64_t TotalSize(const std::vector<fs::path>& files) {
+  int64_t bytes = 0;
+  std::error_code error;
+  for (const fs::path& file : files) bytes += int64_t(fs::file_size(file, error));
+  return bytes;
+}
+
+// Parses every file once per iteration.
+void ParseWithKTVPPD(benchmark::State& state, const std::vector<fs::path>& files) {
   long controls = 0;
   for (auto _ : state) {
-    KTVPPD ppd(file, PO_PARSE_ALL);
-    controls = ppd.GetControls()->ControlCount();
+    controls = 0;
+    for (const fs::path& file : files) {
+      KTVPPD ppd(file, PO_PARSE_ALL);
+      controls += ppd.GetControls()->ControlCount();
+    }
     benchmark::DoNotOptimize(controls);
   }
   state.counters["controls"] = double(controls);
-  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(fs::file_size(file)));
+  state.counters["files"] = double(files.size());
+  state.SetBytesProcessed(int64_t(state.iterations()) * TotalSize(files));
 }
 
-void ParseWithLibcups(benchmark::State& state, const fs::path& file) {
+// Opens and marks the defaults of every file once per iteration; files libcups refuses are
+// counted, not timed apart.
+void ParseWithLibcups(benchmark::State& state, const std::vector<fs::path>& files) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  int options = 0;
+  long refused = 0;
   for (auto _ : state) {
-    ppd_file_t* ppd = ppdOpenFile(file.c_str());
-    if (ppd == nullptr) {
-      state.SkipWithError("libcups cannot open the file");
-      break;
+    refused = 0;
+    for (const fs::path& file : files) {
+      ppd_file_t* ppd = ppdOpenFile(file.c_str());
+      if (ppd == nullptr) {
+        ++refused;
+        continue;
+      }
+      ppdMarkDefaults(ppd);
+      benchmark::DoNotOptimize(ppd->num_groups);
+      ppdClose(ppd);
     }
-    options = ppd->num_groups;
-    benchmark::DoNotOptimize(options);
-    ppdClose(ppd);
   }
 #pragma GCC diagnostic pop
-  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(fs::file_size(file)));
+  if (refused == long(files.size())) state.SkipWithError("libcups cannot open the files");
+  state.counters["refused"] = double(refused);
+  state.counters["files"] = double(files.size());
+  state.SetBytesProcessed(int64_t(state.iterations()) * TotalSize(files));
 }
 
-void BM_BundledKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, BundledPPD()); }
-void BM_BundledLibcups(benchmark::State& state) { ParseWithLibcups(state, BundledPPD()); }
-void BM_SmallKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, SmallPPDFile()); }
-void BM_SmallLibcups(benchmark::State& state) { ParseWithLibcups(state, SmallPPDFile()); }
-void BM_LargeKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, LargePPDFile()); }
-void BM_LargeLibcups(benchmark::State& state) { ParseWithLibcups(state, LargePPDFile()); }
+void ParseCorpus(benchmark::State& state,
+                 void (*parse)(benchmark::State&, const std::vector<fs::path>&)) {
+  if (CorpusFiles().empty()) {
+    state.SkipWithError(
+        "no PPD corpus: set CORVEL_PPD_CORPUS to a folder of PPDs "
+        "(scripts/bench extracts openprinting-ppds)");
+    for (auto _ : state) {}
+    return;
+  }
+  parse(state, CorpusFiles());
+}
+
+void BM_BundledKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, {BundledPPD()}); }
+void BM_BundledLibcups(benchmark::State& state) { ParseWithLibcups(state, {BundledPPD()}); }
+void BM_SmallKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, {SmallPPDFile()}); }
+void BM_SmallLibcups(benchmark::State& state) { ParseWithLibcups(state, {SmallPPDFile()}); }
+void BM_LargeKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, {LargePPDFile()}); }
+void BM_LargeLibcups(benchmark::State& state) { ParseWithLibcups(state, {LargePPDFile()}); }
+void BM_CorpusKTVPPD(benchmark::State& state) { ParseCorpus(state, ParseWithKTVPPD); }
+void BM_CorpusLibcups(benchmark::State& state) { ParseCorpus(state, ParseWithLibcups); }
 
 // One keyword opened state.range(0) times outside any group: each repeat is refused as a
 // duplicate, so the parse stays linear in the number of blocks.
 void BM_RepeatedBlocks(benchmark::State& state) {
   const GeneratedFile file("repeated", MakeRepeatedBlockPPD(int(state.range(0))));
-  ParseWithKTVPPD(state, file.Path());
+  ParseWithKTVPPD(state, {file.Path()});
 }
 
 // Every choice of every one of state.range(0) popups asked for its constraints and
@@ -135,6 +189,9 @@ BENCHMARK(BM_SmallKTVPPD)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SmallLibcups)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeKTVPPD)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LargeLibcups)->Unit(benchmark::kMillisecond);
+// A few hundred megabytes a pass: one pass a repetition.
+BENCHMARK(BM_CorpusKTVPPD)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_CorpusLibcups)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_RepeatedBlocks)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConstraintQueries)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

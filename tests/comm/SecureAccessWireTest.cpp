@@ -5,34 +5,9 @@
 #include <cstring>
 
 #include "TestSupport/SecureAccessServer.h"
-#include "comm/CSecureAccessClient.h"
+#include "comm/SecureAccessRecordHost.h"
 
 namespace {
-
-// The record of a user who typed jdoe / pw / 1001 for the server on loopback.
-class RecordHost : public SecureAccessHost {
- public:
-  RecordHost() {
-    for (auto [field, text] :
-         {std::pair{owner, "jdoe"}, {password, "pw"}, {account, "1001"}, {address, "127.0.0.1"}}) {
-      field[0] = uint8_t(std::strlen(text));
-      std::memcpy(field + 1, text, field[0]);
-    }
-  }
-  SecureAccessRecord Record() override {
-    return {owner, password, account, address, &initialConnection};
-  }
-  WindowRef GetPrinterWindow() override { return nullptr; }
-  OSStatus GetWindowFromNIB(const std::string&, WindowRef*) override { return -1; }
-  CFBundleRef GetBundle() override { return nullptr; }
-  void LimitTextField(ControlRef, int32_t, bool) override {}
-  std::string PrinterListAddress() override { return {}; }
-  bool RunAddressDialog(WindowRef, std::string*) override { return false; }
-  void RememberPrinterAddress(const std::string&) override {}
-
-  unsigned char owner[256] = {}, password[256] = {}, account[256] = {}, address[256] = {};
-  uint8_t initialConnection = 0;
-};
 
 constexpr int kServicePort = 8163;
 
@@ -41,7 +16,7 @@ TEST(SecureAccessWire, SettingsArriveByteForByteAndTheirTextsBecomeLengthPrefixe
   corveltest::SecureAccessServer server(
       "secure-access on\nrequire-password on\nmessage Ask the print room.\nemail pr@example.com\n",
       "", kServicePort);
-  RecordHost host;
+  SecureAccessRecordHost host;
   CSecureAccessClient client(&host);
   ASSERT_TRUE(client.GetSecureAccessSettings());
   const SSecureAccessOptions& settings = client.Settings();
@@ -75,7 +50,7 @@ TEST(SecureAccessWire, AnswersToTheValidationRequest) {
   };
   for (const auto& c : kCases) {
     corveltest::SecureAccessServer server(c.config, c.misbehaviour, kServicePort);
-    RecordHost host;
+    SecureAccessRecordHost host;
     CSecureAccessClient client(&host);
     char flags[CSecureAccessClient::kFlagsLength + 1] = "x";
     bool commError = false;
@@ -88,7 +63,7 @@ TEST(SecureAccessWire, AnswersToTheValidationRequest) {
 TEST(SecureAccessWire, SettingsRefusedMarkEveryCredentialRequired) {
   unsetenv("CORVEL_SECURE_ACCESS_PORT");
   corveltest::SecureAccessServer server("settings unavailable\n", "", kServicePort);
-  RecordHost host;
+  SecureAccessRecordHost host;
   CSecureAccessClient client(&host);
   EXPECT_FALSE(client.GetSecureAccessSettings());
   const SSecureAccessOptions& settings = client.Settings();

@@ -3,17 +3,14 @@
 // a window with the printing system's pane and its Print button (the default button, sending
 // command 'prnt'), a controller with the bundled PPD (installed finisher chosen by the case),
 // the media-types list and the pictures, and a temporary HOME for preferences.
-#include <cups/ppd.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "TestSupport/TemporaryFiles.h"
 #include "TestSupport/ToolkitTestSupport.h"
-#include "options/CCorvelOptions.h"
-#include "pde/ImageTables.h"
+#include "options/InstalledPanes.h"
 #include "platform/PlatformTestSupport.h"
-#include "platform/PropertyList.h"
 
 class PaneTest : public ::testing::Test {
  public:
@@ -38,19 +35,7 @@ class PaneTest : public ::testing::Test {
     ShowWindow(mWindow);
     mController.reset(MakeController(secureAccess));
     ASSERT_NE(mController, nullptr);
-    const char* ppd = secureAccess ? "/ppd/crvmtqsa.ppd" : "/ppd/crvmtqix.ppd";
-    mController->mCupsPPD.reset(ppdOpenFile((std::string(CORVEL_SOURCE_DIR) + ppd).c_str()));
-    ASSERT_NE(mController->mCupsPPD, nullptr);
-    ppdMarkDefaults(mController->mCupsPPD.get());
-    if (finisher) ppdMarkOption(mController->mCupsPPD.get(), "KTFinisher", finisher);
-    PlistValue media;
-    ASSERT_EQ(ReadPropertyListFile(kBundle / "Contents/Resources/MediaTypes.rsrc.plist", media),
-              noErr);
-    const PlistValue* plists = media.Find("plist");
-    if (const PlistValue* types = plists ? plists->Find("MediaTypes") : nullptr)
-      mController->mMediaDict = *types;
-    FillImageURLs(CFBundleCreate(kBundle), *mController);
-    ASSERT_EQ(mController->InstallCorvelControlsInUI(), noErr);
+    ASSERT_EQ(InstallBundledPanes(*mController, kBundle, secureAccess, finisher), noErr);
   }
 
   // Clicks the Print button; the print commands that got past the extension's handlers.

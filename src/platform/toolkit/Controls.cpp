@@ -121,9 +121,8 @@ OSStatus GetControlByID(WindowRef windowRef, const ControlID* id, ControlRef* ou
   if (outControl) *outControl = nullptr;
   ToolkitWindow* window = ResolveWindow(windowRef);
   if (!window || !id || !outControl) return paramErr;
-  ToolkitControl* found = nullptr;
-  ForEachControl(window->root.get(), [&](ToolkitControl* c) {
-    if (!found && c->kind != ControlKind::RootControl && c->id == *id) found = c;
+  ToolkitControl* found = FindFirstControl(window->root.get(), [id](const ToolkitControl* c) {
+    return c->kind != ControlKind::RootControl && c->id == *id;
   });
   *outControl = found ? found->handle : nullptr;
   return found ? noErr : errUnknownControl;

@@ -129,6 +129,15 @@ void ForEachControl(ToolkitControl* root, Visit&& visit) {
   visit(root);
   for (auto& child : root->children) ForEachControl(child.get(), visit);
 }
+// The first control of the subtree in the order ForEachControl visits them for which `match`
+// is true; null when there is none. The walk stops there.
+template <typename Match>
+ToolkitControl* FindFirstControl(ToolkitControl* root, Match&& match) {
+  if (match(root)) return root;
+  for (auto& child : root->children)
+    if (ToolkitControl* found = FindFirstControl(child.get(), match)) return found;
+  return nullptr;
+}
 
 // Sends a draw event to one control and keeps what its handlers painted.
 void DispatchDrawEvent(ToolkitControl* control);
