@@ -15,38 +15,13 @@
 
 #include "FuzzCheck.h"
 #include "FuzzEntry.h"
+#include "TestSupport/SecureAccessRecordHost.h"
 #include "comm/CSecureAccessClient.h"
 #include "comm/SocketOwner.h"
 
 namespace {
 
-// The record of a user who typed jdoe / pw / 1001 for the server on loopback.
-class RecordHost : public SecureAccessHost {
- public:
-  RecordHost() {
-    for (auto [field, text] : {std::pair{mOwner, "jdoe"},
-                               {mPassword, "pw"},
-                               {mAccount, "1001"},
-                               {mAddress, "127.0.0.1"}}) {
-      field[0] = uint8_t(std::strlen(text));
-      std::memcpy(field + 1, text, field[0]);
-    }
-  }
-  SecureAccessRecord Record() override {
-    return {mOwner, mPassword, mAccount, mAddress, &mInitialConnection};
-  }
-  WindowRef GetPrinterWindow() override { return nullptr; }
-  OSStatus GetWindowFromNIB(const std::string&, WindowRef*) override { return -1; }
-  CFBundleRef GetBundle() override { return nullptr; }
-  void LimitTextField(ControlRef, int32_t, bool) override {}
-  std::string PrinterListAddress() override { return {}; }
-  bool RunAddressDialog(WindowRef, std::string*) override { return false; }
-  void RememberPrinterAddress(const std::string&) override {}
-
- private:
-  unsigned char mOwner[256] = {}, mPassword[256] = {}, mAccount[256] = {}, mAddress[256] = {};
-  uint8_t mInitialConnection = 0;
-};
+using corveltest::RecordHost;
 
 // A listening socket on a free loopback port, made once; the client is pointed at it through
 // the port variable it reads.
