@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "TestSupport/IppServer.h"
 #include "TestSupport/Loopback.h"
+#include "q10/Scoped.h"
 #include "q10/q10.h"
 
 namespace {
@@ -48,6 +50,24 @@ class CannedAnswerServer {
 };
 
 using corveltest::IppServer;
+
+// The HTTP answer carrying a Get-Printer-Attributes answer with these printer attributes.
+std::string CannedPrinterAnswer(const std::function<void(ipp_t*)>& addAttributes) {
+  const q10::IppPtr answer(ippNew());
+  ippSetVersion(answer.get(), 2, 0);
+  ippSetStatusCode(answer.get(), IPP_STATUS_OK);
+  ippAddString(answer.get(), IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr,
+               "utf-8");
+  addAttributes(answer.get());
+  std::string body;
+  auto append = [](void* out, ipp_uchar_t* bytes, size_t size) -> ssize_t {
+    static_cast<std::string*>(out)->append(reinterpret_cast<char*>(bytes), size);
+    return ssize_t(size);
+  };
+  ippWriteIO(&body, append, 1, nullptr, answer.get());
+  return "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+         std::to_string(body.size()) + "\r\n\r\n" + body;
+}
 
 const char* const kPrinterAttributes = R"(ATTR text KTFinisher "Finisher6"
 ATTR integer vidInputNumOfTrays 3
@@ -383,6 +403,24 @@ ATTR text printer-make-and-model "X"
   EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "unterminated", &text, nullptr),
             QUILLON_RESULT_NOT_FOUND);
   LOCL_closeSession(&strings, nullptr);
+}
+
+// An octet string ends at its first NUL: a tray whose name is only bytes behind a NUL has no
+// name of its own and is called by its source, not handed out with an empty name.
+TEST(ClientHostile, ATrayValueEndsAtItsFirstNul) {
+  CannedAnswerServer server(CannedPrinterAnswer([](ipp_t* answer) {
+    ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_KEYWORD, "media-source-supported", nullptr,
+                 "tray-1");
+    const char tray[] = "name=\0hidden;";
+    ippAddOctetString(answer, IPP_TAG_PRINTER, "printer-input-tray", tray, sizeof tray - 1);
+  }));
+  Connection connection(server.Address());
+  QuillonTrayInfo** trays = nullptr;
+  int32_t count = 0;
+  ASSERT_EQ(DEV_getTrayInfo(connection.handle, 0, &trays, &count, nullptr), QUILLON_RESULT_OK);
+  ASSERT_EQ(count, 1);
+  EXPECT_STREQ(trays[0]->tray_name, "tray-1");
+  quillon_free(trays);
 }
 
 TEST(ClientHostile, AStringsFileWhoseBodyNeverEndsIsGivenUpSoon) {
