@@ -106,6 +106,16 @@ struct Connection {
   QuillonServerHandle* handle = nullptr;
 };
 
+// The trays of the printer's one device, as DEV_getTrayInfo hands them out; freed with the holder.
+struct Trays {
+  explicit Trays(QuillonServerHandle* handle)
+      : result(DEV_getTrayInfo(handle, 0, &list, &count, nullptr)) {}
+  ~Trays() { quillon_free(list); }
+  QuillonTrayInfo** list = nullptr;
+  int32_t count = 0;
+  QuillonResult result;
+};
+
 // The first value of an attribute, or "(none)" when the library has none.
 std::string FirstValue(QuillonSessionHandle& session, const char* name) {
   char** values = nullptr;
@@ -250,14 +260,12 @@ TEST(ClientDevices, TraysMessagesNamesAndJobs) {
   IppServer server(kPrinterAttributes, kPrinterStrings);
   ASSERT_TRUE(server.Running());
   Connection connection(server.Address());
-  QuillonTrayInfo** trays = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(DEV_getTrayInfo(connection.handle, 0, &trays, &count, nullptr), QUILLON_RESULT_OK);
-  ASSERT_EQ(count, 2);
-  EXPECT_STREQ(trays[1]->tray_name, "Manual");
-  EXPECT_STREQ(trays[1]->tray_alias, "manual");
-  EXPECT_STREQ(trays[0]->media_alias[0], "iso_a4_210x297mm");
-  quillon_free(trays);
+  const Trays trays(connection.handle);
+  ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
+  ASSERT_EQ(trays.count, 2);
+  EXPECT_STREQ(trays.list[1]->tray_name, "Manual");
+  EXPECT_STREQ(trays.list[1]->tray_alias, "manual");
+  EXPECT_STREQ(trays.list[0]->media_alias[0], "iso_a4_210x297mm");
   char* message = nullptr;
   char* reasons = nullptr;
   ASSERT_EQ(DEV_getMessages(connection.handle, 0, &message, &reasons, nullptr), QUILLON_RESULT_OK);
@@ -265,6 +273,7 @@ TEST(ClientDevices, TraysMessagesNamesAndJobs) {
   quillon_free(message);
   quillon_free(reasons);
   char** names = nullptr;
+  int32_t count = 0;
   ASSERT_EQ(DEV_getPrettyDeviceNameList(connection.handle, &names, &count, nullptr),
             QUILLON_RESULT_OK);
   EXPECT_EQ(StringList(names, count), std::vector<std::string>{"Corvel MTQ-ix"});
@@ -415,12 +424,10 @@ TEST(ClientHostile, ATrayValueEndsAtItsFirstNul) {
     ippAddOctetString(answer, IPP_TAG_PRINTER, "printer-input-tray", tray, sizeof tray - 1);
   }));
   Connection connection(server.Address());
-  QuillonTrayInfo** trays = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(DEV_getTrayInfo(connection.handle, 0, &trays, &count, nullptr), QUILLON_RESULT_OK);
-  ASSERT_EQ(count, 1);
-  EXPECT_STREQ(trays[0]->tray_name, "tray-1");
-  quillon_free(trays);
+  const Trays trays(connection.handle);
+  ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
+  ASSERT_EQ(trays.count, 1);
+  EXPECT_STREQ(trays.list[0]->tray_name, "tray-1");
 }
 
 TEST(ClientHostile, AStringsFileWhoseBodyNeverEndsIsGivenUpSoon) {
