@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "Repetitions.h"
-#include "comm/SecureAccessRecordHost.h"
+#include "TestSupport/SecureAccessRecordHost.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ void BM_SecureAccessValidation(benchmark::State& state) {
     state.SkipWithError("CORVEL_SECURE_ACCESS_PORT is not set: no corvel-sim to ask");
     return;
   }
-  SecureAccessRecordHost host;
+  corveltest::RecordHost host;
   for (auto _ : state) {
     CSecureAccessClient client(&host);
     char flags[CSecureAccessClient::kFlagsLength + 1] = {};

@@ -25,8 +25,10 @@ AttributeValue ValueAt(ipp_attribute_t* attribute, int index) {
     case IPP_TAG_STRING: {
       int length = 0;
       const auto* bytes = static_cast<const char*>(ippGetOctetString(attribute, index, &length));
-      return {Bounded(std::string_view(bytes ? bytes : "", bytes ? length : 0)),
-              QUILLON_ATTR_TYPE_STRING};
+      // Values leave the library as C strings, so an octet string ends at its first NUL here
+      // rather than differently in each reader.
+      const std::string_view octets(bytes ? bytes : "", bytes ? length : 0);
+      return {Bounded(octets.substr(0, octets.find('\0'))), QUILLON_ATTR_TYPE_STRING};
     }
     default:
       break;

@@ -1,7 +1,7 @@
 #pragma once
 // The printer's attributes as the library hands them out: every value as a string (integers and
-// enums in decimal, booleans "true" or "false", octet strings as their bytes, other types in
-// their IPP text form), kept within the bounds of Limits.h.
+// enums in decimal, booleans "true" or "false", octet strings as their bytes up to the first NUL,
+// other types in their IPP text form), kept within the bounds of Limits.h.
 #include <map>
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // The printer as the one device of the server: trays, messages, names, and its open jobs.
 #include "q10/Allocation.h"
 #include "q10/Forward.h"
-#include "q10/Limits.h"
+#include "q10/JobCount.h"
 #include "q10/PrinterQueries.h"
 #include "q10/TrayRecords.h"
 
@@ -26,18 +26,6 @@ std::string PrettyName(const AttributeTable& table, const std::string& hostName)
     if (!text.empty()) return text;
   }
   return hostName;
-}
-
-int32_t CountJobs(ipp_t* response) {
-  int32_t jobs = 0;
-  for (ipp_attribute_t* attribute = ippFirstAttribute(response);
-       attribute && jobs < static_cast<int32_t>(kMaxJobsCounted);
-       attribute = ippNextAttribute(response)) {
-    const char* name = ippGetName(attribute);
-    if (name && ippGetGroupTag(attribute) == IPP_TAG_JOB && std::string_view(name) == "job-id")
-      ++jobs;
-  }
-  return jobs;
 }
 
 }  // namespace

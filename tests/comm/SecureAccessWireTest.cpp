@@ -4,10 +4,13 @@
 
 #include <cstring>
 
+#include "TestSupport/SecureAccessRecordHost.h"
 #include "TestSupport/SecureAccessServer.h"
-#include "comm/SecureAccessRecordHost.h"
+#include "comm/CSecureAccessClient.h"
 
 namespace {
+
+using corveltest::RecordHost;
 
 constexpr int kServicePort = 8163;
 
@@ -16,7 +19,7 @@ TEST(SecureAccessWire, SettingsArriveByteForByteAndTheirTextsBecomeLengthPrefixe
   corveltest::SecureAccessServer server(
       "secure-access on\nrequire-password on\nmessage Ask the print room.\nemail pr@example.com\n",
       "", kServicePort);
-  SecureAccessRecordHost host;
+  RecordHost host;
   CSecureAccessClient client(&host);
   ASSERT_TRUE(client.GetSecureAccessSettings());
   const SSecureAccessOptions& settings = client.Settings();
@@ -50,7 +53,7 @@ TEST(SecureAccessWire, AnswersToTheValidationRequest) {
   };
   for (const auto& c : kCases) {
     corveltest::SecureAccessServer server(c.config, c.misbehaviour, kServicePort);
-    SecureAccessRecordHost host;
+    RecordHost host;
     CSecureAccessClient client(&host);
     char flags[CSecureAccessClient::kFlagsLength + 1] = "x";
     bool commError = false;
@@ -63,7 +66,7 @@ TEST(SecureAccessWire, AnswersToTheValidationRequest) {
 TEST(SecureAccessWire, SettingsRefusedMarkEveryCredentialRequired) {
   unsetenv("CORVEL_SECURE_ACCESS_PORT");
   corveltest::SecureAccessServer server("settings unavailable\n", "", kServicePort);
-  SecureAccessRecordHost host;
+  RecordHost host;
   CSecureAccessClient client(&host);
   EXPECT_FALSE(client.GetSecureAccessSettings());
   const SSecureAccessOptions& settings = client.Settings();

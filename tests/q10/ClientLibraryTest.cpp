@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "TestSupport/IppServer.h"
 #include "TestSupport/Loopback.h"
+#include "q10/Scoped.h"
 #include "q10/q10.h"
 
 namespace {
@@ -49,6 +51,24 @@ class CannedAnswerServer {
 
 using corveltest::IppServer;
 
+// The HTTP answer carrying a Get-Printer-Attributes answer with these printer attributes.
+std::string CannedPrinterAnswer(const std::function<void(ipp_t*)>& addAttributes) {
+  const q10::IppPtr answer(ippNew());
+  ippSetVersion(answer.get(), 2, 0);
+  ippSetStatusCode(answer.get(), IPP_STATUS_OK);
+  ippAddString(answer.get(), IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr,
+               "utf-8");
+  addAttributes(answer.get());
+  std::string body;
+  auto append = [](void* out, ipp_uchar_t* bytes, size_t size) -> ssize_t {
+    static_cast<std::string*>(out)->append(reinterpret_cast<char*>(bytes), size);
+    return ssize_t(size);
+  };
+  ippWriteIO(&body, append, 1, nullptr, answer.get());
+  return "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+         std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
 const char* const kPrinterAttributes = R"(ATTR text KTFinisher "Finisher6"
 ATTR integer vidInputNumOfTrays 3
 ATTR text vidInput1Name "Tray 1"
@@ -84,6 +104,16 @@ struct Connection {
   }
   QuillonResult result;
   QuillonServerHandle* handle = nullptr;
+};
+
+// The trays of the printer's one device, as DEV_getTrayInfo hands them out; freed with the holder.
+struct Trays {
+  explicit Trays(QuillonServerHandle* handle)
+      : result(DEV_getTrayInfo(handle, 0, &list, &count, nullptr)) {}
+  ~Trays() { quillon_free(list); }
+  QuillonTrayInfo** list = nullptr;
+  int32_t count = 0;
+  QuillonResult result;
 };
 
 // The first value of an attribute, or "(none)" when the library has none.
@@ -232,14 +262,12 @@ TEST_F(ConnectedClient, AttributesVendorValuesAndStandardFallbacksReadAsStrings)
 }
 
 TEST_F(ConnectedClient, DeviceTraysMessagesNamesAndJobs) {
-  QuillonTrayInfo** trays = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(DEV_getTrayInfo(connection.handle, 0, &trays, &count, nullptr), QUILLON_RESULT_OK);
-  ASSERT_EQ(count, 2);
-  EXPECT_STREQ(trays[1]->tray_name, "Manual");
-  EXPECT_STREQ(trays[1]->tray_alias, "manual");
-  EXPECT_STREQ(trays[0]->media_alias[0], "iso_a4_210x297mm");
-  quillon_free(trays);
+  const Trays trays(connection.handle);
+  ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
+  ASSERT_EQ(trays.count, 2);
+  EXPECT_STREQ(trays.list[1]->tray_name, "Manual");
+  EXPECT_STREQ(trays.list[1]->tray_alias, "manual");
+  EXPECT_STREQ(trays.list[0]->media_alias[0], "iso_a4_210x297mm");
   char* message = nullptr;
   char* reasons = nullptr;
   ASSERT_EQ(DEV_getMessages(connection.handle, 0, &message, &reasons, nullptr), QUILLON_RESULT_OK);
@@ -247,6 +275,7 @@ TEST_F(ConnectedClient, DeviceTraysMessagesNamesAndJobs) {
   quillon_free(message);
   quillon_free(reasons);
   char** names = nullptr;
+  int32_t count = 0;
   ASSERT_EQ(DEV_getPrettyDeviceNameList(connection.handle, &names, &count, nullptr),
             QUILLON_RESULT_OK);
   EXPECT_EQ(StringList(names, count), std::vector<std::string>{"Corvel MTQ-ix"});
@@ -376,6 +405,22 @@ ATTR text printer-make-and-model "X"
   EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "unterminated", &text, nullptr),
             QUILLON_RESULT_NOT_FOUND);
   LOCL_closeSession(&strings, nullptr);
+}
+
+// An octet string ends at its first NUL: a tray whose name is only bytes behind a NUL has no
+// name of its own and is called by its source, not handed out with an empty name.
+TEST(ClientHostile, ATrayValueEndsAtItsFirstNul) {
+  CannedAnswerServer server(CannedPrinterAnswer([](ipp_t* answer) {
+    ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_KEYWORD, "media-source-supported", nullptr,
+                 "tray-1");
+    const char tray[] = "name=\0hidden;";
+    ippAddOctetString(answer, IPP_TAG_PRINTER, "printer-input-tray", tray, sizeof tray - 1);
+  }));
+  Connection connection(server.Address());
+  const Trays trays(connection.handle);
+  ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
+  ASSERT_EQ(trays.count, 1);
+  EXPECT_STREQ(trays.list[0]->tray_name, "tray-1");
 }
 
 TEST(ClientHostile, AStringsFileWhoseBodyNeverEndsIsGivenUpSoon) {

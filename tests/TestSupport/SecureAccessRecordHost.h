@@ -1,14 +1,18 @@
 #pragma once
-// A Secure Access host with nothing but the option record: a user who typed jdoe / pw / 1001 for
-// the server on loopback. No windows, no bundle, no dialogs; for driving the client's requests.
+// A Secure Access host with nothing but a user's record: jdoe / pw / 1001 for the server on
+// loopback. No windows, no bundle, no address dialog: for driving the client's requests alone.
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <utility>
 
-#include "comm/CSecureAccessClient.h"
+#include "comm/SecureAccessHost.h"
 
-class SecureAccessRecordHost : public SecureAccessHost {
+namespace corveltest {
+
+class RecordHost : public SecureAccessHost {
  public:
-  SecureAccessRecordHost() {
+  RecordHost() {
     for (auto [field, text] :
          {std::pair{owner, "jdoe"}, {password, "pw"}, {account, "1001"}, {address, "127.0.0.1"}}) {
       field[0] = uint8_t(std::strlen(text));
@@ -29,3 +33,5 @@ class SecureAccessRecordHost : public SecureAccessHost {
   unsigned char owner[256] = {}, password[256] = {}, account[256] = {}, address[256] = {};
   uint8_t initialConnection = 0;
 };
+
+}  // namespace corveltest
