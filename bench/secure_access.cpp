@@ -8,6 +8,7 @@
 
 #include "Repetitions.h"
 #include "TestSupport/SecureAccessRecordHost.h"
+#include "comm/CSecureAccessClient.h"
 
 namespace {
 
