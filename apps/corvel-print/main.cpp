@@ -8,6 +8,7 @@
 
 #include "CommandLine.h"
 #include "DryRunReport.h"
+#include "InstallLayout.h"
 #include "JobSubmission.h"
 #include "PrintDialogHost.h"
 #include "PrintView.h"
@@ -31,11 +32,8 @@ int Fail(int status, const std::string& message) {
 }
 
 std::filesystem::path DefaultBundle(const char* argv0) {
-  // Installed next to the program (<prefix>/lib/corvel), else the build tree's bundle.
+  const std::filesystem::path installed = InstalledLibraryFile("Corvel.plugin", argv0);
   std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  const std::filesystem::path installed =
-      (error ? std::filesystem::path(argv0) : self).parent_path() / "../lib/corvel/Corvel.plugin";
   if (std::filesystem::exists(installed / "Contents/Info.plist", error)) return installed;
   return CORVEL_BUILD_BUNDLE_DIR;
 }
