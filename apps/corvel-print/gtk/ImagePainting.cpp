@@ -33,7 +33,9 @@ Cairo::RefPtr<Cairo::ImageSurface> SurfaceOf(const CGImage& image) {
 
 void PaintImage(const Cairo::RefPtr<Cairo::Context>& cr, const CGImage& image, double x, double y,
                 double width, double height) {
-  if (image.Width() == 0 || image.Height() == 0) return;
+  // A picture whose pixel data turned out unreadable is left out.
+  if (image.Pixels().size() < size_t(image.Width()) * image.Height() * 4 || image.Width() == 0)
+    return;
   cr->save();
   cr->rectangle(x, y, width, height);
   cr->clip();

@@ -14,6 +14,14 @@ CGImage::CGImage(uint32_t width, uint32_t height, std::vector<uint8_t> rgba, boo
       mInterpolate(interpolate),
       mIntent(intent) {}
 
+CGImage::CGImage(uint32_t width, uint32_t height, std::filesystem::path png, bool interpolate,
+                 CGColorRenderingIntent intent)
+    : mWidth(width),
+      mHeight(height),
+      mPng(std::move(png)),
+      mInterpolate(interpolate),
+      mIntent(intent) {}
+
 namespace {
 
 // A dialog's pictures are small; a larger claim is refused before any pixel buffer is made
@@ -37,16 +45,36 @@ bool WithinBound(const png_image& image, const std::filesystem::path& file) {
   return false;
 }
 
+// The RGBA pixels of the PNG file, which must still have the given dimensions; none when it
+// cannot be decoded.
+std::vector<uint8_t> DecodePixels(const std::filesystem::path& file, uint32_t width,
+                                  uint32_t height) {
+  PngImageGuard guard;
+  if (png_image_begin_read_from_file(&guard.image, file.c_str()) && guard.image.width == width &&
+      guard.image.height == height) {
+    guard.image.format = PNG_FORMAT_RGBA;
+    std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(guard.image));
+    if (png_image_finish_read(&guard.image, nullptr, rgba.data(), 0, nullptr)) return rgba;
+  }
+  trace_log(0, "Image pixels could not be decoded: %s\n", file.c_str());
+  return {};
+}
+
 }  // namespace
+
+const std::vector<uint8_t>& CGImage::Pixels() const {
+  std::call_once(mDecoded, [this] {
+    if (mPng.empty()) return;
+    mPixels = DecodePixels(mPng, mWidth, mHeight);
+  });
+  return mPixels;
+}
 
 CGImageRef CGImageCreateWithPNGFile(const std::filesystem::path& file, bool shouldInterpolate,
                                     CGColorRenderingIntent intent) {
   PngImageGuard guard;
   if (!png_image_begin_read_from_file(&guard.image, file.c_str())) return nullptr;
-  guard.image.format = PNG_FORMAT_RGBA;
   if (!WithinBound(guard.image, file)) return nullptr;
-  std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(guard.image));
-  if (!png_image_finish_read(&guard.image, nullptr, rgba.data(), 0, nullptr)) return nullptr;
-  return std::make_shared<const CGImage>(guard.image.width, guard.image.height, std::move(rgba),
+  return std::make_shared<const CGImage>(guard.image.width, guard.image.height, file,
                                          shouldInterpolate, intent);
 }

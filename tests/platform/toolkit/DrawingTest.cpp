@@ -95,6 +95,13 @@ TEST_F(DrawingTest, DecodesPngFilesAndRefusesOthers) {
         << refused;
   ASSERT_TRUE(WriteTestPng(wide, 4096, 1, std::vector<uint8_t>(4096 * 4)));
   EXPECT_NE(CGImageCreateWithPNGFile(wide, true, kCGRenderingIntentDefault), nullptr);
+
+  // Pixels are decoded when first asked for: a file cut short after its header gives none.
+  std::filesystem::resize_file(file, 60);
+  CGImageRef cut = CGImageCreateWithPNGFile(file, true, kCGRenderingIntentDefault);
+  ASSERT_NE(cut, nullptr);
+  EXPECT_TRUE(cut->Pixels().empty());
+  EXPECT_EQ(decoded->Pixels(), pixels) << "decoded before the file was cut";
 }
 
 TEST_F(DrawingTest, TextMeasurementFollowsTextSizeAndWeight) {
