@@ -152,11 +152,13 @@ class PrivateCupsd {
       if (name != "filter" && name != "backend")
         fs::create_directory_symlink(entry.path(), lib / name, error);
     }
+    // The build's filter, never one of the same name installed on the machine.
+    const fs::path ownFilter = CORVEL_JOBCOMMENTS_FILTER;
     for (const char* sub : {"filter", "backend"})
       for (const fs::directory_entry& entry : fs::directory_iterator(system / sub, error))
-        fs::create_symlink(entry.path(), lib / sub / entry.path().filename(), error);
+        if (entry.path().filename() != ownFilter.filename())
+          fs::create_symlink(entry.path(), lib / sub / entry.path().filename(), error);
     WriteAppendingBackend(lib / "backend" / kAppendScheme);
-    const fs::path ownFilter = CORVEL_JOBCOMMENTS_FILTER;
     if (!ownFilter.empty())
       fs::create_symlink(ownFilter, lib / "filter" / ownFilter.filename(), error);
   }

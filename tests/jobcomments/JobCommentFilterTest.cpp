@@ -2,6 +2,8 @@
 // private cupsd where a Corvel queue's PostScript jobs pass through pstops and then through it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cups/cups.h>
 
 #include <filesystem>
@@ -75,34 +77,41 @@ TEST(JobCommentFilter, PassesTheJobUnchangedWhenTheCommentsCannotBeUsed) {
 // A private cupsd with a queue of the bundled PPD printing into a file.
 class CorvelQueue : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(mCupsd.Running()) << "see " << mCupsd.Root() / "log/error_log";
-    ASSERT_TRUE(mCupsd.AddQueue("Corvel", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
+  // One cupsd for the suite: libcups keeps talking to the first server it reached.
+  static void SetUpTestSuite() {
+    sCupsd = new corveltest::PrivateCupsd;
+    sQueueReady =
+        sCupsd->Running() && sCupsd->AddQueue("Corvel", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd");
   }
+  static void TearDownTestSuite() { delete sCupsd; }
+  void SetUp() override { ASSERT_TRUE(sQueueReady) << "see " << sCupsd->Root() / "log/error_log"; }
 
   // Prints the sample job with the comment file named and a staple option; what the queue's
-  // file received once the job completed (empty when it did not within half a minute).
+  // file received for it once the job completed (empty when it did not within half a minute).
   std::string Printed(const fs::path& commentFile) {
-    const fs::path document = mCupsd.Root() / "sample.ps";
+    const fs::path document = sCupsd->Root() / "sample.ps";
     std::ofstream(document, std::ios::binary) << kJob;
     cups_option_t* options = nullptr;
     int count = cupsAddOption("KTV.PSData.Corvel", commentFile.c_str(), 0, &options);
     count = cupsAddOption("KTStapler", "2Left", count, &options);
     const int job = cupsPrintFile("Corvel", document.c_str(), "sample", count, options);
     cupsFreeOptions(count, options);
-    if (job == 0 || !mCupsd.WaitForJob("Corvel", job)) return "";
-    return mCupsd.QueueOutput("Corvel");
+    if (job == 0 || !sCupsd->WaitForJob("Corvel", job)) return "";
+    const std::string all = sCupsd->QueueOutput("Corvel");
+    return all.substr(std::min(all.rfind("%!PS-Adobe"), all.size()));
   }
+  fs::path Root() const { return sCupsd->Root(); }
 
-  corveltest::PrivateCupsd mCupsd;
+  static inline corveltest::PrivateCupsd* sCupsd = nullptr;
+  static inline bool sQueueReady = false;
 };
 
 TEST_F(CorvelQueue, JobCarriesTheCommentLinesInItsHeaderAndThePPDCode) {
   // Filters run as the daemon's user: the file sits where that user can read it.
-  const fs::path commentFile = mCupsd.Root() / "Zanth.temp1";
+  const fs::path commentFile = Root() / "Zanth.temp1";
   std::ofstream(commentFile, std::ios::binary) << kCommentFile;
   const std::string printed = Printed(commentFile);
-  ASSERT_FALSE(printed.empty()) << "see " << mCupsd.Root() / "log/error_log";
+  ASSERT_FALSE(printed.empty()) << "see " << Root() / "log/error_log";
   const size_t comments = printed.find(kOwnerLine + kTimeLine);
   ASSERT_NE(comments, std::string::npos) << printed.substr(0, 400);
   EXPECT_GT(comments, printed.find('\n'));
@@ -111,8 +120,8 @@ TEST_F(CorvelQueue, JobCarriesTheCommentLinesInItsHeaderAndThePPDCode) {
 }
 
 TEST_F(CorvelQueue, JobWhoseCommentFileIsMissingPrintsWithoutComments) {
-  const std::string printed = Printed(mCupsd.Root() / "Zanth.temp2");
-  ASSERT_FALSE(printed.empty()) << "see " << mCupsd.Root() / "log/error_log";
+  const std::string printed = Printed(Root() / "Zanth.temp2");
+  ASSERT_FALSE(printed.empty()) << "see " << Root() / "log/error_log";
   EXPECT_EQ(printed.find("%%CORVEL:"), std::string::npos);
   EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
 }
