@@ -17,17 +17,12 @@ struct ViewModule {
   CorvelRunPrintViewFn run = nullptr;
 };
 
-std::filesystem::path ModuleFile() {
-  const std::filesystem::path installed = InstalledLibraryFile(kCorvelPrintViewModule);
-  std::error_code error;
-  return std::filesystem::exists(installed, error) ? installed : CORVEL_BUILD_VIEW_MODULE;
-}
-
 // Loads the module once; empty when it is not there (a build without GTK) or does not load.
 const ViewModule& LoadedModule() {
   static const ViewModule module = [] {
     ViewModule loaded;
-    const std::filesystem::path file = ModuleFile();
+    const std::filesystem::path file =
+        InstalledOrBuilt(kCorvelPrintViewModule, CORVEL_BUILD_VIEW_MODULE);
     std::error_code error;
     if (!std::filesystem::exists(file, error)) return loaded;
     // Kept for the life of the process: GTK's types cannot be unloaded.

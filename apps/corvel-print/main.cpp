@@ -32,10 +32,7 @@ int Fail(int status, const std::string& message) {
 }
 
 std::filesystem::path DefaultBundle(const char* argv0) {
-  const std::filesystem::path installed = InstalledLibraryFile("Corvel.plugin", argv0);
-  std::error_code error;
-  if (std::filesystem::exists(installed / "Contents/Info.plist", error)) return installed;
-  return CORVEL_BUILD_BUNDLE_DIR;
+  return InstalledOrBuilt("Corvel.plugin", CORVEL_BUILD_BUNDLE_DIR, "Contents/Info.plist", argv0);
 }
 
 std::string DefaultQueue() {
