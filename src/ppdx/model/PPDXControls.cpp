@@ -1,7 +1,13 @@
 #include "ppdx/model/PPDXControls.h"
 
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+
 #include "ppdx/settings/Settings.h"
 #include "ppdx/settings/SettingsValues.h"
+#include "ppdx/controls/ControlRestore.h"
 #include "ppdx/controls/PPDXBooleanControl.h"
 #include "ppdx/controls/PPDXJobNote.h"
 #include "ppdx/controls/PPDXPopupControl.h"
@@ -170,15 +176,23 @@ OSStatus PPDXControls::Save(Settings& settings) {
 }
 
 OSStatus PPDXControls::Restore(Settings& settings) {
+  // Two controls may share a keyword (a boolean and a job note, say): a saved value goes to the
+  // control of the same keyword and kind, the n-th saved one of them to the n-th in this list.
+  std::map<std::pair<std::string, CNTL_TYPE>, std::deque<PPDXControl*>> byKeywordAndKind;
+  mControls.ForEach([&](PPDXControl* control) {
+    if (control->Keyword())
+      byKeywordAndKind[{control->Keyword(), control->Type()}].push_back(control);
+  });
   const long count = ReadElementCount(settings, kControlsTag, kControlsCountId);
   OSStatus status = noErr;
   for (long id = kControlsTag + 1; id <= kControlsTag + count && status == noErr; ++id) {
-    CString keyword = ReadText(settings, kElementKeywordTag, id);
-    PPDXControl* match = nullptr;
-    mControls.ForEach([&](PPDXControl* control) {
-      if (!match && keyword && *control == keyword) match = control;
-    });
-    if (match) status = match->Restore(settings, id);
+    const CString keyword = ReadText(settings, kElementKeywordTag, id);
+    if (!keyword) continue;
+    const auto match =
+        byKeywordAndKind.find({std::string(keyword), SavedControlType(settings, id)});
+    if (match == byKeywordAndKind.end() || match->second.empty()) continue;
+    status = match->second.front()->Restore(settings, id);
+    match->second.pop_front();
   }
   return status;
 }

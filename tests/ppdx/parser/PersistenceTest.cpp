@@ -10,6 +10,8 @@
 #include "ppdx/model/PPDXScrollPane.h"
 #include "ppdx/model/PPDXShortcuts.h"
 #include "ppdx/settings/Settings.h"
+#include "ppdx/controls/PPDXBooleanControl.h"
+#include "ppdx/controls/PPDXJobNote.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 
 namespace {
@@ -83,6 +85,31 @@ TEST_F(ParserPersistence, CorruptElementCountsStopAtTheContainersItems) {
   EXPECT_EQ(rebuilt.GetControls()->ControlCount(), parsed.GetControls()->ControlCount());
   EXPECT_EQ(rebuilt.GetShortcuts()->Count(), parsed.GetShortcuts()->Count());
   EXPECT_EQ(rebuilt.Restore(settings), noErr);
+}
+
+// A fault the fuzzer found: a boolean and a job note that share a keyword. Each takes back its
+// own saved value, in a fresh parse and in a model rebuilt from the container alike.
+TEST(ParserPersistenceShared, ControlsSharingAKeywordEachGetTheirOwnValueBack) {
+  const std::string text =
+      PPDHeader() + PPDLayout() +
+      UIBlock("KTPass", "Roll", "*DefaultKTPass: False\n*KTPass True: \"t\"\n", "", "Boolean") +
+      "*%KTVFlags *KTPass\n*%KTVGroup *KTPass Roll\n*%KTVJobNote *KTPass/Password: 8|Alpha\n";
+  ParsedPPD parsed(text);
+  PPDXControls& controls = *parsed->GetControls();
+  ASSERT_NE(controls.FirstBooleanControl(), nullptr);
+  ASSERT_NE(controls.FirstJobNote(), nullptr);
+  controls.FirstBooleanControl()->SetValue(true);
+  controls.FirstJobNote()->SetNotes("secret");
+  Settings settings;
+  ASSERT_EQ(parsed->Save(settings), noErr);
+
+  ParsedPPD fresh(text);
+  KTVPPD rebuilt(settings, {});
+  for (KTVPPD* target : {&*fresh, &rebuilt}) {
+    ASSERT_EQ(target->Restore(settings), noErr);
+    EXPECT_TRUE(target->GetControls()->FirstBooleanControl()->IsTrue());
+    EXPECT_STREQ(target->GetControls()->FirstJobNote()->GetNotes(), "secret");
+  }
 }
 
 TEST(ParserPersistenceEmpty, ContainerWithoutAModelBuildsNothing) {
