@@ -1,27 +1,17 @@
 // The server-address step of Secure Access: the address the user types (a host name or a dotted
 // address) is resolved, kept in the record and the printer list, and tried once.
-#include <arpa/inet.h>
-#include <netdb.h>
-
 #include <cstring>
 #include <string>
 
 #include "comm/CSecureAccessClient.h"
+#include "platform/HostAddress.h"
 
 namespace {
 
 // The dotted IPv4 address of a host name or dotted text; empty when it cannot be resolved.
 std::string ResolveToDottedAddress(const std::string& text) {
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_STREAM;
-  addrinfo* found = nullptr;
-  if (getaddrinfo(text.c_str(), nullptr, &hints, &found) != 0 || !found) return {};
-  char dotted[INET_ADDRSTRLEN] = {};
-  const auto* address = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
-  inet_ntop(AF_INET, &address->sin_addr, dotted, sizeof dotted);
-  freeaddrinfo(found);
-  return dotted;
+  char dotted[16] = {};
+  return ResolveHostToAddrString(text.c_str(), dotted) ? dotted : std::string();
 }
 
 void StorePString(unsigned char* to, const std::string& text) {

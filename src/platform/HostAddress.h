@@ -1,5 +1,6 @@
 #pragma once
-// Host name resolution for server addresses: a dotted IPv4 address is taken as it is, anything
+// Host name resolution for server addresses, the one resolver of the system (the Secure Access
+// address step and the options both use it): a dotted IPv4 address is taken as it is, anything
 // else is a host name for the system resolver. Addresses are IPv4 in network byte order.
 #include <netinet/in.h>
 

@@ -1,4 +1,4 @@
-#include "options/HostAddress.h"
+#include "platform/HostAddress.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>
