@@ -4,6 +4,8 @@
 # go to ROOT/out/NAME.ps.
 
 source "$(dirname "${BASH_SOURCE[0]}")/loopback.sh"
+# The configuration the tests' fixture reads too.
+PRIVATE_CUPSD_CONFIG=$(dirname "${BASH_SOURCE[0]}")/private-cupsd
 
 private_cupsd_start() {
   local root=$1
@@ -12,47 +14,13 @@ private_cupsd_start() {
   chmod 0777 "$root/out"
   local port
   port=$(loopback_free_port)
-  cat >"$root/etc/cups-files.conf" <<CONF
-ServerRoot $root/etc
-RequestRoot $root/spool
-TempDir $root/spool/tmp
-CacheDir $root/cache
-StateDir $root/state
-ServerKeychain $root/etc/ssl
-AccessLog $root/log/access_log
-ErrorLog $root/log/error_log
-PageLog $root/log/page_log
-Printcap $root/run/printcap
-FileDevice Yes
-User lp
-Group lp
-SystemGroup root
-CONF
+  local file
+  for file in cups-files.conf cupsd.conf; do
+    sed -e "s|@ROOT@|$root|g" -e "s|@PORT@|$port|g" "$PRIVATE_CUPSD_CONFIG/$file" >"$root/etc/$file"
+  done
   if [[ -n ${PRIVATE_CUPSD_SERVERBIN:-} ]]; then
     echo "ServerBin $PRIVATE_CUPSD_SERVERBIN" >>"$root/etc/cups-files.conf"
   fi
-  cat >"$root/etc/cupsd.conf" <<CONF
-LogLevel debug
-MaxLogSize 0
-Listen 127.0.0.1:$port
-Listen $root/run/cups.sock
-Browsing No
-BrowseLocalProtocols none
-DefaultAuthType None
-WebInterface No
-ErrorPolicy abort-job
-PreserveJobFiles No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order allow,deny
-    Allow all
-  </Limit>
-</Policy>
-CONF
   local cupsd
   cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
   "$cupsd" -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" >"$root/log/stdout" 2>&1 &

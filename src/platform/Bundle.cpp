@@ -1,5 +1,7 @@
 #include "platform/Bundle.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -38,6 +40,13 @@ std::vector<fs::path> BundlesIn(const fs::path& folder) {
     if (IsBundleFolder(entry->path())) bundles.push_back(entry->path());
   std::sort(bundles.begin(), bundles.end());
   return bundles;
+}
+
+// The folder this library was loaded from, or empty. Installed, the bundles sit beside it.
+fs::path LibraryFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&IsBundleFolder), &info) == 0 || !info.dli_fname) return {};
+  return fs::path(info.dli_fname).parent_path();
 }
 
 bool LeavesFolder(std::string_view relative) {
@@ -124,6 +133,7 @@ std::vector<fs::path> BundleSearchFolders() {
     if (colon != 0) folders.emplace_back(list.substr(0, colon));
     list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
   }
+  if (fs::path installed = LibraryFolder(); !installed.empty()) folders.push_back(installed);
   folders.emplace_back(CORVEL_DEFAULT_BUNDLE_FOLDER);
   return folders;
 }

@@ -5,10 +5,10 @@
 //
 // Finding bundles by identifier: the bundles in the registered bundle folders are searched, in
 // this order: folders passed to RegisterBundleFolder (in registration order), the folders of the
-// CORVEL_BUNDLE_PATH environment variable (colon-separated), and the build's bundle folder
-// (build/bundle). A bundle folder is either a bundle itself or a folder whose sub-folders are
-// bundles. A bundle, once opened, stays open for the life of the process, so bundle handles
-// (CFBundleRef) never dangle.
+// CORVEL_BUNDLE_PATH environment variable (colon-separated), the folder this library was loaded
+// from (installed, lib/corvel) and the build's bundle folder (build/bundle). A bundle folder is
+// either a bundle itself or a folder whose sub-folders are bundles. A bundle, once opened, stays
+// open for the life of the process, so bundle handles (CFBundleRef) never dangle.
 #include <filesystem>
 #include <map>
 #include <memory>

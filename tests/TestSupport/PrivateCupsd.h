@@ -43,17 +43,21 @@ namespace corveltest {
 #ifndef CORVEL_JOBCOMMENTS_FILTER
 #define CORVEL_JOBCOMMENTS_FILTER ""
 #endif
+// The configuration files, shared with scripts/lib/private-cupsd.sh.
+#define CORVEL_PRIVATE_CUPSD_CONFIG CORVEL_SOURCE_DIR "/scripts/lib/private-cupsd"
 
 class PrivateCupsd {
  public:
   static constexpr const char* kAppendScheme = "corvelappend";
 
-  PrivateCupsd() : mRoot(mFolder.path()) {
+  // `filter`: the job-comment filter the queues run (the build's unless another is given).
+  explicit PrivateCupsd(const std::filesystem::path& filter = CORVEL_JOBCOMMENTS_FILTER)
+      : mRoot(mFolder.path()) {
     for (const char* sub :
          {"etc/ppd", "etc/ssl", "spool/tmp", "cache", "state/certs", "log", "run"})
       std::filesystem::create_directories(mRoot / sub);
     mPort = FreeLoopbackPort();
-    MakeServerBin();
+    MakeServerBin(filter);
     WriteConfiguration();
     mServer = "127.0.0.1:" + std::to_string(mPort);
     setenv("CUPS_SERVER", mServer.c_str(), 1);
@@ -137,7 +141,7 @@ class PrivateCupsd {
   bool Connects() const { return LoopbackConnects(mPort); }
 
   // B/lib: the system's server bin folder, except that filter/ also holds the project's filter.
-  void MakeServerBin() const {
+  void MakeServerBin(const std::filesystem::path& ownFilter) const {
     namespace fs = std::filesystem;
     const fs::path system = CORVEL_CUPS_SERVERBIN;
     const fs::path lib = mRoot / "lib";
@@ -152,8 +156,7 @@ class PrivateCupsd {
       if (name != "filter" && name != "backend")
         fs::create_directory_symlink(entry.path(), lib / name, error);
     }
-    // The build's filter, never one of the same name installed on the machine.
-    const fs::path ownFilter = CORVEL_JOBCOMMENTS_FILTER;
+    // The project's filter, never one of the same name installed on the machine.
     for (const char* sub : {"filter", "backend"})
       for (const fs::directory_entry& entry : fs::directory_iterator(system / sub, error))
         if (entry.path().filename() != ownFilter.filename())
@@ -176,22 +179,21 @@ class PrivateCupsd {
     std::filesystem::permissions(program, std::filesystem::perms(0700));
   }
 
+  // The shared configuration files with this daemon's folder and port, and its server bin folder.
   void WriteConfiguration() const {
-    const std::string b = mRoot.string();
-    std::ofstream(mRoot / "etc/cups-files.conf")
-        << "ServerRoot " << b << "/etc\nServerBin " << b << "/lib\nRequestRoot " << b
-        << "/spool\nTempDir " << b << "/spool/tmp\nCacheDir " << b << "/cache\nStateDir " << b
-        << "/state\nServerKeychain " << b << "/etc/ssl\nAccessLog " << b
-        << "/log/access_log\nErrorLog " << b << "/log/error_log\nPageLog " << b
-        << "/log/page_log\nPrintcap " << b
-        << "/run/printcap\nFileDevice Yes\nUser lp\nGroup lp\nSystemGroup root\n";
-    std::ofstream(mRoot / "etc/cupsd.conf")
-        << "LogLevel debug\nMaxLogSize 0\nListen 127.0.0.1:" << mPort << "\nListen " << b
-        << "/run/cups.sock\nBrowsing No\nBrowseLocalProtocols none\nDefaultAuthType None\n"
-        << "WebInterface No\nErrorPolicy abort-job\nPreserveJobFiles No\n"
-        << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-        << "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n"
-        << "</Policy>\n";
+    for (const char* name : {"cups-files.conf", "cupsd.conf"}) {
+      std::string text = FileContents(std::filesystem::path(CORVEL_PRIVATE_CUPSD_CONFIG) / name);
+      ReplaceAll(text, "@ROOT@", mRoot.string());
+      ReplaceAll(text, "@PORT@", std::to_string(mPort));
+      std::ofstream(mRoot / "etc" / name) << text;
+    }
+    std::ofstream(mRoot / "etc/cups-files.conf", std::ios::app)
+        << "ServerBin " << (mRoot / "lib").string() << "\n";
+  }
+
+  static void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
   }
 
   void Start() {

@@ -20,11 +20,12 @@ namespace corveltest {
 class SecureAccessServer {
  public:
   // `misbehaviour`: empty, or corvel-sim's --misbehave mode. `port` 0 takes a free port.
+  // `program`: the corvel-sim to run (the build's unless another is given).
   explicit SecureAccessServer(const std::string& config, const std::string& misbehaviour = "",
-                              int port = 0)
+                              int port = 0, const std::string& program = CORVEL_SIM_PROGRAM)
       : mPort(port ? port : FreeLoopbackPort()) {
     std::ofstream(mFolder.path() / "sim.conf") << config;
-    std::vector<std::string> argv = {CORVEL_SIM_PROGRAM,
+    std::vector<std::string> argv = {program,
                                      "--config",
                                      (mFolder.path() / "sim.conf").string(),
                                      "--port",
