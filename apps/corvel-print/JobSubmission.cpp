@@ -1,10 +1,12 @@
 #include "JobSubmission.h"
 
 #include <cups/cups.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -14,26 +16,83 @@ struct OptionsDeleter {
   void operator()(cups_option_t* options) const { cupsFreeOptions(count, options); }
 };
 
-// Sends one document of the job; false with the reason when CUPS refuses it.
-bool SendDocument(int job, const std::string& queue, const std::filesystem::path& file, bool last,
-                  std::string* error) {
-  std::ifstream in(file, std::ios::binary);
-  if (cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, file.filename().c_str(),
-                        CUPS_FORMAT_AUTO, last ? 1 : 0) != HTTP_STATUS_CONTINUE) {
-    *error = std::string("CUPS did not take ") + file.string() + ": " + cupsLastErrorString();
+struct HttpDeleter {
+  void operator()(http_t* http) const { httpClose(http); }
+};
+using HttpPtr = std::unique_ptr<http_t, HttpDeleter>;
+
+// A document open for reading. Only a regular file is taken: a FIFO or a device could hold the
+// program waiting for data that never comes, so none is opened in a way that blocks.
+class DocumentFile {
+ public:
+  explicit DocumentFile(const std::filesystem::path& file) : mName(file.string()) {
+    mDescriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (mDescriptor < 0 || ::fstat(mDescriptor, &info) != 0) {
+      mError = mName + ": " + std::strerror(errno);
+      Close();
+    } else if (!S_ISREG(info.st_mode)) {
+      mError = mName + (S_ISDIR(info.st_mode) ? ": is a folder" : ": is not a regular file");
+      Close();
+    }
+  }
+  ~DocumentFile() { Close(); }
+  DocumentFile(const DocumentFile&) = delete;
+  DocumentFile& operator=(const DocumentFile&) = delete;
+
+  // Empty once the file is open; otherwise why it is not.
+  const std::string& Error() const { return mError; }
+
+  // The bytes read into `buffer` (0 at the end of the file), or -1 with the reason in Error().
+  ssize_t Read(char* buffer, size_t size) {
+    ssize_t count;
+    do {
+      count = ::read(mDescriptor, buffer, size);
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) mError = "reading " + mName + " failed: " + std::strerror(errno);
+    return count;
+  }
+
+ private:
+  void Close() {
+    if (mDescriptor >= 0) ::close(mDescriptor);
+    mDescriptor = -1;
+  }
+
+  std::string mName;
+  std::string mError;
+  int mDescriptor = -1;
+};
+
+// Sends one document of the job. False with the reason when the document cannot be read
+// (`unreadable` set) or CUPS refuses it.
+bool SendDocument(http_t* http, int job, const std::string& queue,
+                  const std::filesystem::path& file, bool last, SubmittedJob& result) {
+  DocumentFile document(file);
+  if (!document.Error().empty()) {
+    result.documentUnreadable = true;
+    result.error = document.Error();
+    return false;
+  }
+  if (cupsStartDocument(http, queue.c_str(), job, file.filename().c_str(), CUPS_FORMAT_AUTO,
+                        last ? 1 : 0) != HTTP_STATUS_CONTINUE) {
+    result.error = "CUPS did not take " + file.string() + ": " + cupsLastErrorString();
     return false;
   }
   char buffer[65536];
-  while (in) {
-    in.read(buffer, sizeof buffer);
-    if (in.gcount() > 0 && cupsWriteRequestData(CUPS_HTTP_DEFAULT, buffer, size_t(in.gcount())) !=
-                               HTTP_STATUS_CONTINUE) {
-      *error = "sending " + file.string() + " failed: " + cupsLastErrorString();
+  for (ssize_t count; (count = document.Read(buffer, sizeof buffer)) != 0;) {
+    if (count < 0) {
+      result.documentUnreadable = true;
+      result.error = document.Error();
+      return false;
+    }
+    if (cupsWriteRequestData(http, buffer, size_t(count)) != HTTP_STATUS_CONTINUE) {
+      result.error = "sending " + file.string() + " failed: " + cupsLastErrorString();
       return false;
     }
   }
-  if (cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.c_str()) != IPP_STATUS_OK) {
-    *error = "CUPS refused " + file.string() + ": " + cupsLastErrorString();
+  if (cupsFinishDocument(http, queue.c_str()) != IPP_STATUS_OK) {
+    result.error = "CUPS refused " + file.string() + ": " + cupsLastErrorString();
     return false;
   }
   return true;
@@ -55,35 +114,39 @@ JobOptions JobOptionsFromTicket(PMTicketRef ticket) {
 
 std::vector<std::string> UnreadableDocuments(const std::vector<std::filesystem::path>& files) {
   std::vector<std::string> reasons;
-  for (const std::filesystem::path& file : files) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) {
-      reasons.push_back(file.string() + ": is a folder");
-      continue;
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) reasons.push_back(file.string() + ": " + std::strerror(errno));
-  }
+  for (const std::filesystem::path& file : files)
+    if (DocumentFile document(file); !document.Error().empty()) reasons.push_back(document.Error());
   return reasons;
 }
 
-int SubmitJob(const std::string& queue, const std::string& title,
-              const std::vector<std::filesystem::path>& files, const JobOptions& job,
-              std::string* error) {
+SubmittedJob SubmitJob(const std::string& queue, const std::string& title,
+                       const std::vector<std::filesystem::path>& files, const JobOptions& job) {
+  SubmittedJob result;
   cups_option_t* options = nullptr;
   int count = 0;
   for (const auto& [name, value] : job.options)
     count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
   std::unique_ptr<cups_option_t, OptionsDeleter> owner(options, OptionsDeleter{count});
-  const int id = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.c_str(), title.c_str(), count, options);
+  // A connection of the job's own: a document that fails halfway is abandoned by closing it, so
+  // the print server never takes the part that was sent as the whole document.
+  HttpPtr http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000,
+                            nullptr));
+  if (!http) {
+    result.error = std::string("cannot reach the print server: ") + cupsLastErrorString();
+    return result;
+  }
+  const int id = cupsCreateJob(http.get(), queue.c_str(), title.c_str(), count, options);
   if (id <= 0) {
-    *error = "CUPS did not create the job on " + queue + ": " + cupsLastErrorString();
-    return 0;
+    result.error = "CUPS did not create the job on " + queue + ": " + cupsLastErrorString();
+    return result;
   }
   for (size_t i = 0; i < files.size(); ++i)
-    if (!SendDocument(id, queue, files[i], i + 1 == files.size(), error)) {
+    if (!SendDocument(http.get(), id, queue, files[i], i + 1 == files.size(), result)) {
+      http.reset();
       cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), id, 0);
-      return 0;
+      result.error += "; the job was cancelled";
+      return result;
     }
-  return id;
+  result.id = id;
+  return result;
 }

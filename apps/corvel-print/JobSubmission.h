@@ -17,11 +17,17 @@ struct JobOptions {
 // The job options the ticket stands for (entries with an empty choice are left out).
 JobOptions JobOptionsFromTicket(PMTicketRef ticket);
 
-// The documents that cannot be read, each with its reason; empty when all can.
+// The documents that cannot be read (missing, not a regular file, refused), each with its
+// reason; empty when all can.
 std::vector<std::string> UnreadableDocuments(const std::vector<std::filesystem::path>& files);
 
-// Creates the job, sends each document and closes it. The job id (> 0), or 0 with the reason in
-// `error`.
-int SubmitJob(const std::string& queue, const std::string& title,
-              const std::vector<std::filesystem::path>& files, const JobOptions& options,
-              std::string* error);
+// What became of a submission: the job id (> 0) once every document went, or 0 with the reason.
+struct SubmittedJob {
+  int id = 0;
+  bool documentUnreadable = false;  // a document failed to read; the job was cancelled
+  std::string error;
+};
+
+// Creates the job, sends each document and closes it; a failure on the way cancels the job.
+SubmittedJob SubmitJob(const std::string& queue, const std::string& title,
+                       const std::vector<std::filesystem::path>& files, const JobOptions& options);

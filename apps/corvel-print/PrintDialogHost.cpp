@@ -14,13 +14,17 @@ constexpr Rect kPaneBounds = {44, 20, 619, 620};  // the extension's pane: 600 x
 constexpr Rect kCancelBounds = {640, 420, 660, 510};
 constexpr Rect kPrintBounds = {640, 530, 660, 620};
 
-std::vector<PrinterChoice> ListPrinters() {
+// The CUPS destinations; `serverError` says why there are none when the print server could not
+// be asked.
+std::vector<PrinterChoice> ListPrinters(std::string* serverError) {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests(&dests);
+  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    *serverError = cupsLastErrorString();
   std::vector<PrinterChoice> printers;
   for (int i = 0; i < count; ++i) {
     const char* info = cupsGetOption("printer-info", dests[i].num_options, dests[i].options);
-    printers.push_back({dests[i].name, info && *info ? info : dests[i].name});
+    printers.push_back({dests[i].name, info && *info ? info : dests[i].name, dests[i].is_default});
   }
   cupsFreeDests(count, dests);
   return printers;
@@ -29,7 +33,7 @@ std::vector<PrinterChoice> ListPrinters() {
 }  // namespace
 
 PrintDialogHost::PrintDialogHost(std::filesystem::path bundle)
-    : mBundle(std::move(bundle)), mPrinters(ListPrinters()) {
+    : mBundle(std::move(bundle)), mPrinters(ListPrinters(&mServerError)) {
   PMCreateSession(&mSession);
   for (auto [key, ticket] : {std::pair{kPMPrinterInfoTicketKey, &mInfoTicket},
                              std::pair{kPMPrintSettingsTicketKey, &mSettingsTicket}}) {
@@ -112,13 +116,25 @@ void PrintDialogHost::EndPane() {
   NewPane();
 }
 
+std::string PrintDialogHost::DefaultQueue() const {
+  for (const PrinterChoice& printer : mPrinters)
+    if (printer.isDefault) return printer.queue;
+  return "";
+}
+
 bool PrintDialogHost::ChoosePrinter(const std::string& queue, std::string* error) {
   EndPane();
   mQueue.clear();
   size_t index = 0;
   while (index < mPrinters.size() && mPrinters[index].queue != queue) ++index;
   if (index == mPrinters.size()) {
-    *error = "no printer queue named \"" + queue + "\"";
+    if (!mServerError.empty())
+      *error = "cannot reach the print server (" + mServerError +
+               "): start CUPS, or point CUPS_SERVER at it, and try again";
+    else if (queue.empty())
+      *error = "no printer: name a CUPS queue with -P QUEUE";
+    else
+      *error = "no printer queue named \"" + queue + "\"";
     return false;
   }
   SetControl32BitValue(mChooser, int32_t(index + 1));
@@ -130,13 +146,13 @@ bool PrintDialogHost::ChoosePrinter(const std::string& queue, std::string* error
   }
   PDEPrologueAnswer answer;
   OSStatus status = extension->Prologue(&answer);
-  PMSessionSetCurrentPrinter(mSession, mPrinters[index].displayName);
+  PMSessionSetCurrentPrinter(mSession, mPrinters[index].displayName, queue);
   PMPDEFlags flags = 0;
   if (status == noErr) status = extension->Initialize(mPane, mSession, &flags);
   if (status != noErr) {
     extension->Terminate(status);
-    *error = "the dialog extension does not serve printer \"" + queue + "\" (status " +
-             std::to_string(status) + "); see the system log";
+    *error = "the dialog extension cannot open printer \"" + queue + "\" (status " +
+             std::to_string(status) + "); the reason is above";
     DisposeControl(mPane);
     NewPane();
     return false;

@@ -19,6 +19,7 @@
 struct PrinterChoice {
   std::string queue;
   std::string displayName;  // the queue's description ("printer-info"), else its name
+  bool isDefault = false;   // the user's or the server's default destination
 };
 
 class PrintDialogHost {
@@ -39,9 +40,12 @@ class PrintDialogHost {
 
   // The CUPS destinations, in the order the chooser lists them.
   const std::vector<PrinterChoice>& Printers() const { return mPrinters; }
+  // The default destination's queue; empty when there is none.
+  std::string DefaultQueue() const;
   // Starts the extension's pane for `queue` (ending the pane of the previous printer). False with
-  // the reason in `error` when the queue is unknown, the bundle does not load or the extension
-  // refuses the printer; the dialog then has no pane.
+  // the reason in `error` when the print server cannot be reached, the queue is unknown, the
+  // bundle does not load or the extension refuses the printer (it logs why); the dialog then has
+  // no pane.
   bool ChoosePrinter(const std::string& queue, std::string* error);
   const std::string& Queue() const { return mQueue; }
   bool HasPane() const { return mExtension != nullptr; }
@@ -67,6 +71,7 @@ class PrintDialogHost {
   void NewPane();
 
   std::filesystem::path mBundle;
+  std::string mServerError;  // why the destinations could not be listed (before mPrinters)
   std::vector<PrinterChoice> mPrinters;
   PMPrintSession mSession = nullptr;
   PMTicketRef mInfoTicket = nullptr;

@@ -1,6 +1,5 @@
 // corvel-print: the Print dialog that loads the Corvel dialog extension, shows its panes and
 // prints the documents to a CUPS queue with every option and the job comments.
-#include <cups/cups.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include "DryRunReport.h"
 #include "InstallLayout.h"
 #include "JobSubmission.h"
+#include "LogCopy.h"
 #include "PrintDialogHost.h"
 #include "PrintView.h"
 
@@ -35,26 +35,17 @@ std::filesystem::path DefaultBundle(const char* argv0) {
   return InstalledOrBuilt("Corvel.plugin", CORVEL_BUILD_BUNDLE_DIR, "Contents/Info.plist", argv0);
 }
 
-std::string DefaultQueue() {
-  cups_dest_t* dests = nullptr;
-  const int count = cupsGetDests(&dests);
-  const cups_dest_t* dest = cupsGetDest(nullptr, nullptr, count, dests);
-  std::string queue = dest ? dest->name : "";
-  cupsFreeDests(count, dests);
-  return queue;
-}
-
 // Prints (or reports) what the dialog holds once Print was pressed.
 int Finish(const PrintDialogHost& host, const CommandLine& line) {
   if (line.dryRun) {
     std::cout << DryRunReport(host) << "\n";
     return kPrinted;
   }
-  std::string error;
-  const int job = SubmitJob(host.Queue(), line.files.front().filename().string(), line.files,
-                            JobOptionsFromTicket(host.SettingsTicket()), &error);
-  if (job <= 0) return Fail(kJobRefused, error);
-  std::printf("corvel-print: job %d sent to %s\n", job, host.Queue().c_str());
+  const SubmittedJob job = SubmitJob(host.Queue(), line.files.front().filename().string(),
+                                     line.files, JobOptionsFromTicket(host.SettingsTicket()));
+  if (job.id <= 0)
+    return Fail(job.documentUnreadable ? kUnreadableDocument : kJobRefused, job.error);
+  std::printf("corvel-print: job %d sent to %s\n", job.id, host.Queue().c_str());
   return kPrinted;
 }
 
@@ -80,13 +71,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "corvel-print: %s\n%s", error.c_str(), kUsageText);
     return kUsage;
   }
+  CopyLogToStandardError();
   const std::vector<std::string> unreadable = UnreadableDocuments(line.files);
   if (!unreadable.empty()) return Fail(kUnreadableDocument, "cannot read " + unreadable.front());
   if (line.bundle.empty()) line.bundle = DefaultBundle(argv[0]);
-  if (line.queue.empty()) line.queue = DefaultQueue();
-  if (line.queue.empty()) return Fail(kNoPrinter, "no printer: name a CUPS queue with -P QUEUE");
 
   PrintDialogHost host(line.bundle);
+  if (line.queue.empty()) line.queue = host.DefaultQueue();
   if (!host.ChoosePrinter(line.queue, &error)) return Fail(kNoPrinter, error);
   if (line.headless || !PrintViewAvailable()) {
     if (!line.headless)

@@ -199,7 +199,12 @@ void CCorvelOptions::SetCorvelPreferences(CorvelOptions panes) {
   } else if (const PaneMembers* row = FindPane(panes)) {
     (this->*row->writePrefs)();
   }
-  CFPreferencesAppSynchronize(CModelInfo::GetCorvelPrefName());
+  const std::string& domain = CModelInfo::GetCorvelPrefName();
+  if (const OSStatus status = SynchronizePreferences(domain); status != noErr)
+    trace_log(0,
+              "Corvel: your choices are not saved: %s cannot be written (status %d); check "
+              "that its folder can be written\n",
+              PreferencesFileForDomain(domain).c_str(), int(status));
 }
 
 // Without a dictionary only the Info pane writes: its output goes to the comment file and ticket.

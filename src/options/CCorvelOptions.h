@@ -45,7 +45,8 @@ class CCorvelOptions {
   // Replaces the printer list by a freshly read one and copies this printer's address from it
   // into ipAddress (nothing when the printer has no entry).
   virtual void LoadBiDiInfo();
-  // Marks the controls installed and fills the panes with the defaults.
+  // Builds the panes from the interface file, marks the controls installed and fills the panes
+  // with the defaults. noErr, or the failure (and no panes) when the interface cannot be loaded.
   virtual OSStatus InstallCorvelControlsInUI();
   // Fills the panes from the defaults, the preferences or the record; PPDDictOptions and unknown
   // sources do nothing.

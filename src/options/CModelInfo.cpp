@@ -2,7 +2,6 @@
 
 #include "platform/Bundle.h"
 #include "platform/SystemVersion.h"
-#include "platform/TextEncoding.h"
 
 int16_t CModelInfo::mInstanceCount = 0;
 std::string CModelInfo::mCFCorvelBundleIDStr;
@@ -40,5 +39,5 @@ void CModelInfo::SetCorvelPrinterName(PMPrintSession session, const std::string&
   PMPrinter printer = nullptr;
   PMSessionGetCurrentPrinter(session, &printer);
   mCFCorvelRawPrinterNameStr = PMPrinterGetName(printer);
-  mCFCorvelPrinterNameStr = ToUTF8(queueName, kTextEncodingMacRoman).value_or(queueName);
+  mCFCorvelPrinterNameStr = queueName;  // CUPS names queues in UTF-8, as every string here is
 }

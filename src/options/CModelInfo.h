@@ -25,8 +25,8 @@ class CModelInfo {
   static const std::string& GetCorvelRawPrinterName() { return mCFCorvelRawPrinterNameStr; }
   static int16_t InstanceCount() { return mInstanceCount; }
 
-  // Takes the display name from the session's current printer and the queue name (Mac Roman
-  // text); below system 10.2 the queue name is cleared instead.
+  // Takes the display name from the session's current printer and the queue name (UTF-8, as
+  // CUPS gives it); below system 10.2 the queue name is cleared instead.
   static void SetCorvelPrinterName(PMPrintSession session, const std::string& queueName);
 
  private:

@@ -1,13 +1,10 @@
 // The controller's access to its pane controls by control ID, and its windows from the
 // interface file. Every accessor skips a control that is not found.
-#include <cstdio>
-
 #include "options/CCorvelOptions.h"
 #include "platform/toolkit/Controls.h"
-#include "platform/toolkit/InterfaceFile.h"
 #include "platform/toolkit/Menus.h"
 #include "platform/toolkit/TextFields.h"
-#include "platform/toolkit/ToolkitOwners.h"
+#include "ui/CUtilsPB.h"
 #include "ui/PStringText.h"
 
 ControlRef CCorvelOptions::GetCorvelControl(OSType signature, int32_t number, long* err) {
@@ -97,14 +94,5 @@ OSStatus CCorvelOptions::GetCorvelTextEditField(OSType signature, int32_t number
 }
 
 OSStatus CCorvelOptions::GetWindowFromNIB(const std::string& name, WindowRef* window) {
-  IBNibRef nib = nullptr;
-  CFBundleRef bundle = CFBundleGetBundleWithIdentifier(CModelInfo::GetCorvelBundleID());
-  OSStatus status = bundle ? CreateNibReferenceWithCFBundle(bundle, "Corvel", &nib)
-                           : kIBCarbonRuntimeCantFindNibFile;
-  NibOwner owner(nib);
-  if (status == noErr) status = CreateWindowFromNib(nib, name, window);
-  if (status != noErr)
-    std::fprintf(stderr, "Failure loading Corvel Nib or retrieving the Window. Err: %d\n",
-                 int(status));
-  return status;
+  return CUtilsPB::GetWindowFromNIB(name, window, CModelInfo::GetCorvelBundleID(), "Corvel");
 }

@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <set>
+
+#include "platform/FileIO.h"
 #include "platform/UserFolders.h"
 #include "support/Logging.h"
 
@@ -10,6 +13,16 @@ namespace {
 constexpr size_t kGroupSize = 3;  // name, address, enabled
 constexpr size_t kAddressOffset = 1;
 constexpr size_t kEnabledOffset = 2;
+
+// Once per file and process: the list is read again whenever the panes are refilled.
+void ReportDamagedList(const std::filesystem::path& file) {
+  static std::set<std::filesystem::path> reported;
+  if (!reported.insert(file).second) return;
+  trace_log(0,
+            "Corvel: the printer list %s is damaged; server synchronisation has no address until "
+            "one is entered again in the Accessories pane, which replaces the file\n",
+            file.c_str());
+}
 
 bool IsGroupList(const PlistValue::Array& array) {
   if (array.size() % kGroupSize != 0) return false;
@@ -25,14 +38,20 @@ bool IsGroupList(const PlistValue::Array& array) {
 
 KTVQuillonPrinterPList::KTVQuillonPrinterPList()
     : PropertyListFile(UserPreferencesFolder(), "KTV.QuillonPrinter.plist", true) {
+  TakeGroupsFromFile();
+}
+
+void KTVQuillonPrinterPList::TakeGroupsFromFile() {
   mFileCreated = mLastErr == fnfErr;
   mValid = true;  // the list exists: an empty one when the file holds none
+  mUnreadableFile = false;
+  mPrinterList.clear();
   const PlistValue::Array* array = mPropertyList ? mPropertyList->GetArray() : nullptr;
   if (array && IsGroupList(*array)) {
     mPrinterList = *array;
   } else if (!mFileCreated) {
     mUnreadableFile = true;
-    trace_log(0, "%s is not a printer list; read as empty\n", mURL.c_str());
+    ReportDamagedList(mURL);
   }
 }
 
@@ -56,16 +75,22 @@ std::optional<std::string> KTVQuillonPrinterPList::Find(const std::string& name)
 
 bool KTVQuillonPrinterPList::Add(const std::string& name, const std::string& address,
                                  bool enabled) {
-  bool found = false;
-  const int32_t index = Exists(name, found);
-  if (found) {
-    mPrinterList[index + kAddressOffset] = address;
-    mPrinterList[index + kEnabledOffset] = enabled;
-  } else {
-    mPrinterList.insert(mPrinterList.end(), {PlistValue(name), PlistValue(address), enabled});
-  }
+  mUnsavedChanges.push_back({name, address, enabled});
+  Apply(mUnsavedChanges.back());
   mChanged = true;
   return true;
+}
+
+void KTVQuillonPrinterPList::Apply(const Change& change) {
+  bool found = false;
+  const int32_t index = Exists(change.name, found);
+  if (found) {
+    if (change.address) mPrinterList[index + kAddressOffset] = *change.address;
+    mPrinterList[index + kEnabledOffset] = change.enabled;
+  } else if (change.address) {
+    mPrinterList.insert(mPrinterList.end(),
+                        {PlistValue(change.name), PlistValue(*change.address), change.enabled});
+  }
 }
 
 bool KTVQuillonPrinterPList::getIPEnabled(const std::string& name) const {
@@ -76,13 +101,21 @@ bool KTVQuillonPrinterPList::getIPEnabled(const std::string& name) const {
 
 void KTVQuillonPrinterPList::setIPEnabled(const std::string& name, bool enabled) {
   bool found = false;
-  const int32_t index = Exists(name, found);
+  Exists(name, found);
   if (!found) return;
-  mPrinterList[index + kEnabledOffset] = enabled;
+  mUnsavedChanges.push_back({name, std::nullopt, enabled});
+  Apply(mUnsavedChanges.back());
   mChanged = true;
 }
 
 bool KTVQuillonPrinterPList::Save() {
+  // Another dialog may have saved since this one read the file: its groups stay.
+  FileLock lock(std::filesystem::path(mURL) += ".lock");
+  Reread();
+  TakeGroupsFromFile();
+  for (const Change& change : mUnsavedChanges) Apply(change);
   if (mUnreadableFile && !mChanged) return false;
-  return PropertyListFile::Save(mPrinterList);
+  if (!PropertyListFile::Save(mPrinterList)) return false;
+  mUnsavedChanges.clear();
+  return true;
 }

@@ -19,15 +19,21 @@ void PropertyListFile::Read() {
   mLastErr = ReadFileContents(mURL, mXMLData);
   if (mLastErr != noErr) return;
   mPropertyList = PropertyListFromData(mXMLData);
-  if (!mPropertyList) {
-    mLastErr = kPropertyListMalformedErr;
-    trace_log(0, "%s is not a property list\n", mURL.c_str());
-  }
+  if (!mPropertyList) mLastErr = kPropertyListMalformedErr;  // the derived class reports it
   mValid = mPropertyList.has_value();
+}
+
+void PropertyListFile::Reread() {
+  mXMLData.clear();
+  mPropertyList.reset();
+  mValid = false;
+  Read();
 }
 
 bool PropertyListFile::Save(const PlistValue::Array& array) {
   mLastErr = WritePropertyListFile(mURL, PlistValue(array));
-  if (mLastErr != noErr) trace_log(0, "cannot write %s (%d)\n", mURL.c_str(), int(mLastErr));
+  if (mLastErr != noErr)
+    trace_log(0, "Corvel: cannot write %s (status %d); check that its folder can be written\n",
+              mURL.c_str(), int(mLastErr));
   return mLastErr == noErr;
 }

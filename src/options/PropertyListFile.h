@@ -33,6 +33,9 @@ class PropertyListFile {
   bool mValid = false;  // the file was read and holds a property list
   OSStatus mLastErr = noErr;
 
+  // Reads the file again, as the constructor did.
+  void Reread();
+
  private:
   void Read();
 };

@@ -35,19 +35,33 @@ struct FetchedPPDFile {
   }
 };
 
-// The queue whose description names the printer, or nullopt.
-std::optional<std::string> QueueOfPrinter(const std::string& printerName) {
+// The queue the session names, or else the one whose description names the printer; nullopt
+// (with the reason logged) when there is none.
+std::optional<std::string> QueueOfPrinter(const std::string& printerName,
+                                          const std::string& namedQueue) {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests(&dests);
   std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter{count});
-  return FindQueueForPrinter(printerName, dests, count);
+  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    trace_log(0, "Corvel: cannot reach the print server (%s); start CUPS and try again\n",
+              cupsLastErrorString());
+    return std::nullopt;
+  }
+  std::optional<std::string> queue = FindQueueForPrinter(printerName, dests, count, namedQueue);
+  if (queue) return queue;
+  if (!namedQueue.empty())
+    trace_log(0, "Corvel: the print server has no queue named \"%s\"\n", namedQueue.c_str());
+  else
+    trace_log(0, "Corvel: no CUPS queue is described as \"%s\"\n", printerName.c_str());
+  return std::nullopt;
 }
 
 // The queue's PPD opened and marked with its defaults; null when it cannot be fetched or read.
 CupsPPDPtr OpenQueuePPD(const std::string& queue, FetchedPPDFile& file) {
   const char* fetched = cupsGetPPD(queue.c_str());
   if (!fetched) {
-    trace_log(0, "Corvel: no PPD for queue %s: %s\n", queue.c_str(), cupsLastErrorString());
+    trace_log(0, "Corvel: cannot fetch the PPD of queue \"%s\": %s\n", queue.c_str(),
+              cupsLastErrorString());
     return nullptr;
   }
   file.path = fetched;
@@ -90,20 +104,30 @@ void LoadMediaTypes(CCorvelOptions& options) {
 }
 
 // Steps of the controller's making: the handles, the pictures, the media list, the panes, the
-// ticket. Returns the controller or null.
-CCorvelOptions* MakeController(CorvelOptionsContext& context, ControlRef parentUserPane,
-                               PMPrintSession session, bool secureAccess, CupsPPDPtr ppd,
-                               std::unique_ptr<KTVPPD> parsed) {
+// ticket. noErr also when no controller could be made; the panes' failure when they cannot be
+// installed, and then no controller stays, so nothing can commit a record the panes never filled.
+OSStatus MakeController(CorvelOptionsContext& context, ControlRef parentUserPane,
+                        PMPrintSession session, bool secureAccess, CupsPPDPtr ppd,
+                        std::unique_ptr<KTVPPD> parsed) {
   std::unique_ptr<CCorvelOptions> options(
       CCorvelOptions::CreateInstance(parentUserPane, secureAccess));
-  if (!options) return nullptr;
+  if (!options) return noErr;
   options->mCupsPPD = std::move(ppd);
   options->mKTVPPD = std::move(parsed);
   FillImageURLs(context.theBundleRef, *options);
   LoadMediaTypes(*options);
   context.corvelOptions = std::move(options);
   CCorvelOptions& controller = *context.corvelOptions;
-  controller.InstallCorvelControlsInUI();
+  const OSStatus installed = controller.InstallCorvelControlsInUI();
+  if (installed != noErr) {
+    trace_log(0,
+              "Corvel: the panes cannot be made from the extension's interface file "
+              "(status %d); reinstall the extension\n",
+              int(installed));
+    controller.RemoveDefaultButtonHandler();
+    context.corvelOptions.reset();
+    return installed;
+  }
   PMTicketRef ticket = nullptr;
   PMPPDDict* dict = nullptr;
   if (GetTicketRef(session, kPMPrintSettingsTicketKey, &ticket) == noErr &&
@@ -112,10 +136,10 @@ CCorvelOptions* MakeController(CorvelOptionsContext& context, ControlRef parentU
     controller.SetPrintSettingsTicket(ticket);
     controller.SetCorvelResourceRefNum(context.theResFile);
   }
-  return &controller;
+  return noErr;
 }
 
-// Steps 1 to 17 of the start-up; noErr once the controller (if any) is made.
+// Steps 1 to 17 of the start-up; noErr once the controller (if any) is made with its panes.
 OSStatus StartUp(CorvelOptionsContext& context, ControlRef parentUserPane, PMPrintSession session) {
   PMTicketRef printerInfo = nullptr;
   if (GetTicketFromSession(session, kPMPrinterInfoTicketKey, &printerInfo) != noErr)
@@ -125,10 +149,9 @@ OSStatus StartUp(CorvelOptionsContext& context, ControlRef parentUserPane, PMPri
   const std::string printerName =
       PrinterNameForComparison(PMPrinterGetName(printer).substr(0, 255), QuerySystemVersion());
 
-  const std::optional<std::string> queue = QueueOfPrinter(printerName);
+  const std::optional<std::string> queue = QueueOfPrinter(printerName, PMPrinterGetID(printer));
   FetchedPPDFile fetched;
   CupsPPDPtr ppd = queue ? OpenQueuePPD(*queue, fetched) : nullptr;
-  if (!queue) trace_log(0, "Corvel: no CUPS queue is described as \"%s\"\n", printerName.c_str());
   if (printerStatus != noErr || !ppd) return errStartupCheckFailed;
   if (!IsSupportedPPD(*ppd, context.theBundleRef)) return errStartupCheckFailed;
   const bool secureAccess = IsSecureAccessModel(ppd->shortnickname);
@@ -137,8 +160,8 @@ OSStatus StartUp(CorvelOptionsContext& context, ControlRef parentUserPane, PMPri
   PDEBundle::InitBundle(context.theBundleRef);
   context.thePrintDlgWindow = GetControlOwner(parentUserPane);
   CModelInfo::SetCorvelPrinterName(session, *queue);
-  MakeController(context, parentUserPane, session, secureAccess, std::move(ppd), std::move(parsed));
-  return noErr;
+  return MakeController(context, parentUserPane, session, secureAccess, std::move(ppd),
+                        std::move(parsed));
 }
 
 }  // namespace

@@ -26,7 +26,15 @@ std::string PrinterNameForComparison(std::string name, SystemVersion version) {
 }
 
 std::optional<std::string> FindQueueForPrinter(const std::string& printerName,
-                                               const cups_dest_t* dests, int count) {
+                                               const cups_dest_t* dests, int count,
+                                               const std::string& namedQueue) {
+  // Descriptions need not be unique: a named queue is never traded for another of the same one.
+  if (!namedQueue.empty()) {
+    const cups_dest_t* named =
+        dests ? cupsGetDest(namedQueue.c_str(), nullptr, count, const_cast<cups_dest_t*>(dests))
+              : nullptr;
+    return named ? std::optional<std::string>(named->name) : std::nullopt;
+  }
   for (int i = 0; dests && i < count; ++i) {
     const char* info = cupsGetOption("printer-info", dests[i].num_options, dests[i].options);
     const char* compared = info ? info : dests[i].name;

@@ -23,10 +23,12 @@ SystemVersion QuerySystemVersion();
 // on 10.0 to 10.3 spaces become '_', and on 10.2 '.' does too.
 std::string PrinterNameForComparison(std::string name, SystemVersion version);
 
-// The first destination whose "printer-info" (or, without one, whose own name) equals the
-// printer name exactly; its queue name, or nullopt.
+// The queue the host named for the printer, when it is one of the destinations. A session that
+// names none gets the first destination whose "printer-info" (or, without one, whose own name)
+// equals the printer name exactly. Its queue name, or nullopt.
 std::optional<std::string> FindQueueForPrinter(const std::string& printerName,
-                                               const cups_dest_t* dests, int count);
+                                               const cups_dest_t* dests, int count,
+                                               const std::string& namedQueue = {});
 
 // The short nickname starts with the model name (case-sensitive, all 13 characters).
 bool IsCorvelModel(const char* shortNickName);

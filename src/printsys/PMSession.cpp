@@ -5,6 +5,7 @@
 
 struct PMPrinterRecord {
   std::string displayName;
+  std::string queueName;
 };
 
 struct PMSessionRecord {
@@ -47,9 +48,11 @@ OSStatus PMSessionRemoveDataFromSession(PMPrintSession session, std::string_view
   return noErr;
 }
 
-OSStatus PMSessionSetCurrentPrinter(PMPrintSession session, std::string_view displayName) {
+OSStatus PMSessionSetCurrentPrinter(PMPrintSession session, std::string_view displayName,
+                                    std::string_view queueName) {
   if (!session) return kPMInvalidParameter;
-  session->printer = std::make_unique<PMPrinterRecord>(PMPrinterRecord{std::string(displayName)});
+  session->printer = std::make_unique<PMPrinterRecord>(
+      PMPrinterRecord{std::string(displayName), std::string(queueName)});
   return noErr;
 }
 
@@ -60,3 +63,5 @@ OSStatus PMSessionGetCurrentPrinter(PMPrintSession session, PMPrinter* outPrinte
 }
 
 std::string PMPrinterGetName(PMPrinter printer) { return printer ? printer->displayName : ""; }
+
+std::string PMPrinterGetID(PMPrinter printer) { return printer ? printer->queueName : ""; }

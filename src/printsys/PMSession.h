@@ -29,9 +29,13 @@ OSStatus PMSessionGetDataFromSession(PMPrintSession session, std::string_view ke
 OSStatus PMSessionRemoveDataFromSession(PMPrintSession session, std::string_view key);
 
 // The current printer, known by the name the dialog shows for it (a CUPS queue's description,
-// or its name). Get: kPMGeneralError when no printer is chosen. The printer belongs to the session
-// and stays valid until the next SetCurrentPrinter or the session's release.
-OSStatus PMSessionSetCurrentPrinter(PMPrintSession session, std::string_view displayName);
+// or its name) and, when the host knows it, by its CUPS queue name. Get: kPMGeneralError when no
+// printer is chosen. The printer belongs to the session and stays valid until the next
+// SetCurrentPrinter or the session's release.
+OSStatus PMSessionSetCurrentPrinter(PMPrintSession session, std::string_view displayName,
+                                    std::string_view queueName = {});
 OSStatus PMSessionGetCurrentPrinter(PMPrintSession session, PMPrinter* outPrinter);
 // The printer's display name; empty for a null printer.
 std::string PMPrinterGetName(PMPrinter printer);
+// The printer's CUPS queue name; empty when the host did not name it, or for a null printer.
+std::string PMPrinterGetID(PMPrinter printer);

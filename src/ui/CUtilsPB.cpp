@@ -1,11 +1,10 @@
 #include "ui/CUtilsPB.h"
 
-#include <cstdio>
-
 #include "platform/Bundle.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/TextFields.h"
 #include "platform/toolkit/ToolkitOwners.h"
+#include "support/Logging.h"
 #include "ui/PStringText.h"
 
 namespace {
@@ -33,8 +32,8 @@ OSStatus CUtilsPB::GetWindowFromNIB(const std::string& windowName, WindowRef* wi
   const NibOwner owner(nib);
   if (status == noErr) status = CreateWindowFromNib(nib, windowName, window);
   if (status != noErr)
-    std::fprintf(stderr, "Failure loading the Nib or retrieving the Window. Err: %d\n",
-                 int(status));
+    trace_log(0, "Corvel: cannot load the window \"%s\" from the interface file %s (status %d)\n",
+              windowName.c_str(), nibName.c_str(), int(status));
   return status;
 }
 

@@ -117,6 +117,18 @@ class PrivateCupsd {
                       const std::string& value) {
     return RunProgram({CORVEL_LPADMIN_PROGRAM, "-p", queue, "-o", option + "=" + value}) == 0;
   }
+  // The names of the daemon's queues, asked on a connection of its own.
+  std::vector<std::string> QueueNames() const {
+    http_t* http = httpConnect2("127.0.0.1", mPort, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED,
+                                1, 30000, nullptr);
+    cups_dest_t* dests = nullptr;
+    const int count = http ? cupsGetDests2(http, &dests) : 0;
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back(dests[i].name);
+    cupsFreeDests(count, dests);
+    httpClose(http);
+    return names;
+  }
   // The default choice of `keyword` in the queue's PPD as the printing system hands it out (an
   // installed option's setting), or a text saying why there is none.
   std::string QueuePPDDefault(const std::string& queue, const std::string& keyword) const {

@@ -1,5 +1,7 @@
 // The per-user printer list and the bundle's list of supported printer descriptions.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "options/KTVQuillonPrinterPList.h"
 #include "options/PrinterListFile.h"
@@ -53,6 +55,41 @@ TEST_F(PrinterList, AnUnreadableListIsEmptyAndKeptUntilAnAddressIsAdded) {
     EXPECT_TRUE(list.Save());
     EXPECT_EQ(KTVQuillonPrinterPList().Find("a"), "10.0.0.1");
   }
+}
+
+// Dialogs of one user, each for its own queue, all read the list before any saves its address:
+// every address is kept, and so is what the file held before.
+TEST_F(PrinterList, DialogsSavingAtOnceKeepEveryAddress) {
+  constexpr int kDialogs = 10;
+  WritePlist(File(), PlistValue::Array{"Earlier", "10.0.0.1", true});
+  int allRead[2], save[2];
+  ASSERT_EQ(pipe(allRead), 0);
+  ASSERT_EQ(pipe(save), 0);
+  std::vector<pid_t> dialogs;
+  for (int i = 0; i < kDialogs; ++i) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      KTVQuillonPrinterPList list;
+      char byte = 0;
+      const bool released = write(allRead[1], &byte, 1) == 1 && read(save[0], &byte, 1) == 1;
+      list.Add("Queue" + std::to_string(i), "10.0.1." + std::to_string(i), true);
+      _exit(released && list.Save() ? 0 : 1);
+    }
+    dialogs.push_back(pid);
+  }
+  char byte = 0;
+  for (int i = 0; i < kDialogs; ++i) ASSERT_EQ(read(allRead[0], &byte, 1), 1);
+  ASSERT_EQ(write(save[1], std::string(kDialogs, 's').data(), kDialogs), kDialogs);
+  for (pid_t pid : dialogs) {
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const KTVQuillonPrinterPList saved;
+  EXPECT_EQ(saved.Find("Earlier"), "10.0.0.1");
+  for (int i = 0; i < kDialogs; ++i)
+    EXPECT_EQ(saved.Find("Queue" + std::to_string(i)), "10.0.1." + std::to_string(i)) << i;
 }
 
 TEST(SupportedPrinters, TheBundleListNamesThePPDFiles) {

@@ -2,6 +2,7 @@
 // synchronisation on in the Accessories pane, and the installed finisher follows what an IPP
 // server (ippeveprinter) answers, on the popup, on the queue of a private cupsd and in the Output
 // pane's offer.
+#include <set>
 #include <string>
 
 #include "TestSupport/IppServer.h"
@@ -30,20 +31,20 @@ class ServerSync : public PaneTest {
     ASSERT_TRUE(mServer.Running()) << "ippeveprinter did not start";
     ASSERT_TRUE(mCupsd.AddQueue("Corvel", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
     ASSERT_EQ(PMCreateSession(&mSession), noErr);
-    PMSessionSetCurrentPrinter(mSession, "Corvel");
   }
   void TearDown() override {
     PaneTest::TearDown();
     PMRelease(mSession);
   }
 
-  // The panes installed for a printer whose list entry names `address`, with a stapling
+  // The panes installed for the queue `queue` whose list entry names `address`, with a stapling
   // finisher chosen. The printer's name is set once the last controller has gone with its own.
-  void InstallFor(const std::string& address) {
+  void InstallFor(const std::string& address, const std::string& queue = "Corvel") {
     mController.reset();
-    CModelInfo::SetCorvelPrinterName(mSession, "Corvel");
+    PMSessionSetCurrentPrinter(mSession, queue);
+    CModelInfo::SetCorvelPrinterName(mSession, queue);
     WritePlist(mHome.path() / "Library/Preferences/KTV.QuillonPrinter.plist",
-               PlistValue::Array{"Corvel", address, true});
+               PlistValue::Array{queue, address, true});
     Install(false, "Finisher3");
     UserClickTab(Control("crvl", 128), 7);
   }
@@ -89,6 +90,19 @@ TEST_F(ServerSync, TurningSynchronisationOnInstallsTheServersFinisher) {
     EXPECT_EQ(mCupsd.QueuePPDDefault("Corvel", "KTFinisher"), c.queueFinisher) << c.name;
     EXPECT_EQ(FoldingOffered(), c.foldingOffered) << c.name;
   }
+}
+
+// A queue named beyond ASCII keeps its name from CUPS to lpadmin: the finisher is installed on it,
+// and no queue of a misread name appears.
+TEST_F(ServerSync, AQueueNamedInUnicodeIsTheOneChanged) {
+  const std::string queue = "\u00DCn\u00EFc\u00F8d\u00E9";  // Ünïcødé
+  ASSERT_TRUE(mCupsd.AddQueue(queue, CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
+  InstallFor(mServer.Address(), queue);
+  UserClickControl(Control("accs", 6));
+  EXPECT_EQ(mCupsd.QueuePPDDefault(queue, "KTFinisher"), "Finisher6");
+  const std::vector<std::string> queues = mCupsd.QueueNames();
+  EXPECT_EQ(std::set<std::string>(queues.begin(), queues.end()),
+            (std::set<std::string>{"Corvel", queue}));
 }
 
 }  // namespace

@@ -241,17 +241,6 @@ TEST_F(CorvelFrame, SyncCommitsTicketJobCommentsAndPreferences) {
   EXPECT_EQ(extension->Terminate(noErr), noErr);
 }
 
-TEST_F(CorvelFrame, SecureAccessModelKeepsUserDataOutOfThePreferences) {
-  OSStatus status = 1;
-  auto extension = Start("Corvel MTQ-ix SA", &status);
-  ASSERT_EQ(status, noErr);
-  ASSERT_EQ(extension->Sync(mSession, 0), noErr);
-  CommentFile();
-  const std::string domain = "com.ktv.print.pde.CorvelOptions.CorvelSA";
-  EXPECT_FALSE(CFPreferencesCopyAppValue("CorvelInfo_OwnerText", domain));
-  EXPECT_TRUE(CFPreferencesCopyAppValue("CorvelInfo_AccountNumberText", domain));
-}
-
 TEST(CorvelFactory, MakesDialogExtensionsOnlyAndEachQueryANewObject) {
   std::string error;
   auto extension = DialogExtension::Load(kBundle, &error);

@@ -31,7 +31,7 @@ TEST(PrinterMatch, SystemVersionFallsBackToTheCombinedSelector) {
   EXPECT_EQ(direct.minor, 4);
 }
 
-TEST(PrinterMatch, QueueIsTheFirstWhoseDescriptionOrNameMatchesExactly) {
+TEST(PrinterMatch, QueueIsTheNamedOneElseTheFirstWhoseDescriptionOrNameMatches) {
   cups_dest_t* dests = nullptr;
   int count = 0;
   count = cupsAddDest("Plain", nullptr, count, &dests);
@@ -46,6 +46,8 @@ TEST(PrinterMatch, QueueIsTheFirstWhoseDescriptionOrNameMatchesExactly) {
   EXPECT_EQ(FindQueueForPrinter("Plain", dests, count), "Plain") << "no description: its name";
   EXPECT_EQ(FindQueueForPrinter("Hall", dests, count), std::nullopt) << "described otherwise";
   EXPECT_EQ(FindQueueForPrinter("corvel hall", dests, count), std::nullopt) << "case counts";
+  EXPECT_EQ(FindQueueForPrinter("Corvel Hall", dests, count, "Second"), "Second") << "named";
+  EXPECT_EQ(FindQueueForPrinter("Corvel Hall", dests, count, "Gone"), std::nullopt);
   cupsFreeDests(count, dests);
 }
 

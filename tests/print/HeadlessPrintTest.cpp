@@ -3,12 +3,15 @@
 // the file (PPD code, job comments), what the program answered and what it remembered is checked.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <regex>
 
 #include "TestSupport/PrivateCupsd.h"
 #include "TestSupport/SecureAccessServer.h"
 #include "platform/PlatformTestSupport.h"
+#include "platform/Preferences.h"
 #include "options/CCorvelOptions.h"
 
 namespace {
@@ -29,14 +32,21 @@ class HeadlessPrint : public ::testing::Test {
     ASSERT_TRUE(sCupsd->SetQueueOption("Corvel", "KTFinisher", "Finisher6"));
     ASSERT_TRUE(
         sCupsd->AddQueue("CorvelSA", CORVEL_SOURCE_DIR "/ppd/crvmtqsa.ppd", "Corvel MTQ-ix SA"));
+    // Listed before Corvel, with the same description: naming Corvel must still mean Corvel.
+    ASSERT_TRUE(sCupsd->AddQueue("Annex", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix"));
   }
   static void TearDownTestSuite() { delete sCupsd; }
 
   void SetUp() override { std::ofstream(mDocuments.path() / "sample.ps") << kDocument; }
 
-  // Runs corvel-print with these arguments and the test's HOME.
-  ProgramRun Print(std::vector<std::string> arguments) {
+  // Runs corvel-print with these arguments and the test's HOME, and these variables set.
+  ProgramRun Print(std::vector<std::string> arguments,
+                   const std::vector<std::string>& environment = {}) {
     arguments.insert(arguments.begin(), CORVEL_PRINT_PROGRAM);
+    if (!environment.empty()) {
+      arguments.insert(arguments.begin(), environment.begin(), environment.end());
+      arguments.insert(arguments.begin(), "env");
+    }
     return corveltest::RunCapturing(arguments);
   }
 
@@ -69,6 +79,7 @@ TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfter
                                 "outp/11=8", "--set", "outp/14=2", "--type", "info/10=Ann",
                                 "--type", "info/11=pass1", Document().string()});
   ASSERT_EQ(run.exitStatus, 0) << run.messages;
+  EXPECT_EQ(run.messages, "") << "a normal run is quiet";
   ASSERT_GT(CompletedJob(run), 0) << run.output;
   const std::string job = LatestJob("Corvel");
   EXPECT_NE(job.find("%%BeginFeature: *KTStapler 2Left\n"), std::string::npos);
@@ -188,29 +199,80 @@ TEST_F(HeadlessPrint, TwentyPrintsAtOnceEachKeepTheirOwnOptions) {
   }
 }
 
+// Annex comes first and has Corvel's description: naming Corvel still reads Corvel's PPD and
+// stores the choices under Corvel.
+TEST_F(HeadlessPrint, TheNamedQueueIsUsedWhateverItsDescription) {
+  const ProgramRun run = Print({"-P", "Corvel", "--dry-run", Document().string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.messages;
+  EXPECT_TRUE(fs::exists(PreferencesFileForDomain("com.ktv.print.pde.CorvelOptions.Corvel")));
+  EXPECT_FALSE(fs::exists(PreferencesFileForDomain("com.ktv.print.pde.CorvelOptions.Annex")));
+}
+
+// Without its interface file the extension cannot make its panes: it stops before it could store
+// a record the panes never filled.
+TEST_F(HeadlessPrint, ABundleWithoutItsInterfaceFileStopsAndStoresNothing) {
+  const fs::path bundle = mDocuments.path() / "Corvel.plugin";
+  fs::copy(CORVEL_BUNDLE_DIR, bundle, fs::copy_options::recursive);
+  ASSERT_TRUE(fs::remove(bundle / "Contents/Resources/Corvel.xml"));
+  const ProgramRun run =
+      Print({"--bundle", bundle.string(), "-P", "Corvel", "--dry-run", Document().string()});
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_NE(run.messages.find("interface file"), std::string::npos) << run.messages;
+  EXPECT_FALSE(fs::exists(mHome.path() / "Library/Preferences"));
+}
+
+// The job still goes, but what cannot be kept or read is said.
+TEST_F(HeadlessPrint, ChoicesThatCannotBeKeptOrAddressesReadAreSaid) {
+  const fs::path preferences = mHome.path() / "Library/Preferences";
+  fs::create_directories(preferences);
+  std::ofstream(preferences / "KTV.QuillonPrinter.plist") << "damaged";
+  const ProgramRun damaged = Print({"-P", "Corvel", "--dry-run", Document().string()});
+  EXPECT_EQ(damaged.exitStatus, 0);
+  EXPECT_NE(damaged.messages.find("KTV.QuillonPrinter.plist is damaged"), std::string::npos)
+      << damaged.messages;
+
+  fs::remove_all(preferences);
+  std::ofstream(preferences) << "a file where the folder belongs";
+  const ProgramRun unsaved = Print({"-P", "Corvel", "--dry-run", Document().string()});
+  EXPECT_EQ(unsaved.exitStatus, 0);
+  EXPECT_NE(unsaved.messages.find("your choices are not saved"), std::string::npos)
+      << unsaved.messages;
+}
+
+// Each failure exits with its status and says its cause on standard error.
 TEST_F(HeadlessPrint, FailuresSayWhyAndExitWithTheirStatus) {
+  const std::string document = Document().string();
+  const fs::path fifo = mDocuments.path() / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string noServer =
+      "CUPS_SERVER=127.0.0.1:" + std::to_string(corveltest::FreeLoopbackPort());
   const struct {
     std::vector<std::string> arguments;
     int status;
     const char* message;
+    std::vector<std::string> environment = {};
   } cases[] = {
-      {{"-P", "CorvelSA"}, 5, "Secure Access"},
-      {{"-P", "Nobody"}, 2, "no printer queue named \"Nobody\""},
-      {{"-P", "Corvel", "--set", "outp/77=1"}, 4, "no control outp/77"},
-      {{"-P", "Corvel", "--set", "outp/11=Sideways"}, 4, "has no item \"Sideways\""},
-      {{"-P", "Corvel", "--set", "outp/11=8"}, 4, "is disabled"},  // finishing is still none
-      {{"-P", "Corvel", "--set"}, 1, "is not SIG/N=VALUE"},        // the document is no setting
+      {{"-P", "CorvelSA", document}, 5, "Secure Access"},
+      {{"-P", "Nobody", document}, 2, "no printer queue named \"Nobody\""},
+      {{"-P", "Corvel", "--set", "outp/77=1", document}, 4, "no control outp/77"},
+      {{"-P", "Corvel", "--set", "outp/11=Sideways", document}, 4, "has no item \"Sideways\""},
+      {{"-P", "Corvel", "--set", "outp/11=8", document}, 4, "is disabled"},  // finishing is none
+      {{"-P", "Corvel", "--set", document}, 1, "is not SIG/N=VALUE"},  // the document is no setting
+      {{"-P", "Corvel", (mDocuments.path() / "none.ps").string()}, 3, "none.ps"},
+      {{"-P", "Corvel", fifo.string()}, 3, "fifo: is not a regular file"},
+      // Its size says 0 and its first read fails: the job is made, then cancelled.
+      {{"-P", "Corvel", "/proc/self/mem"}, 3, "failed: Input/output error; the job was cancelled"},
+      {{"-P", "Corvel", document}, 2, "cannot reach the print server", {noServer}},
+      {{"-P", "Corvel", document},
+       2,
+       "cannot fetch the PPD of queue \"Corvel\"",
+       {"TMPDIR=/nonexistent"}},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> arguments = c.arguments;
-    arguments.push_back(Document().string());
-    const ProgramRun run = Print(arguments);
-    EXPECT_EQ(run.exitStatus, c.status) << arguments[1] << " " << run.messages;
+    const ProgramRun run = Print(c.arguments, c.environment);
+    EXPECT_EQ(run.exitStatus, c.status) << c.message << ": " << run.messages;
     EXPECT_NE(run.messages.find(c.message), std::string::npos) << run.messages;
   }
-  const ProgramRun unreadable = Print({"-P", "Corvel", (mDocuments.path() / "none.ps").string()});
-  EXPECT_EQ(unreadable.exitStatus, 3);
-  EXPECT_NE(unreadable.messages.find("none.ps"), std::string::npos);
 }
 
 }  // namespace
