@@ -192,6 +192,9 @@ class CCorvelOptions {
   virtual void DoSecurePrintPasswordDlg();
   virtual bool SetNorimSecurePrintPassword(SecurePrintData* data);
   void DoNorimSecurePrintErrorDlg(SecurePrintData* data);
+  // Titles info/15 by the record: "Disable..." while a secure-print password is set, else
+  // "Enable..." (localized where the bundle has the text).
+  void TitleSecurePrintButton();
   virtual void DoRenderingStyleHelpDlg();
   virtual void DateTimeToCalendarDisplay(WindowRef window, CDateInfo* displayDate,
                                          CDateInfo* printDateTime);
@@ -268,6 +271,8 @@ class CCorvelOptions {
   std::unique_ptr<KTVPPD> mKTVPPD;
   CupsPPDPtr mCupsPPD;
   bool mFirstPageConstraintsDone = false;
+  // The media type (page/32 item) the media-quality menu and the description were last made for.
+  int16_t mQualityMenuMediaType = 0;
   std::optional<PlistValue> mMediaDict;  // the bundle's media-types list ("QualityMenu", ...)
   bool mCorvelOptsInstalled = false;
   int16_t mCorvelResRefNum = -1;

@@ -1,6 +1,7 @@
 // The finishing pictures of the Output pane: each icon view shows the picture of the chosen
 // finishing, from the portrait or the landscape set as the orientation buttons say. A menu value
-// outside its pictures shows the first picture of the family (no finishing).
+// outside its pictures shows the first picture of the family (no finishing); a fastening outside
+// them shows none, since its first picture is a fastening.
 #include "options/CCorvelOptions.h"
 #include "options/PaneControlIDs.h"
 #include "platform/toolkit/Controls.h"
@@ -55,7 +56,7 @@ void CCorvelOptions::DrawPunchIcon(CGrafPtr port) {
 
 void CCorvelOptions::DrawFastenIcon(CGrafPtr port) {
   const CorvelOptionsData& d = mCorvelOptionsData;
-  DrawIntoView(port, d.fastenViewRef, d.fastenIconsRefs[Clamp(d.fastenMenuSelection, 1, 2, 1)]);
+  DrawIntoView(port, d.fastenViewRef, d.fastenIconsRefs[Clamp(d.fastenMenuSelection, 1, 2, 0)]);
 }
 
 void CCorvelOptions::DrawFoldIcon(CGrafPtr port) {

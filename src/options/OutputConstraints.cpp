@@ -14,14 +14,17 @@ constexpr int32_t kPunchIcon = 16, kFastening = 17, kFasteningIcon = 18, kPortra
 constexpr int32_t kLandscape = 21, kFoldSize = 23, kCover = 24, kCoverMedia = 25, kCoverTray = 26;
 constexpr int32_t kFolding = 27, kBookletImposition = 28, kFinishing = 29, kFoldIcon = 30;
 
-// Finishing types (outp/29) and the first items of the other menus, which mean "none".
+// Finishing types (outp/29) and the first items of the other menus, which mean "none". Item 1 of
+// the fastening menu is a fastening; no fastening is 0.
 constexpr int32_t kNoFinishing = 1, kStaplePunch = 2, kBooklet = 3, kFoldingFinishing = 4;
-constexpr int32_t kNone = 1, kFoldAndStaple = 1, kNoCover = 1, kFoldSizeAuto = 4;
+constexpr int32_t kNone = 1, kNoCover = 1, kFoldSizeAuto = 4;
+constexpr int32_t kFoldAndStaple = 1;
 constexpr int32_t kSaddleFold = 2, kTriFoldZ = 3, kZFold = 4, kTriFoldC = 5;
 
-// The values a pass reads at its start. A staple, punch, edge, fastening, finishing or fold value
-// outside its menu (-1 for a missing control) counts as item 1; bin and fold size are only
-// compared.
+// The values a pass reads at its start. A staple, punch, edge, finishing or fold value outside
+// its menu (-1 for a missing control) counts as item 1; a fastening that is not an item of its
+// menu (a PPD without KTCopierBooklet leaves it empty) counts as no fastening; bin and fold size
+// are only compared.
 struct OutputPass {
   int32_t staple, punch, edge, fastening, bin, finishing, foldSize, fold;
   FinisherCapabilities finisher;
@@ -41,19 +44,26 @@ FinisherCapabilities InstalledFinisher(ppd_file_t* ppd) {
   return all;
 }
 
-OutputPass ReadPass(CCorvelOptions& options) {
+// The values the pane shows; the installed finisher is left out.
+OutputPass ReadShownValues(CCorvelOptions& options) {
   auto value = [&](int32_t number, int32_t last) {
     return MenuValueOr(options.GetCorvelControlValue(kOutputSignature, number), 1, last, kNone);
   };
   return OutputPass{value(kStaple, 9),
                     value(kPunch, 4),
                     value(kPunchEdge, 3),
-                    value(kFastening, 2),
+                    ShownMenuItem(options, kOutputSignature, kFastening),
                     options.GetCorvelControlValue(kOutputSignature, kOutputBin),
                     value(kFinishing, 4),
                     options.GetCorvelControlValue(kOutputSignature, kFoldSize),
                     value(kFolding, 5),
-                    InstalledFinisher(options.mCupsPPD.get())};
+                    {}};
+}
+
+OutputPass ReadPass(CCorvelOptions& options) {
+  OutputPass pass = ReadShownValues(options);
+  pass.finisher = InstalledFinisher(options.mCupsPPD.get());
+  return pass;
 }
 
 // Stores a changed value in the record and redraws the picture that shows it.
@@ -73,6 +83,12 @@ void RefreshIcons(CCorvelOptions& options, const OutputPass& pass) {
   RefreshIcon(options, d.stapleMenuSelection, pass.staple, kStapleIcon);
   RefreshIcon(options, d.fastenMenuSelection, pass.fastening, kFasteningIcon);
   RefreshIcon(options, d.foldingMenuSelection, pass.fold, kFoldIcon);
+}
+
+// The record and the finishing pictures follow the values the pane shows.
+void FollowShownValues(CCorvelOptions& options, const OutputPass& shown) {
+  RefreshIcons(options, shown);
+  options.GetOutputPaneOptionsFromUI();
 }
 
 bool StaplePunchOffered(const OutputPass& p) {
@@ -183,8 +199,7 @@ void MatchBookletFoldSize(CCorvelOptions& options, const OutputPass& pass) {
 
 void CCorvelOptions::SetOutputPaneUIConstraints() {
   OutputPass pass = ReadPass(*this);
-  RefreshIcons(*this, pass);
-  GetOutputPaneOptionsFromUI();
+  FollowShownValues(*this, pass);
   // Without finishing no fold applies, whatever the folding menu shows.
   if (pass.finishing == kNoFinishing) pass.fold = kNone;
   OfferMenuItems(*this, pass);
@@ -195,4 +210,7 @@ void CCorvelOptions::SetOutputPaneUIConstraints() {
   EnableAllPaneMenuItems(*this, kOutputSignature, kPunchEdge);
   if (pass.finishing == kStaplePunch) MatchStapleAndPunchEdge(*this, pass);
   if (pass.finishing == kBooklet) MatchBookletFoldSize(*this, pass);
+  // A staple, punch edge or fold size taken back above is no longer what the record and the
+  // pictures hold.
+  FollowShownValues(*this, ReadShownValues(*this));
 }

@@ -105,11 +105,13 @@ void RebuildQualityMenu(CCorvelOptions& options, const std::string* qualityOptio
 void CCorvelOptions::SetPagePaneUIConstraints() {
   ForceStapledOutputOrder(*this);
   ApplyImposition(*this);
+  // The menu follows the media type shown, not the one last committed to the record: a shown
+  // type the menu was not made for would otherwise keep another type's choices and description.
   const int32_t mediaType = GetCorvelControlValue(kPageSignature, kMediaType);
-  const int16_t stored = mCorvelOptionsData.paperTypeMenuSelection;
-  if (mediaType == stored && mFirstPageConstraintsDone) return;
-  const std::string oldName = MediaTypeName(*this, stored);
+  if (mediaType == mQualityMenuMediaType && mFirstPageConstraintsDone) return;
+  const std::string oldName = MediaTypeName(*this, mQualityMenuMediaType);
   const std::string newName = MediaTypeName(*this, mediaType);
+  mQualityMenuMediaType = int16_t(mediaType);
   SetPaneControlEnabled(*this, kPageSignature, kMediaQuality, true);
   if (const PlistValue* menus = mMediaDict ? mMediaDict->Find("QualityMenu") : nullptr) {
     const std::string* oldOption = MediaEntry(menus, oldName);

@@ -81,9 +81,9 @@ void CCorvelOptions::SetInfoPaneUIConstraints() {
 }
 
 void CCorvelOptions::SetAccessoriesPaneUIConstraints() {
-  // Without the address field there is nothing to judge the switch by.
-  const bool hasField = GetCorvelControl(kAccessoriesSignature, kServerAddress) != nullptr;
-  const bool noAddress = hasField && ServerAddress(*this).empty();
+  // Without panes the stored flag stands; with them a missing address field is no address.
+  if (!mCorvelOptsInstalled) return;
+  const bool noAddress = ServerAddress(*this).empty();
   SetPaneControlEnabled(*this, kAccessoriesSignature, kSyncWithServer, !noAddress);
   if (noAddress && mCorvelOptionsData.mSyncWithServer) {
     SetCorvelControlValue(kAccessoriesSignature, kSyncWithServer, 0);

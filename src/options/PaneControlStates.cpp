@@ -60,6 +60,11 @@ bool IsPaneMenuItemDisabled(CCorvelOptions& options, OSType pane, int32_t number
   return menu && !IsMenuItemEnabled(menu, uint16_t(item));
 }
 
+int32_t ShownMenuItem(CCorvelOptions& options, OSType pane, int32_t number) {
+  const int32_t value = options.GetCorvelControlValue(pane, number);
+  return MenuHolding(options, pane, number, value) ? value : 0;
+}
+
 void RedrawPaneControl(CCorvelOptions& options, OSType pane, int32_t number) {
   if (ControlRef control = options.GetCorvelControl(pane, number)) Draw1Control(control);
 }

@@ -25,6 +25,9 @@ void EnableAllPaneMenuItems(CCorvelOptions& options, OSType pane, int32_t number
 // True only when the item exists and is disabled.
 bool IsPaneMenuItemDisabled(CCorvelOptions& options, OSType pane, int32_t number, int32_t item);
 
+// The popup's value when it is one of its menu's items; 0 for a missing popup or an empty menu.
+int32_t ShownMenuItem(CCorvelOptions& options, OSType pane, int32_t number);
+
 // Redraws the control (a finishing picture, a rebuilt popup).
 void RedrawPaneControl(CCorvelOptions& options, OSType pane, int32_t number);
 

@@ -16,7 +16,6 @@
 #include "platform/toolkit/Windows.h"
 #include "serverclient/Wrenfold.h"
 #include "ui/CUPSHelper.h"
-#include "ui/PDEBundle.h"
 
 namespace {
 
@@ -200,9 +199,7 @@ void CCorvelOptions::ConfigureInfoPaneControls() {
     mCorvelOptionsData.password[0] = mCorvelOptionsData.owner[0] = 0;
     mCorvelOptionsData.acctNumber[0] = 0;
   }
-  if (ControlRef securePrint = GetCorvelControl(kInfoSignature, 15))
-    SetControlTitleWithCFString(securePrint,
-                                PDEBundle::GetLocalizedCFString("Enable...").value_or("Enable..."));
+  TitleSecurePrintButton();
   int32_t version = 0;
   if (tabs && Gestalt(FourCC("sysv"), &version) == noErr && version < kSystemVersion10_2)
     SetControl32BitMaximum(tabs, kTabsBefore10_2);

@@ -6,6 +6,7 @@
 #include "options/CCorvelOptions.h"
 #include "options/PStringFields.h"
 #include "options/PaneControlIDs.h"
+#include "options/PaneControlStates.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/DataBrowser.h"
 #include "platform/toolkit/PortDrawing.h"
@@ -82,6 +83,7 @@ constexpr int32_t kFirstFileButton = 10;
 constexpr int32_t kLastFileButton = 16;
 constexpr int32_t kPortraitButton = 20;
 constexpr int32_t kLandscapeButton = 21;
+constexpr int32_t kFasteningPopup = 17;
 constexpr int32_t kSyncCheckBox = 6;
 constexpr int32_t kAccessoriesAddress = 4;
 
@@ -142,6 +144,11 @@ void CCorvelOptions::SetOutputPaneOptionsInUI() {
 
 void CCorvelOptions::GetOutputPaneOptionsFromUI() {
   ReadValues(*this, kOutputSignature, kOutputValues);
+  // Item 1 is a fastening (fold and staple): a popup without items, as a PPD without
+  // KTCopierBooklet leaves it, shows none.
+  if (GetCorvelControl(kOutputSignature, kFasteningPopup))
+    mCorvelOptionsData.fastenMenuSelection =
+        int16_t(ShownMenuItem(*this, kOutputSignature, kFasteningPopup));
   if (GetCorvelControl(kOutputSignature, kPortraitButton))
     mCorvelOptionsData.orientationSelection =
         GetCorvelControlValue(kOutputSignature, kPortraitButton) == 1 ? 0 : 1;
@@ -168,6 +175,7 @@ void CCorvelOptions::SetInfoPaneOptionsInUI() {
   if (mSecureAccessOn)
     SetCorvelStaticTextField(kInfoSignature, kServerAddressText,
                              MacRomanText(mCorvelOptionsData.ipAddress), false);
+  TitleSecurePrintButton();
 }
 
 void CCorvelOptions::GetInfoPaneOptionsFromUI() {

@@ -18,12 +18,6 @@ constexpr int32_t kMaxSecurePrintPasswordLength = 32;
 constexpr OSType kInfoSignature = FourCC("info");
 constexpr int32_t kSecurePrintButtonNumber = 15;
 
-void TitleSecurePrintButton(CCorvelOptions& options, const char* key) {
-  ControlRef button = options.GetCorvelControl(kInfoSignature, kSecurePrintButtonNumber);
-  const std::optional<std::string> title = PDEBundle::GetLocalizedCFString(key);
-  if (button && title) SetControlTitleWithCFString(button, *title);
-}
-
 void LimitPasswordField(ControlRef field) {
   if (!field) return;
   SetControl32BitMaximum(field, kMaxSecurePrintPasswordLength);
@@ -37,7 +31,7 @@ void CCorvelOptions::DoSecurePrintPasswordDlg() {
   unsigned char* password = mCorvelOptionsData.securePrintPassword;
   if (password[0] != 0) {
     password[0] = 0;
-    TitleSecurePrintButton(*this, "Enable...");
+    TitleSecurePrintButton();
     return;
   }
   WindowRef window = nullptr;
@@ -48,7 +42,13 @@ void CCorvelOptions::DoSecurePrintPasswordDlg() {
   SetKeyboardFocus(window, GetCorvelControl(window, kSecurePrintSignature, kPasswordNumbers[0]));
   SecurePrintData data{this, window};
   RunModalDialog(window, NorimSecurePrintingEventHandler, &data);
-  if (password[0] != 0) TitleSecurePrintButton(*this, "Disable...");
+  TitleSecurePrintButton();
+}
+
+void CCorvelOptions::TitleSecurePrintButton() {
+  const char* key = mCorvelOptionsData.securePrintPassword[0] != 0 ? "Disable..." : "Enable...";
+  if (ControlRef button = GetCorvelControl(kInfoSignature, kSecurePrintButtonNumber))
+    SetControlTitleWithCFString(button, PDEBundle::GetLocalizedCFString(key).value_or(key));
 }
 
 bool CCorvelOptions::SetNorimSecurePrintPassword(SecurePrintData* data) {

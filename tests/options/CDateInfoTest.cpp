@@ -28,15 +28,19 @@ TEST(CDateInfo, MonthSteppingCutsTheDayAndCrossesYears) {
   }
 }
 
+// The date's own month lengths and the platform's seconds count keep one calendar.
 TEST(CDateInfo, FebruaryHas29DaysInGregorianLeapYears) {
   constexpr struct {
     int year;
     int16_t february;
-  } kCases[] = {{1900, 28}, {2000, 29}, {2023, 28}, {2024, 29}};
+  } kCases[] = {{1900, 28}, {1904, 29}, {2000, 29}, {2001, 28}, {2023, 28}, {2024, 29}};
   for (const auto& c : kCases) {
     CDateInfo date = DateOf(c.year, 2, 10);
     EXPECT_EQ(date.GetLengthOfMonth(), c.february) << c.year;
     EXPECT_EQ(date.IsLeapYear(0), c.february == 29) << c.year;
+    EXPECT_EQ(DateOf(c.year, 3, 1).DateAsSeconds() - DateOf(c.year, 2, 1).DateAsSeconds(),
+              uint32_t(c.february) * 86400)
+        << c.year << " counted in seconds";
   }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "options/PaneTestSupport.h"
+#include "printsys/PMTicket.h"
 
 namespace {
 
@@ -94,12 +95,16 @@ TEST_F(PaneConstraints, PunchEdgeLeavesOnlyTheStaplesItHasRoomFor) {
     const std::string name =
         "edge " + std::to_string(c.edge) + " staple " + std::to_string(c.staple);
     EXPECT_EQ(Value("outp", 11), c.stapleAfter) << name;
+    EXPECT_EQ(Data().stapleMenuSelection, c.stapleAfter) << name;
+    EXPECT_EQ(DrawnImage(Control("outp", 12)), Data().stapleIconsRefs[c.stapleAfter]) << name;
     EXPECT_EQ(Value("outp", 15), c.edge) << name;
     EXPECT_EQ(EnabledItems("outp", 11), c.staples) << name;
     EXPECT_EQ(EnabledItems("outp", 15), c.edges) << name;
   }
 }
 
+// Every finisher model: finishing 2 needs a finisher, 3 one that makes booklets, 4 one that folds;
+// each stored bin and finishing meets the item conditions of the finishing table.
 TEST_F(PaneConstraints, InstalledFinisherDecidesFinishingAndOutputBins) {
   const struct {
     const char* finisher;
@@ -108,9 +113,15 @@ TEST_F(PaneConstraints, InstalledFinisherDecidesFinishingAndOutputBins) {
     bool stapleBox;
     int32_t binAfter, finishingAfter;
   } cases[] = {
-      {"Finisher3", 2, 1, {1, 2}, {1, 3, 4, 7}, false, 1, 1},
       {"None", 1, 2, {1}, {1, 2, 7}, false, 1, 1},
+      {"Finisher", 2, 1, {1, 2}, {1, 3, 4, 7}, false, 1, 1},
+      {"Finisher3", 2, 1, {1, 2}, {1, 3, 4, 7}, false, 1, 1},
+      {"Finisher2", 1, 3, {1, 2, 3}, {1, 5, 7}, false, 1, 3},
+      {"Finisher4", 3, 3, {1, 2}, {1, 3, 4, 7}, false, 3, 1},
+      {"Finisher5", 5, 3, {1, 3}, {1, 5, 7}, false, 5, 3},
+      {"Finisher7", 1, 2, {1, 2, 3}, {1, 3, 4, 7}, true, 1, 2},
       {"Finisher6", 1, 2, {1, 2, 3, 4}, {1, 3, 4, 7}, true, 1, 2},
+      {"Finisher8", 1, 4, {1, 2, 3, 4}, {1, 3, 4, 7}, true, 1, 4},
   };
   for (const auto& c : cases) {
     Install(false, c.finisher);
@@ -126,19 +137,91 @@ TEST_F(PaneConstraints, InstalledFinisherDecidesFinishingAndOutputBins) {
 }
 
 TEST_F(PaneConstraints, BookletFoldSizeFollowsFasteningAndCover) {
+  const struct {
+    bool fastenings;  // false: the menu a PPD without KTCopierBooklet leaves empty
+    int16_t fastening, cover;
+    int32_t foldSizeAfter, fasteningAfter;
+    Items foldSizes;
+    bool coverEnabled;
+  } cases[] = {
+      {true, 1, 1, 4, 1, {4}, true},             // fold and staple
+      {true, 2, 2, 4, 2, {4}, true},             // fold only, with a cover
+      {true, 2, 1, 1, 2, {1, 2, 3, 4}, false},   // covers only with fold size 4
+      {false, 1, 1, 1, 0, {1, 2, 3, 4}, false},  // no fastening
+  };
   Install(false, "Finisher6");
+  ShowPaneOf("outp");
   Store("outp", 29, 3);
-  Store("outp", 17, 1);  // fold and staple
-  Store("outp", 23, 1);
-  mController->SetUIConstraints(Output_CorvelOptions);
-  EXPECT_EQ(Value("outp", 23), 4);
-  EXPECT_EQ(EnabledItems("outp", 23), Items{4});
-  Store("outp", 17, 2);  // fold only, no cover: any fold size, covers only with item 4
-  Store("outp", 24, 1);
-  Store("outp", 23, 1);
-  mController->SetUIConstraints(Output_CorvelOptions);
-  EXPECT_EQ(EnabledItems("outp", 23), (Items{1, 2, 3, 4}));
-  EXPECT_FALSE(Enabled("outp", 24));
+  for (const auto& c : cases) {
+    const std::string name = "fastening " + std::to_string(c.fastening) +
+                             (c.fastenings ? "" : " of none") + ", cover " +
+                             std::to_string(c.cover);
+    if (!c.fastenings) DeleteAllMenuItems(GetControlPopupMenuHandle(Control("outp", 17)));
+    Store("outp", 17, c.fastening);
+    Store("outp", 24, c.cover);
+    Store("outp", 23, 1);
+    mController->SetUIConstraints(Output_CorvelOptions);
+    EXPECT_EQ(Value("outp", 23), c.foldSizeAfter) << name;
+    EXPECT_EQ(EnabledItems("outp", 23), c.foldSizes) << name;
+    EXPECT_EQ(Enabled("outp", 24), c.coverEnabled) << name;
+    EXPECT_EQ(Data().fastenMenuSelection, c.fasteningAfter) << name;
+    EXPECT_EQ(DrawnImage(Control("outp", 18)), Data().fastenIconsRefs[c.fasteningAfter]) << name;
+    EXPECT_EQ(Data().foldSizeMenuSelection, c.foldSizeAfter) << name;
+  }
+}
+
+// A folding finisher: the fold decides the output bins and whether staples and punches apply.
+TEST_F(PaneConstraints, FoldingDecidesBinsAndTheStapleBox) {
+  const struct {
+    int16_t finishing, fold;
+    Items bins, folds;
+    bool stapleBox;
+  } cases[] = {
+      {4, 1, {1, 3, 4, 7}, {1, 2, 3, 4, 5}, true},     {4, 2, {1, 5, 7}, {1, 2, 3, 4, 5}, false},
+      {4, 3, {1, 3, 4, 6, 7}, {1, 2, 3, 4, 5}, false}, {4, 4, {1, 3, 4, 7}, {1, 2, 3, 4, 5}, true},
+      {4, 5, {1, 6, 7}, {1, 2, 3, 4, 5}, false},       {2, 4, {1, 3, 4, 7}, {1, 4}, true},
+      {2, 2, {1, 3, 4, 5, 7}, {1, 2, 3, 4, 5}, false},  // no staples, so every fold stays
+  };
+  Install(false, "Finisher6");
+  for (const auto& c : cases) {
+    const std::string name =
+        "finishing " + std::to_string(c.finishing) + " fold " + std::to_string(c.fold);
+    Store("outp", 10, 1);
+    Store("outp", 29, c.finishing);
+    Store("outp", 27, c.fold);
+    mController->SetUIConstraints(Output_CorvelOptions);
+    EXPECT_EQ(EnabledItems("outp", 10), c.bins) << name;
+    EXPECT_EQ(EnabledItems("outp", 27), c.folds) << name;
+    EXPECT_EQ(Enabled("outp", 11), c.stapleBox) << name;
+    EXPECT_TRUE(Enabled("outp", 27)) << name;
+  }
+}
+
+TEST_F(PaneConstraints, SeparationsAndSaveAsFileDecideTheExtras) {
+  const struct {
+    int16_t separations, saveAsFile, format;  // format 0: the selector is missing
+    bool ownColour, resolution, formatEnabled;
+  } cases[] = {
+      {3, 0, 1, false, false, false}, {1, 0, 1, true, false, false}, {1, 1, 1, true, true, true},
+      {2, 1, 2, true, false, true},   {1, 1, 0, true, false, false},
+  };
+  Install();
+  for (const auto& c : cases) {
+    const std::string name = "separations " + std::to_string(c.separations) + " save " +
+                             std::to_string(c.saveAsFile) + " format " + std::to_string(c.format);
+    Store("xtra", 10, c.separations);
+    Store("xtra", 12, c.saveAsFile);
+    if (c.format)
+      Store("xtra", 30, c.format);
+    else
+      DisposeControl(Control("xtra", 30));
+    mController->SetUIConstraints(Extras_CorvelOptions);
+    EXPECT_EQ(Enabled("xtra", 29), c.ownColour) << name;
+    EXPECT_EQ(Enabled("xtra", 13), c.resolution) << name;
+    if (c.format) {
+      EXPECT_EQ(Enabled("xtra", 30), c.formatEnabled) << name;
+    }
+  }
 }
 
 TEST_F(PaneConstraints, ImpositionTypeDecidesSectionSizeScaleAndLayout) {
@@ -182,35 +265,62 @@ TEST_F(PaneConstraints, PdfX3OnThenOffLeavesEnhancementOffAndSmoothingOn) {
   EXPECT_EQ(Data().pdfX3Compliant, 0);
 }
 
-TEST_F(PaneConstraints, ClearingTheServerAddressTurnsSynchronisationOff) {
+TEST_F(PaneConstraints, SynchronisationNeedsAServerAddress) {
   Install();
-  SetControlText(Control("accs", 4), "10.1.2.3");
-  mController->SetUIConstraints(Accessories_CorvelOptions);
-  Click("accs", 6);
-  ASSERT_TRUE(Data().mSyncWithServer);
-  EXPECT_FALSE(Enabled("accs", 100));
-  SetControlText(Control("accs", 4), "");
-  mController->SetUIConstraints(Accessories_CorvelOptions);
-  EXPECT_FALSE(Data().mSyncWithServer);
-  EXPECT_EQ(Value("accs", 6), 0);
-  EXPECT_FALSE(Enabled("accs", 6));
-  EXPECT_TRUE(Enabled("accs", 100));
+  const struct {
+    const char* address;  // null: the field is missing
+    bool sync;
+  } cases[] = {{"10.1.2.3", true}, {"", false}, {nullptr, false}};
+  for (const auto& c : cases) {
+    const std::string name = c.address ? "\"" + std::string(c.address) + "\"" : "no field";
+    if (c.address)
+      SetControlText(Control("accs", 4), c.address);
+    else
+      DisposeControl(Control("accs", 4));
+    Store("accs", 6, 1);
+    Data().mSyncWithServer = true;
+    mController->SetUIConstraints(Accessories_CorvelOptions);
+    EXPECT_EQ(Data().mSyncWithServer, c.sync) << name;
+    EXPECT_EQ(Value("accs", 6), c.sync ? 1 : 0) << name;
+    EXPECT_EQ(Enabled("accs", 6), c.sync) << name;
+    EXPECT_EQ(Enabled("accs", 100), !c.sync) << name;
+  }
 }
 
-TEST_F(PaneConstraints, TheFirstPagePassBuildsTheQualityMenuAndMediaChoosesIt) {
+TEST_F(PaneConstraints, TheQualityMenuAndDescriptionFollowTheMediaTypeShown) {
+  const Items kPlain = {'S', 'H', 'E'}, kCoated = {'S', 'H', 'P'}, kTransparency = {'S', 'H'};
+  const struct {
+    uint16_t mediaType;  // 0: as installed (Plain), not chosen
+    Items quality;       // first letters of the items; none: the menu is disabled
+    const char* description;
+  } steps[] = {
+      {0, kPlain, "Uncoated office paper"},   {9, {}, "Label sheets"},
+      {8, kTransparency, "Overhead"},         {3, kPlain, "Preprinted paper"},
+      {1, kPlain, "Uncoated office paper"},   {4, kCoated, "Matte or silk"},
+      {2, kPlain, "Recycled uncoated paper"}, {4, kCoated, "Matte or silk"},
+  };
   Install();
-  MenuRef quality = GetControlPopupMenuHandle(Control("page", 35));
-  EXPECT_EQ(CopyMenuItemTextAsCFString(quality, 2), "High Quality") << "Plain, unchanged";
-  EXPECT_TRUE(Enabled("page", 35));
-  Choose("page", 32, 9);  // Labels: no quality choices
-  EXPECT_FALSE(Enabled("page", 35));
-  std::string text;
-  GetControlText(Control("page", 33), &text);
-  EXPECT_EQ(text, "Label sheets. Printed one-sided, no finishing; no quality choices.");
-  Choose("page", 32, 8);  // Transparency
-  EXPECT_TRUE(Enabled("page", 35));
-  EXPECT_EQ(CountMenuItems(quality), 2);
-  EXPECT_EQ(Value("page", 35), 1);
+  for (const auto& step : steps) {
+    if (step.mediaType) Choose("page", 32, step.mediaType);
+    const std::string name = "media type " + std::to_string(step.mediaType);
+    MenuRef menu = GetControlPopupMenuHandle(Control("page", 35));
+    Items quality;
+    for (uint16_t item = 1; item <= CountMenuItems(menu); ++item)
+      quality.push_back(CopyMenuItemTextAsCFString(menu, item).value_or("?")[0]);
+    EXPECT_EQ(Enabled("page", 35) ? quality : Items{}, step.quality) << name;
+    EXPECT_EQ(Value("page", 35), 1) << name;
+    std::string text;
+    GetControlText(Control("page", 33), &text);
+    EXPECT_EQ(text.rfind(step.description, 0), 0u) << name << ": " << text;
+  }
+  Choose("page", 35, 3);  // Photo
+  Choose("outp", 10, 1);  // a later Output and Page pass keeps it
+  EXPECT_EQ(Value("page", 35), 3);
+  PMPPDDict ticket;
+  mController->GetCorvelOptionsFromUI(All_CorvelOptions, &ticket);
+  EXPECT_EQ(ticket["KTMediaType"], "Coated");
+  EXPECT_EQ(ticket["KTCoatedQuality"], "Photo");
+  EXPECT_EQ(ticket.count("KTPlainQuality"), 0u);
 }
 
 TEST_F(PaneConstraints, ChangingAnInstalledOptionSetsTheQueueOnceAndFollowsTheFinisher) {
@@ -236,11 +346,13 @@ TEST_F(PaneConstraints, MissingControlsCountAsTheirFirstItem) {
   EXPECT_EQ(EnabledItems("outp", 11), (Items{1, 2, 3, 8}));
   DisposeControl(Control("outp", 11));
   DisposeControl(Control("outp", 29));
+  Store("page", 14, 1);
   mController->SetUIConstraints(All_CorvelOptions);
-  EXPECT_EQ(Value("page", 14), 0) << "no staple control: no forced output order";
-  std::unique_ptr<CCorvelOptions> bare(CCorvelOptions::CreateInstance(nullptr, false));
-  bare->SetUIConstraints(All_CorvelOptions);
-  bare->ChangeInstalledOptions(100);
+  EXPECT_EQ(Value("page", 14), 1) << "no staple control: face up is not turned off";
+  RecordingOptions bare(nullptr, false);  // no panes, no PPD
+  bare.SetUIConstraints(All_CorvelOptions);
+  bare.ChangeInstalledOptions(100);
+  EXPECT_TRUE(bare.calls.empty()) << "no installable options: the queue is left alone";
 }
 
 }  // namespace

@@ -6,13 +6,6 @@
 
 namespace {
 
-// The image the view's last drawing drew; null when it drew none.
-CGImageRef DrawnImage(ControlRef view) {
-  for (const DrawOperation& op : GetControlLastDrawing(view))
-    if (op.kind == DrawOperation::Kind::DrawImage) return op.image;
-  return nullptr;
-}
-
 TEST_F(PaneTest, InstallCentresThePanesAndShowsTheDefaults) {
   Install();
   ControlRef tabs = Control("crvl", 128);
@@ -93,11 +86,27 @@ TEST_F(PaneTest, OrientationChoosesTheIconSet) {
   ASSERT_NE(Data().stapleLandscapeIconsRefs[1], nullptr);
   UserClickControl(Control("outp", 20));
   EXPECT_EQ(DrawnImage(Control("outp", 12)), Data().stapleIconsRefs[1]);
-  // No punch shows the plain sheet whatever the edge.
-  Data().punchMenuSelection = 1;
-  Data().punchPositionMenuSelection = 3;
-  Draw1Control(Control("outp", 16));
-  EXPECT_EQ(DrawnImage(Control("outp", 16)), Data().punchIconsRefs[0]);
+}
+
+TEST_F(PaneTest, PunchPictureFollowsPunchAndEdge) {
+  // Picture by punch (none, 2, 3, 4 holes) and edge (Left, Right, Top).
+  constexpr int kPictures[4][3] = {{0, 0, 0}, {1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
+  Install();
+  UserClickTab(Control("crvl", 128), 3);
+  for (int16_t orientation : {0, 1}) {
+    Data().orientationSelection = orientation;
+    const auto& pictures = orientation ? Data().punchLandscapeIconsRefs : Data().punchIconsRefs;
+    for (int16_t punch = 1; punch <= 4; ++punch)
+      for (int16_t edge = 1; edge <= 3; ++edge) {
+        Data().punchMenuSelection = punch;
+        Data().punchPositionMenuSelection = edge;
+        Draw1Control(Control("outp", 16));
+        const CGImageRef expected = pictures[kPictures[punch - 1][edge - 1]];
+        ASSERT_NE(expected, nullptr);
+        EXPECT_EQ(DrawnImage(Control("outp", 16)), expected)
+            << "orientation " << orientation << " punch " << punch << " edge " << edge;
+      }
+  }
 }
 
 TEST_F(PaneTest, SelectorsReadOnlyTheirPane) {

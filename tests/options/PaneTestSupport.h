@@ -69,6 +69,12 @@ class PaneTest : public ::testing::Test {
     return GetControl32BitValue(Control(signature, id));
   }
   CorvelOptionsData& Data() { return mController->mCorvelOptionsData; }
+  // The image the view's last drawing drew; null when it drew none.
+  static CGImageRef DrawnImage(ControlRef view) {
+    for (const DrawOperation& op : GetControlLastDrawing(view))
+      if (op.kind == DrawOperation::Kind::DrawImage) return op.image;
+    return nullptr;
+  }
 
   const std::filesystem::path kBundle = CORVEL_BUNDLE_DIR;
   TemporaryHome mHome;

@@ -7,18 +7,23 @@ namespace {
 
 class SecurePrintDialogTest : public DialogTest {
  protected:
-  // The user's click on the Info pane's secure-print button; the button's title afterwards.
-  std::string ClickSecurePrint() {
+  // The user's click on an Info pane button (by default the secure-print button); the title of
+  // the secure-print button afterwards.
+  std::string ClickSecurePrint(int32_t button = 15) {
     UserClickTab(Control("crvl", 128), 6);  // the Info tab (a second click does nothing)
-    UserClickControl(Control("info", 15));
+    UserClickControl(Control("info", button));
     return CopyControlTitleAsCFString(Control("info", 15)).value_or("?");
   }
 };
 
-TEST_F(SecurePrintDialogTest, ClickWithAPasswordSetTurnsSecurePrintingOffWithoutADialog) {
-  SetPStringBytes("abc123", Data().securePrintPassword);
-  EXPECT_EQ(ClickSecurePrint(), "Enable...");
-  EXPECT_EQ(PStringBytes(Data().securePrintPassword), "");
+TEST_F(SecurePrintDialogTest, ClearingAPasswordTurnsSecurePrintingOffWithoutADialog) {
+  for (int32_t button : {15, 16}) {  // the secure-print button, the pane's Defaults
+    SetPStringBytes("abc123", Data().securePrintPassword);
+    mController->SetCorvelOptionsInUI(Info_CorvelOptions, RefreshOptions);
+    EXPECT_EQ(CopyControlTitleAsCFString(Control("info", 15)), "Disable...") << button;
+    EXPECT_EQ(ClickSecurePrint(button), "Enable...") << button;
+    EXPECT_EQ(PStringBytes(Data().securePrintPassword), "") << button;
+  }
   EXPECT_TRUE(mShown.empty());
 }
 
