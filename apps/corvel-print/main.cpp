@@ -9,6 +9,7 @@
 #include "CommandLine.h"
 #include "DryRunReport.h"
 #include "InstallLayout.h"
+#include "JobCommentLifetime.h"
 #include "JobSubmission.h"
 #include "PrintDialogHost.h"
 #include "PrintView.h"
@@ -48,13 +49,19 @@ std::string DefaultQueue() {
 int Finish(const PrintDialogHost& host, const CommandLine& line) {
   if (line.dryRun) {
     std::cout << DryRunReport(host) << "\n";
+    RetireJobCommentFile(host.SettingsTicket(), 0);
     return kPrinted;
   }
   std::string error;
   const int job = SubmitJob(host.Queue(), line.files.front().filename().string(), line.files,
                             JobOptionsFromTicket(host.SettingsTicket()), &error);
-  if (job <= 0) return Fail(kJobRefused, error);
+  if (job <= 0) {
+    RetireJobCommentFile(host.SettingsTicket(), 0);
+    return Fail(kJobRefused, error);
+  }
   std::printf("corvel-print: job %d sent to %s\n", job, host.Queue().c_str());
+  std::fflush(stdout);
+  RetireJobCommentFile(host.SettingsTicket(), job);
   return kPrinted;
 }
 
