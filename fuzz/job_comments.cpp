@@ -21,6 +21,7 @@ void CheckLines(const JobCommentLines& comments) {
   FUZZ_CHECK(comments.ok == comments.problem.empty());
   for (const std::string& line : comments.lines) {
     FUZZ_CHECK(line.size() >= 2 && line.back() == '\n');
+    FUZZ_CHECK(line.starts_with("%%CORVEL: ") || line.starts_with("%%KTVPrintTime: "));
     FUZZ_CHECK(line.find('\0') == std::string::npos);
     FUZZ_CHECK(line.find_first_of("\r\n") >= line.size() - 2);  // one line, one line end
   }

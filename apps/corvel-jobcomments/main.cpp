@@ -2,8 +2,10 @@
 // (the file named by the job option "KTV.PSData.Corvel") into the PostScript job, right after
 // its header comments. Called as every filter is: job-id user title copies options [file].
 // Whatever goes wrong with the comments, the job itself still prints: it passes through
-// unchanged and the reason goes to the job's log.
+// unchanged and the reason goes to the job's log. Any local user may submit a job naming any
+// file, so only a file of the job's own user is read.
 #include <cups/cups.h>
+#include <pwd.h>
 
 #include <cstdio>
 #include <memory>
@@ -31,14 +33,21 @@ std::string CommentFileOption(const char* optionText) {
   return value ? value : "";
 }
 
-// The lines for this job; none, with the reason logged, when there are none to be had.
-std::vector<std::string> CommentLinesForJob(const char* optionText) {
+// The lines for this job of `user`; none, with the reason logged, when there are none to be had.
+std::vector<std::string> CommentLinesForJob(const char* user, const char* optionText) {
   const std::string file = CommentFileOption(optionText);
   if (file.empty()) {
     fprintf(stderr, "INFO: No %s option: the job carries no job comments\n", kCommentFileOption);
     return {};
   }
-  JobCommentLines comments = ReadJobCommentFile(file);
+  const passwd* account = getpwnam(user);
+  if (!account) {
+    fprintf(stderr,
+            "WARNING: Job comments from %s left out: the job's user \"%s\" is unknown here\n",
+            file.c_str(), user);
+    return {};
+  }
+  JobCommentLines comments = ReadJobCommentFile(file, account->pw_uid);
   if (!comments.ok) {
     fprintf(stderr, "WARNING: Job comments from %s left out: %s\n", file.c_str(),
             comments.problem.c_str());
@@ -49,8 +58,8 @@ std::vector<std::string> CommentLinesForJob(const char* optionText) {
   return std::move(comments.lines);
 }
 
-int Run(FILE* job, const char* optionText) {
-  const std::vector<std::string> lines = CommentLinesForJob(optionText);
+int Run(FILE* job, const char* user, const char* optionText) {
+  const std::vector<std::string> lines = CommentLinesForJob(user, optionText);
   if (lines.empty()) {
     if (CopyJobUnchanged(job, stdout)) return 0;
     fputs("ERROR: The job could not be copied\n", stderr);
@@ -81,11 +90,11 @@ int main(int argc, char* argv[]) {
   }
   // Status messages go out as they happen, not when the job is done.
   setbuf(stderr, nullptr);
-  if (argc == 6) return Run(stdin, argv[5]);
+  if (argc == 6) return Run(stdin, argv[2], argv[5]);
   const FilePtr job(fopen(argv[6], "rb"));
   if (!job) {
     fprintf(stderr, "ERROR: Cannot open the job file %s\n", argv[6]);
     return 1;
   }
-  return Run(job.get(), argv[5]);
+  return Run(job.get(), argv[2], argv[5]);
 }

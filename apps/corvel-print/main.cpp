@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "DryRunReport.h"
 #include "InstallLayout.h"
+#include "JobCommentLifetime.h"
 #include "JobSubmission.h"
 #include "LogCopy.h"
 #include "PrintDialogHost.h"
@@ -39,13 +40,18 @@ std::filesystem::path DefaultBundle(const char* argv0) {
 int Finish(const PrintDialogHost& host, const CommandLine& line) {
   if (line.dryRun) {
     std::cout << DryRunReport(host) << "\n";
+    RetireJobCommentFile(host.SettingsTicket(), 0);
     return kPrinted;
   }
   const SubmittedJob job = SubmitJob(host.Queue(), line.files.front().filename().string(),
                                      line.files, JobOptionsFromTicket(host.SettingsTicket()));
-  if (job.id <= 0)
+  if (job.id <= 0) {
+    RetireJobCommentFile(host.SettingsTicket(), 0);
     return Fail(job.documentUnreadable ? kUnreadableDocument : kJobRefused, job.error);
+  }
   std::printf("corvel-print: job %d sent to %s\n", job.id, host.Queue().c_str());
+  std::fflush(stdout);
+  RetireJobCommentFile(host.SettingsTicket(), job.id);
   return kPrinted;
 }
 

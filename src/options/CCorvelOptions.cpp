@@ -189,8 +189,9 @@ OSStatus CCorvelOptions::GetCorvelOptionsFromUI(CorvelOptions panes, PMPPDDict* 
     (this->*row->read)();
   }
   SetCorvelPreferences(panes);
+  mJobCommentStatus = noErr;
   SetCorvelPPDDict(panes, dict);
-  return noErr;
+  return mJobCommentStatus;
 }
 
 void CCorvelOptions::SetCorvelPreferences(CorvelOptions panes) {

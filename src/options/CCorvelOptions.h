@@ -58,7 +58,8 @@ class CCorvelOptions {
   virtual void SetPrintSettingsTicket(PMTicketRef ticket);
   virtual void SetCorvelResourceRefNum(int16_t refNum);
   // Reads the panes into the record, saves them as preferences and writes them into `dict` and
-  // the job-comment file. With a null `dict` only the dictionary entries are skipped.
+  // the job-comment file. With a null `dict` only the dictionary entries are skipped. The status
+  // of writing the job-comment file: the job must not print when it failed (the user was told).
   virtual OSStatus GetCorvelOptionsFromUI(CorvelOptions panes, PMPPDDict* dict);
   // Removes the default button's handler when one is installed.
   virtual OSStatus RemoveDefaultButtonHandler();
@@ -128,6 +129,8 @@ class CCorvelOptions {
   virtual void SetPagePaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetOutputPaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetQualityPaneOptionsInPPDDict(PMPPDDict* dict);
+  // Writes the job-comment file and names it in the ticket. When the file cannot be written the
+  // ticket does not name it, an alert tells the user why and mJobCommentStatus keeps the status.
   virtual void SetInfoPaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetAccessoriesPaneOptionsInPPDDict(PMPPDDict* dict);
 
@@ -283,6 +286,7 @@ class CCorvelOptions {
   ControlRef mDefaultButtonCtrl = nullptr;
   PMPPDDict* mPPDDict = nullptr;
   PMTicketRef mPrintSettingsTicketRef = nullptr;
+  OSStatus mJobCommentStatus = noErr;  // of the latest job-comment file written
   EventHandlerRef mDefaultEventHandlerRef = nullptr;
   std::map<int32_t, std::string> mFilePrintSettings;  // job-handling value by radio button
   std::unique_ptr<CModelInfo> mModelInfo;

@@ -117,10 +117,11 @@ void ReadFlag(const char* key, uint8_t& flag) {
   if (valid) flag = value;
 }
 
-// True when the key held a text that the field now holds.
+// True when the key held a text that the field now holds. The stored file is anybody's to edit:
+// its control characters are left out, as typing and pasting leave them out.
 bool ReadText(const char* key, unsigned char* field) {
   const auto text = CFPreferencesGetAppStringValue(key, Domain());
-  return text && StoreMacRoman(*text, field, kMaxStoredTextLength);
+  return text && StoreMacRoman(WithoutControlCharacters(*text), field, kMaxStoredTextLength);
 }
 
 void WriteText(const char* key, const unsigned char* field) {
@@ -157,7 +158,7 @@ void CCorvelOptions::GetInfoPaneOptionsFromPrefs() {
   if (!mSecureAccessOn) {
     ReadText(kOwnerKey, d.owner);
     if (ReadText(kPasswordKey, d.password))
-      SetPStringBytes(UnscrambledCopy(d.password), d.password);
+      SetPStringBytes(WithoutControlCharacters(UnscrambledCopy(d.password)), d.password);
     ReadText(kCommentKey, d.comment);
   }
   ReadText(kAccountKey, d.acctNumber);

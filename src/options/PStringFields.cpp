@@ -33,6 +33,11 @@ void SetPStringBytes(const std::string& bytes, unsigned char* field) {
 
 std::string CStringCopy(const unsigned char* field) { return PStringBytes(field).c_str(); }
 
+std::string WithoutControlCharacters(std::string text) {
+  std::erase_if(text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+  return text;
+}
+
 namespace {
 
 // Runs an in-place transformation on a copy of the field's C string in a buffer that holds a

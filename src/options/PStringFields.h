@@ -17,6 +17,9 @@ std::string PStringBytes(const unsigned char* field);
 void SetPStringBytes(const std::string& bytes, unsigned char* field);
 // The field as a C string (up to its first NUL byte).
 std::string CStringCopy(const unsigned char* field);
+// The text without its control characters (bytes below 0x20 and 0x7F, the same in Mac Roman
+// and UTF-8): a field is one line of text, and a line break in it would split a comment line.
+std::string WithoutControlCharacters(std::string text);
 // The field's C string scrambled, or unscrambled (see CCorvelOptions::EncryptUserPassword).
 std::string ScrambledCopy(const unsigned char* field);
 std::string UnscrambledCopy(const unsigned char* field);

@@ -64,10 +64,14 @@ OSStatus Sync(PMPDEContext contextRef, PMPrintSession session, uint8_t reinitial
   PMPPDDict* dict = nullptr;
   status = PMTicketGetPPDDict(ticket, 0, 0, &dict);
   if (!options) return status;
-  if (reinitialize == 0)
-    options->GetCorvelOptionsFromUI(All_CorvelOptions, status == noErr ? dict : nullptr);
-  else
+  if (reinitialize == 0) {
+    // A job whose comments (its owner, passwords, account) could not be written must not print.
+    const OSStatus committed =
+        options->GetCorvelOptionsFromUI(All_CorvelOptions, status == noErr ? dict : nullptr);
+    if (committed != noErr) return committed;
+  } else {
     options->SetCorvelOptionsInUI(All_CorvelOptions, PreferencesOptions);
+  }
   return status;
 }
 

@@ -41,6 +41,11 @@ OSStatus StatusOfFailedCall(int error) {
     case EACCES:
     case EPERM:
       return permErr;
+    case ENOSPC:
+    case EDQUOT:
+      return dskFulErr;
+    case EROFS:
+      return wPrErr;
     default:
       return ioErr;
   }
@@ -122,10 +127,14 @@ OSStatus CreateFileExclusively(const fs::path& file, std::string_view contents, 
   FileDescriptor descriptor(
       ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode)));
   if (!descriptor.IsOpen()) return errno == EEXIST ? dupFNErr : StatusOfFailedCall(errno);
-  bool written = ::fchmod(descriptor.Get(), mode_t(mode)) == 0;
-  written = WriteAll(descriptor.Get(), contents) && written;
-  written = descriptor.Close() && written;
-  return written ? noErr : ioErr;
+  errno = 0;
+  const bool written = ::fchmod(descriptor.Get(), mode_t(mode)) == 0 &&
+                       WriteAll(descriptor.Get(), contents) && descriptor.Close();
+  if (written) return noErr;
+  // The file is this call's own: a part of the contents is no use to anybody.
+  const OSStatus status = errno != 0 ? StatusOfFailedCall(errno) : ioErr;
+  ::unlink(file.c_str());
+  return status;
 }
 
 FileLock::FileLock(const fs::path& lockFile) {

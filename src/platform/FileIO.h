@@ -22,8 +22,8 @@ OSStatus WriteFileAtomically(const std::filesystem::path& file, std::string_view
 
 // Creates `file` with exactly `mode` (the umask does not narrow it) and writes `contents` to it.
 // An existing file or symbolic link of that name is never followed or replaced: dupFNErr. Other
-// failures give the status of the failed call; a file that was created stays, even when the
-// write failed.
+// failures give the status of the failed call (dskFulErr for a full disk, wPrErr for a read-only
+// one) and leave no file behind.
 OSStatus CreateFileExclusively(const std::filesystem::path& file, std::string_view contents,
                                uint32_t mode);
 

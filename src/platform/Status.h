@@ -14,7 +14,9 @@ inline constexpr OSStatus readErr = -19;           // a read that cannot be done
 inline constexpr OSStatus kCommFailedErr = -1;     // a socket-layer failure
 // The plug-in model's answer for an interface a plug-in does not have (the bit pattern 0x80000004).
 inline constexpr OSStatus E_NOINTERFACE = static_cast<OSStatus>(0x80000004u);
+inline constexpr OSStatus dskFulErr = -34;               // no room left on the disk
 inline constexpr OSStatus fnfErr = -43;                  // file not found
+inline constexpr OSStatus wPrErr = -44;                  // the disk or folder is read-only
 inline constexpr OSStatus ioErr = -36;                   // I/O error
 inline constexpr OSStatus eofErr = -39;                  // end of file
 inline constexpr OSStatus fnOpnErr = -38;                // file not open

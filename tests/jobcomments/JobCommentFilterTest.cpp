@@ -1,6 +1,8 @@
 // The filter as the printing system runs it: alone over comment files it cannot use, and in a
 // private cupsd where a Corvel queue's PostScript jobs pass through pstops and then through it.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -31,22 +33,32 @@ const std::string kCommentFile =
 using corveltest::FileContents;
 using corveltest::ProgramRun;
 
-// Runs the filter over `job` with the given option text, as the printing system calls it.
+// Another local user, who owns nothing of the test's.
+constexpr uid_t kOtherUser = 65534;
+
+// Runs the filter over `job` with the given option text, as the printing system calls it for a
+// job of the test's own user.
 ProgramRun RunFilter(const std::string& options, const std::string& job) {
   TemporaryFolder folder;
   const fs::path in = folder.path() / "job";
   std::ofstream(in, std::ios::binary) << job;
-  return corveltest::RunCapturing(
-      {CORVEL_JOBCOMMENTS_FILTER, "7", "ann", "sample", "1", options, in.string()});
+  return corveltest::RunCapturing({CORVEL_JOBCOMMENTS_FILTER, "7", getpwuid(getuid())->pw_name,
+                                   "sample", "1", options, in.string()});
 }
 
 TEST(JobCommentFilter, PassesTheJobUnchangedWhenTheCommentsCannotBeUsed) {
   const std::string plistStart = "<?xml version=\"1.0\"?><plist version=\"1.0\">";
-  const std::string nul = "<integer>30</integer><data>JSUAQQo=</data>";           // "%%\0A\n"
-  const std::string twoLines = "<integer>30</integer><data>JSVBCiUlQgo=</data>";  // "%%A\n%%B\n"
+  const std::string nul = "<integer>30</integer><data>JSUAQQo=</data>";             // "%%\0A\n"
+  const std::string twoLines = "<integer>30</integer><data>JSVBCiUlQgo=</data>";    // "%%A\n%%B\n"
+  const std::string postScript = "<integer>30</integer><data>KFgpIHNob3cK</data>";  // "(X) show\n"
+  // "%%CORVEL: DocOwner A\f(X) show\n": a form feed ends a PostScript comment.
+  const std::string formFeed =
+      "<integer>30</integer><data>JSVDT1JWRUw6IERvY093bmVyIEEMKFgpIHNob3cK</data>";
+  enum class Made { AsWritten, OwnedByAnotherUser, AsLinkToIt };
   const struct {
     const char* name;
     std::string file;  // empty: no file at all
+    Made made = Made::AsWritten;
   } cases[] = {
       {"missing file", ""},
       {"not a property list", "%%CORVEL: DocOwner Ann\n"},
@@ -58,12 +70,21 @@ TEST(JobCommentFilter, PassesTheJobUnchangedWhenTheCommentsCannotBeUsed) {
        plistStart + "<array><integer>12</integer><data>JSVBCg==</data></array></plist>"},
       {"NUL in a line", plistStart + "<array>" + nul + "</array></plist>"},
       {"line break inside a line", plistStart + "<array>" + twoLines + "</array></plist>"},
+      {"PostScript line", plistStart + "<array>" + postScript + "</array></plist>"},
+      {"form feed in a line", plistStart + "<array>" + formFeed + "</array></plist>"},
       {"larger than 64 KiB", plistStart + "<array>" + std::string(70000, ' ') + "</array></plist>"},
+      {"another user's file", kCommentFile, Made::OwnedByAnotherUser},
+      {"link to the user's file", kCommentFile, Made::AsLinkToIt},
   };
   TemporaryFolder folder;
   for (const auto& c : cases) {
     const fs::path file = folder.path() / c.name;
-    if (!c.file.empty()) std::ofstream(file, std::ios::binary) << c.file;
+    const fs::path written = c.made == Made::AsLinkToIt ? fs::path(file) += ".target" : file;
+    if (!c.file.empty()) std::ofstream(written, std::ios::binary) << c.file;
+    if (c.made == Made::OwnedByAnotherUser) {
+      ASSERT_EQ(chown(file.c_str(), kOtherUser, -1), 0);
+    }
+    if (c.made == Made::AsLinkToIt) fs::create_symlink(written, file);
     const ProgramRun run = RunFilter("KTV.PSData.Corvel=\"" + file.string() + "\"", kJob);
     EXPECT_EQ(run.exitStatus, 0) << c.name;
     EXPECT_EQ(run.output, kJob) << c.name;
@@ -119,11 +140,18 @@ TEST_F(CorvelQueue, JobCarriesTheCommentLinesInItsHeaderAndThePPDCode) {
   EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
 }
 
-TEST_F(CorvelQueue, JobWhoseCommentFileIsMissingPrintsWithoutComments) {
-  const std::string printed = Printed(Root() / "Zanth.temp2");
-  ASSERT_FALSE(printed.empty()) << "see " << Root() / "log/error_log";
-  EXPECT_EQ(printed.find("%%CORVEL:"), std::string::npos);
-  EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
+// A missing file, and one of another local user that a job names to print with that user's
+// owner, passwords and account.
+TEST_F(CorvelQueue, JobWithoutAUsableCommentFilePrintsWithoutComments) {
+  const fs::path othersFile = Root() / "Zanth.temp3";
+  std::ofstream(othersFile, std::ios::binary) << kCommentFile;
+  ASSERT_EQ(chown(othersFile.c_str(), kOtherUser, -1), 0);
+  for (const fs::path& file : {Root() / "Zanth.temp2", othersFile}) {
+    const std::string printed = Printed(file);
+    ASSERT_FALSE(printed.empty()) << "see " << Root() / "log/error_log";
+    EXPECT_EQ(printed.find("%%CORVEL:"), std::string::npos) << file;
+    EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos) << file;
+  }
 }
 
 }  // namespace

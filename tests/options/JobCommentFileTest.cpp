@@ -1,12 +1,16 @@
 // The job-comment lines, the file that carries them and the ticket entry that names it.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "TestSupport/ToolkitTestSupport.h"
 #include "options/JobCommentFile.h"
 #include "options/OptionsTestSupport.h"
 #include "platform/DateTime.h"
@@ -45,22 +49,25 @@ class JobComments : public ControllerTest, public ::testing::Test {
 TEST_F(JobComments, FiveUserLinesAndThePrintTimeLast) {
   SetPString(Data().owner, "abcdefghijklmnopqrstuvwx");  // 24 characters
   SetPString(Data().password, "a1");
-  SetPString(Data().comment, "it's a,b\nc");
+  SetPString(Data().comment, "it's a,b\nc\f");
+  SetPString(Data().acctNumber, "42\n%%KTVPrintTime: 1");  // each field stays one line
   PlistValue::Array lines = JobCommentLines(Data());
   ASSERT_EQ(lines.size(), 10u);
   for (size_t i = 0; i < lines.size(); i += 2) EXPECT_EQ(lines[i], PlistValue(30)) << i;
   EXPECT_EQ(LineText(lines[1]), "%%CORVEL: DocOwner abcdefghijklmnopqrstuvwx\n");
   EXPECT_EQ(LineText(lines[3]), "%%CORVEL: Password 7F72\n");
   EXPECT_EQ(LineText(lines[5]), "%%CORVEL: DocComment it<27>s a<2C>b<0A>c\n");
-  EXPECT_EQ(LineText(lines[7]), "%%CORVEL: AccountNumber \n");
+  EXPECT_EQ(LineText(lines[7]), "%%CORVEL: AccountNumber 42%%KTVPrintTime: 1\n");
   EXPECT_EQ(LineText(lines[9]), "%%CORVEL: SecurePassword \n");
 
+  ScopedEnvironment zone("TZ", "UTC");
+  tzset();
   Data().printTime = kSecondsFrom1904To1970 + 86400;
   lines = JobCommentLines(Data());
+  tzset();
   ASSERT_EQ(lines.size(), 12u);
   EXPECT_EQ(lines[10], PlistValue(81));
-  EXPECT_EQ(LineText(lines[11]),
-            "%%KTVPrintTime: " + std::to_string(PrintTimeSince1970GMT(Data().printTime)) + "\n");
+  EXPECT_EQ(LineText(lines[11]), "%%KTVPrintTime: 86400\n");
 }
 
 TEST_F(JobComments, ACommentOfEscapedCharactersIsWrittenWhole) {
@@ -120,6 +127,59 @@ TEST_F(JobComments, ATakenNameIsNeitherFollowedNorReplaced) {
     EXPECT_EQ(contents, "keep") << asLink;
     EXPECT_EQ(fs::is_symlink(taken), asLink);
   }
+}
+
+// A job whose comments cannot be written must not print: the ticket names no file, the commit
+// answers the status, a stop alert tells the user why, and no part of a file stays behind.
+TEST_F(JobComments, AFailedWriteNamesNoFileAndTellsTheUserWhy) {
+  constexpr uint32_t kSeed = 4321;
+  SetRandomSeed(kSeed);
+  std::vector<fs::path> tried;
+  for (int i = 0; i < 32; ++i)
+    tried.push_back(CCorvelOptions::CreateRandomFileName(kJobCommentFileBase, nullptr));
+  const auto takeEveryName = [&] {
+    for (const fs::path& name : tried) {
+      fs::remove(name);
+      fs::create_symlink("/dev/null", name);
+      mCreated.push_back(name);
+    }
+  };
+  rlimit unlimited{};
+  getrlimit(RLIMIT_FSIZE, &unlimited);
+  const auto limitFileSize = [&] {
+    const rlimit tiny{16, unlimited.rlim_max};  // the soft limit alone, so that it comes back
+    setrlimit(RLIMIT_FSIZE, &tiny);
+  };
+  const struct {
+    const char* name;
+    std::function<void()> arrange;
+    OSStatus status;
+    std::string reason;
+  } cases[] = {
+      {"the disk refuses the bytes", limitFileSize, ioErr, "could not be written"},
+      {"every name is taken", takeEveryName, dupFNErr, "already taken"},
+  };
+  std::string told;
+  const ModalDriver previousDriver = SetModalDriver([&](WindowRef alert) {
+    GetControlText(FindControl(alert, "alrt", 2), &told);
+    UserTypeKey(alert, kReturnCharCode);
+  });
+  const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+  for (const auto& c : cases) {
+    told.clear();
+    SetRandomSeed(kSeed);
+    c.arrange();
+    const OSStatus status = mController->GetCorvelOptionsFromUI(Info_CorvelOptions, nullptr);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(status, c.status) << c.name;
+    std::string named;
+    EXPECT_EQ(PMTicketGetCFString(mTicket, kJobCommentTicketKey, &named), kPMKeyNotFound)
+        << c.name << ": " << named;
+    EXPECT_NE(told.find(c.reason), std::string::npos) << c.name << ": " << told;
+    EXPECT_TRUE(fs::is_symlink(tried.front()) || !fs::exists(tried.front())) << c.name;
+  }
+  signal(SIGXFSZ, previousHandler);
+  SetModalDriver(previousDriver);
 }
 
 }  // namespace

@@ -62,11 +62,18 @@ TEST_F(PaneTest, TextFieldsKeepTheirLimits) {
   EXPECT_EQ(text, "abcd1234") << "the ninth character is refused";
   EXPECT_EQ(GetSysBeepCount(), beeps + 2);
   SetControlPasswordText(password, "");
+  UserPaste(mWindow, "ab-cd");
+  GetControlPasswordText(password, &text);
+  EXPECT_EQ(text, "") << "a paste is filtered like typing";
+  EXPECT_EQ(GetSysBeepCount(), beeps + 3);
   UserPaste(mWindow, "abcdefghijkl");
   GetControlPasswordText(password, &text);
   EXPECT_EQ(text, "abcdefgh");
 
   SetKeyboardFocus(mWindow, Control("info", 10));
+  UserPaste(mWindow, "me\n%%KTVPrintTime: 1");
+  GetControlText(Control("info", 10), &text);
+  EXPECT_EQ(text, "") << "a line break is refused";
   UserPaste(mWindow, std::string(30, 'x'));
   GetControlText(Control("info", 10), &text);
   EXPECT_EQ(text.size(), 24u);

@@ -42,7 +42,13 @@ TEST_F(PreferencesStore, ChoicesComeBackFromTheDiskWithThePasswordScrambled) {
   SetPString(Data().password, "secret12");
   mController->GetCorvelOptionsFromUI(All_CorvelOptions, nullptr);
   const PlistValue stored = Stored();
-  EXPECT_EQ(*stored.Find("CorvelInfo_PasswordText"), PlistValue(ScrambledCopy(Data().password)));
+  const std::string* scrambled = stored.Find("CorvelInfo_PasswordText")->GetString();
+  ASSERT_TRUE(scrambled);
+  EXPECT_NE(*scrambled, "secret12");
+  char unscrambled[32] = {};
+  scrambled->copy(unscrambled, sizeof unscrambled - 1);
+  CCorvelOptions::DecryptUserPassword(unscrambled);
+  EXPECT_STREQ(unscrambled, "secret12");
   EXPECT_EQ(*stored.Find("CorvelInfo_OwnerText"), PlistValue("Zo\u00CE"));
 
   Reload({});
@@ -53,6 +59,16 @@ TEST_F(PreferencesStore, ChoicesComeBackFromTheDiskWithThePasswordScrambled) {
   EXPECT_EQ(Data().mSyncWithServer, 1);
   EXPECT_EQ(PStringBytes(Data().owner), "Zo\xEB");
   EXPECT_EQ(PStringBytes(Data().password), "secret12");
+}
+
+// A stored line break would let the owner write a comment line of its own.
+TEST_F(PreferencesStore, StoredTextsComeBackWithoutControlCharacters) {
+  Reload({{"CorvelInfo_OwnerText", "me\n%%KTVPrintTime: 1"},
+          {"CorvelInfo_AccountNumberText", "42\r\f7"},
+          {"CorvelInfo_CommentText", "a\tb\x7F"}});
+  EXPECT_EQ(PStringBytes(Data().owner), "me%%KTVPrintTime: 1");
+  EXPECT_EQ(PStringBytes(Data().acctNumber), "427");
+  EXPECT_EQ(PStringBytes(Data().comment), "ab");
 }
 
 TEST_F(PreferencesStore, SecureAccessNeitherReadsNorWritesOwnerPasswordAndComment) {

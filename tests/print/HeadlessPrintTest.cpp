@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <regex>
 
+#include "JobCommentLifetime.h"
 #include "TestSupport/PrivateCupsd.h"
 #include "TestSupport/SecureAccessServer.h"
 #include "platform/PlatformTestSupport.h"
@@ -237,6 +239,63 @@ TEST_F(HeadlessPrint, ChoicesThatCannotBeKeptOrAddressesReadAreSaid) {
   EXPECT_EQ(unsaved.exitStatus, 0);
   EXPECT_NE(unsaved.messages.find("your choices are not saved"), std::string::npos)
       << unsaved.messages;
+}
+
+// A comment file (the user's scrambled passwords, readable by everybody) lives until its job is
+// past processing: a job's file goes once the job completed, a dry run leaves none, and each run
+// removes the user's earlier comment files that no unfinished job names.
+TEST_F(HeadlessPrint, CommentFilesLiveUntilTheirJobIsDone) {
+  const std::string stem = "/tmp/Zanth.temp9" + std::to_string(getpid());
+  const auto makeFile = [&](const char* number, bool old) {
+    const fs::path file = stem + number;
+    std::ofstream(file) << "comments";
+    if (old) fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    return file;
+  };
+  const auto submit = [&](const fs::path& file, bool held) {
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("KTV.PSData.Corvel", file.c_str(), 0, &options);
+    if (held) count = cupsAddOption("job-hold-until", "indefinite", count, &options);
+    const int job = cupsPrintFile("Corvel", Document().c_str(), "sample", count, options);
+    cupsFreeOptions(count, options);
+    return job;
+  };
+  const fs::path done = makeFile("0", true), held = makeFile("1", true);
+  const fs::path stale = makeFile("2", true), fresh = makeFile("3", false);
+  const fs::path others = makeFile("4", true);
+  ASSERT_EQ(chown(others.c_str(), 65534, -1), 0);
+  const int doneJob = submit(done, false), heldJob = submit(held, true);
+  ASSERT_TRUE(corveltest::PrivateCupsd::WaitForJob("Corvel", doneJob));
+  EXPECT_TRUE(RemoveCommentFileOnceJobEnds(doneJob, done, std::chrono::milliseconds(0)));
+  EXPECT_FALSE(RemoveCommentFileOnceJobEnds(heldJob, held, std::chrono::milliseconds(0)));
+
+  const ProgramRun run = Print({"-P", "Corvel", "--dry-run", Document().string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.messages;
+  std::smatch dryRunFile;
+  ASSERT_TRUE(std::regex_search(run.output, dryRunFile, std::regex("/tmp/Zanth\\.temp\\d+")));
+  EXPECT_FALSE(fs::exists(dryRunFile.str()));
+  const std::pair<fs::path, bool> keptOrNot[] = {
+      {done, false}, {held, true}, {stale, false}, {fresh, true}, {others, true}};
+  for (const auto& [file, kept] : keptOrNot) EXPECT_EQ(fs::exists(file), kept) << file;
+  cupsCancelJob("Corvel", heldJob);
+  for (const fs::path& file : {held, fresh, others}) fs::remove(file);
+}
+
+// The job comments cannot be written (here /tmp is read-only, in a mount namespace of the run's
+// own): the job must not print without its owner and passwords, and the user learns why.
+TEST_F(HeadlessPrint, AJobWhoseCommentsCannotBeWrittenDoesNotPrint) {
+  if (corveltest::RunProgram({"unshare", "-m", "true"}) != 0)
+    GTEST_SKIP() << "no mount namespace can be made here";
+  const std::string writable = mDocuments.path().string();
+  const ProgramRun run = corveltest::RunCapturing(
+      {"unshare", "-m", "sh", "-c",
+       "mount --bind \"$0\" \"$0\" && mount --rbind /tmp /tmp && "
+       "mount -o remount,bind,ro /tmp && TMPDIR=\"$0\" exec \"$@\"",
+       writable, CORVEL_PRINT_PROGRAM, "-P", "Corvel", Document().string()});
+  EXPECT_EQ(run.exitStatus, 5) << run.messages;
+  EXPECT_NE(run.messages.find("job comments could not be written"), std::string::npos)
+      << run.messages;
+  EXPECT_NE(run.messages.find("read-only"), std::string::npos) << run.messages;
 }
 
 // Each failure exits with its status and says its cause on standard error.

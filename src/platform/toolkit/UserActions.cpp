@@ -112,6 +112,27 @@ uint32_t NextCodePoint(const std::string& s, size_t& i) {
 
 OSStatus ClickButton(ToolkitControl* button) { return UserClickControl(button->handle); }
 
+// A paste is filtered like typing: a control character, which no key types into a field, or a
+// character the field's key filter refuses (the filter beeps) refuses the whole paste. False
+// when the paste is refused or the filter disposed of the field.
+bool KeyFilterTakesPaste(ControlRef field, const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    int16_t charCode = static_cast<int16_t>(static_cast<uint16_t>(NextCodePoint(text, i)));
+    if (TypedCharacter(charCode).empty()) {
+      SysBeep(1);
+      return false;
+    }
+    const ToolkitControl* c = ResolveControl(field);
+    if (!c) return false;
+    int16_t keyCode = 0;
+    EventModifiers modifiers = 0;
+    if (c->keyFilter &&
+        c->keyFilter(field, &keyCode, &charCode, &modifiers) == kControlKeyFilterBlockKey)
+      return false;
+  }
+  return ResolveControl(field) != nullptr;
+}
+
 }  // namespace
 
 OSStatus UserClickControl(ControlRef control) {
@@ -187,8 +208,10 @@ OSStatus UserPaste(WindowRef window, const std::string& text) {
   OSStatus status;
   ToolkitControl* field = FocusedField(window, status);
   if (!field) return status;
-  if (RefuseUnholdable(text)) return noErr;  // nothing of the paste goes in
-  if (ReplaceFieldSelection(field, text)) Validate(field->handle);
+  const ControlRef handle = field->handle;
+  // Nothing of a refused paste goes in.
+  if (RefuseUnholdable(text) || !KeyFilterTakesPaste(handle, text)) return noErr;
+  if (ReplaceFieldSelection(ResolveControl(handle), text)) Validate(handle);
   return noErr;
 }
 

@@ -30,9 +30,11 @@ OSStatus UserClickTab(ControlRef tabs, uint16_t tab);
 OSStatus UserTypeKey(WindowRef window, int16_t charCode, EventModifiers modifiers = 0);
 // Types each character of UTF-8 text.
 OSStatus UserTypeText(WindowRef window, const std::string& text);
-// Pastes text into the focused field, replacing the selection; the key filter is not asked
-// (pasting bypasses it), the validation procedure runs afterwards. Text with a character the
-// field cannot hold (see FieldCanHold) is refused whole with a beep.
+// Pastes text into the focused field, replacing the selection, filtered like typing: each
+// character goes to the key filter as a key would (with the field as it was before the paste),
+// and text with a character the field cannot hold (see FieldCanHold), a control character or a
+// character the filter refuses is refused whole with a beep. The validation procedure runs
+// afterwards (a paste longer than the room left is cut there).
 OSStatus UserPaste(WindowRef window, const std::string& text);
 // A command the user gives to a window (a menu item or its shortcut); the window's handlers see
 // it as a command no control sent.

@@ -61,7 +61,11 @@ TEST_F(TextFieldTest, KeyFilterBlocksKeysAndValidationRunsAfterPaste) {
   EXPECT_EQ(GetSysBeepCount(), beeps + 2);  // 'a' and '5'
 
   SetEditTextSelection(field, 0, 4);
-  UserPaste(window, "987654321");  // pasting bypasses the filter; validation cuts
+  UserPaste(window, "98a");  // the filter sees each pasted character: 'a' refuses the paste
+  GetControlPasswordText(field, &clear);
+  EXPECT_EQ(clear, "1234");
+  EXPECT_EQ(GetSysBeepCount(), beeps + 3);
+  UserPaste(window, "987654321");  // validation cuts what does not fit
   GetControlPasswordText(field, &clear);
   EXPECT_EQ(clear, "9876");
 }

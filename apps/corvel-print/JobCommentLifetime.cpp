@@ -1,0 +1,129 @@
+#include "JobCommentLifetime.h"
+
+#include <cups/cups.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "JobSubmission.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct IppDeleter {
+  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
+
+constexpr std::chrono::milliseconds kPollInterval{100};
+
+// The answer to a request of the process's user to the default server; null when it failed.
+IppPtr Ask(ipp_t* request) {
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  IppPtr response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+  if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_CONFLICTING) return nullptr;
+  return response;
+}
+
+// The job's state; nullopt when CUPS cannot tell.
+std::optional<ipp_jstate_t> JobState(int job) {
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+  const std::string uri = "ipp://localhost/jobs/" + std::to_string(job);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "job-state");
+  const IppPtr response = Ask(request);
+  ipp_attribute_t* state =
+      response ? ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM) : nullptr;
+  if (!state) return std::nullopt;
+  return static_cast<ipp_jstate_t>(ippGetInteger(state, 0));
+}
+
+// The comment files the user's unfinished jobs name; nullopt when CUPS cannot tell.
+std::optional<std::set<fs::path>> FilesOfUnfinishedJobs() {
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
+  ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 1);
+  const char* const wanted[] = {"job-id", kJobCommentTicketKey};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                wanted);
+  const IppPtr response = Ask(request);
+  if (!response) return std::nullopt;
+  std::set<fs::path> files;
+  for (ipp_attribute_t* a = ippFirstAttribute(response.get()); a;
+       a = ippNextAttribute(response.get()))
+    if (const char* name = ippGetName(a); name && std::string(name) == kJobCommentTicketKey)
+      if (const char* value = ippGetString(a, 0, nullptr)) files.insert(value);
+  return files;
+}
+
+// The name `file` has without its trailing number.
+std::string NameStem(const fs::path& file) {
+  const std::string name = file.filename().string();
+  return name.substr(0, name.find_last_not_of("0123456789") + 1);
+}
+
+bool IsCommentFileName(const fs::path& candidate, const std::string& stem) {
+  const std::string name = candidate.filename().string();
+  return name.size() > stem.size() && name.starts_with(stem) &&
+         name.find_first_not_of("0123456789", stem.size()) == std::string::npos;
+}
+
+bool IsOlderThan(const struct stat& info, std::chrono::seconds age) {
+  return time(nullptr) - info.st_mtime > age.count();
+}
+
+}  // namespace
+
+bool RemoveOwnCommentFile(const fs::path& file) {
+  struct stat info {};
+  if (lstat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != getuid())
+    return false;
+  return unlink(file.c_str()) == 0;
+}
+
+bool RemoveCommentFileOnceJobEnds(int job, const fs::path& file, std::chrono::milliseconds wait) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    const std::optional<ipp_jstate_t> state = JobState(job);
+    if (!state) return false;
+    if (*state >= IPP_JSTATE_CANCELED) return RemoveOwnCommentFile(file);
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
+int RemoveStaleCommentFiles(const fs::path& file) {
+  const std::optional<std::set<fs::path>> inUse = FilesOfUnfinishedJobs();
+  if (!inUse) return 0;
+  const std::string stem = NameStem(file);
+  int removed = 0;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path(), error)) {
+    struct stat info {};
+    if (!IsCommentFileName(entry.path(), stem) || inUse->contains(entry.path()) ||
+        lstat(entry.path().c_str(), &info) != 0 || !IsOlderThan(info, kStaleCommentFileAge))
+      continue;
+    removed += RemoveOwnCommentFile(entry.path()) ? 1 : 0;
+  }
+  return removed;
+}
+
+void RetireJobCommentFile(PMTicketRef ticket, int job) {
+  std::string file;
+  if (PMTicketGetCFString(ticket, kJobCommentTicketKey, &file) != noErr || file.empty()) return;
+  if (job <= 0)
+    RemoveOwnCommentFile(file);
+  else
+    RemoveCommentFileOnceJobEnds(job, file, kCommentFileWait);
+  RemoveStaleCommentFiles(file);
+}
