@@ -17,8 +17,7 @@ constexpr int32_t kFolding = 27, kBookletImposition = 28, kFinishing = 29, kFold
 // Finishing types (outp/29) and the first items of the other menus, which mean "none". Item 1 of
 // the fastening menu is a fastening; no fastening is 0.
 constexpr int32_t kNoFinishing = 1, kStaplePunch = 2, kBooklet = 3, kFoldingFinishing = 4;
-constexpr int32_t kNone = 1, kNoCover = 1, kFoldSizeAuto = 4;
-constexpr int32_t kFoldAndStaple = 1;
+constexpr int32_t kNone = 1, kFoldAndStaple = 1, kNoCover = 1, kFoldSizeAuto = 4;
 constexpr int32_t kSaddleFold = 2, kTriFoldZ = 3, kZFold = 4, kTriFoldC = 5;
 
 // The values a pass reads at its start. A staple, punch, edge, finishing or fold value outside
