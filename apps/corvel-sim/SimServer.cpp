@@ -81,15 +81,40 @@ std::string SettingsAnswer(const SimConfig& config) {
          std::string(reinterpret_cast<const char*>(&config.settings), sizeof config.settings);
 }
 
+// A request's field as one printable log line: tab, carriage return, backslash and other control
+// bytes written as C escapes.
+std::string Escaped(const std::string& field) {
+  std::string out;
+  for (const unsigned char byte : field) {
+    if (byte == '\t') {
+      out += "\\t";
+    } else if (byte == '\r') {
+      out += "\\r";
+    } else if (byte == '\\') {
+      out += "\\\\";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+      out += hex;
+    } else {
+      out += char(byte);
+    }
+  }
+  return out;
+}
+
+void LogRequest(FILE* requestLog, const std::vector<std::string>& fields) {
+  if (!requestLog) return;
+  const bool validation = fields[0] == "101" && fields.size() > 1;
+  std::fprintf(requestLog, "%s%s%s\n", fields[0].c_str(), validation ? " " : "",
+               validation ? Escaped(fields[1]).c_str() : "");
+  std::fflush(requestLog);
+}
+
 std::string Answer(const SimConfig& config, const std::vector<std::string>& fields,
                    FILE* requestLog) {
   if (fields.empty()) return {};
-  const std::string user = fields.size() > 1 ? fields[1].substr(0, fields[1].find('\t')) : "";
-  if (requestLog) {
-    std::fprintf(requestLog, "%s%s%s\n", fields[0].c_str(), fields[0] == "101" ? " " : "",
-                 fields[0] == "101" ? user.c_str() : "");
-    std::fflush(requestLog);
-  }
+  LogRequest(requestLog, fields);
   if (fields[0] == "100") return SettingsAnswer(config);
   if (fields[0] == "101" && fields.size() == 2) return ValidationAnswer(config, fields[1]);
   return "300";

@@ -23,7 +23,7 @@ struct SimOptions {
   std::string address = "127.0.0.1";
   int port = 8163;  // 0: a free port, reported on standard output
   Misbehaviour misbehaviour = Misbehaviour::None;
-  FILE* requestLog = nullptr;  // one line per request: "100", or "101 <user ID>"
+  FILE* requestLog = nullptr;  // one line per request: "100", or "101 <the escaped line>"
 };
 
 // Listens and serves until killed; returns non-zero when it cannot listen.

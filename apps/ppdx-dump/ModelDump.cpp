@@ -211,20 +211,32 @@ Json ForestAnswer(KTVPPD& ppd, PPDXControl* control, long item, const Constraint
   return pairs;
 }
 
+// Adds a member under a key the object does not hold yet. The object's own operator[] searches
+// its keys first, so that filling an object of n members that way takes n² steps.
+void AppendNewMember(Json& object, std::string key, Json value) {
+  auto& members = static_cast<Json::object_t::Container&>(object.get_ref<Json::object_t&>());
+  members.emplace_back(std::move(key), std::move(value));
+}
+
 // Per control keyword, per queried item: the answers that are not empty.
 Json Forest(KTVPPD& ppd, const ConstraintForest* forest) {
   Json answers = Json::object();
   const KeywordTo_PPDControl* map = ppd.KeywordMap();
-  std::set<std::string> written;
+  std::set<std::string> written, writtenTexts;
   for (long e = 0; map && e < map->size(); ++e) {
     const auto& [keyword, control] = (*map)[e];
     if (control == nullptr || !written.insert(keyword).second) continue;
     Json perItem = Json::object();
     for (long item : QueriedItems(*control)) {
       Json pairs = ForestAnswer(ppd, control, item, forest);
-      if (!pairs.empty()) perItem[std::to_string(item)] = std::move(pairs);
+      if (!pairs.empty()) AppendNewMember(perItem, std::to_string(item), std::move(pairs));
     }
-    if (!perItem.empty()) answers[JsonText(keyword)] = std::move(perItem);
+    if (perItem.empty()) continue;
+    std::string text = JsonText(keyword);
+    if (writtenTexts.insert(text).second)
+      AppendNewMember(answers, std::move(text), std::move(perItem));
+    else
+      answers[text] = std::move(perItem);  // two keywords with one readable text: the later wins
   }
   return answers;
 }

@@ -51,7 +51,8 @@ class SecureAccessServer {
   SecureAccessServer& operator=(const SecureAccessServer&) = delete;
 
   int Port() const { return mPort; }
-  // The requests received so far: "100", "101 USER", one a line.
+  // The requests received so far, one a line: 100, or 101 and the validation line with its
+  // control bytes escaped: 101 jdoe\tpw\t1001\r
   std::string Requests() const { return FileContents(LogPath()); }
 
  private:

@@ -22,17 +22,46 @@ TEST(SecureAccessWire, SettingsArriveByteForByteAndTheirTextsBecomeLengthPrefixe
   RecordHost host;
   CSecureAccessClient client(&host);
   ASSERT_TRUE(client.GetSecureAccessSettings());
-  const SSecureAccessOptions& settings = client.Settings();
-  EXPECT_EQ(settings.bEnableSecureAccess, 1);
-  EXPECT_EQ(settings.bUserID, 0);
-  EXPECT_EQ(settings.bPassword, 1);
-  EXPECT_EQ(settings.bAcctNumber, 0);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(settings.strClientErrorMsg) + 1,
-                        settings.strClientErrorMsg[0]),
-            "Ask the print room.");
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(settings.strEmailAddress) + 1,
-                        settings.strEmailAddress[0]),
-            "pr@example.com");
+  // Nine flag bytes (validation on, password required), then the two 256-byte texts, each now a
+  // length byte, its characters and the zeros that followed them.
+  const std::string expected = std::string("\x00\x01\x00\x00\x01\x00\x00\x00\x00", 9) +
+                               "\x13"
+                               "Ask the print room." +
+                               std::string(236, '\0') +
+                               "\x0e"
+                               "pr@example.com" +
+                               std::string(241, '\0');
+  ASSERT_EQ(expected.size(), 521u);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&client.Settings()), expected.size()),
+            expected);
+}
+
+// The line goes to the server as the user typed it, an empty field still followed by its tab.
+TEST(SecureAccessWire, TheValidationLineCarriesEachCredentialAndItsSeparators) {
+  unsetenv("CORVEL_SECURE_ACCESS_PORT");
+  const struct {
+    const char* user;
+    const char* password;
+    const char* account;
+    const char* logged;  // corvel-sim's log of the line: tab and carriage return escaped
+  } kCases[] = {
+      {"jdoe", "pw", "1001", "101 jdoe\\tpw\\t1001\\r"},
+      {"", "pw", "1001", "101 \\tpw\\t1001\\r"},
+      {"jdoe", "", "1001", "101 jdoe\\t\\t1001\\r"},
+      {"jdoe", "pw", "", "101 jdoe\\tpw\\t\\r"},
+      {"", "", "", "101 \\t\\t\\r"},
+  };
+  corveltest::SecureAccessServer server("user jdoe pw 1001\n", "", kServicePort);
+  std::string expected;
+  for (const auto& c : kCases) {
+    RecordHost host(c.user, c.password, c.account);
+    CSecureAccessClient client(&host);
+    bool commError = true;
+    client.DoValidateSecureAccessInfo(nullptr, &commError);
+    EXPECT_FALSE(commError) << c.logged;
+    expected += std::string(c.logged) + "\n";
+  }
+  EXPECT_EQ(server.Requests(), expected);
 }
 
 TEST(SecureAccessWire, AnswersToTheValidationRequest) {
@@ -60,6 +89,35 @@ TEST(SecureAccessWire, AnswersToTheValidationRequest) {
     EXPECT_EQ(client.DoValidateSecureAccessInfo(flags, &commError), c.valid) << c.name;
     EXPECT_EQ(commError, c.commError) << c.name;
     EXPECT_STREQ(flags, c.flags) << c.name;
+  }
+}
+
+// The address the user types goes through the system's one resolver; a server that answers on
+// the resolved address confirms it.
+TEST(SecureAccessWire, TheAddressStepResolvesWhatTheUserTypesAndTriesIt) {
+  unsetenv("CORVEL_SECURE_ACCESS_PORT");
+  const struct {
+    const char* typed;
+    bool confirmed;
+    const char* stored;
+    uint8_t initialConnection;  // 1: the next print asks for the address again
+  } kCases[] = {
+      {"localhost", true, "127.0.0.1", 0},
+      {"127.0.0.1", true, "127.0.0.1", 0},
+      {"no-such-server.invalid", false, "", 1},
+      {"", true, "", 1},
+  };
+  corveltest::SecureAccessServer server("", "", kServicePort);
+  for (const auto& c : kCases) {
+    RecordHost host;
+    host.initialConnection = 1;
+    host.typedAddress = c.typed;
+    CSecureAccessClient client(&host);
+    EXPECT_EQ(client.DoIPAddressDialog(nullptr), c.confirmed) << c.typed;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(host.address) + 1, host.address[0]),
+              c.stored)
+        << c.typed;
+    EXPECT_EQ(host.initialConnection, c.initialConnection) << c.typed;
   }
 }
 

@@ -77,8 +77,9 @@ TEST_F(SecureAccessTest, PrintGoesAheadOnlyWhenTheServerAgrees) {
     const char* dialog;  // the one dialog the user meets; "" for none
   } kCases[] = {
       {"validation off", "secure-access off\n", "", "jdoe", 1, "100\n", ""},
-      {"accepted", kValidating, "", "jdoe", 1, "100\n101 jdoe\n", ""},
-      {"answer in two segments", kValidating, "split", "jdoe", 1, "100\n101 jdoe\n", ""},
+      {"accepted", kValidating, "", "jdoe", 1, "100\n101 jdoe\\tpw\\t1001\\r\n", ""},
+      {"answer in two segments", kValidating, "split", "jdoe", 1, "100\n101 jdoe\\tpw\\t1001\\r\n",
+       ""},
       {"required user ID empty", kValidating, "", "", 0, "100\n", "SecureAccessWindow"},
       {"settings refused", "settings unavailable\n", "", "jdoe", 0, "100\n", "SAErrMsgDlgSheet"},
       {"garbage answer", kValidating, "garbage", "jdoe", 0, "100\n", "SAErrMsgDlgSheet"},
@@ -126,7 +127,7 @@ TEST_F(SecureAccessTest, ARefusalNamesTheRejectedItemsAndTheUserCanCorrectThem) 
   EXPECT_EQ(texts,
             (std::vector<std::string>{"Password\rAccount number", "Refused by the print server.",
                                       "printing@example.com"}));
-  EXPECT_EQ(server.Requests(), "100\n101 jdoe\n101 jdoe\n");
+  EXPECT_EQ(server.Requests(), "100\n101 jdoe\\twrong\\t7\\r\n101 jdoe\\tpw\\t1001\\r\n");
   EXPECT_EQ(PStringBytes(Data().password), "pw");  // the corrected credentials are kept
 }
 

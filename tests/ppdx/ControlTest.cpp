@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PPDXTestSupport.h"
@@ -77,12 +78,21 @@ TEST(PopupControl, PickManyKeepsOtherChoices) {
 TEST(PopupControl, RebuildKeepsTheEarlierSelectionWhenStillOffered) {
   PPDXPopupControl popup("*KTMediaType", "Media", nullptr, true, false, PageSizes(), "Letter");
   popup.SetValue(3);  // Legal
+  EXPECT_EQ(popup.PositionOf("Legal"), 3);
   PopupItemList replacement;
   replacement.push_back(std::make_unique<_PopupItem>("Plain", "Plain", nullptr, 0));
   replacement.push_back(std::make_unique<_PopupItem>("Legal", "Legal", nullptr, 0));
   EXPECT_TRUE(popup.Rebuild("Media Type", std::move(replacement), "Plain"));
   EXPECT_EQ(popup.GetCurrentControlValueString(), "Legal");
   EXPECT_STREQ(popup.GetDefaultKeyword(), "Plain");
+  // Positions follow the new choices, and an appended choice; the first of a keyword counts.
+  popup.AppendPopupItem(std::make_unique<_PopupItem>("Plain", "Plain", nullptr, 0));
+  popup.AppendPopupItem(std::make_unique<_PopupItem>("Matte", "Matte", nullptr, 0));
+  for (auto [keyword, position] :
+       {std::pair{"Legal", 2}, {"Letter", 0}, {"Plain", 1}, {"Matte", 4}})
+    EXPECT_EQ(popup.PositionOf(keyword), position) << keyword;
+  EXPECT_STREQ(popup.ItemAt(4)->keyword, "Matte");
+  EXPECT_EQ(popup.ItemAt(5), nullptr);
 
   PopupItemList other;
   other.push_back(std::make_unique<_PopupItem>("Glossy", "Glossy", nullptr, 0));

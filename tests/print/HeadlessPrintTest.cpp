@@ -121,7 +121,7 @@ TEST_F(HeadlessPrint, ASecureAccessQueuePrintsOnlyWhenTheServerAcceptsTheUser) {
   ASSERT_EQ(accepted.exitStatus, 0) << accepted.messages;
   ASSERT_GT(CompletedJob(accepted), 0) << accepted.output;
   EXPECT_NE(LatestJob("CorvelSA").find("%%CORVEL: DocOwner jdoe\n"), std::string::npos);
-  EXPECT_EQ(server.Requests(), "100\n101 jdoe\n100\n101 jdoe\n");
+  EXPECT_EQ(server.Requests(), "100\n101 jdoe\\tnope\\t\\r\n100\n101 jdoe\\tpw\\t\\r\n");
 }
 
 TEST_F(HeadlessPrint, AScheduledTimeAddsThePrintTimeLine) {

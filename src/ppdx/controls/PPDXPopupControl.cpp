@@ -237,8 +237,29 @@ bool PPDXPopupControl::SetCurrentControlWithCFString(const std::string& value) {
   return SetKeywordSelect(value.c_str(), true);
 }
 
+_PopupItem* PPDXPopupControl::ItemAt(long position) const {
+  if (position < 1 || position > ItemCount()) return nullptr;
+  return mPopupItems[size_t(position - 1)].get();
+}
+
+long PPDXPopupControl::PositionOf(const char* option) const {
+  if (!option) return 0;
+  if (!mPositionsIndexed) {
+    mFirstPositions.clear();
+    for (size_t i = 0; i < mPopupItems.size(); ++i)
+      if (mPopupItems[i]->keyword)
+        mFirstPositions.emplace(static_cast<const char*>(mPopupItems[i]->keyword), long(i + 1));
+    mPositionsIndexed = true;
+  }
+  const auto found = mFirstPositions.find(option);
+  return found == mFirstPositions.end() ? 0 : found->second;
+}
+
 void PPDXPopupControl::AppendPopupItem(std::unique_ptr<_PopupItem> item) {
-  if (item) mPopupItems.push_back(std::move(item));
+  if (!item) return;
+  if (mPositionsIndexed && item->keyword)
+    mFirstPositions.emplace(static_cast<const char*>(item->keyword), ItemCount() + 1);
+  mPopupItems.push_back(std::move(item));
 }
 
 bool PPDXPopupControl::Rebuild(const char* name, PopupItemList items, const char* defaultKeyword) {
@@ -255,6 +276,7 @@ bool PPDXPopupControl::Rebuild(const char* name, PopupItemList items, const char
   mSelectedItem = nullptr;
   mCurrentItem = 0;
   mPopupItems = std::move(items);
+  mPositionsIndexed = false;
   mDefaultKeyword = defaultKeyword;
   if (defaultKeyword) SetKeywordSelect(defaultKeyword, true);
   if (!remembered.Empty() && LastItemWith(remembered)) SetKeywordSelect(remembered, true);

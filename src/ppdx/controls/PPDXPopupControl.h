@@ -1,5 +1,8 @@
 #pragma once
 // A list of choices from a PickOne or PickMany block; the selected choice's code is its output.
+#include <string>
+#include <unordered_map>
+
 #include "ppdx/controls/PPDXControl.h"
 #include "ppdx/controls/PopupItem.h"
 
@@ -25,6 +28,11 @@ class PPDXPopupControl : public PPDXControl {
   long ItemCount() const { return static_cast<long>(mPopupItems.size()); }
   _PopupItem* FirstItem();
   _PopupItem* NextItem();
+  // Choice `position` (1-based), or null; constant time.
+  _PopupItem* ItemAt(long position) const;
+  // 1-based position of the first choice with this keyword, or 0; constant time after the first
+  // call, which indexes the choices.
+  long PositionOf(const char* option) const;
   long GetValue() const;         // 1-based position of the first selected choice, 0 if none
   void SetValue(long position);  // selects that choice only; out of range deselects all
   long DefaultValue() const;     // 1-based position of the default choice, 0 if none
@@ -49,4 +57,6 @@ class PPDXPopupControl : public PPDXControl {
   PopupItemList mPopupItems;
   size_t mCurrentItem = 0;
   _PopupItem* mSelectedItem = nullptr;
+  mutable std::unordered_map<std::string, long> mFirstPositions;  // keyword to PositionOf
+  mutable bool mPositionsIndexed = false;
 };
