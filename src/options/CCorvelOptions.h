@@ -217,8 +217,9 @@ class CCorvelOptions {
   virtual void SetSecureAccessInfo();
   // Asks the server at `address` for the value of each installable option (the attribute named
   // by the option's keyword) and makes a value that names one of the option's choices the
-  // queue's installed choice. An empty address or a server that cannot be reached changes
-  // nothing; the Output rules run in every case.
+  // queue's installed choice. An empty address or a server that cannot be reached or read
+  // changes nothing (the reason is logged and shown in the pane); the Output rules run in every
+  // case.
   virtual void GetInstallableOptionsFromServer(const std::string& address);
   // Server discovery: starts the browser that fills accs/3, and stops and releases it.
   void StartServerDiscovery();
@@ -235,6 +236,11 @@ class CCorvelOptions {
   // The browser's callback; `info` is the controller. Traces every call in the debug log.
   static void NetServicesCallback(NetServiceBrowserRef browser, uint32_t flags,
                                   void* domainOrService, NetServiceError* error, void* info);
+  // Connects to the server at `address` and syncs each installable option, within about ten
+  // seconds; why the server could not be reached or read, or nothing when it was.
+  std::optional<std::string> ReadInstallableOptions(std::string& address);
+  // The Accessories pane's status line, shown at once.
+  void ShowServerStatus(const std::string& text);
   // Points mWrenfold (made on first use) at `address` and connects; true when connected.
   bool ConnectWrenfold(const std::string& address);
   // One installable option: the server's value shown in popup 100 + index and set on the queue.

@@ -24,6 +24,8 @@ inline constexpr int32_t kInfoPaneContainer = 134;
 inline constexpr int32_t kServerListNumber = 3;
 inline constexpr int32_t kServerAddressNumber = 4;
 inline constexpr int32_t kSyncWithServerNumber = 6;
+inline constexpr int32_t kServerStatusNumber =
+    7;  // what synchronisation is doing, or why it failed
 inline constexpr const char* kInstallableOptionsGroup = "InstallableOptions";
 inline constexpr int32_t kFirstInstalledOptionPopup = 100;
 inline constexpr int kInstalledOptionPopups = 3;

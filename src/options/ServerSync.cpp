@@ -5,19 +5,35 @@
 #include <cups/ppd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <string>
 
 #include "options/CCorvelOptions.h"
 #include "options/PaneControlIDs.h"
+#include "options/ServerSyncReport.h"
 #include "serverclient/Attributes.h"
 #include "serverclient/Localization.h"
 #include "serverclient/Wrenfold.h"
+#include "support/Logging.h"
 #include "ui/CUPSHelper.h"
 
 namespace {
 
 constexpr size_t kMaxAddressLength = 255;
+// One whole synchronisation, connect included: the dialog waits for it.
+constexpr int kSyncSeconds = 10;
+
+using Clock = std::chrono::steady_clock;
+
+// Gives the connection's next request what is left of the synchronisation's time; false when
+// nothing is left.
+bool GiveTimeLeft(Wrenfold& wrenfold, Clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::seconds>(deadline - Clock::now());
+  if (left.count() < 1) return false;
+  wrenfold.SetServerTimeout(int(left.count()));
+  return true;
+}
 
 // The 1-based number of the option's choice named `value`, or 0.
 int ChoiceNamed(const ppd_option_t& option, const std::string& value) {
@@ -46,20 +62,41 @@ void CCorvelOptions::ToggleSynchServerOptions() {
 
 void CCorvelOptions::GetInstallableOptionsFromServer(const std::string& address) {
   std::string ascii = address.substr(0, kMaxAddressLength);
-  ppd_group_t* group =
-      mCupsPPD ? CUPSHelper(mCupsPPD.get()).FindOptionGroup(kInstallableOptionsGroup) : nullptr;
   // Without an address there is no server to ask.
-  if (!ascii.empty() && ConnectWrenfold(ascii) && group) {
-    Attributes attributes(mWrenfold.get());
-    if (Localization* localization = mWrenfold->GetLocalizationObject())
-      localization->OpenSession(0);
-    attributes.OpenSession();
-    attributes.GetTrayCount(0);
-    for (int i = 0; i < group->num_options; ++i)
-      SyncInstalledOption(attributes, ascii, group->options[i], i);
-    attributes.CloseSession();
+  if (!ascii.empty()) {
+    ShowServerStatus(ContactingServerText(ascii));
+    const std::optional<std::string> failure = ReadInstallableOptions(ascii);
+    if (failure) trace_log(0, "server synchronisation: %s\n", failure->c_str());
+    ShowServerStatus(failure.value_or(""));
   }
   SetUIConstraints(Output_CorvelOptions);
+}
+
+std::optional<std::string> CCorvelOptions::ReadInstallableOptions(std::string& address) {
+  const Clock::time_point deadline = Clock::now() + std::chrono::seconds(kSyncSeconds);
+  if (!ConnectWrenfold(address))
+    return CannotReachText(address, mWrenfold->GetLastConnectResult(),
+                           Wrenfold::kBlockingConnectSeconds);
+  ppd_group_t* group =
+      mCupsPPD ? CUPSHelper(mCupsPPD.get()).FindOptionGroup(kInstallableOptionsGroup) : nullptr;
+  if (!group) return std::nullopt;
+  Attributes attributes(mWrenfold.get());
+  Localization* localization = mWrenfold->GetLocalizationObject();
+  if (localization && GiveTimeLeft(*mWrenfold, deadline)) localization->OpenSession(0);
+  const int32_t opened = GiveTimeLeft(*mWrenfold, deadline) ? attributes.OpenSession()
+                                                            : int32_t(QUILLON_RESULT_TIMED_OUT);
+  if (opened != 0) return CannotReadText(address, QuillonResult(opened), kSyncSeconds);
+  attributes.GetTrayCount(0);
+  for (int i = 0; i < group->num_options; ++i)
+    SyncInstalledOption(attributes, address, group->options[i], i);
+  attributes.CloseSession();
+  return std::nullopt;
+}
+
+void CCorvelOptions::ShowServerStatus(const std::string& text) {
+  SetCorvelStaticTextField(kAccessoriesSignature, kServerStatusNumber, text, true);
+  // The dialog waits for the server on this thread: the view shows the text before it does.
+  HIWindowFlush(mPrintDlgWindow);
 }
 
 bool CCorvelOptions::ConnectWrenfold(const std::string& address) {

@@ -9,10 +9,11 @@
 namespace q10 {
 namespace {
 
-// Asks the printer for its attributes; on an answer the handle is made and delivered.
-Work ConnectWork(const ServerAddress& address, QuillonServerHandle** handle) {
-  return [address, handle](RequestControl& control) {
-    IppAnswer reply = GetPrinterAttributes(Exchange{control, address, kDefaultTimeoutSeconds}, "");
+// Asks the printer for its attributes within seconds; on an answer the handle is made and
+// delivered.
+Work ConnectWork(const ServerAddress& address, int32_t seconds, QuillonServerHandle** handle) {
+  return [address, seconds, handle](RequestControl& control) {
+    IppAnswer reply = GetPrinterAttributes(Exchange{control, address, seconds}, "");
     if (reply.result != QUILLON_RESULT_OK) return Outcome{reply.result, {}};
     return Outcome{QUILLON_RESULT_OK,
                    [address, handle] { *handle = AddConnection(address, address.host)->handle; }};
@@ -25,13 +26,16 @@ Work ConnectWork(const ServerAddress& address, QuillonServerHandle** handle) {
 using namespace q10;
 
 extern "C" QuillonResult INIT_connect(const char* host, const char*, const char*, int32_t, int32_t,
-                                      const char*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                                      QuillonServerHandle** handle, QuillonNBTicket* ticket) {
+                                      const char*, int32_t, int32_t, int32_t connectSeconds,
+                                      int32_t, int32_t, QuillonServerHandle** handle,
+                                      QuillonNBTicket* ticket) {
   return Guarded([&]() -> QuillonResult {
     if (!host || !handle) return QUILLON_RESULT_BAD_PARAMETER;
     auto address = ParseServerAddress(host);
     if (!address) return QUILLON_RESULT_BAD_PARAMETER;
-    return Submit(ticket, 0, ConnectWork(*address, handle));
+    const int32_t seconds =
+        connectSeconds < 1 ? kDefaultTimeoutSeconds : std::min(connectSeconds, kMaxTimeoutSeconds);
+    return Submit(ticket, 0, ConnectWork(*address, seconds, handle));
   });
 }
 

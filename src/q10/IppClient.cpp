@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
+#include "q10/DeadlineWatch.h"
 #include "q10/Limits.h"
 
 namespace q10 {
@@ -16,6 +18,11 @@ struct WaitBudget {
   bool Expired() const { return Clock::now() >= deadline; }
 };
 
+WaitBudget RequestBudget(const Exchange& exchange) {
+  return {exchange.control,
+          exchange.control.started + std::chrono::seconds(exchange.timeoutSeconds)};
+}
+
 // libcups calls this each time a wait slice passes without data: go on waiting or give up.
 int KeepWaiting(http_t*, void* data) {
   auto* budget = static_cast<WaitBudget*>(data);
@@ -28,16 +35,34 @@ QuillonResult WhyItFailed(const WaitBudget& budget, QuillonResult otherwise) {
   return otherwise;
 }
 
-HttpPtr Connect(const Exchange& exchange, WaitBudget& budget) {
+// One exchange's connection, its socket watched until the deadline.
+struct Channel {
+  QuillonResult result = QUILLON_RESULT_OK;
+  HttpPtr http;
+  std::unique_ptr<DeadlineWatch> watch;  // after http: it stops watching before http closes
+};
+
+Channel Open(const ServerAddress& address, WaitBudget& budget) {
+  Channel channel;
   const auto left =
       std::chrono::duration_cast<std::chrono::milliseconds>(budget.deadline - Clock::now());
-  const auto encryption =
-      exchange.address.encrypted ? HTTP_ENCRYPTION_ALWAYS : HTTP_ENCRYPTION_IF_REQUESTED;
-  HttpPtr http(httpConnect2(exchange.address.host.c_str(), exchange.address.port, nullptr,
-                            AF_UNSPEC, encryption, 1, static_cast<int>(left.count()),
-                            &exchange.control.connectCancel));
-  if (http) httpSetTimeout(http.get(), kWaitSliceSeconds, KeepWaiting, &budget);
-  return http;
+  if (left.count() <= 0) {
+    channel.result = WhyItFailed(budget, QUILLON_RESULT_TIMED_OUT);
+    return channel;
+  }
+  const auto encryption = address.encrypted ? HTTP_ENCRYPTION_ALWAYS : HTTP_ENCRYPTION_IF_REQUESTED;
+  channel.http.reset(httpConnect2(address.host.c_str(), address.port, nullptr, AF_UNSPEC,
+                                  encryption, 1, static_cast<int>(left.count()),
+                                  &budget.control.connectCancel));
+  if (!channel.http) {
+    channel.result = WhyItFailed(budget, QUILLON_RESULT_CONNECT_FAILED);
+    return channel;
+  }
+  httpSetTimeout(channel.http.get(), kWaitSliceSeconds, KeepWaiting, &budget);
+  channel.watch = std::make_unique<DeadlineWatch>(httpGetFd(channel.http.get()), budget.control,
+                                                  budget.deadline);
+  if (!channel.watch->Watching()) channel.result = QUILLON_RESULT_NO_MEMORY;
+  return channel;
 }
 
 struct BoundedBody {
@@ -46,13 +71,21 @@ struct BoundedBody {
   std::size_t limit;
 };
 
+// ippReadIO takes a short read for a broken answer, while httpRead2 hands out only what has
+// arrived: read until the count is met, the body ends or reading fails.
 ssize_t ReadBounded(void* context, ipp_uchar_t* buffer, size_t bytes) {
   auto* body = static_cast<BoundedBody*>(context);
-  if (body->read >= body->limit) return -1;
-  bytes = std::min(bytes, body->limit - body->read);
-  const ssize_t got = httpRead2(body->http, reinterpret_cast<char*>(buffer), bytes);
-  if (got > 0) body->read += static_cast<std::size_t>(got);
-  return got;
+  if (bytes > body->limit - body->read) return -1;
+  std::size_t total = 0;
+  while (total < bytes) {
+    const ssize_t got =
+        httpRead2(body->http, reinterpret_cast<char*>(buffer) + total, bytes - total);
+    if (got < 0) return -1;
+    if (got == 0) break;
+    total += static_cast<std::size_t>(got);
+  }
+  body->read += total;
+  return static_cast<ssize_t>(total);
 }
 
 // Sends the request and reads the HTTP status of the answer.
@@ -70,15 +103,15 @@ http_status_t Send(http_t* http, ipp_t* request, const std::string& resource) {
 }
 
 IppAnswer Run(const Exchange& exchange, IppPtr request) {
-  WaitBudget budget{exchange.control, Clock::now() + std::chrono::seconds(exchange.timeoutSeconds)};
-  HttpPtr http = Connect(exchange, budget);
-  if (!http) return {WhyItFailed(budget, QUILLON_RESULT_CONNECT_FAILED), nullptr};
+  WaitBudget budget = RequestBudget(exchange);
+  const Channel channel = Open(exchange.address, budget);
+  if (channel.result != QUILLON_RESULT_OK) return {channel.result, nullptr};
   exchange.control.progress = 25.0f;
-  if (Send(http.get(), request.get(), exchange.address.resource) != HTTP_STATUS_OK)
+  if (Send(channel.http.get(), request.get(), exchange.address.resource) != HTTP_STATUS_OK)
     return {WhyItFailed(budget, QUILLON_RESULT_SERVER_ERROR), nullptr};
   exchange.control.progress = 50.0f;
   IppPtr response(ippNew());
-  BoundedBody body{http.get(), 0, kMaxAnswerBytes};
+  BoundedBody body{channel.http.get(), 0, kMaxAnswerBytes};
   for (ipp_state_t state;
        (state = ippReadIO(&body, ReadBounded, 1, nullptr, response.get())) != IPP_STATE_DATA;)
     if (state == IPP_STATE_ERROR)
@@ -127,25 +160,29 @@ TextAnswer FetchPrinterFile(const Exchange& exchange, const std::string& uri, st
   // The file is taken from the printer itself, whatever host the URI names.
   ServerAddress address = exchange.address;
   address.encrypted = std::string_view(scheme) == "https" || std::string_view(scheme) == "ipps";
-  const Exchange fileExchange{exchange.control, address, exchange.timeoutSeconds};
-  const int seconds = std::min(exchange.timeoutSeconds, int(kStringsFileSeconds));
-  WaitBudget budget{exchange.control, Clock::now() + std::chrono::seconds(seconds)};
-  HttpPtr http = Connect(fileExchange, budget);
-  if (!http) return {WhyItFailed(budget, QUILLON_RESULT_CONNECT_FAILED), {}};
-  httpClearFields(http.get());
+  WaitBudget budget = RequestBudget(exchange);
+  budget.deadline =
+      std::min(budget.deadline, Clock::now() + std::chrono::seconds(kStringsFileSeconds));
+  const Channel channel = Open(address, budget);
+  if (channel.result != QUILLON_RESULT_OK) return {channel.result, {}};
+  http_t* http = channel.http.get();
+  httpClearFields(http);
   http_status_t status = HTTP_STATUS_ERROR;
-  if (!httpGet(http.get(), resource)) {
-    while ((status = httpUpdate(http.get())) == HTTP_STATUS_CONTINUE) {}
+  if (!httpGet(http, resource)) {
+    while ((status = httpUpdate(http)) == HTTP_STATUS_CONTINUE) {}
   }
   if (status != HTTP_STATUS_OK) return {WhyItFailed(budget, QUILLON_RESULT_NOT_FOUND), {}};
   std::string text;
   char buffer[8192];
-  for (ssize_t got; (got = httpRead2(http.get(), buffer, sizeof(buffer))) > 0;) {
+  ssize_t got;
+  while ((got = httpRead2(http, buffer, sizeof(buffer))) > 0) {
     if (text.size() + static_cast<std::size_t>(got) > limit)
       return {QUILLON_RESULT_SERVER_ERROR, {}};
     text.append(buffer, static_cast<std::size_t>(got));
   }
-  if (budget.control.cancelled) return {QUILLON_RESULT_CANCELLED, {}};
+  // A body cut short by the deadline ends like a whole one: only the budget tells them apart.
+  if (got < 0 || budget.control.cancelled || budget.Expired())
+    return {WhyItFailed(budget, QUILLON_RESULT_SERVER_ERROR), {}};
   return {QUILLON_RESULT_OK, std::move(text)};
 }
 

@@ -4,6 +4,7 @@
 // runs on the thread that calls into the library, so out-values are never written behind the
 // caller's back, and never after the ticket was cancelled or destroyed.
 #include <atomic>
+#include <chrono>
 #include <functional>
 
 #include "q10/q10.h"
@@ -15,6 +16,8 @@ struct RequestControl {
   std::atomic<bool> cancelled{false};
   int connectCancel = 0;  // read by libcups while a connect is under way
   std::atomic<float> progress{0.0f};
+  // The handle's time-out runs from here: every exchange of the request shares one deadline.
+  const std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
 };
 
 struct Outcome {

@@ -91,12 +91,13 @@ enum { QUILLON_KEY_BUFFER_SIZE = 256 };
 // Connects to host: a host name or address with an optional ":port" (631 when absent), or an
 // ipp:// URI (resource "/ipp/print" when it has none), and checks that the printer answers.
 // *handle gets a new handle (released by INIT_disconnectFromServer) on success, else is left.
-// userName, password, port (0: from host), options, protocol ("trpc" or null), connectTimeout
-// and requestTimeout (-1: the handle's time-out), attempts and protocolVersion are accepted as
-// the callers pass them; nonBlocking 1 asks for a ticket to be given.
+// connectSeconds bounds the whole connect, answer included (below 1: 30 seconds). userName,
+// password, port (0: from host), options, protocol ("trpc" or null), connectTimeout,
+// requestTimeout and protocolVersion are accepted as the callers pass them; nonBlocking 1 asks
+// for a ticket to be given.
 QuillonResult INIT_connect(const char* host, const char* userName, const char* password,
                            int32_t port, int32_t options, const char* protocol,
-                           int32_t connectTimeout, int32_t requestTimeout, int32_t attempts,
+                           int32_t connectTimeout, int32_t requestTimeout, int32_t connectSeconds,
                            int32_t protocolVersion, int32_t nonBlocking,
                            QuillonServerHandle** handle, QuillonNBTicket* ticket);
 // Time-out in seconds for each later request of the handle (1 or more; 30 until set).

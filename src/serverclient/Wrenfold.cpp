@@ -36,15 +36,15 @@ bool Wrenfold::ConnectToServer(bool async, bool) {
   DeleteSessions();
   DisconnectLiveHandle();
   if (async) {
-    if (INIT_connect(mServerString, nullptr, nullptr, 0, 0, "trpc", -1, -1, 10, 1, 1,
-                     &mServerHandle, &mAsyncBlock) != 0)
+    if (INIT_connect(mServerString, nullptr, nullptr, 0, 0, "trpc", -1, -1,
+                     2 * kBlockingConnectSeconds, 1, 1, &mServerHandle, &mAsyncBlock) != 0)
       return mServerInited;
     mCurrentAsyncOp = kConnectPending;
     return true;
   }
-  if (INIT_connect(mServerString, nullptr, nullptr, 0, 0, nullptr, -1, -1, 5, 1, 0, &mServerHandle,
-                   nullptr) != 0)
-    return mServerInited;
+  mLastConnectResult = INIT_connect(mServerString, nullptr, nullptr, 0, 0, nullptr, -1, -1,
+                                    kBlockingConnectSeconds, 1, 0, &mServerHandle, nullptr);
+  if (mLastConnectResult != 0) return mServerInited;
   mServerInited = true;
   if (mServerTimeout > 0) SetServerTimeout(mServerTimeout);
   INIT_handleIsValid(mServerHandle, nullptr);

@@ -19,6 +19,9 @@ class ServerInfo;
 
 class Wrenfold {
  public:
+  // How long a blocking connect may take, answer included; a non-blocking one gets twice that.
+  static constexpr int32_t kBlockingConnectSeconds = 5;
+
   Wrenfold();
   // `server`: host name or address; `timeout` 0 or less keeps the library's default.
   Wrenfold(const char* server, int timeout);
@@ -35,6 +38,8 @@ class Wrenfold {
   // Synchronous: true when connected (a failed connect answers the previous state). Non-blocking:
   // true when the connect started; IsDone completes it. The second argument is not used.
   bool ConnectToServer(bool async, bool);
+  // The library's result of the last synchronous connect (0 before any): why it failed.
+  QuillonResult GetLastConnectResult() const { return mLastConnectResult; }
   void ConnectToServerCompletion();
   // Completion of a non-blocking connect; true with nothing pending (progress untouched).
   bool IsDone(float* progress);
@@ -74,4 +79,5 @@ class Wrenfold {
   std::unique_ptr<Localization> mLocalizationObject;
   QuillonNBTicket mAsyncBlock{};
   int32_t mCurrentAsyncOp = -1;
+  QuillonResult mLastConnectResult = 0;
 };

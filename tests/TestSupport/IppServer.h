@@ -14,6 +14,15 @@
 
 namespace corveltest {
 
+// The sample printer: a Corvel server with Finisher6 installed, three trays and a few standard
+// attributes (ippeveprinter's own defaults are replaced by the file).
+inline constexpr const char* kSamplePrinterAttributes = R"(ATTR text KTFinisher "Finisher6"
+ATTR integer vidInputNumOfTrays 3
+ATTR text printer-make-and-model "Corvel MTQ-ix"
+ATTR keyword media-default iso_a4_210x297mm
+ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in
+)";
+
 class IppServer {
  public:
   // attributes: ipptool "ATTR" lines (they replace ippeveprinter's own defaults); strings: the

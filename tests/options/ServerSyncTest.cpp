@@ -1,12 +1,16 @@
 // Server synchronisation end to end: the printer list names the server, the user turns
 // synchronisation on in the Accessories pane, and the installed finisher follows what an IPP
 // server (ippeveprinter) answers, on the popup, on the queue of a private cupsd and in the Output
-// pane's offer.
+// pane's offer. A server that cannot be reached or read changes nothing, and says why.
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "TestSupport/CapturedLog.h"
 #include "TestSupport/IppServer.h"
 #include "TestSupport/Loopback.h"
+#include "TestSupport/LoopbackPrinter.h"
 #include "TestSupport/PrivateCupsd.h"
 #include "options/PaneTestSupport.h"
 #include "platform/FileIO.h"
@@ -14,12 +18,6 @@
 
 namespace {
 
-constexpr const char* kServerAttributes =
-    "ATTR text KTFinisher \"Finisher6\"\n"
-    "ATTR integer vidInputNumOfTrays 3\n"
-    "ATTR text printer-make-and-model \"Corvel MTQ-ix\"\n"
-    "ATTR keyword media-default iso_a4_210x297mm\n"
-    "ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in\n";
 constexpr const char* kServerStrings = "\"KTFinisher.Finisher6\" = \"Production Finisher\";\n";
 constexpr int16_t kFinisher3Item = 4, kFinisher6Item = 7;
 constexpr uint16_t kFoldingFinishingItem = 4;
@@ -59,12 +57,39 @@ class ServerSync : public PaneTest {
   }
 
   corveltest::PrivateCupsd mCupsd;
-  corveltest::IppServer mServer{kServerAttributes, kServerStrings};
+  corveltest::IppServer mServer{corveltest::kSamplePrinterAttributes, kServerStrings};
   PMPrintSession mSession = nullptr;
 };
 
+// What the pane's status line said each time the view was asked to show it at once.
+struct FlushedStatus : ToolkitObserver {
+  explicit FlushedStatus(ControlRef status) : status(status) { SetToolkitObserver(this); }
+  ~FlushedStatus() override { SetToolkitObserver(nullptr); }
+  void WindowChanged(WindowRef, WindowChange change) override {
+    std::string text;
+    if (change == WindowChange::Flushed && GetControlText(status, &text) == noErr)
+      shown.push_back(text);
+  }
+  void ControlChanged(ControlRef, ControlChange) override {}
+  void Beeped() override {}
+  ControlRef status;
+  std::vector<std::string> shown;
+};
+
+// A server that answers the connect (with the finisher), or stalls before it, and stalls
+// before every later answer; every stall would end after 12 s with the answer.
+corveltest::LoopbackPrinter::Script Stalling(bool beforeTheConnect) {
+  const std::string answer = corveltest::HttpPrinterAnswer([](ipp_t* printer) {
+    ippAddString(printer, IPP_TAG_PRINTER, IPP_TAG_TEXT, "KTFinisher", nullptr, "Finisher6");
+  });
+  return [=](corveltest::LoopbackPrinter& peer, int client, int number, const std::string&) {
+    if ((number > 0 || beforeTheConnect) && !peer.Pause(std::chrono::seconds(12))) return;
+    peer.Send(client, answer);
+  };
+}
+
 TEST_F(ServerSync, TurningSynchronisationOnInstallsTheServersFinisher) {
-  enum class Address { Server, ServerDown, ClearedByUser };
+  enum class Address { Server, Refused, StallsAtConnect, StallsAfterConnect, Unreadable, Cleared };
   struct Case {
     const char* name;
     Address address;
@@ -72,23 +97,56 @@ TEST_F(ServerSync, TurningSynchronisationOnInstallsTheServersFinisher) {
     int16_t finisherItem;
     const char* queueFinisher;
     bool foldingOffered;
+    const char* said;  // in the log and the pane after the synchronisation, with the address
   };
   const Case cases[] = {
-      {"server answers", Address::Server, 1, kFinisher6Item, "Finisher6", true},
-      {"server down", Address::ServerDown, 1, kFinisher3Item, "None", false},
-      {"address cleared", Address::ClearedByUser, 0, kFinisher3Item, "None", false},
+      {"server answers", Address::Server, 1, kFinisher6Item, "Finisher6", true, ""},
+      {"refused", Address::Refused, 1, kFinisher3Item, "None", false,
+       "Cannot reach the server at %: the connection was refused or the host is unknown."},
+      {"stalls at connect", Address::StallsAtConnect, 1, kFinisher3Item, "None", false,
+       "Cannot reach the server at %: it did not answer within 5 seconds."},
+      {"stalls after connect", Address::StallsAfterConnect, 1, kFinisher3Item, "None", false,
+       "Cannot read the installed options from the server at %: it did not answer within 10 "
+       "seconds."},
+      {"unreadable", Address::Unreadable, 1, kFinisher3Item, "None", false,
+       "Cannot reach the server at %: its answer could not be read."},
+      {"address cleared", Address::Cleared, 0, kFinisher3Item, "None", false, ""},
   };
-  const std::string down = "127.0.0.1:" + std::to_string(corveltest::FreeLoopbackPort());
   for (const Case& c : cases) {
+    std::optional<corveltest::LoopbackPrinter> peer;
+    if (c.address == Address::StallsAtConnect || c.address == Address::StallsAfterConnect)
+      peer.emplace(Stalling(c.address == Address::StallsAtConnect));
+    if (c.address == Address::Unreadable)
+      peer.emplace([](corveltest::LoopbackPrinter& printer, int client, int, const std::string&) {
+        printer.Send(client, "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nJunk");
+      });
+    const std::string address = peer ? peer->Address()
+                                : c.address == Address::Refused
+                                    ? "127.0.0.1:" + std::to_string(corveltest::FreeLoopbackPort())
+                                    : mServer.Address();
     ASSERT_TRUE(mCupsd.SetQueueOption("Corvel", "KTFinisher", "None"));
-    InstallFor(c.address == Address::ServerDown ? down : mServer.Address());
-    if (c.address == Address::ClearedByUser) ClearAddressField();
+    InstallFor(address);
+    if (c.address == Address::Cleared) ClearAddressField();
     ASSERT_TRUE(IsControlEnabled(Control("accs", 6))) << c.name;
+    CapturedLog log;
+    FlushedStatus status(Control("accs", 7));
     UserClickControl(Control("accs", 6));
     EXPECT_EQ(Value("accs", 6), c.checkBox) << c.name;
     EXPECT_EQ(Value("accs", 100), c.finisherItem) << c.name;
     EXPECT_EQ(mCupsd.QueuePPDDefault("Corvel", "KTFinisher"), c.queueFinisher) << c.name;
     EXPECT_EQ(FoldingOffered(), c.foldingOffered) << c.name;
+    std::string said = c.said;
+    if (const auto mark = said.find('%'); mark != std::string::npos) said.replace(mark, 1, address);
+    std::string shown;
+    GetControlText(Control("accs", 7), &shown);
+    EXPECT_EQ(shown, said) << c.name;
+    EXPECT_EQ(log.text.find("server synchronisation: " + said) != std::string::npos, !said.empty())
+        << c.name << ": " << log.text;
+    const bool contacted = c.address != Address::Cleared;
+    EXPECT_EQ(status.shown.size() > 0 &&
+                  status.shown[0] == "Contacting the server at " + address + "\u2026",
+              contacted)
+        << c.name;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtk/gtk.h>
 #include <glibmm/main.h>
 #include <gtkmm/button.h>
+#include <gdkmm/frameclock.h>
 #include <gtkmm/dropdown.h>
 #include <gtkmm/label.h>
 #include <gtkmm/listview.h>
@@ -266,6 +267,30 @@ TEST_F(GtkViewTest, ThePaneOfAPrinterChosenOnTheDropDownReplacesTheOldOne) {
   Gtk::Widget* shown = mMirror->WidgetFor(newStaple);
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(shown->get_root() == mMirror->WindowFor(mHost->Window()));
+}
+
+// Before the dialog's thread waits for a server, the pane's status line is drawn: a frame is
+// painted with the new text before the model goes on.
+TEST_F(GtkViewTest, AFlushedChangeIsDrawnBeforeTheModelGoesOn) {
+  ControlRef status = Control({FourCC("accs"), 7});
+  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(status));
+  LetGtkRun();
+  auto* label = dynamic_cast<Gtk::Label*>(mMirror->WidgetFor(status));
+  ASSERT_NE(label, nullptr);
+  struct Painted {
+    Gtk::Label* label;
+    std::string text;
+  } painted{label, {}};
+  auto record = +[](GdkFrameClock*, gpointer data) {
+    auto* seen = static_cast<Painted*>(data);
+    seen->text = seen->label->get_text();
+  };
+  GdkFrameClock* clock = mMirror->WindowFor(mHost->Window())->get_frame_clock()->gobj();
+  const gulong handler = g_signal_connect(clock, "after-paint", G_CALLBACK(record), &painted);
+  SetControlText(status, "Contacting the server at 127.0.0.1\u2026");
+  HIWindowFlush(mHost->Window());
+  g_signal_handler_disconnect(clock, handler);
+  EXPECT_EQ(painted.text, "Contacting the server at 127.0.0.1\u2026");
 }
 
 TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {

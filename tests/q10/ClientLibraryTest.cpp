@@ -10,71 +10,26 @@
 
 #include "TestSupport/IppServer.h"
 #include "TestSupport/Loopback.h"
+#include "TestSupport/LoopbackPrinter.h"
 #include "q10/Scoped.h"
 #include "q10/q10.h"
 
 namespace {
 
-// Answers every connection with the same bytes, then closes it: a printer whose answer breaks off.
-class CannedAnswerServer {
- public:
-  explicit CannedAnswerServer(std::string answer) : mAnswer(std::move(answer)) {
-    sockaddr_in address = corveltest::LoopbackAddress(0);
-    socklen_t length = sizeof address;
-    mSocket = socket(AF_INET, SOCK_STREAM, 0);
-    if (bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        listen(mSocket, 4) == 0 &&
-        getsockname(mSocket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-      mPort = ntohs(address.sin_port);
-    mThread = std::thread([this] { Serve(); });
-  }
-  ~CannedAnswerServer() {
-    shutdown(mSocket, SHUT_RDWR);
-    close(mSocket);
-    mThread.join();
-  }
-  std::string Address() const { return "127.0.0.1:" + std::to_string(mPort); }
+using corveltest::LoopbackPrinter;
+using namespace std::chrono_literals;
 
- private:
-  void Serve() {
-    for (int client; (client = accept(mSocket, nullptr, nullptr)) >= 0; close(client)) {
-      char request[4096];
-      if (recv(client, request, sizeof request, 0) > 0)
-        send(client, mAnswer.data(), mAnswer.size(), MSG_NOSIGNAL);
-    }
-  }
-  std::string mAnswer;
-  int mSocket = -1;
-  int mPort = 0;
-  std::thread mThread;
-};
+// A printer that answers every request with the same bytes.
+LoopbackPrinter::Script Always(std::string answer) {
+  return [answer](LoopbackPrinter& peer, int client, int, const std::string&) {
+    peer.Send(client, answer);
+  };
+}
 
 using corveltest::IppServer;
 
-// The HTTP answer carrying a Get-Printer-Attributes answer with these printer attributes.
-std::string CannedPrinterAnswer(const std::function<void(ipp_t*)>& addAttributes) {
-  const q10::IppPtr answer(ippNew());
-  ippSetVersion(answer.get(), 2, 0);
-  ippSetStatusCode(answer.get(), IPP_STATUS_OK);
-  ippAddString(answer.get(), IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr,
-               "utf-8");
-  addAttributes(answer.get());
-  std::string body;
-  auto append = [](void* out, ipp_uchar_t* bytes, size_t size) -> ssize_t {
-    static_cast<std::string*>(out)->append(reinterpret_cast<char*>(bytes), size);
-    return ssize_t(size);
-  };
-  ippWriteIO(&body, append, 1, nullptr, answer.get());
-  return "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
-         std::to_string(body.size()) + "\r\n\r\n" + body;
-}
-
-const char* const kPrinterAttributes = R"(ATTR text KTFinisher "Finisher6"
-ATTR integer vidInputNumOfTrays 3
+const std::string kPrinterAttributes = corveltest::kSamplePrinterAttributes + std::string(R"(
 ATTR text vidInput1Name "Tray 1"
-ATTR text printer-make-and-model "Corvel MTQ-ix"
-ATTR keyword media-default iso_a4_210x297mm
-ATTR keyword media-supported iso_a4_210x297mm,na_letter_8.5x11in
 ATTR keyword media-source-supported tray-1,manual
 ATTR octetString printer-input-tray "type=sheetFeedAutoRemovableTray;maxcapacity=250;level=100;name=Main;","type=sheetFeedManual;maxcapacity=1;level=-2;name=Manual;"
 ATTR name marker-names "Cyan","Black"
@@ -87,7 +42,7 @@ ATTR keyword ColorMode-default Gray
 ATTR keyword Halftone-supported Fine,Coarse
 ATTR text corvel-icc-profiles "sRGB IEC61966-2.1=p1","Press=p2"
 ATTR text corvel-device-links "p1,p2=sRGB to Press"
-)";
+)");
 
 const char* const kPrinterStrings = R"("KTFinisher.Finisher6" = "Finisher 6";
 "Tray 1" = "First tray";
@@ -95,9 +50,9 @@ const char* const kPrinterStrings = R"("KTFinisher.Finisher6" = "Finisher 6";
 
 // A connection for one test, closed when it goes.
 struct Connection {
-  explicit Connection(const std::string& host) {
-    result = INIT_connect(host.c_str(), nullptr, nullptr, 0, 0, nullptr, -1, -1, 5, 1, 0, &handle,
-                          nullptr);
+  explicit Connection(const std::string& host, int32_t connectSeconds = 5) {
+    result = INIT_connect(host.c_str(), nullptr, nullptr, 0, 0, nullptr, -1, -1, connectSeconds, 1,
+                          0, &handle, nullptr);
   }
   ~Connection() {
     if (handle) INIT_disconnectFromServer(handle, nullptr);
@@ -172,6 +127,33 @@ TEST(ClientConnect, ConnectsToAPrinterAndRefusesWhatIsNone) {
   EXPECT_EQ(gone.handle->hostName, nullptr);
   EXPECT_NE(INIT_handleIsValid(gone.handle, nullptr), QUILLON_RESULT_OK);
   gone.handle = nullptr;
+}
+
+// Real printers answer with 20 to 150 kB of attributes, and an answer may arrive in pieces: the
+// client reads on until it has every byte it needs.
+TEST(ClientConnect, LargeAnswersAndAnswersInPiecesAreReadWhole) {
+  const std::string note(1000, 'n');
+  std::string attributes = kPrinterAttributes;
+  for (int i = 1; i <= 150; ++i)
+    attributes += "ATTR text vidNote" + std::to_string(i) + " \"" + note + "\"\n";
+  IppServer large(attributes, kPrinterStrings);
+  ASSERT_TRUE(large.Running());
+  const std::string answer = corveltest::HttpPrinterAnswer([&](ipp_t* printer) {
+    ippAddString(printer, IPP_TAG_PRINTER, IPP_TAG_TEXT, "vidNote150", nullptr, note.c_str());
+  });
+  LoopbackPrinter inPieces([&](LoopbackPrinter& peer, int client, int, const std::string&) {
+    const std::size_t insideTheLastValue = answer.size() - 50;
+    if (peer.Send(client, answer.substr(0, insideTheLastValue)) && peer.Pause(100ms))
+      peer.Send(client, answer.substr(insideTheLastValue));
+  });
+  for (const std::string& address : {large.Address(), inPieces.Address()}) {
+    Connection connection(address);
+    ASSERT_EQ(connection.result, QUILLON_RESULT_OK) << address;
+    QuillonSessionHandle session{};
+    ASSERT_EQ(ATTR_openSession(connection.handle, &session, nullptr), QUILLON_RESULT_OK);
+    EXPECT_EQ(FirstValue(session, "vidNote150"), note) << address;
+    ATTR_closeSession(&session, nullptr);
+  }
 }
 
 TEST(ClientTickets, NonBlockingConnectIsPolledToHundred) {
@@ -410,12 +392,12 @@ ATTR text printer-make-and-model "X"
 // An octet string ends at its first NUL: a tray whose name is only bytes behind a NUL has no
 // name of its own and is called by its source, not handed out with an empty name.
 TEST(ClientHostile, ATrayValueEndsAtItsFirstNul) {
-  CannedAnswerServer server(CannedPrinterAnswer([](ipp_t* answer) {
+  LoopbackPrinter server(Always(corveltest::HttpPrinterAnswer([](ipp_t* answer) {
     ippAddString(answer, IPP_TAG_PRINTER, IPP_TAG_KEYWORD, "media-source-supported", nullptr,
                  "tray-1");
     const char tray[] = "name=\0hidden;";
     ippAddOctetString(answer, IPP_TAG_PRINTER, "printer-input-tray", tray, sizeof tray - 1);
-  }));
+  })));
   Connection connection(server.Address());
   const Trays trays(connection.handle);
   ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
@@ -442,15 +424,65 @@ TEST(ClientHostile, AStringsFileWhoseBodyNeverEndsIsGivenUpSoon) {
 TEST(ClientHostile, AnAnswerThatBreaksOffFailsTheConnect) {
   const std::string ippStart("\x02\x00\x00\x00\x00\x00\x00\x01\x01\x47", 10);
   for (const std::string& body : {ippStart, std::string()}) {
-    CannedAnswerServer server(
-        "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
-        "Content-Length: 100000\r\n\r\n" +
-        body);
+    LoopbackPrinter server(
+        Always("HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+               "Content-Length: 100000\r\n\r\n" +
+               body));
     const auto start = std::chrono::steady_clock::now();
     Connection connection(server.Address());
     EXPECT_NE(connection.result, QUILLON_RESULT_OK);
     EXPECT_EQ(connection.handle, nullptr);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  }
+}
+
+// A printer that is slow on purpose and would answer in a few seconds: it stalls before the
+// connect's answer, or sends a header line every 50 ms before the answer to a request or to the
+// strings file's fetch. Each request ends with the time-out (1 s) instead of waiting for it.
+TEST(ClientHostile, ASlowPrinterIsGivenUpAtTheDeadline) {
+  enum class Slow { Connect, Answer, StringsFile };
+  const std::string answer = corveltest::HttpPrinterAnswer([](ipp_t* printer) {
+    ippAddString(printer, IPP_TAG_PRINTER, IPP_TAG_URI, "printer-strings-uri", nullptr,
+                 "http://localhost/en.strings");
+  });
+  const std::string strings = "\"Tray 1\" = \"Top\";\n";
+  const std::string file =
+      "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(strings.size()) + "\r\n\r\n" + strings;
+  for (const Slow slow : {Slow::Connect, Slow::Answer, Slow::StringsFile}) {
+    LoopbackPrinter printer(
+        [&](LoopbackPrinter& peer, int client, int number, const std::string& request) {
+          const bool fetch = request.starts_with("GET");
+          const std::string& whole = fetch ? file : answer;
+          if (slow == Slow::Connect && number == 0) {
+            if (peer.Pause(3s)) peer.Send(client, whole);
+          } else if ((slow == Slow::Answer && number > 0 && !fetch) ||
+                     (slow == Slow::StringsFile && fetch)) {
+            const std::size_t statusLine = whole.find('\n') + 1;
+            if (peer.TrickleHeaderLines(client, 60, 50ms))
+              peer.Send(client, whole.substr(statusLine));
+          } else {
+            peer.Send(client, whole);
+          }
+        });
+    Connection connection(printer.Address(), slow == Slow::Connect ? 1 : 5);
+    if (slow == Slow::Connect) {
+      EXPECT_EQ(connection.result, QUILLON_RESULT_TIMED_OUT);
+      continue;
+    }
+    ASSERT_EQ(connection.result, QUILLON_RESULT_OK);
+    ASSERT_EQ(INIT_setTimeout(connection.handle, 1, nullptr), QUILLON_RESULT_OK);
+    if (slow == Slow::Answer) {
+      char* message = nullptr;
+      EXPECT_EQ(DEV_getMessages(connection.handle, 0, &message, nullptr, nullptr),
+                QUILLON_RESULT_TIMED_OUT);
+      quillon_free(message);
+      continue;
+    }
+    QuillonSessionHandle session{};
+    ASSERT_EQ(LOCL_openSession(connection.handle, 0, "en", "", &session, nullptr),
+              QUILLON_RESULT_OK);
+    EXPECT_EQ(LOCL_cacheStrings(&session, nullptr), QUILLON_RESULT_TIMED_OUT);
+    LOCL_closeSession(&session, nullptr);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "LibraryCallLog.h"
 #include "TestSupport/CapturedLog.h"
 #include "TestSupport/IppServer.h"
+#include "TestSupport/Loopback.h"
 #include "serverclient/Attributes.h"
 #include "serverclient/ChromvaleSession.h"
 #include "serverclient/Localization.h"
@@ -88,15 +89,23 @@ class ServerClientIpp : public testing::Test {
 
 corveltest::IppServer* ServerClientIpp::server = nullptr;
 
+// A non-blocking connect counts as done whatever its result: only a live handle tells that the
+// printer answered.
 TEST_F(ServerClientIpp, ConnectsBlockingAndNonBlocking) {
-  for (const bool async : {false, true}) {
-    Wrenfold wrenfold(server->Address().c_str(), 0);
-    ASSERT_TRUE(wrenfold.ConnectToServer(async, false)) << "async " << async;
-    float progress = 0.0f;
-    for (int poll = 0; poll < 500 && !wrenfold.IsDone(&progress); ++poll) usleep(10000);
-    EXPECT_NE(wrenfold.GetLocalizationObject(), nullptr) << "async " << async;
-    EXPECT_NE(wrenfold.GetServerInfoObject(), nullptr) << "async " << async;
-  }
+  const std::string closed = "127.0.0.1:" + std::to_string(corveltest::FreeLoopbackPort());
+  for (const bool async : {false, true})
+    for (const std::string& address : {server->Address(), closed}) {
+      const bool answers = address != closed;
+      Wrenfold wrenfold(address.c_str(), 0);
+      EXPECT_EQ(wrenfold.ConnectToServer(async, false), answers || async) << address;
+      float progress = 0.0f;
+      for (int poll = 0; poll < 500 && !wrenfold.IsDone(&progress); ++poll) usleep(10000);
+      EXPECT_EQ(INIT_handleIsValid(wrenfold.GetServerHandle(), nullptr) == 0, answers)
+          << address << " async " << async;
+      if (answers) {
+        EXPECT_EQ(wrenfold.GetServerInfoObject()->GetNumberOfDevices(), 1);
+      }
+    }
 }
 
 TEST_F(ServerClientIpp, TimeoutIsAppliedOnceAfterTheConnect) {
@@ -175,7 +184,7 @@ TEST_F(ServerClientIpp, AttributesReadAsNumbersAndLocalizedText) {
   EXPECT_EQ(attributes.CloseSession(), 0);
 }
 
-TEST_F(ServerClientIpp, TraysAreCappedAndFallBackAndLevelsAreClamped) {
+TEST_F(ServerClientIpp, TraysAreCappedAndFallBack) {
   auto wrenfold = Connected();
   CapturedLog log;
   ServerDevice* device = wrenfold->GetServerInfoObject()->FetchDeviceInfo(0);
@@ -201,8 +210,6 @@ TEST_F(ServerClientIpp, TraysAreCappedAndFallBackAndLevelsAreClamped) {
     EXPECT_EQ(tray->GetMediaType(), c.type) << "tray " << c.index + 1;
     EXPECT_EQ(tray->GetCurrentLevel(), c.level) << "tray " << c.index + 1;
   }
-  EXPECT_NE(log.text.find("TrayInfo::SetTrayLevel currentLevel 150 > mMaxCapacity 100, limiting"),
-            std::string::npos);
   // A caller's bad index gets no tray, with the broken condition logged, and the dialog lives on.
   EXPECT_EQ(device->GetTrayInfo(10), nullptr);
   EXPECT_EQ(device->GetColorInfo(-1), nullptr);
@@ -239,6 +246,7 @@ TEST_F(ServerClientIpp, DeviceNamesMessagesAndJobs) {
   char message[kDeviceMessageSize] = "untouched";
   char reasons[kDeviceMessageSize] = "untouched";
   info->FetchDeviceInfo(0)->GetMessages(message, reasons);
+  EXPECT_STREQ(message, "Idle.");  // ippeveprinter's own state message
   EXPECT_STREQ(reasons, "none");
 }
 

@@ -27,9 +27,10 @@ class PrintViewRun {
     input.SetPressHandler(mHost.CancelButton(), [this] { Cancel(); });
     mMirror.Show(mHost.Window());
     // The browsers' news reach the panes here, on this thread, also while a modal loop runs.
+    // Not while the view only draws for a model that waits: the panes are busy.
     sigc::connection netServices = Glib::signal_timeout().connect(
-        [] {
-          RunNetServicesPending(0);
+        [&input] {
+          if (!input.Holding()) RunNetServicesPending(0);
           return true;
         },
         kNetServicesPeriodMilliseconds);

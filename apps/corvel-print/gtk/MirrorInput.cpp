@@ -1,5 +1,7 @@
 #include "MirrorInput.h"
 
+#include <utility>
+
 #include "platform/toolkit/ModalLoop.h"
 #include "platform/toolkit/UserActions.h"
 #include "platform/toolkit/Windows.h"
@@ -10,8 +12,14 @@ void MirrorInput::WriteQuietly(const std::function<void()>& write) {
   --mEchoDepth;
 }
 
+void MirrorInput::HoldWhile(const std::function<void()>& draw) {
+  const bool wasHolding = std::exchange(mHolding, true);
+  draw();
+  mHolding = wasHolding;
+}
+
 bool MirrorInput::Act(const std::function<void()>& action) {
-  if (Echoing()) return false;
+  if (Echoing() || Holding()) return false;
   action();
   EndFinishedLoops();
   return true;
@@ -47,7 +55,7 @@ bool MirrorInput::PressesHandledButton(WindowRef window, int16_t charCode) {
 }
 
 void MirrorInput::TypeKey(WindowRef window, int16_t charCode, EventModifiers modifiers) {
-  if (Echoing() || PressesHandledButton(window, charCode)) return;
+  if (Echoing() || Holding() || PressesHandledButton(window, charCode)) return;
   Act([=] { UserTypeKey(window, charCode, modifiers); });
 }
 

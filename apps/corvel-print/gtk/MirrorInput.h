@@ -19,8 +19,13 @@ class MirrorInput {
   bool Echoing() const { return mEchoDepth > 0; }
   // Runs `write` with the signals it raises marked as echoes.
   void WriteQuietly(const std::function<void()>& write);
-  // Runs a user action unless it is an echo; then ends the nested loops the action finished.
-  // False when it was an echo and nothing ran.
+  // True while the model's thread is about to block and the view only draws: input that comes
+  // meanwhile is dropped, since no widget may change under a handler that still runs.
+  bool Holding() const { return mHolding; }
+  // Runs `draw` with input held.
+  void HoldWhile(const std::function<void()>& draw);
+  // Runs a user action unless it is an echo or input is held; then ends the nested loops the
+  // action finished. False when nothing ran.
   bool Act(const std::function<void()>& action);
 
   // A press of a button: its press handler when it has one, else a click in the model.
@@ -47,6 +52,7 @@ class MirrorInput {
   bool PressesHandledButton(WindowRef window, int16_t charCode);
 
   int mEchoDepth = 0;
+  bool mHolding = false;
   std::map<ControlRef, std::function<void()>> mPressHandlers;
   std::vector<NestedLoop> mLoops;
 };

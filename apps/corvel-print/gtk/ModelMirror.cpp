@@ -1,6 +1,7 @@
 #include "ModelMirror.h"
 
 #include <gdkmm/display.h>
+#include <gdkmm/frameclock.h>
 #include <glibmm/main.h>
 
 #include "platform/toolkit/Controls.h"
@@ -55,6 +56,7 @@ Gtk::Widget* ModelMirror::WidgetFor(ControlRef control) {
 
 void ModelMirror::WindowChanged(WindowRef window, WindowChange change) {
   if (change == WindowChange::Disposed) return Forget(window);
+  if (change == WindowChange::Flushed) return DrawNow(window);
   WindowMirror* mirror = MirrorOf(window);
   const bool appears = change == WindowChange::Shown || change == WindowChange::SheetShown;
   if (!mirror && appears && mMain) {
@@ -89,6 +91,33 @@ void ModelMirror::Forget(WindowRef window) {
       mGone.clear();
       return false;
     });
+}
+
+// The model's thread is about to block (it waits for a server): GTK draws the window's changes
+// once now, with input held, and goes back to the model after one frame or a short while.
+void ModelMirror::DrawNow(WindowRef window) {
+  constexpr unsigned kLongestWaitMilliseconds = 250;
+  WindowMirror* mirror = MirrorOf(window);
+  if (!mirror || !mirror->Window().get_mapped()) return;
+  mirror->Settle();
+  Glib::RefPtr<Gdk::FrameClock> clock = mirror->Window().get_frame_clock();
+  if (!clock) return;
+  bool drawn = false;
+  auto setDrawn = +[](GdkFrameClock*, gpointer drawn) { *static_cast<bool*>(drawn) = true; };
+  const gulong painted =
+      g_signal_connect(clock->gobj(), "after-paint", G_CALLBACK(setDrawn), &drawn);
+  sigc::connection late = Glib::signal_timeout().connect(
+      [&drawn] {
+        drawn = true;
+        return false;
+      },
+      kLongestWaitMilliseconds);
+  mirror->Window().queue_draw();
+  mInput.HoldWhile([&drawn] {
+    while (!drawn) g_main_context_iteration(nullptr, true);
+  });
+  g_signal_handler_disconnect(clock->gobj(), painted);
+  late.disconnect();
 }
 
 void ModelMirror::RunModalLoop(WindowRef window) {

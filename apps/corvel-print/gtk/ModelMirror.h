@@ -36,6 +36,7 @@ class ModelMirror : public ToolkitObserver {
  private:
   WindowMirror* MirrorOf(WindowRef window);
   void RunModalLoop(WindowRef window);
+  void DrawNow(WindowRef window);
   void Forget(WindowRef window);
 
   MirrorInput mInput;

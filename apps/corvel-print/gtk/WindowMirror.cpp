@@ -5,6 +5,7 @@
 
 #include <utility>
 #include <gtkmm/eventcontrollerkey.h>
+#include <gtkmm/eventcontrollerlegacy.h>
 
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/ModalLoop.h"
@@ -30,6 +31,7 @@ WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
   // Closing the window is Escape: the model's cancel button, when it has one.
   mWindow->signal_close_request().connect(
       [this] {
+        if (mInput.Holding()) return true;
         mInput.TypeKey(mModelWindow, kEscapeCharCode, 0);
         // A dialog without a cancel button is dismissed unanswered.
         if (IsModalLoopRunningForWindow(mModelWindow)) mInput.AbandonModalLoop(mModelWindow);
@@ -37,7 +39,17 @@ WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
       },
       false);
   ListenForButtonKeys();
+  HoldInput();
   Build();
+}
+
+// Input held by the mirror never reaches a widget, so none changes under the model.
+void WindowMirror::HoldInput() {
+  auto holder = Gtk::EventControllerLegacy::create();
+  holder->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
+  holder->signal_event().connect(
+      [this](const Glib::RefPtr<const Gdk::Event>&) { return mInput.Holding(); }, false);
+  mWindow->add_controller(holder);
 }
 
 // Return, Enter and Escape that no field took press the model's default and cancel buttons.

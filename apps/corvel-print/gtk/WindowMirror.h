@@ -34,6 +34,7 @@ class WindowMirror {
 
  private:
   void ListenForButtonKeys();
+  void HoldInput();
   void Build();
   void BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin);
   void FollowFocus();

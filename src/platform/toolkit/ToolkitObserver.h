@@ -17,7 +17,8 @@ enum class WindowChange {
   ModalLoopStarted,
   ModalLoopEnded,
   FocusChanged,
-  DefaultButtonsChanged
+  DefaultButtonsChanged,
+  Flushed  // the view shows every change so far now, before the caller's thread blocks
 };
 enum class ControlChange {
   Created,

@@ -155,6 +155,13 @@ void HideWindow(WindowRef windowRef) {
   NotifyWindowChanged(window, WindowChange::Hidden);
 }
 
+OSStatus HIWindowFlush(WindowRef windowRef) {
+  ToolkitWindow* window = ResolveWindow(windowRef);
+  if (!window) return errInvalidWindowRef;
+  if (window->visible) NotifyWindowChanged(window, WindowChange::Flushed);
+  return noErr;
+}
+
 bool IsWindowVisible(WindowRef windowRef) {
   ToolkitWindow* window = ResolveWindow(windowRef);
   return window && window->visible;

@@ -27,6 +27,9 @@ OSStatus MoveWindow(WindowRef window, int16_t left, int16_t top, bool bringToFro
 
 void ShowWindow(WindowRef window);
 void HideWindow(WindowRef window);
+// Puts every change of a shown window on screen now: the caller is about to block the thread
+// that would otherwise draw it (a headless model has nothing to do).
+OSStatus HIWindowFlush(WindowRef window);
 bool IsWindowVisible(WindowRef window);
 // Brings the window to the front.
 void SelectWindow(WindowRef window);
