@@ -19,12 +19,17 @@ constexpr Rect kPrintBounds = {640, 530, 660, 620};
 std::vector<PrinterChoice> ListPrinters(std::string* serverError) {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests(&dests);
-  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-    *serverError = cupsLastErrorString();
+  if (count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+    *serverError = std::string("cannot reach the print server at ") + cupsServer() +
+                   ": start CUPS, or point CUPS_SERVER at it, and try again";
+  else if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    *serverError = std::string("the print server at ") + cupsServer() +
+                   " does not list its printers: " + cupsLastErrorString();
   std::vector<PrinterChoice> printers;
   for (int i = 0; i < count; ++i) {
     const char* info = cupsGetOption("printer-info", dests[i].num_options, dests[i].options);
-    printers.push_back({dests[i].name, info && *info ? info : dests[i].name, dests[i].is_default});
+    printers.push_back(
+        {dests[i].name, info && *info ? info : dests[i].name, dests[i].is_default != 0});
   }
   cupsFreeDests(count, dests);
   return printers;
@@ -129,8 +134,7 @@ bool PrintDialogHost::ChoosePrinter(const std::string& queue, std::string* error
   while (index < mPrinters.size() && mPrinters[index].queue != queue) ++index;
   if (index == mPrinters.size()) {
     if (!mServerError.empty())
-      *error = "cannot reach the print server (" + mServerError +
-               "): start CUPS, or point CUPS_SERVER at it, and try again";
+      *error = mServerError;
     else if (queue.empty())
       *error = "no printer: name a CUPS queue with -P QUEUE";
     else

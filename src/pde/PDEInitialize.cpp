@@ -43,8 +43,9 @@ std::optional<std::string> QueueOfPrinter(const std::string& printerName,
   const int count = cupsGetDests(&dests);
   std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter{count});
   if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-    trace_log(0, "Corvel: cannot reach the print server (%s); start CUPS and try again\n",
-              cupsLastErrorString());
+    trace_log(
+        0, "Corvel: the print server at %s gives no printer list (%s); start CUPS and try again\n",
+        cupsServer(), ippErrorString(cupsLastError()));
     return std::nullopt;
   }
   std::optional<std::string> queue = FindQueueForPrinter(printerName, dests, count, namedQueue);
@@ -60,8 +61,12 @@ std::optional<std::string> QueueOfPrinter(const std::string& printerName,
 CupsPPDPtr OpenQueuePPD(const std::string& queue, FetchedPPDFile& file) {
   const char* fetched = cupsGetPPD(queue.c_str());
   if (!fetched) {
-    trace_log(0, "Corvel: cannot fetch the PPD of queue \"%s\": %s\n", queue.c_str(),
-              cupsLastErrorString());
+    // An internal error is this side's: the copy goes to the temporary folder.
+    const bool local = cupsLastError() == IPP_STATUS_ERROR_INTERNAL;
+    trace_log(0, "Corvel: cannot fetch the PPD of queue \"%s\": %s; %s\n", queue.c_str(),
+              cupsLastErrorString(),
+              local ? "check that the temporary folder (TMPDIR, else /tmp) can be written"
+                    : "check the queue with lpstat -p");
     return nullptr;
   }
   file.path = fetched;

@@ -81,15 +81,14 @@ class PrivateCupsd {
   // not empty, the description "printer-info"; true when lpadmin accepted it.
   bool AddQueue(const std::string& name, const std::filesystem::path& ppd,
                 const std::string& info = "") {
-    std::vector<std::string> argv = {
-        CORVEL_LPADMIN_PROGRAM,
-        "-p",
-        name,
-        "-E",
-        "-v",
-        kAppendScheme + std::string(":") + (mRoot / "log" / (name + ".out")).string(),
-        "-P",
-        ppd.string()};
+    std::vector<std::string> argv = {CORVEL_LPADMIN_PROGRAM,
+                                     "-p",
+                                     name,
+                                     "-E",
+                                     "-v",
+                                     kAppendScheme + std::string(":") + OutputFile(name).string(),
+                                     "-P",
+                                     ppd.string()};
     if (!info.empty()) argv.insert(argv.end(), {"-D", info});
     return RunProgram(argv) == 0;
   }
@@ -109,7 +108,7 @@ class PrivateCupsd {
   }
   // What the queue's output file holds (the printed jobs, one after the other).
   std::string QueueOutput(const std::string& queue) const {
-    std::ifstream in(mRoot / "log" / (queue + ".out"), std::ios::binary);
+    std::ifstream in(OutputFile(queue), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   // Sets a queue's option (an installable option's default, say); true when lpadmin accepted it.
@@ -151,6 +150,13 @@ class PrivateCupsd {
 
  private:
   bool Connects() const { return LoopbackConnects(mPort); }
+
+  // The queue's output file; a device URI takes only ASCII, so other bytes of the name become '_'.
+  std::filesystem::path OutputFile(std::string queue) const {
+    for (char& c : queue)
+      if (static_cast<unsigned char>(c) >= 0x80) c = '_';
+    return mRoot / "log" / (queue + ".out");
+  }
 
   // B/lib: the system's server bin folder, except that filter/ also holds the project's filter.
   void MakeServerBin(const std::filesystem::path& ownFilter) const {

@@ -77,11 +77,11 @@ class HeadlessPrint : public ::testing::Test {
 corveltest::PrivateCupsd* HeadlessPrint::sCupsd = nullptr;
 
 TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfterward) {
-  const ProgramRun run = Print({"-P", "Corvel", "--set", "page/15=0", "--set", "outp/29=2", "--set",
-                                "outp/11=8", "--set", "outp/14=2", "--type", "info/10=Ann",
-                                "--type", "info/11=pass1", Document().string()});
+  const ProgramRun run = Print({"--headless", "-P", "Corvel", "--set", "page/15=0", "--set",
+                                "outp/29=2", "--set", "outp/11=8", "--set", "outp/14=2", "--type",
+                                "info/10=Ann", "--type", "info/11=pass1", Document().string()});
   ASSERT_EQ(run.exitStatus, 0) << run.messages;
-  EXPECT_EQ(run.messages, "") << "a normal run is quiet";
+  EXPECT_EQ(run.messages, "") << "a normal run logs nothing";
   ASSERT_GT(CompletedJob(run), 0) << run.output;
   const std::string job = LatestJob("Corvel");
   EXPECT_NE(job.find("%%BeginFeature: *KTStapler 2Left\n"), std::string::npos);
