@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "TestSupport/CapturedLog.h"
 #include "UiFixture.h"
 #include "ui/CUtilsPB.h"
 
@@ -86,11 +87,12 @@ TEST_F(CUtilsPBTest, WindowsComeFromTheInterfaceFileOfTheBundleWithThatIdentifie
   WindowRef window = nullptr;
   ASSERT_EQ(CUtilsPB::GetWindowFromNIB("One Line", &window, kBundleIdentifier, "AlertUI"), noErr);
   EXPECT_EQ(GetWindowName(window), "One Line");
-  testing::internal::CaptureStderr();
+  CapturedLog log;
   EXPECT_EQ(CUtilsPB::GetWindowFromNIB("Nope", &window, kBundleIdentifier, "AlertUI"),
             kIBCarbonRuntimeCantFindObject);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Failure loading the Nib or retrieving the Window. Err: -10962\n");
+  EXPECT_EQ(log.text,
+            "Corvel: cannot load the window \"Nope\" from the interface file AlertUI (status "
+            "-10962)\n");
   EXPECT_EQ(CUtilsPB::GetWindowFromNIB("One Line", &window, "no.such.bundle", "AlertUI"),
             kIBCarbonRuntimeCantFindNibFile);
 }
