@@ -2,7 +2,8 @@
 // DNS-SD on loopback for integration tests: an avahi-daemon limited to the loopback interface
 // (never the machine's outer one) on a private system D-Bus, and services published through it
 // with avahi-publish. Where the daemon cannot start (another one runs, no multicast on
-// loopback), Running() is false and Problem() says why, so the test can skip with the reason.
+// loopback), Running() is false and Problem() says why. Installed() tells a machine without avahi
+// (a test may skip there) from one where the daemon is installed but failed (a test fails there).
 // Everything is stopped by process id when the object goes, the publishers first.
 #include <filesystem>
 #include <fstream>
@@ -46,6 +47,10 @@ class PrivateAvahi {
 
   bool Running() const { return mRunning; }
   const std::string& Problem() const { return mProblem; }
+  static bool Installed() {
+    return PrivateBus::SystemProgramPath("avahi-daemon") != "avahi-daemon" &&
+           PrivateBus::SystemProgramPath("dbus-daemon") != "dbus-daemon";
+  }
   const std::string& BusAddress() const { return mBus->Address(); }
 
   // Publishes the service `name` of `type` on `port`, on this host or on `host` (a name nothing

@@ -22,7 +22,10 @@ constexpr const char* kServiceType = "_corvel_remote_ui._tcp";
 class ServerDiscovery : public PaneTest {
  protected:
   void SetUp() override {
-    if (!mAvahi.Running()) GTEST_SKIP() << "no DNS-SD on loopback: " << mAvahi.Problem();
+    if (!mAvahi.Running() && !corveltest::PrivateAvahi::Installed())
+      GTEST_SKIP() << "avahi-daemon is not installed: " << mAvahi.Problem();
+    // Where the project's scripts installed avahi, a daemon that does not start is a fault.
+    ASSERT_TRUE(mAvahi.Running()) << mAvahi.Problem();
     ASSERT_TRUE(mAvahi.Publish("Corvel One", kServiceType, 8163));
     ASSERT_TRUE(mAvahi.Publish("Corvel Two", kServiceType, 8164));
     ASSERT_TRUE(mAvahi.Publish("Corvel Ghost", kServiceType, 8165, "ghost.local"));
