@@ -147,7 +147,7 @@ TEST_F(StagedInstall, TheInstalledSecureAccessPeerAnswersTheInstalledDialog) {
                                 "Two Way Communcations=ok:paed/0=127.0.0.1", "--answer",
                                 "SecureAccessWindow=saOK:SecA/11=pw", "--dry-run"});
   ASSERT_EQ(run.exitStatus, 0) << run.messages;
-  EXPECT_EQ(server.Requests(), "100\n101 jdoe\n");
+  EXPECT_EQ(server.Requests(), "100\n101 jdoe\\tpw\\t\\r\n");
 }
 
 TEST_F(StagedInstall, TheInstalledPPDToolDescribesAnInstalledPrinterDescription) {
