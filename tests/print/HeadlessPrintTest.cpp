@@ -243,11 +243,11 @@ TEST_F(HeadlessPrint, ChoicesThatCannotBeKeptOrAddressesReadAreSaid) {
 
 // A comment file (the user's scrambled passwords, readable by everybody) lives until its job is
 // past processing: a job's file goes once the job completed, a dry run leaves none, and each run
-// removes the user's earlier comment files that no unfinished job names.
+// removes the user's earlier comment files that no unfinished job names. The files whose fate is
+// checked live in a folder of the test's own, so that corvel-print runs of other tests (asking
+// other cupsds) cannot take them.
 TEST_F(HeadlessPrint, CommentFilesLiveUntilTheirJobIsDone) {
-  const std::string stem = "/tmp/Zanth.temp9" + std::to_string(getpid());
-  const auto makeFile = [&](const char* number, bool old) {
-    const fs::path file = stem + number;
+  const auto makeFile = [&](const fs::path& file, bool old) {
     std::ofstream(file) << "comments";
     if (old) fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(2));
     return file;
@@ -260,25 +260,30 @@ TEST_F(HeadlessPrint, CommentFilesLiveUntilTheirJobIsDone) {
     cupsFreeOptions(count, options);
     return job;
   };
-  const fs::path done = makeFile("0", true), held = makeFile("1", true);
-  const fs::path stale = makeFile("2", true), fresh = makeFile("3", false);
-  const fs::path others = makeFile("4", true);
+  const fs::path stem = mDocuments.path() / "Zanth.temp";
+  const fs::path done = makeFile(stem.string() + "10", true),
+                 held = makeFile(stem.string() + "11", true);
+  const fs::path stale = makeFile(stem.string() + "12", true),
+                 fresh = makeFile(stem.string() + "13", false);
+  const fs::path others = makeFile(stem.string() + "14", true);
   ASSERT_EQ(chown(others.c_str(), 65534, -1), 0);
   const int doneJob = submit(done, false), heldJob = submit(held, true);
   ASSERT_TRUE(corveltest::PrivateCupsd::WaitForJob("Corvel", doneJob));
   EXPECT_TRUE(RemoveCommentFileOnceJobEnds(doneJob, done, std::chrono::milliseconds(0)));
   EXPECT_FALSE(RemoveCommentFileOnceJobEnds(heldJob, held, std::chrono::milliseconds(0)));
+  EXPECT_EQ(RemoveStaleCommentFiles(stem.string() + "0"), 1);
+  const std::pair<fs::path, bool> keptOrNot[] = {
+      {done, false}, {held, true}, {stale, false}, {fresh, true}, {others, true}};
+  for (const auto& [file, kept] : keptOrNot) EXPECT_EQ(fs::exists(file), kept) << file;
+  cupsCancelJob("Corvel", heldJob);
 
+  const fs::path staleInTmp = makeFile("/tmp/Zanth.temp9" + std::to_string(getpid()), true);
   const ProgramRun run = Print({"-P", "Corvel", "--dry-run", Document().string()});
   ASSERT_EQ(run.exitStatus, 0) << run.messages;
   std::smatch dryRunFile;
   ASSERT_TRUE(std::regex_search(run.output, dryRunFile, std::regex("/tmp/Zanth\\.temp\\d+")));
   EXPECT_FALSE(fs::exists(dryRunFile.str()));
-  const std::pair<fs::path, bool> keptOrNot[] = {
-      {done, false}, {held, true}, {stale, false}, {fresh, true}, {others, true}};
-  for (const auto& [file, kept] : keptOrNot) EXPECT_EQ(fs::exists(file), kept) << file;
-  cupsCancelJob("Corvel", heldJob);
-  for (const fs::path& file : {held, fresh, others}) fs::remove(file);
+  EXPECT_FALSE(fs::exists(staleInTmp));
 }
 
 // The job comments cannot be written (here /tmp is read-only, in a mount namespace of the run's
