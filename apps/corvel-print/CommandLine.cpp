@@ -1,6 +1,20 @@
 #include "CommandLine.h"
 
+#include <charconv>
 #include <string_view>
+
+namespace {
+
+// A job id: a positive decimal number, nothing else.
+bool ParseJobID(const std::string& text, int* job, std::string* error) {
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, *job);
+  if (ec == std::errc() && ptr == end && *job > 0) return true;
+  *error = "--job needs a job number (a positive integer), not \"" + text + "\"";
+  return false;
+}
+
+}  // namespace
 
 bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error) {
   for (int i = 1; i < argc; ++i) {
@@ -24,6 +38,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
     bool ok = true;
     if (arg == "-P")
       ok = value(&line->queue);
+    else if (arg == "--job")
+      ok = value(&text) && ParseJobID(text, &line->job, error);
     else if (arg == "--bundle")
       ok = value(&text), line->bundle = text;
     else if (arg == "--headless")
@@ -47,7 +63,11 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
       line->files.emplace_back(arg);
     if (!ok) return false;
   }
-  if (line->files.empty()) {
+  if (line->job > 0 && !line->files.empty()) {
+    *error = "--job prints the held job: give no FILE with it";
+    return false;
+  }
+  if (line->job == 0 && line->files.empty()) {
     *error = "no document to print";
     return false;
   }

@@ -3,6 +3,9 @@
 //   corvel-print [-P QUEUE] [--bundle PATH] [--headless] [--dry-run]
 //                [--set SIG/N=VALUE]... [--type SIG/N=TEXT]... [--click SIG/N]...
 //                [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]]... FILE...
+//   corvel-print --job ID [-P QUEUE] [the same options]...
+// With --job the dialog is for a job already held in CUPS (an application printed it to a queue
+// that holds new jobs): Print sets the options on the job and releases it, Cancel cancels it.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,7 +13,8 @@
 #include "HeadlessScript.h"
 
 struct CommandLine {
-  std::string queue;  // empty: the CUPS default destination
+  std::string queue;  // empty: the CUPS default destination, or the held job's queue
+  int job = 0;        // the held job the dialog is for; 0: the dialog prints `files`
   std::filesystem::path bundle;
   bool headless = false;
   bool dryRun = false;
@@ -22,7 +26,9 @@ struct CommandLine {
 inline constexpr const char* kUsageText =
     "usage: corvel-print [-P QUEUE] [--bundle PATH] [--headless] [--dry-run]\n"
     "                    [--set SIG/N=VALUE] [--type SIG/N=TEXT] [--click SIG/N]\n"
-    "                    [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]] FILE...\n";
+    "                    [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]] FILE...\n"
+    "       corvel-print --job ID [-P QUEUE] [the same options]\n";
 
-// False with the reason in `error` for an unknown option, a missing value or no file.
+// False with the reason in `error` for an unknown option, a missing or bad value, no file, or a
+// file given with --job.
 bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error);

@@ -5,42 +5,26 @@
 #include <unistd.h>
 
 #include <ctime>
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <thread>
 
+#include "IppRequest.h"
 #include "JobSubmission.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct IppDeleter {
-  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
-};
-using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
-
 constexpr std::chrono::milliseconds kPollInterval{100};
-
-// The answer to a request of the process's user to the default server; null when it failed.
-IppPtr Ask(ipp_t* request) {
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-               cupsUser());
-  IppPtr response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
-  if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_CONFLICTING) return nullptr;
-  return response;
-}
 
 // The job's state; nullopt when CUPS cannot tell.
 std::optional<ipp_jstate_t> JobState(int job) {
-  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-  const std::string uri = "ipp://localhost/jobs/" + std::to_string(job);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+  IppPtr request = NewJobRequest(IPP_OP_GET_JOB_ATTRIBUTES, job);
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                "job-state");
-  const IppPtr response = Ask(request);
+  const IppPtr response = Ask(std::move(request));
   ipp_attribute_t* state =
       response ? ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM) : nullptr;
   if (!state) return std::nullopt;
@@ -49,14 +33,13 @@ std::optional<ipp_jstate_t> JobState(int job) {
 
 // The comment files the user's unfinished jobs name; nullopt when CUPS cannot tell.
 std::optional<std::set<fs::path>> FilesOfUnfinishedJobs() {
-  ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
-  ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 1);
+  IppPtr request = NewRequestAsUser(IPP_OP_GET_JOBS, "printer-uri", "ipp://localhost/");
+  ipp_t* r = request.get();
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
+  ippAddBoolean(r, IPP_TAG_OPERATION, "my-jobs", 1);
   const char* const wanted[] = {"job-id", kJobCommentTicketKey};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
-                wanted);
-  const IppPtr response = Ask(request);
+  ippAddStrings(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+  const IppPtr response = Ask(std::move(request));
   if (!response) return std::nullopt;
   std::set<fs::path> files;
   for (ipp_attribute_t* a = ippFirstAttribute(response.get()); a;

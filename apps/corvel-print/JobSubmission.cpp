@@ -11,11 +11,6 @@
 
 namespace {
 
-struct OptionsDeleter {
-  int count = 0;
-  void operator()(cups_option_t* options) const { cupsFreeOptions(count, options); }
-};
-
 struct HttpDeleter {
   void operator()(http_t* http) const { httpClose(http); }
 };
@@ -112,6 +107,14 @@ JobOptions JobOptionsFromTicket(PMTicketRef ticket) {
   return job;
 }
 
+CupsOptions ToCupsOptions(const JobOptions& job) {
+  cups_option_t* options = nullptr;
+  int count = 0;
+  for (const auto& [name, value] : job.options)
+    count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+  return CupsOptions(options, CupsOptionsDeleter{count});
+}
+
 std::vector<std::string> UnreadableDocuments(const std::vector<std::filesystem::path>& files) {
   std::vector<std::string> reasons;
   for (const std::filesystem::path& file : files)
@@ -122,11 +125,12 @@ std::vector<std::string> UnreadableDocuments(const std::vector<std::filesystem::
 SubmittedJob SubmitJob(const std::string& queue, const std::string& title,
                        const std::vector<std::filesystem::path>& files, const JobOptions& job) {
   SubmittedJob result;
-  cups_option_t* options = nullptr;
-  int count = 0;
-  for (const auto& [name, value] : job.options)
-    count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
-  std::unique_ptr<cups_option_t, OptionsDeleter> owner(options, OptionsDeleter{count});
+  // The user chose in the dialog already: a queue that holds new jobs for their dialog (jobs of
+  // other applications) must not hold this one too.
+  JobOptions notHeld = job;
+  notHeld.options.emplace_back("job-hold-until", "no-hold");
+  const CupsOptions options = ToCupsOptions(notHeld);
+  const int count = options.get_deleter().count;
   // A connection of the job's own: a document that fails halfway is abandoned by closing it, so
   // the print server never takes the part that was sent as the whole document.
   HttpPtr http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000,
@@ -135,7 +139,7 @@ SubmittedJob SubmitJob(const std::string& queue, const std::string& title,
     result.error = std::string("cannot reach the print server: ") + cupsLastErrorString();
     return result;
   }
-  const int id = cupsCreateJob(http.get(), queue.c_str(), title.c_str(), count, options);
+  const int id = cupsCreateJob(http.get(), queue.c_str(), title.c_str(), count, options.get());
   if (id <= 0) {
     result.error = "CUPS did not create the job on " + queue + ": " + cupsLastErrorString();
     return result;

@@ -2,7 +2,10 @@
 // Sends documents to a CUPS queue as one job carrying the print-settings ticket: every entry of
 // its PPD dictionary becomes a job option (keyword=choice), and the job-comment file named under
 // "KTV.PSData.Corvel" goes along as an option of that name for the print path's comment filter.
+#include <cups/cups.h>
+
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,14 @@ struct JobOptions {
 
 // The job options the ticket stands for (entries with an empty choice are left out).
 JobOptions JobOptionsFromTicket(PMTicketRef ticket);
+
+// Job options as libcups takes them, with their one owner.
+struct CupsOptionsDeleter {
+  int count = 0;
+  void operator()(cups_option_t* options) const { cupsFreeOptions(count, options); }
+};
+using CupsOptions = std::unique_ptr<cups_option_t, CupsOptionsDeleter>;
+CupsOptions ToCupsOptions(const JobOptions& job);
 
 // The documents that cannot be read (missing, not a regular file, refused), each with its
 // reason; empty when all can.

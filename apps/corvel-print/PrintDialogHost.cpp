@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/Preferences.h"
 #include "platform/toolkit/Toolkit.h"
 
 namespace {
@@ -70,10 +71,14 @@ void PrintDialogHost::MakeWindow() {
   CreateControl(mWindow, ControlKind::PushButton, kCancelBounds, &mCancel);
   SetControlTitleWithCFString(mCancel, "Cancel");
   SetControlCommandID(mCancel, kCancelCommand);
+  const ControlID cancelID{kHostSignature, kCancelButtonNumber};
+  SetControlID(mCancel, &cancelID);
   SetWindowCancelButton(mWindow, mCancel);
   CreateControl(mWindow, ControlKind::PushButton, kPrintBounds, &mPrint);
   SetControlTitleWithCFString(mPrint, "Print");
   SetControlCommandID(mPrint, kPrintCommand);
+  const ControlID printID{kHostSignature, kPrintButtonNumber};
+  SetControlID(mPrint, &printID);
   SetWindowDefaultButton(mWindow, mPrint);
   const EventTypeSpec types[] = {{kEventClassCommand, kEventCommandProcess},
                                  {kEventClassControl, kEventControlHit}};
@@ -121,6 +126,10 @@ void PrintDialogHost::EndPane() {
   NewPane();
 }
 
+void PrintDialogHost::NameDocument(const std::string& name) {
+  SetWindowTitleWithCFString(mWindow, "Print \u201c" + name + "\u201d");
+}
+
 std::string PrintDialogHost::DefaultQueue() const {
   for (const PrinterChoice& printer : mPrinters)
     if (printer.isDefault) return printer.queue;
@@ -151,6 +160,9 @@ bool PrintDialogHost::ChoosePrinter(const std::string& queue, std::string* error
   PDEPrologueAnswer answer;
   OSStatus status = extension->Prologue(&answer);
   PMSessionSetCurrentPrinter(mSession, mPrinters[index].displayName, queue);
+  if (answer.userOptionKind)
+    for (const auto& [key, value] : mStartingChoices)
+      CFPreferencesSetAppValue(key, value, *answer.userOptionKind + "." + queue);
   PMPDEFlags flags = 0;
   if (status == noErr) status = extension->Initialize(mPane, mSession, &flags);
   if (status != noErr) {
@@ -189,4 +201,12 @@ bool PrintDialogHost::PressPrint(std::string* error) {
     return false;
   }
   return true;
+}
+
+bool PrintDialogHost::StillWanted() {
+  if (!mEndReason.empty()) return false;
+  std::string reason;
+  if (!mStillWanted || mStillWanted(&reason)) return true;
+  mEndReason = reason.empty() ? "the dialog is no longer wanted" : reason;
+  return false;
 }

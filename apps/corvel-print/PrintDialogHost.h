@@ -7,11 +7,15 @@
 // into the print-settings ticket (Sync with reinitialize false). The GTK view and the headless
 // driver both act on this one model.
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/PlistValue.h"
+#include "platform/toolkit/Controls.h"
 #include "printsys/PMSession.h"
 #include "printsys/PMTicket.h"
 #include "printsys/PlugInHost.h"
@@ -28,6 +32,8 @@ class PrintDialogHost {
   static constexpr OSType kHostSignature = FourCC("host");
   static constexpr int32_t kPrinterPopup = 1;
   static constexpr int32_t kPaneNumber = 2;
+  static constexpr int32_t kCancelButtonNumber = 3;  // a script cancels with --click host/3
+  static constexpr int32_t kPrintButtonNumber = 4;
   static constexpr uint32_t kPrintCommand = FourCC("prnt");
   static constexpr uint32_t kCancelCommand = FourCC("not!");
 
@@ -48,6 +54,17 @@ class PrintDialogHost {
   // no pane.
   bool ChoosePrinter(const std::string& queue, std::string* error);
   const std::string& Queue() const { return mQueue; }
+  // Choices the next pane starts from over the user's saved ones (a held job's own settings),
+  // keyed as the pane keeps its saved choices. They go into this process's copy of the pane's
+  // saved choices for the queue (the domain "<user option kind>.<queue>") before the pane
+  // starts; the host never stores them, the pane does when the user prints.
+  void PreferStartingChoices(std::map<std::string, PlistValue> choices) {
+    mStartingChoices = std::move(choices);
+  }
+  // Names the document in the window's title: Print "NAME".
+  void NameDocument(const std::string& name);
+  // Disables the printer chooser: the document is bound to the queue chosen (a held job).
+  void LockPrinter() { DisableControl(mChooser); }
   bool HasPane() const { return mExtension != nullptr; }
   // The title the extension gave its pane.
   const std::string& PaneTitle() const { return mPaneTitle; }
@@ -62,6 +79,14 @@ class PrintDialogHost {
   bool PressPrint(std::string* error);
   // True once the user pressed Cancel.
   bool Cancelled() const { return mCancelled; }
+
+  // What the dialog is for may go while it is shown (a held job cancelled elsewhere): `check`
+  // answers false with the reason then. The on-screen view asks every few seconds.
+  using StillWantedCheck = std::function<bool(std::string* reason)>;
+  void SetStillWantedCheck(StillWantedCheck check) { mStillWanted = std::move(check); }
+  // False once the check says the dialog must end; EndReason() then says why.
+  bool StillWanted();
+  const std::string& EndReason() const { return mEndReason; }
   PMTicketRef SettingsTicket() const { return mSettingsTicket; }
 
  private:
@@ -84,6 +109,9 @@ class PrintDialogHost {
   std::unique_ptr<DialogExtension> mExtension;
   std::string mQueue;
   std::string mPaneTitle;
+  std::map<std::string, PlistValue> mStartingChoices;
+  StillWantedCheck mStillWanted;
+  std::string mEndReason;
   bool mPrintPressed = false;
   bool mCancelled = false;
 };

@@ -1,5 +1,6 @@
 // corvel-print: the Print dialog that loads the Corvel dialog extension, shows its panes and
-// prints the documents to a CUPS queue with every option and the job comments.
+// prints the documents to a CUPS queue with every option and the job comments; with --job, the
+// same dialog for a job an application left held in CUPS, which it then releases or cancels.
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,8 +8,10 @@
 
 #include "CommandLine.h"
 #include "DryRunReport.h"
+#include "HeldJob.h"
 #include "InstallLayout.h"
 #include "JobCommentLifetime.h"
+#include "JobStartingChoices.h"
 #include "JobSubmission.h"
 #include "LogCopy.h"
 #include "PrintDialogHost.h"
@@ -25,6 +28,11 @@ enum ExitStatus {
   kNotPrinted = 5,
   kJobRefused = 6,
   kCancelled = 7,
+  kJobGone = 8,             // the held job does not exist (any more)
+  kJobOfAnotherUser = 9,    // the held job is another user's: it was not touched
+  kJobNotHeld = 10,         // the job is not held (processing, done, ...)
+  kJobOnAnotherQueue = 11,  // -P names another queue than the held job's
+  kJobNotReleased = 12,     // its options could not be set or it could not be released: held
 };
 
 int Fail(int status, const std::string& message) {
@@ -36,6 +44,32 @@ std::filesystem::path DefaultBundle(const char* argv0) {
   return InstalledOrBuilt("Corvel.plugin", CORVEL_BUILD_BUNDLE_DIR, "Contents/Info.plist", argv0);
 }
 
+void ReportSent(int job, const std::string& queue) {
+  std::printf("corvel-print: job %d sent to %s\n", job, queue.c_str());
+  std::fflush(stdout);
+}
+
+// Sets the dialog's options on the held job and releases it; it stays held when that fails.
+int ReleaseHeldJob(const PrintDialogHost& host, int job) {
+  std::string error;
+  switch (SetOptionsAndRelease(job, JobOptionsFromTicket(host.SettingsTicket()), &error)) {
+    case ReleaseOutcome::Released:
+      ReportSent(job, host.Queue());
+      RetireJobCommentFile(host.SettingsTicket(), job);
+      return kPrinted;
+    case ReleaseOutcome::Gone:
+      RetireJobCommentFile(host.SettingsTicket(), 0);
+      return Fail(kJobGone, error);
+    case ReleaseOutcome::OptionsRefused:
+      RetireJobCommentFile(host.SettingsTicket(), 0);
+      return Fail(kJobNotReleased, error);
+    case ReleaseOutcome::ReleaseRefused:
+      // The job names the comment file now: it stays as long as the job waits.
+      return Fail(kJobNotReleased, error);
+  }
+  return kJobNotReleased;
+}
+
 // Prints (or reports) what the dialog holds once Print was pressed.
 int Finish(const PrintDialogHost& host, const CommandLine& line) {
   if (line.dryRun) {
@@ -43,16 +77,31 @@ int Finish(const PrintDialogHost& host, const CommandLine& line) {
     RetireJobCommentFile(host.SettingsTicket(), 0);
     return kPrinted;
   }
+  if (line.job > 0) return ReleaseHeldJob(host, line.job);
   const SubmittedJob job = SubmitJob(host.Queue(), line.files.front().filename().string(),
                                      line.files, JobOptionsFromTicket(host.SettingsTicket()));
   if (job.id <= 0) {
     RetireJobCommentFile(host.SettingsTicket(), 0);
     return Fail(job.documentUnreadable ? kUnreadableDocument : kJobRefused, job.error);
   }
-  std::printf("corvel-print: job %d sent to %s\n", job.id, host.Queue().c_str());
-  std::fflush(stdout);
+  ReportSent(job.id, host.Queue());
   RetireJobCommentFile(host.SettingsTicket(), job.id);
   return kPrinted;
+}
+
+// The user cancelled: a held job goes with the dialog.
+int Cancel(const CommandLine& line) {
+  std::string error;
+  if (line.job > 0 && !CancelHeldJob(line.job, &error)) return Fail(kCancelled, error);
+  return Fail(kCancelled, line.job > 0
+                              ? "cancelled; job " + std::to_string(line.job) + " was cancelled"
+                              : "cancelled");
+}
+
+// Why Print did not go through; a held job waits for the next try.
+int NotPrinted(const CommandLine& line, const std::string& error) {
+  if (line.job == 0) return Fail(kNotPrinted, error);
+  return Fail(kNotPrinted, error + "; job " + std::to_string(line.job) + " stays held");
 }
 
 int RunHeadless(PrintDialogHost& host, const CommandLine& line) {
@@ -64,8 +113,37 @@ int RunHeadless(PrintDialogHost& host, const CommandLine& line) {
   for (const std::string& window : unanswered)
     std::fprintf(stderr, "corvel-print: no --answer for the dialog \"%s\"; it was dismissed\n",
                  window.c_str());
-  if (!host.PressPrint(&error)) return Fail(kNotPrinted, error);
+  if (host.Cancelled()) return Cancel(line);
+  if (!host.PressPrint(&error)) return NotPrinted(line, error);
   return Finish(host, line);
+}
+
+// Looks the held job up and prepares the dialog for it: its queue, its title, its own settings
+// as the panes' starting choices, and the check that it is still there. kPrinted when it can be
+// shown, else the failure's status (said on standard error).
+int PrepareForHeldJob(CommandLine& line, PrintDialogHost& host) {
+  const HeldJobLookup lookup = LookUpHeldJob(line.job);
+  switch (lookup.problem) {
+    case JobProblem::None:
+      break;
+    case JobProblem::ServerUnreachable:
+      return Fail(kNoPrinter, lookup.error);
+    case JobProblem::NotFound:
+      return Fail(kJobGone, lookup.error);
+    case JobProblem::OtherUser:
+      return Fail(kJobOfAnotherUser, lookup.error);
+    case JobProblem::NotHeld:
+      return Fail(kJobNotHeld, lookup.error);
+  }
+  const HeldJob& job = lookup.job;
+  if (!line.queue.empty() && line.queue != job.queue)
+    return Fail(kJobOnAnotherQueue, "job " + std::to_string(job.id) + " is on queue \"" +
+                                        job.queue + "\", not \"" + line.queue + "\"");
+  line.queue = job.queue;
+  host.NameDocument(job.name);
+  host.PreferStartingChoices(StartingChoicesForSides(job.sides));
+  host.SetStillWantedCheck([id = job.id](std::string* reason) { return JobStillHeld(id, reason); });
+  return kPrinted;
 }
 
 }  // namespace
@@ -83,15 +161,19 @@ int main(int argc, char** argv) {
   if (line.bundle.empty()) line.bundle = DefaultBundle(argv[0]);
 
   PrintDialogHost host(line.bundle);
+  if (line.job > 0)
+    if (const int status = PrepareForHeldJob(line, host); status != kPrinted) return status;
   if (line.queue.empty()) line.queue = host.DefaultQueue();
   if (!host.ChoosePrinter(line.queue, &error)) return Fail(kNoPrinter, error);
+  if (line.job > 0) host.LockPrinter();
   if (line.headless || !PrintViewAvailable()) {
     if (!line.headless)
       std::fprintf(stderr, "corvel-print: no display; running without one (--headless)\n");
     return RunHeadless(host, line);
   }
   const PrintViewResult shown = RunPrintView(host);
-  if (shown == PrintViewResult::Cancelled) return Fail(kCancelled, "cancelled");
-  if (shown == PrintViewResult::NotPrinted) return Fail(kNotPrinted, "the job was not printed");
+  if (shown == PrintViewResult::Cancelled) return Cancel(line);
+  if (!host.EndReason().empty()) return Fail(kJobGone, host.EndReason() + "; it was not printed");
+  if (shown == PrintViewResult::NotPrinted) return NotPrinted(line, "the job was not printed");
   return Finish(host, line);
 }

@@ -61,6 +61,9 @@ class PrivateCupsd {
     WriteConfiguration();
     mServer = "127.0.0.1:" + std::to_string(mPort);
     setenv("CUPS_SERVER", mServer.c_str(), 1);
+    // libcups keeps the server it was first asked about, and its connection: forget both, so
+    // that this process's requests reach this daemon and not an earlier one.
+    cupsSetServer(nullptr);
     Start();
   }
   ~PrivateCupsd() {

@@ -7,10 +7,9 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <regex>
 
 #include "JobCommentLifetime.h"
-#include "TestSupport/PrivateCupsd.h"
+#include "PrintTestSupport.h"
 #include "TestSupport/SecureAccessServer.h"
 #include "platform/PlatformTestSupport.h"
 #include "platform/Preferences.h"
@@ -20,10 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using corveltest::ProgramRun;
-
-const char* const kDocument =
-    "%!PS-Adobe-3.0\n%%Title: sample\n%%Pages: 1\n%%EndComments\n%%Page: 1 1\n"
-    "/Helvetica findfont 20 scalefont setfont 72 720 moveto (Corvel) show showpage\n%%EOF\n";
+using printtest::CompletedJob;
 
 class HeadlessPrint : public ::testing::Test {
  protected:
@@ -39,32 +35,15 @@ class HeadlessPrint : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete sCupsd; }
 
-  void SetUp() override { std::ofstream(mDocuments.path() / "sample.ps") << kDocument; }
+  void SetUp() override { printtest::WriteDocument(mDocuments.path(), ".ps"); }
 
   // Runs corvel-print with these arguments and the test's HOME, and these variables set.
-  ProgramRun Print(std::vector<std::string> arguments,
-                   const std::vector<std::string>& environment = {}) {
-    arguments.insert(arguments.begin(), CORVEL_PRINT_PROGRAM);
-    if (!environment.empty()) {
-      arguments.insert(arguments.begin(), environment.begin(), environment.end());
-      arguments.insert(arguments.begin(), "env");
-    }
-    return corveltest::RunCapturing(arguments);
+  static ProgramRun Print(std::vector<std::string> arguments,
+                          const std::vector<std::string>& environment = {}) {
+    return printtest::RunCorvelPrint(std::move(arguments), environment);
   }
-
-  // The job id corvel-print reported, after the job completed; 0 when there was none.
-  static int CompletedJob(const ProgramRun& run) {
-    std::smatch match;
-    if (!std::regex_search(run.output, match, std::regex("job (\\d+) sent to (\\S+)"))) return 0;
-    const int job = std::stoi(match[1]);
-    return corveltest::PrivateCupsd::WaitForJob(match[2], job) ? job : 0;
-  }
-
-  // The part of the queue's file that the latest job wrote.
-  std::string LatestJob(const std::string& queue) {
-    const std::string all = sCupsd->QueueOutput(queue);
-    const size_t start = all.rfind("%!PS-Adobe");
-    return start == std::string::npos ? all : all.substr(start);
+  static std::string LatestJob(const std::string& queue) {
+    return printtest::LatestJob(*sCupsd, queue);
   }
 
   fs::path Document() const { return mDocuments.path() / "sample.ps"; }
@@ -133,11 +112,8 @@ TEST_F(HeadlessPrint, AScheduledTimeAddsThePrintTimeLine) {
 }
 
 TEST_F(HeadlessPrint, APDFDocumentPrintsLikePostScript) {
-  const fs::path pdf = mDocuments.path() / "sample.pdf";
-  ASSERT_EQ(corveltest::RunProgram({GHOSTSCRIPT_PROGRAM, "-q", "-dBATCH", "-dNOPAUSE",
-                                    "-sDEVICE=pdfwrite", "-sOutputFile=" + pdf.string(),
-                                    Document().string()}),
-            0);
+  const fs::path pdf = printtest::WriteDocument(mDocuments.path(), ".pdf");
+  ASSERT_FALSE(pdf.empty());
   const ProgramRun run = Print({"-P", "Corvel", "--set", "outp/29=2", "--set", "outp/11=8",
                                 "--type", "info/10=Pat", pdf.string()});
   ASSERT_EQ(run.exitStatus, 0) << run.messages;

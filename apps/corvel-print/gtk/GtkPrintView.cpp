@@ -1,10 +1,13 @@
 // The Print dialog on screen: the dialog's model window mirrored with GTK. Print and Cancel are
 // pressed through the host, so that a press that gets through commits the pane; a refused Print
-// is explained in an alert and the dialog stays open.
+// is explained in an alert and the dialog stays open. What the dialog is for is checked every few
+// seconds (a held job may be cancelled elsewhere): once it is gone an alert says so and the
+// dialog ends.
 #include <gtk/gtk.h>
 #include <gtkmm/init.h>
 #include <gtkmm/messagedialog.h>
 
+#include <functional>
 #include <memory>
 
 #include "ModelMirror.h"
@@ -16,6 +19,8 @@ namespace {
 
 // How often the servers announced on the network get their turn while the dialog is shown.
 constexpr unsigned kNetServicesPeriodMilliseconds = 100;
+// How often the host is asked whether the dialog is still wanted (one small request to CUPS).
+constexpr unsigned kStillWantedPeriodSeconds = 2;
 
 class PrintViewRun {
  public:
@@ -34,7 +39,16 @@ class PrintViewRun {
           return true;
         },
         kNetServicesPeriodMilliseconds);
+    sigc::connection stillWanted = Glib::signal_timeout().connect_seconds(
+        [this, &input] {
+          if (input.Holding() || mHost.StillWanted()) return true;
+          ShowAlert("The document cannot be printed.", mHost.EndReason(),
+                    [this] { Finish(PrintViewResult::NotPrinted); });
+          return false;
+        },
+        kStillWantedPeriodSeconds);
     mLoop->run();
+    stillWanted.disconnect();
     netServices.disconnect();
     input.SetPressHandler(mHost.PrintButton(), nullptr);
     input.SetPressHandler(mHost.CancelButton(), nullptr);
@@ -45,7 +59,7 @@ class PrintViewRun {
   void Print() {
     std::string error;
     if (mHost.PressPrint(&error)) return Finish(PrintViewResult::Printed);
-    ShowRefusal(error);
+    ShowAlert("The document was not printed.", error, nullptr);
   }
 
   void Cancel() {
@@ -58,14 +72,18 @@ class PrintViewRun {
     mLoop->quit();
   }
 
-  void ShowRefusal(const std::string& error) {
+  // A warning over the dialog; `dismissed` (may be empty) runs once the user closed it.
+  void ShowAlert(const std::string& message, const std::string& detail,
+                 std::function<void()> dismissed) {
     Gtk::Window* dialog = mMirror.WindowFor(mHost.Window());
-    mAlert =
-        std::make_unique<Gtk::MessageDialog>("The document was not printed.", false,
-                                             Gtk::MessageType::WARNING, Gtk::ButtonsType::OK, true);
-    mAlert->set_secondary_text(error);
+    mAlert = std::make_unique<Gtk::MessageDialog>(message, false, Gtk::MessageType::WARNING,
+                                                  Gtk::ButtonsType::OK, true);
+    mAlert->set_secondary_text(detail);
     if (dialog) mAlert->set_transient_for(*dialog);
-    mAlert->signal_response().connect([this](int) { mAlert->set_visible(false); });
+    mAlert->signal_response().connect([this, dismissed = std::move(dismissed)](int) {
+      mAlert->set_visible(false);
+      if (dismissed) dismissed();
+    });
     mAlert->present();
   }
 
