@@ -140,7 +140,7 @@ int PrepareForHeldJob(CommandLine& line, PrintDialogHost& host) {
     return Fail(kJobOnAnotherQueue, "job " + std::to_string(job.id) + " is on queue \"" +
                                         job.queue + "\", not \"" + line.queue + "\"");
   line.queue = job.queue;
-  host.NameDocument(job.name);
+  if (!job.name.empty()) host.NameDocument(job.name);
   host.PreferStartingChoices(StartingChoicesForSides(job.sides));
   host.SetStillWantedCheck([id = job.id](std::string* reason) { return JobStillHeld(id, reason); });
   return kPrinted;

@@ -8,6 +8,7 @@
 #include <gtkmm/dropdown.h>
 #include <gtkmm/label.h>
 #include <gtkmm/listview.h>
+#include <gtkmm/messagedialog.h>
 #include <gtkmm/popover.h>
 #include <gtkmm/widgetpaintable.h>
 #include <gtkmm/window.h>
@@ -338,6 +339,33 @@ TEST_F(GtkViewTest, RunPrintViewEndsPrintedOnPrintAndCancelledOnClosing) {
       },
       300);
   EXPECT_EQ(RunPrintView(*mHost), PrintViewResult::Cancelled);
+}
+
+// What the dialog is for went (a held job cancelled elsewhere): an alert says why, and closing
+// it ends the dialog unprinted.
+TEST_F(GtkViewTest, ADialogWhoseJobWentSaysWhyAndEnds) {
+  mMirror.reset();
+  mHost->SetStillWantedCheck([](std::string* reason) {
+    *reason = "job 7 no longer exists";
+    return false;
+  });
+  std::string said;
+  sigc::connection answer = Glib::signal_timeout().connect(
+      [&said] {
+        for (Gtk::Window* window : Gtk::Window::list_toplevels())
+          if (auto* alert = dynamic_cast<Gtk::MessageDialog*>(window);
+              alert && alert->get_visible()) {
+            said = alert->property_secondary_text().get_value();
+            alert->response(Gtk::ResponseType::OK);
+            return false;
+          }
+        return true;
+      },
+      100);
+  EXPECT_EQ(RunPrintView(*mHost), PrintViewResult::NotPrinted);
+  answer.disconnect();
+  EXPECT_EQ(said, "job 7 no longer exists");
+  EXPECT_EQ(mHost->EndReason(), said);
 }
 
 }  // namespace

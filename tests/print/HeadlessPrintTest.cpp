@@ -19,41 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using corveltest::ProgramRun;
-using printtest::CompletedJob;
 
-class HeadlessPrint : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    sCupsd = new corveltest::PrivateCupsd;
-    ASSERT_TRUE(sCupsd->Running()) << "see " << sCupsd->Root() / "log/error_log";
-    ASSERT_TRUE(sCupsd->AddQueue("Corvel", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix"));
-    ASSERT_TRUE(sCupsd->SetQueueOption("Corvel", "KTFinisher", "Finisher6"));
-    ASSERT_TRUE(
-        sCupsd->AddQueue("CorvelSA", CORVEL_SOURCE_DIR "/ppd/crvmtqsa.ppd", "Corvel MTQ-ix SA"));
-    // Listed before Corvel, with the same description: naming Corvel must still mean Corvel.
-    ASSERT_TRUE(sCupsd->AddQueue("Annex", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd", "Corvel MTQ-ix"));
-  }
-  static void TearDownTestSuite() { delete sCupsd; }
-
-  void SetUp() override { printtest::WriteDocument(mDocuments.path(), ".ps"); }
-
-  // Runs corvel-print with these arguments and the test's HOME, and these variables set.
-  static ProgramRun Print(std::vector<std::string> arguments,
-                          const std::vector<std::string>& environment = {}) {
-    return printtest::RunCorvelPrint(std::move(arguments), environment);
-  }
-  static std::string LatestJob(const std::string& queue) {
-    return printtest::LatestJob(*sCupsd, queue);
-  }
-
-  fs::path Document() const { return mDocuments.path() / "sample.ps"; }
-
-  static corveltest::PrivateCupsd* sCupsd;
-  TemporaryHome mHome;
-  TemporaryFolder mDocuments;
-};
-
-corveltest::PrivateCupsd* HeadlessPrint::sCupsd = nullptr;
+class HeadlessPrint : public printtest::PrintFixture {};
 
 TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfterward) {
   const ProgramRun run = Print({"--headless", "-P", "Corvel", "--set", "page/15=0", "--set",
@@ -109,18 +76,6 @@ TEST_F(HeadlessPrint, AScheduledTimeAddsThePrintTimeLine) {
   ASSERT_EQ(run.exitStatus, 0) << run.messages;
   ASSERT_GT(CompletedJob(run), 0);
   EXPECT_NE(LatestJob("Corvel").find("%%KTVPrintTime: "), std::string::npos);
-}
-
-TEST_F(HeadlessPrint, APDFDocumentPrintsLikePostScript) {
-  const fs::path pdf = printtest::WriteDocument(mDocuments.path(), ".pdf");
-  ASSERT_FALSE(pdf.empty());
-  const ProgramRun run = Print({"-P", "Corvel", "--set", "outp/29=2", "--set", "outp/11=8",
-                                "--type", "info/10=Pat", pdf.string()});
-  ASSERT_EQ(run.exitStatus, 0) << run.messages;
-  ASSERT_GT(CompletedJob(run), 0);
-  const std::string job = LatestJob("Corvel");
-  EXPECT_NE(job.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos);
-  EXPECT_NE(job.find("%%CORVEL: DocOwner Pat\n"), std::string::npos);
 }
 
 // Twenty users print at once to one queue, each with a home of their own: every job is accepted

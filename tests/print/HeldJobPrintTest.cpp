@@ -1,49 +1,31 @@
 // corvel-print --job: a job an application printed waits held on a queue that holds new jobs; the
-// dialog, run headless against a private cupsd, sets its options and releases it, or cancels it,
-// or refuses it with a reason, never touching a job that is not the user's.
+// dialog, run headless, sets its options and releases it, cancels it, or refuses it with its
+// reason, never touching a job that is not the user's held job.
 #include <gtest/gtest.h>
 
 #include "HeldJob.h"
 #include "PrintTestSupport.h"
 #include "TestSupport/SecureAccessServer.h"
-#include "platform/PlatformTestSupport.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using corveltest::ProgramRun;
-using printtest::RunCorvelPrint;
 
-class HeldJobPrint : public ::testing::Test {
+class HeldJobPrint : public printtest::PrintFixture {
  protected:
-  static void SetUpTestSuite() {
-    sCupsd = new corveltest::PrivateCupsd;
-    ASSERT_TRUE(sCupsd->Running()) << "see " << sCupsd->Root() / "log/error_log";
-    for (const auto& [queue, ppd] :
-         {std::pair{"Holding", "crvmtqix.ppd"}, std::pair{"HoldingSA", "crvmtqsa.ppd"}}) {
-      ASSERT_TRUE(sCupsd->AddQueue(queue, std::string(CORVEL_SOURCE_DIR "/ppd/") + ppd));
-      ASSERT_TRUE(sCupsd->SetQueueOption(queue, "job-hold-until-default", "indefinite"));
-    }
-    ASSERT_TRUE(sCupsd->SetQueueOption("Holding", "KTFinisher", "Finisher6"));
-    ASSERT_TRUE(sCupsd->AddQueue("Plain", CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
+  // Prints `document` with lp as an application does, with these lp arguments; the job id, 0
+  // when refused.
+  static int PrintAsApplication(const std::string& queue, const std::filesystem::path& document,
+                                std::vector<std::string> arguments = {}) {
+    arguments.insert(arguments.begin(), {"lp", "-d", queue, "-t", "Report", document.string()});
+    std::smatch id;
+    const ProgramRun run = corveltest::RunCapturing(arguments);
+    return std::regex_search(run.output, id, std::regex("request id is \\S+-(\\d+)"))
+               ? std::stoi(id[1])
+               : 0;
   }
-  static void TearDownTestSuite() { delete sCupsd; }
-
-  // Prints the sample as an application does, as `user` (the process's own when empty), with
-  // these options; the job id (0 when refused).
-  int PrintAsApplication(const std::string& queue, const std::string& extension = ".ps",
-                         const std::vector<std::pair<std::string, std::string>>& options = {},
-                         const std::string& user = "") {
-    const fs::path document = printtest::WriteDocument(mDocuments.path(), extension);
-    cups_option_t* encoded = nullptr;
-    int count = 0;
-    for (const auto& [name, value] : options)
-      count = cupsAddOption(name.c_str(), value.c_str(), count, &encoded);
-    if (!user.empty()) cupsSetUser(user.c_str());
-    const int job = cupsPrintFile(queue.c_str(), document.c_str(), "Report", count, encoded);
-    cupsSetUser(nullptr);
-    cupsFreeOptions(count, encoded);
-    return job;
+  int HoldJob(std::vector<std::string> arguments = {}) {
+    return PrintAsApplication("Holding", Document(), std::move(arguments));
   }
 
   static ipp_jstate_t StateOf(int job) {
@@ -58,62 +40,46 @@ class HeldJobPrint : public ::testing::Test {
 
   static ProgramRun PrintJob(int job, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"--job", std::to_string(job)});
-    return RunCorvelPrint(std::move(arguments));
+    return Print(std::move(arguments));
   }
-
-  static corveltest::PrivateCupsd* sCupsd;
-  TemporaryHome mHome;
-  TemporaryFolder mDocuments;
 };
 
-corveltest::PrivateCupsd* HeldJobPrint::sCupsd = nullptr;
-
-// PostScript and PDF alike: the job waits held, then prints with the dialog's finishing and
-// comments; a print from the dialog itself is not held a second time.
+// PostScript and PDF alike: the held job prints with the dialog's finishing and comments. A
+// print from the dialog itself is not held a second time.
 TEST_F(HeldJobPrint, AHeldJobPrintsWithTheDialogsOptionsAndComments) {
-  for (const char* extension : {".ps", ".pdf"}) {
-    SCOPED_TRACE(extension);
-    const int job = PrintAsApplication("Holding", extension);
-    ASSERT_GT(job, 0) << cupsLastErrorString();
-    ASSERT_EQ(StateOf(job), IPP_JSTATE_HELD);
+  const std::filesystem::path pdf = PDFDocument();
+  for (const std::filesystem::path& document : {Document(), pdf}) {
+    SCOPED_TRACE(document);
+    const int job = PrintAsApplication("Holding", document);
+    ASSERT_EQ(StateOf(job), IPP_JSTATE_HELD) << cupsLastErrorString();
     const ProgramRun run = PrintJob(
         job, {"--headless", "--set", "outp/29=2", "--set", "outp/11=8", "--type", "info/10=Ann"});
     ASSERT_EQ(run.exitStatus, 0) << run.messages;
-    EXPECT_EQ(printtest::CompletedJob(run), job) << run.output;
-    const std::string printed = printtest::LatestJob(*sCupsd, "Holding");
-    EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left\n"), std::string::npos);
-    EXPECT_NE(printed.find("%%CORVEL: DocOwner Ann\n"), std::string::npos);
+    EXPECT_EQ(CompletedJob(run), job) << run.output;
+    EXPECT_NE(LatestJob("Holding").find("%%BeginFeature: *KTStapler 2Left\n"), std::string::npos);
+    EXPECT_NE(LatestJob("Holding").find("%%CORVEL: DocOwner Ann\n"), std::string::npos);
   }
-  const fs::path document = printtest::WriteDocument(mDocuments.path(), ".ps");
-  const ProgramRun direct = RunCorvelPrint({"-P", "Holding", document.string()});
+  const ProgramRun direct = Print({"-P", "Holding", "--type", "info/10=Pat", pdf.string()});
   ASSERT_EQ(direct.exitStatus, 0) << direct.messages;
-  EXPECT_GT(printtest::CompletedJob(direct), 0) << "not held: " << direct.output;
+  EXPECT_GT(CompletedJob(direct), 0) << "not held: " << direct.output;
+  EXPECT_NE(LatestJob("Holding").find("%%CORVEL: DocOwner Pat\n"), std::string::npos);
 }
 
-// The job's own "sides" wins over the saved duplex choice (short edge here); a dry run leaves
-// the job held. What the user prints with is what is saved next, so each case saves first.
+// The job's "sides" wins over the saved duplex choice (short edge); a dry run leaves the job
+// held. What the user prints with is saved, so each case saves short edge first.
 TEST_F(HeldJobPrint, TheJobsSidesWinsOverTheSavedChoice) {
-  const fs::path document = printtest::WriteDocument(mDocuments.path(), ".ps");
-  const struct {
-    const char* sides;
-    const char* duplex;
-  } cases[] = {
-      {"two-sided-long-edge", "\"KTDuplex\": \"LongEdge\""},
-      {"one-sided", "\"KTDuplex\": \"False\""},
-      {nullptr, "\"KTDuplex\": \"ShortEdge\""},  // the saved choice
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"-o", "sides=two-sided-long-edge"}, "\"KTDuplex\": \"LongEdge\""},
+      {{"-o", "sides=one-sided"}, "\"KTDuplex\": \"False\""},
+      {{}, "\"KTDuplex\": \"ShortEdge\""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [options, duplex] : cases) {
     ASSERT_EQ(
-        RunCorvelPrint({"-P", "Holding", "--dry-run", "--set", "page/10=3", document.string()})
-            .exitStatus,
+        Print({"-P", "Holding", "--dry-run", "--set", "page/10=3", Document().string()}).exitStatus,
         0);
-    const int job = PrintAsApplication(
-        "Holding", ".ps",
-        c.sides ? std::vector<std::pair<std::string, std::string>>{{"sides", c.sides}}
-                : std::vector<std::pair<std::string, std::string>>{});
+    const int job = HoldJob(options);
     const ProgramRun run = PrintJob(job, {"--dry-run"});
-    ASSERT_EQ(run.exitStatus, 0) << run.messages;
-    EXPECT_NE(run.output.find(c.duplex), std::string::npos) << c.duplex;
+    EXPECT_NE(run.output.find(duplex), std::string::npos) << duplex << run.messages;
     EXPECT_EQ(StateOf(job), IPP_JSTATE_HELD) << "a dry run leaves the job as it was";
     cupsCancelJob("Holding", job);
   }
@@ -121,16 +87,15 @@ TEST_F(HeldJobPrint, TheJobsSidesWinsOverTheSavedChoice) {
 
 // Cancel in the dialog cancels the job; Secure Access refusing the user leaves it held.
 TEST_F(HeldJobPrint, CancelCancelsAndARefusedUserLeavesTheJobHeld) {
-  const int cancelled = PrintAsApplication("Holding");
-  const ProgramRun cancel = PrintJob(cancelled, {"--headless", "--click", "host/3"});
-  EXPECT_EQ(cancel.exitStatus, 7) << cancel.messages;
+  const int cancelled = HoldJob();
+  EXPECT_EQ(PrintJob(cancelled, {"--headless", "--click", "host/3"}).exitStatus, 7);
   EXPECT_EQ(StateOf(cancelled), IPP_JSTATE_CANCELED);
 
   corveltest::SecureAccessServer server(
       "secure-access on\nrequire-user-id on\nrequire-password on\n"
       "message Unknown user or wrong password.\nuser jdoe pw -\n");
   ScopedEnvironment port("CORVEL_SECURE_ACCESS_PORT", std::to_string(server.Port()));
-  const int refused = PrintAsApplication("HoldingSA");
+  const int refused = PrintAsApplication("HoldingSA", Document());
   const ProgramRun run = PrintJob(
       refused,
       {"--type", "info/10=jdoe", "--answer", "Two Way Communcations=ok:paed/0=127.0.0.1",
@@ -142,13 +107,11 @@ TEST_F(HeldJobPrint, CancelCancelsAndARefusedUserLeavesTheJobHeld) {
   cupsCancelJob("HoldingSA", refused);
 }
 
-// A job that is not the user's held job on the named queue is refused with its reason and its
-// own status, and stays as it was.
+// Each job it may not print is refused with its reason and status, and left as it was.
 TEST_F(HeldJobPrint, JobsItMayNotPrintAreRefusedAndLeftAlone) {
-  const int others = PrintAsApplication("Holding", ".ps", {}, "other");
-  const int held = PrintAsApplication("Holding");
-  const int done = PrintAsApplication("Holding", ".ps", {{"job-hold-until", "no-hold"}});
-  const int cancelled = PrintAsApplication("Holding");
+  const int others = HoldJob({"-U", "other"});
+  const int held = HoldJob(), done = HoldJob({"-H", "immediate"});
+  const int cancelled = HoldJob();
   ASSERT_TRUE(corveltest::PrivateCupsd::WaitForJob("Holding", done));
   cupsCancelJob("Holding", cancelled);
   const std::string noServer =
@@ -158,46 +121,40 @@ TEST_F(HeldJobPrint, JobsItMayNotPrintAreRefusedAndLeftAlone) {
     std::vector<std::string> arguments;
     int status;
     std::string message;
-    std::vector<std::string> environment = {};
   } cases[] = {
       {999999, {}, 8, "job 999999 does not exist"},
       {others, {}, 9, "job " + std::to_string(others) + " belongs to "},
       {done, {}, 10, "is not held (it is completed)"},
       {cancelled, {}, 10, "is not held (it is canceled)"},
-      {held, {"-P", "Plain"}, 11, "is on queue \"Holding\", not \"Plain\""},
-      {held, {}, 2, "cannot reach the print server", {noServer}},
-      {held, {printtest::WriteDocument(mDocuments.path(), ".ps").string()}, 1, "give no FILE"},
+      {held, {"-P", "Corvel"}, 11, "is on queue \"Holding\", not \"Corvel\""},
+      {held, {Document().string()}, 1, "give no FILE"},
       {0, {}, 1, "--job needs a job number"},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> arguments = {"--job", std::to_string(c.job), "--headless"};
-    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-    const ProgramRun run = RunCorvelPrint(arguments, c.environment);
+    const ProgramRun run = PrintJob(c.job, c.arguments);
     EXPECT_EQ(run.exitStatus, c.status) << c.message << ": " << run.messages;
     EXPECT_NE(run.messages.find(c.message), std::string::npos) << run.messages;
   }
+  const ProgramRun unreachable = Print({"--job", std::to_string(held)}, {noServer});
+  EXPECT_EQ(unreachable.exitStatus, 2) << unreachable.messages;
   EXPECT_EQ(StateOf(others), IPP_JSTATE_HELD);
   EXPECT_EQ(StateOf(held), IPP_JSTATE_HELD);
 }
 
-// A job that goes while its dialog is open: the check the on-screen view makes says so, and
-// Print neither sets options on it nor releases anything.
+// A job that went while its dialog was open (cancelled, or lost without a trace as in a restart
+// of the print server): the on-screen view's check says so, and Print releases nothing.
 TEST_F(HeldJobPrint, AJobThatWentWhileTheDialogWasOpenIsNotPrinted) {
-  const struct {
-    bool purge;  // gone without a trace, as after a restart that lost it
-    const char* reason;
-  } cases[] = {{false, "is no longer held (it is canceled)"}, {true, "no longer exists"}};
-  for (const auto& c : cases) {
-    const int job = PrintAsApplication("Holding");
-    std::string reason;
-    ASSERT_TRUE(JobStillHeld(job, &reason)) << reason;
+  for (const auto& [purge, reason] :
+       {std::pair{0, "is no longer held (it is canceled)"}, std::pair{1, "no longer exists"}}) {
+    const int job = HoldJob();
+    std::string said, error;
+    ASSERT_TRUE(JobStillHeld(job, &said)) << said;
     ASSERT_EQ(LookUpHeldJob(job).job.name, "Report");
-    cupsCancelJob2(CUPS_HTTP_DEFAULT, "Holding", job, c.purge ? 1 : 0);
-    EXPECT_FALSE(JobStillHeld(job, &reason));
-    EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
-    std::string error;
+    cupsCancelJob2(CUPS_HTTP_DEFAULT, "Holding", job, purge);
+    EXPECT_FALSE(JobStillHeld(job, &said));
+    EXPECT_NE(said.find(reason), std::string::npos) << said;
     EXPECT_EQ(SetOptionsAndRelease(job, {{{"KTStapler", "2Left"}}}, &error), ReleaseOutcome::Gone);
-    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_NE(error.find(reason), std::string::npos) << error;
   }
 }
 

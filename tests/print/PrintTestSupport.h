@@ -1,6 +1,9 @@
 #pragma once
-// What the corvel-print tests share: a one-page PostScript document (and its PDF twin), running
-// the program as a user would, and following a job it reported into the queue's output file.
+// The fixture of the corvel-print tests: one private cupsd per suite with the bundled queues,
+// a home and a sample document of the test's own, corvel-print run as a user runs it, and a job
+// it reported followed into the queue's output file.
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -9,6 +12,7 @@
 
 #include "TestSupport/PrivateCupsd.h"
 #include "TestSupport/Programs.h"
+#include "TestSupport/ScopedEnvironment.h"
 
 namespace printtest {
 
@@ -16,44 +20,68 @@ inline const char* const kDocument =
     "%!PS-Adobe-3.0\n%%Title: sample\n%%Pages: 1\n%%EndComments\n%%Page: 1 1\n"
     "/Helvetica findfont 20 scalefont setfont 72 720 moveto (Corvel) show showpage\n%%EOF\n";
 
-// Writes the sample document into `folder` as PostScript (.ps) or, through Ghostscript, as PDF
-// (.pdf); the file, or an empty path when it could not be made.
-inline std::filesystem::path WriteDocument(const std::filesystem::path& folder,
-                                           const std::string& extension) {
-  const std::filesystem::path ps = folder / "sample.ps", made = folder / ("sample" + extension);
-  std::ofstream(ps) << kDocument;
-  if (extension == ".pdf" &&
-      corveltest::RunProgram({GHOSTSCRIPT_PROGRAM, "-q", "-dBATCH", "-dNOPAUSE",
-                              "-sDEVICE=pdfwrite", "-sOutputFile=" + made.string(), ps.string()}) !=
-          0)
-    return {};
-  return made;
-}
-
-// Runs corvel-print with these arguments, and these variables set.
-inline corveltest::ProgramRun RunCorvelPrint(std::vector<std::string> arguments,
-                                             const std::vector<std::string>& environment = {}) {
-  arguments.insert(arguments.begin(), CORVEL_PRINT_PROGRAM);
-  if (!environment.empty()) {
-    arguments.insert(arguments.begin(), environment.begin(), environment.end());
-    arguments.insert(arguments.begin(), "env");
+class PrintFixture : public ::testing::Test {
+ protected:
+  // Corvel (a finisher installed) and CorvelSA; Annex, listed before Corvel with the same
+  // description; Holding and HoldingSA hold new jobs, as queues set up for printing from
+  // applications do.
+  static void SetUpTestSuite() {
+    sCupsd = new corveltest::PrivateCupsd;
+    ASSERT_TRUE(sCupsd->Running()) << "see " << sCupsd->Root() / "log/error_log";
+    const std::string ix = CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd";
+    const std::string sa = CORVEL_SOURCE_DIR "/ppd/crvmtqsa.ppd";
+    ASSERT_TRUE(sCupsd->AddQueue("Corvel", ix, "Corvel MTQ-ix"));
+    ASSERT_TRUE(sCupsd->AddQueue("CorvelSA", sa, "Corvel MTQ-ix SA"));
+    ASSERT_TRUE(sCupsd->AddQueue("Annex", ix, "Corvel MTQ-ix"));
+    ASSERT_TRUE(sCupsd->AddQueue("Holding", ix) && sCupsd->AddQueue("HoldingSA", sa));
+    for (const char* queue : {"Corvel", "Holding"})
+      ASSERT_TRUE(sCupsd->SetQueueOption(queue, "KTFinisher", "Finisher6"));
+    for (const char* queue : {"Holding", "HoldingSA"})
+      ASSERT_TRUE(sCupsd->SetQueueOption(queue, "job-hold-until-default", "indefinite"));
   }
-  return corveltest::RunCapturing(arguments);
-}
+  static void TearDownTestSuite() { delete sCupsd; }
 
-// The job id corvel-print reported, after the job completed; 0 when there was none.
-inline int CompletedJob(const corveltest::ProgramRun& run) {
-  std::smatch match;
-  if (!std::regex_search(run.output, match, std::regex("job (\\d+) sent to (\\S+)"))) return 0;
-  const int job = std::stoi(match[1]);
-  return corveltest::PrivateCupsd::WaitForJob(match[2], job) ? job : 0;
-}
+  void SetUp() override { std::ofstream(Document()) << kDocument; }
 
-// The part of the queue's file that the latest job wrote.
-inline std::string LatestJob(const corveltest::PrivateCupsd& cupsd, const std::string& queue) {
-  const std::string all = cupsd.QueueOutput(queue);
-  const size_t start = all.rfind("%!PS-Adobe");
-  return start == std::string::npos ? all : all.substr(start);
-}
+  std::filesystem::path Document() const { return mDocuments.path() / "sample.ps"; }
+  // The sample as PDF, made with Ghostscript; an empty path when it could not be made.
+  std::filesystem::path PDFDocument() const {
+    const std::filesystem::path pdf = mDocuments.path() / "sample.pdf";
+    const int made = corveltest::RunProgram({GHOSTSCRIPT_PROGRAM, "-q", "-dBATCH", "-dNOPAUSE",
+                                             "-sDEVICE=pdfwrite", "-sOutputFile=" + pdf.string(),
+                                             Document().string()});
+    return made == 0 ? pdf : std::filesystem::path();
+  }
+
+  // Runs corvel-print with these arguments and the test's HOME, and these variables set.
+  static corveltest::ProgramRun Print(std::vector<std::string> arguments,
+                                      const std::vector<std::string>& environment = {}) {
+    arguments.insert(arguments.begin(), CORVEL_PRINT_PROGRAM);
+    if (!environment.empty()) {
+      arguments.insert(arguments.begin(), environment.begin(), environment.end());
+      arguments.insert(arguments.begin(), "env");
+    }
+    return corveltest::RunCapturing(arguments);
+  }
+
+  // The job id corvel-print reported, after the job completed; 0 when there was none.
+  static int CompletedJob(const corveltest::ProgramRun& run) {
+    std::smatch match;
+    if (!std::regex_search(run.output, match, std::regex("job (\\d+) sent to (\\S+)"))) return 0;
+    const int job = std::stoi(match[1]);
+    return corveltest::PrivateCupsd::WaitForJob(match[2], job) ? job : 0;
+  }
+
+  // The part of the queue's file that the latest job wrote.
+  static std::string LatestJob(const std::string& queue) {
+    const std::string all = sCupsd->QueueOutput(queue);
+    const size_t start = all.rfind("%!PS-Adobe");
+    return start == std::string::npos ? all : all.substr(start);
+  }
+
+  static inline corveltest::PrivateCupsd* sCupsd = nullptr;
+  TemporaryHome mHome;
+  TemporaryFolder mDocuments;
+};
 
 }  // namespace printtest
