@@ -91,32 +91,33 @@ bool JobStillHeld(int id, std::string* reason) {
   return false;
 }
 
+namespace {
+
+// After a refused step: Gone when the job went meanwhile, else `held` with what failed and why.
+ReleaseOutcome Refused(int id, ReleaseOutcome held, const std::string& failed, std::string* error) {
+  const std::string why = cupsLastErrorString();
+  std::string gone;
+  if (!JobStillHeld(id, &gone)) {
+    *error = gone + "; it was not printed";
+    return ReleaseOutcome::Gone;
+  }
+  *error = failed + " (" + why + "); it stays held";
+  return held;
+}
+
+}  // namespace
+
 ReleaseOutcome SetOptionsAndRelease(int id, const JobOptions& job, std::string* error) {
   const CupsOptions options = ToCupsOptions(job);
   IppPtr set = NewJobRequest(IPP_OP_SET_JOB_ATTRIBUTES, id);
   cupsEncodeOptions2(set.get(), options.get_deleter().count, options.get(), IPP_TAG_JOB);
-  std::string gone;
-  if (!Ask(std::move(set))) {
-    const std::string why = cupsLastErrorString();
-    if (!JobStillHeld(id, &gone)) {
-      *error = gone + "; it was not printed";
-      return ReleaseOutcome::Gone;
-    }
-    *error = "the print server did not take the options of " + JobText(id) + " (" + why +
-             "); it stays held";
-    return ReleaseOutcome::OptionsRefused;
-  }
-  if (!Ask(NewJobRequest(IPP_OP_RELEASE_JOB, id))) {
-    const std::string why = cupsLastErrorString();
-    if (!JobStillHeld(id, &gone)) {
-      *error = gone + "; it was not printed";
-      return ReleaseOutcome::Gone;
-    }
-    *error = "the options are set on " + JobText(id) + " but it could not be released (" + why +
-             "); it stays held: release it with lp -i " + std::to_string(id) +
-             " -H resume, or cancel it";
-    return ReleaseOutcome::ReleaseRefused;
-  }
+  if (!Ask(std::move(set)))
+    return Refused(id, ReleaseOutcome::OptionsRefused,
+                   "the print server did not take the options of " + JobText(id), error);
+  if (!Ask(NewJobRequest(IPP_OP_RELEASE_JOB, id)))
+    return Refused(id, ReleaseOutcome::ReleaseRefused,
+                   "the options are set on " + JobText(id) + " but it could not be released",
+                   error);
   return ReleaseOutcome::Released;
 }
 
