@@ -17,6 +17,7 @@
 #include <fstream>
 #include <string>
 
+#include "BenchQueue.h"
 #include "Repetitions.h"
 #include "TestSupport/Programs.h"
 #include "TestSupport/TemporaryFiles.h"
@@ -24,11 +25,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string BenchQueue() {
-  const char* queue = std::getenv("CORVEL_BENCH_QUEUE");
-  return queue ? queue : "Corvel";
-}
 
 // The agent with a dialog command that reports each job on a FIFO; stopped when the program ends.
 class RunningAgent {
