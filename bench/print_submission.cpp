@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchQueue.h"
 #include "Repetitions.h"
 #include "TestSupport/Programs.h"
 #include "TestSupport/TemporaryFiles.h"
@@ -29,11 +30,6 @@ using Clock = std::chrono::steady_clock;
 // The choices made in the dialog: a double staple on the left, two holes, an owner.
 const std::vector<std::string> kDialogChoices = {"--set", "outp/29=2", "--set",  "outp/11=8",
                                                  "--set", "outp/14=2", "--type", "info/10=bench"};
-
-std::string BenchQueue() {
-  const char* queue = std::getenv("CORVEL_BENCH_QUEUE");
-  return queue ? queue : "Corvel";
-}
 
 struct ProgramCost {
   int exitStatus = -1;

@@ -121,6 +121,11 @@ def main():
         dry / 1024 if dry else None, lp_rss / 1024 if lp_rss else None, "MB", "—", None,
         results.skipped("print_submission", "BM_DialogDryRun"))
 
+    held = results.ms("agent_prompt", "BM_HeldJobToDialog")
+    add("Held job to its dialog: corvel-agent with a subscription, median", held, None, "ms",
+        "< 300 ms", held is not None and held < 300,
+        results.skipped("agent_prompt", "BM_HeldJobToDialog"))
+
     print("| measurement | project | alternative | ratio | goal | met? |")
     print("|---|---|---|---|---|---|")
     for row in rows:

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "options/CModelInfo.h"
-#include "options/PrinterListFile.h"
+#include "options/SupportedPrinter.h"
 #include "pde/CorvelPDE.h"
 #include "pde/ImageTables.h"
 #include "pde/PrinterMatch.h"
@@ -79,26 +79,14 @@ CupsPPDPtr OpenQueuePPD(const std::string& queue, FetchedPPDFile& file) {
   return ppd;
 }
 
-// The PPD file names the bundle serves; empty when the list is absent or names none.
-std::vector<std::string> SupportedPCFileNames(CFBundleRef bundle) {
-  if (!bundle) return {};
-  PrinterListFile list(bundle->ContentsFolder());
-  return list.IsValid() ? list.mPrinterList : std::vector<std::string>{};
-}
-
 // The checks on the PPD itself: the model, and a file the bundle serves.
 bool IsSupportedPPD(const ppd_file_t& ppd, CFBundleRef bundle) {
-  if (!IsCorvelModel(ppd.shortnickname)) {
-    trace_log(0, "Corvel: the printer's PPD (%s) is not a %s\n",
-              ppd.shortnickname ? ppd.shortnickname : "", kCorvelModelName);
-    return false;
-  }
-  if (!IsSupportedPCFileName(ppd.pcfilename, SupportedPCFileNames(bundle))) {
-    trace_log(0, "Corvel: the PPD file %s is not one this extension serves\n",
-              ppd.pcfilename ? ppd.pcfilename : "");
-    return false;
-  }
-  return true;
+  const std::vector<std::string> supported =
+      bundle ? SupportedPCFileNames(bundle->ContentsFolder()) : std::vector<std::string>{};
+  std::string reason;
+  if (AcceptsPrinterDescription(ppd.shortnickname, ppd.pcfilename, supported, &reason)) return true;
+  trace_log(0, "Corvel: %s\n", reason.c_str());
+  return false;
 }
 
 void LoadMediaTypes(CCorvelOptions& options) {

@@ -1,9 +1,6 @@
 #include "pde/PrinterMatch.h"
 
-#include <strings.h>
-
 #include <algorithm>
-#include <cstring>
 
 #include "platform/SystemVersion.h"
 
@@ -41,22 +38,4 @@ std::optional<std::string> FindQueueForPrinter(const std::string& printerName,
     if (compared && printerName == compared) return std::string(dests[i].name);
   }
   return std::nullopt;
-}
-
-bool IsCorvelModel(const char* shortNickName) {
-  const size_t length = std::strlen(kCorvelModelName);
-  return shortNickName && std::strncmp(shortNickName, kCorvelModelName, length) == 0;
-}
-
-bool IsSecureAccessModel(const char* shortNickName) {
-  const size_t length = shortNickName ? std::strlen(shortNickName) : 0;
-  return length >= 2 && std::strcmp(shortNickName + length - 2, kSecureAccessSuffix) == 0;
-}
-
-bool IsSupportedPCFileName(const char* pcFileName, const std::vector<std::string>& supported) {
-  if (supported.empty()) return true;
-  return pcFileName &&
-         std::any_of(supported.begin(), supported.end(), [&](const std::string& name) {
-           return strcasecmp(name.c_str(), pcFileName) == 0;
-         });
 }

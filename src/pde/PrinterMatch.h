@@ -1,6 +1,7 @@
 #pragma once
 // The start-up checks of a dialog: which CUPS queue the current printer is, and whether its PPD
-// describes the supported model. Pure functions of their inputs, so each rule is testable alone.
+// describes the supported model (options/SupportedPrinter.h). Pure functions of their inputs, so
+// each rule is testable alone.
 #include <cups/cups.h>
 
 #include <cstdint>
@@ -8,8 +9,7 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kCorvelModelName = "Corvel MTQ-ix";
-inline constexpr const char* kSecureAccessSuffix = "SA";
+#include "options/SupportedPrinter.h"
 
 struct SystemVersion {
   int32_t major = 0;
@@ -29,10 +29,3 @@ std::string PrinterNameForComparison(std::string name, SystemVersion version);
 std::optional<std::string> FindQueueForPrinter(const std::string& printerName,
                                                const cups_dest_t* dests, int count,
                                                const std::string& namedQueue = {});
-
-// The short nickname starts with the model name (case-sensitive, all 13 characters).
-bool IsCorvelModel(const char* shortNickName);
-// The short nickname ends in "SA".
-bool IsSecureAccessModel(const char* shortNickName);
-// An empty list accepts every file; otherwise the PCFileName must be one of the names, in any case.
-bool IsSupportedPCFileName(const char* pcFileName, const std::vector<std::string>& supported);

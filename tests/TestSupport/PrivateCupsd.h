@@ -50,8 +50,10 @@ class PrivateCupsd {
  public:
   static constexpr const char* kAppendScheme = "corvelappend";
 
-  // `filter`: the job-comment filter the queues run (the build's unless another is given).
-  explicit PrivateCupsd(const std::filesystem::path& filter = CORVEL_JOBCOMMENTS_FILTER)
+  // `filter`: the job-comment filter the queues run (the build's unless another is given);
+  // `extraConfiguration`: lines added at the end of cupsd.conf (a policy of its own, say).
+  explicit PrivateCupsd(const std::filesystem::path& filter = CORVEL_JOBCOMMENTS_FILTER,
+                        const std::string& extraConfiguration = "")
       : mRoot(mFolder.path()) {
     for (const char* sub :
          {"etc/ppd", "etc/ssl", "spool/tmp", "cache", "state/certs", "log", "run"})
@@ -59,6 +61,7 @@ class PrivateCupsd {
     mPort = FreeLoopbackPort();
     MakeServerBin(filter);
     WriteConfiguration();
+    std::ofstream(mRoot / "etc/cupsd.conf", std::ios::app) << extraConfiguration;
     mServer = "127.0.0.1:" + std::to_string(mPort);
     setenv("CUPS_SERVER", mServer.c_str(), 1);
     // libcups keeps the server it was first asked about, and its connection: forget both, so
@@ -66,17 +69,19 @@ class PrivateCupsd {
     cupsSetServer(nullptr);
     Start();
   }
-  ~PrivateCupsd() {
-    if (mPid <= 0) return;
-    kill(mPid, SIGTERM);
-    int status = 0;
-    waitpid(mPid, &status, 0);
-  }
+  ~PrivateCupsd() { StopDaemon(); }
   PrivateCupsd(const PrivateCupsd&) = delete;
   PrivateCupsd& operator=(const PrivateCupsd&) = delete;
 
   // True once the daemon takes connections.
   bool Running() const { return mRunning; }
+  // Stops the daemon and starts it again in the same folder on the same port, so its queues and
+  // held jobs stay; true once it takes connections again.
+  bool Restart() {
+    StopDaemon();
+    Start();
+    return mRunning;
+  }
   const std::string& Server() const { return mServer; }
   const std::filesystem::path& Root() const { return mRoot; }
 
@@ -215,6 +220,16 @@ class PrivateCupsd {
   static void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
       text.replace(at, from.size(), to);
+  }
+
+  void StopDaemon() {
+    if (mPid > 0) {
+      kill(mPid, SIGTERM);
+      int status = 0;
+      waitpid(mPid, &status, 0);
+    }
+    mPid = 0;
+    mRunning = false;
   }
 
   void Start() {

@@ -1,7 +1,8 @@
 // The install as a user gets it: this build installed with DESTDIR into a staging folder, under a
 // prefix that is not the configured one, and run from there. Every program and library must find
 // the project's libraries in the staging folder, never in the build tree, and the installed
-// corvel-print, filter, corvel-sim and ppdx-dump must do their work against a private cupsd.
+// corvel-print, filter, corvel-sim and ppdx-dump must do their work against a private cupsd; the
+// agent's autostart entry must start the installed agent.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -85,6 +86,7 @@ class StagedInstall : public ::testing::Test {
 TEST_F(StagedInstall, EveryProgramAndLibraryFindsTheProjectsLibrariesInTheStagingFolder) {
   std::vector<fs::path> expected = {
       "bin/corvel-print",
+      "bin/corvel-agent",
       "bin/corvel-sim",
       "bin/ppdx-dump",
       "lib/corvel/corvel-jobcomments",
@@ -148,6 +150,18 @@ TEST_F(StagedInstall, TheInstalledSecureAccessPeerAnswersTheInstalledDialog) {
                                 "SecureAccessWindow=saOK:SecA/11=pw", "--dry-run"});
   ASSERT_EQ(run.exitStatus, 0) << run.messages;
   EXPECT_EQ(server.Requests(), "100\n101 jdoe\\tpw\\t\\r\n");
+}
+
+// The desktop session starts the installed agent: the entry names it under the install's prefix.
+TEST_F(StagedInstall, TheAutostartEntryStartsTheInstalledAgent) {
+  const std::string entry =
+      corveltest::FileContents(Staged("/etc/xdg/autostart/corvel-agent.desktop"));
+  EXPECT_NE(entry.find("\nExec=" + (kPrefix / "bin/corvel-agent").string() + "\n"),
+            std::string::npos)
+      << entry;
+  const ProgramRun run = RunCapturing({Installed("bin/corvel-agent").string(), "--help"});
+  EXPECT_EQ(run.exitStatus, 0) << run.messages;
+  EXPECT_NE(run.output.find("usage: corvel-agent"), std::string::npos) << run.output;
 }
 
 TEST_F(StagedInstall, TheInstalledPPDToolDescribesAnInstalledPrinterDescription) {
