@@ -100,6 +100,23 @@ class PrivateCupsd {
     if (!info.empty()) argv.insert(argv.end(), {"-D", info});
     return RunProgram(argv) == 0;
   }
+  // The state of job `job` on any queue; 0 when the server does not know it.
+  static ipp_jstate_t JobState(int job) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    ipp_jstate_t state = ipp_jstate_t(0);
+    for (int i = 0; i < count; ++i)
+      if (jobs[i].id == job) state = jobs[i].state;
+    cupsFreeJobs(count, jobs);
+    return state;
+  }
+  // The state job `job` ended in (completed, cancelled or aborted), or its state after `seconds`.
+  static ipp_jstate_t WaitForJobEnd(int job, int seconds = 30) {
+    ipp_jstate_t state = JobState(job);
+    for (int i = 0; i < seconds * 10 && state < IPP_JSTATE_CANCELED; ++i, state = JobState(job))
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return state;
+  }
   // True once job `job` of `queue` completed; false when it did not within `seconds`.
   static bool WaitForJob(const std::string& queue, int job, int seconds = 30) {
     for (int i = 0; i < seconds * 10; ++i) {

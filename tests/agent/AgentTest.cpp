@@ -79,13 +79,15 @@ class CorvelAgent : public ::testing::Test {
                                                                                : 0;
   }
 
-  void StartAgent() {
+  void StartAgent(const std::string& dialogCommand = "") {
     const std::string log = (mFolder.path() / "agent.log").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    mAgent = corveltest::SpawnProgram(
-        {CORVEL_AGENT_PROGRAM, "--dialog-command", DialogCommand().string()}, &actions);
+    mAgent =
+        corveltest::SpawnProgram({CORVEL_AGENT_PROGRAM, "--dialog-command",
+                                  dialogCommand.empty() ? DialogCommand().string() : dialogCommand},
+                                 &actions);
     posix_spawn_file_actions_destroy(&actions);
     ASSERT_NE(mAgent, 0);
   }
@@ -177,6 +179,29 @@ TEST_F(CorvelAgent, ShowsJobsWhenTheServerRefusesSubscriptions) {
   const int job = Print("Corvel");
   EXPECT_EQ(Dialogs(1), std::to_string(job) + " Corvel\n");
   EXPECT_NE(StopAgent().find("refused a subscription to job events"), std::string::npos);
+}
+
+// The whole path with the real dialog, scripted: the job printed with lp prints with the dialog's
+// stapling and owner comment; a job whose dialog is cancelled is cancelled.
+TEST_F(CorvelAgent, PrintsOrCancelsEachHeldJobThroughTheDialog) {
+  TemporaryHome home;
+  ASSERT_TRUE(mCupsd->SetQueueOption("Corvel", "KTFinisher", "Finisher6"));
+  const struct {
+    const char* script;
+    ipp_jstate_t state;
+  } cases[] = {
+      {" --headless --set outp/29=2 --set outp/11=8 --type info/10=Ann", IPP_JSTATE_COMPLETED},
+      {" --headless --click host/3", IPP_JSTATE_CANCELED},
+  };
+  for (const auto& [script, state] : cases) {
+    StartAgent(CORVEL_PRINT_PROGRAM + std::string(script));
+    const int job = Print("Corvel");
+    EXPECT_EQ(corveltest::PrivateCupsd::WaitForJobEnd(job), state) << script << StopAgent();
+    StopAgent();
+  }
+  const std::string printed = mCupsd->QueueOutput("Corvel");
+  EXPECT_NE(printed.find("%%BeginFeature: *KTStapler 2Left"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("%%CORVEL: DocOwner Ann\n"), std::string::npos) << printed;
 }
 
 // Runs that end at once: help, a wrong command line, a second agent, no runtime folder.

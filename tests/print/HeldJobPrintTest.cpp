@@ -28,16 +28,6 @@ class HeldJobPrint : public printtest::PrintFixture {
     return PrintAsApplication("Holding", Document(), std::move(arguments));
   }
 
-  static ipp_jstate_t StateOf(int job) {
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
-    ipp_jstate_t state = ipp_jstate_t(0);
-    for (int i = 0; i < count; ++i)
-      if (jobs[i].id == job) state = jobs[i].state;
-    cupsFreeJobs(count, jobs);
-    return state;
-  }
-
   static ProgramRun PrintJob(int job, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"--job", std::to_string(job)});
     return Print(std::move(arguments));
@@ -51,7 +41,7 @@ TEST_F(HeldJobPrint, AHeldJobPrintsWithTheDialogsOptionsAndComments) {
   for (const std::filesystem::path& document : {Document(), pdf}) {
     SCOPED_TRACE(document);
     const int job = PrintAsApplication("Holding", document);
-    ASSERT_EQ(StateOf(job), IPP_JSTATE_HELD) << cupsLastErrorString();
+    ASSERT_EQ(corveltest::PrivateCupsd::JobState(job), IPP_JSTATE_HELD) << cupsLastErrorString();
     const ProgramRun run = PrintJob(
         job, {"--headless", "--set", "outp/29=2", "--set", "outp/11=8", "--type", "info/10=Ann"});
     ASSERT_EQ(run.exitStatus, 0) << run.messages;
@@ -80,7 +70,8 @@ TEST_F(HeldJobPrint, TheJobsSidesWinsOverTheSavedChoice) {
     const int job = HoldJob(options);
     const ProgramRun run = PrintJob(job, {"--dry-run"});
     EXPECT_NE(run.output.find(duplex), std::string::npos) << duplex << run.messages;
-    EXPECT_EQ(StateOf(job), IPP_JSTATE_HELD) << "a dry run leaves the job as it was";
+    EXPECT_EQ(corveltest::PrivateCupsd::JobState(job), IPP_JSTATE_HELD)
+        << "a dry run leaves the job as it was";
     cupsCancelJob("Holding", job);
   }
 }
@@ -89,7 +80,7 @@ TEST_F(HeldJobPrint, TheJobsSidesWinsOverTheSavedChoice) {
 TEST_F(HeldJobPrint, CancelCancelsAndARefusedUserLeavesTheJobHeld) {
   const int cancelled = HoldJob();
   EXPECT_EQ(PrintJob(cancelled, {"--headless", "--click", "host/3"}).exitStatus, 7);
-  EXPECT_EQ(StateOf(cancelled), IPP_JSTATE_CANCELED);
+  EXPECT_EQ(corveltest::PrivateCupsd::JobState(cancelled), IPP_JSTATE_CANCELED);
 
   corveltest::SecureAccessServer server(
       "secure-access on\nrequire-user-id on\nrequire-password on\n"
@@ -103,7 +94,7 @@ TEST_F(HeldJobPrint, CancelCancelsAndARefusedUserLeavesTheJobHeld) {
   EXPECT_EQ(run.exitStatus, 5) << run.messages;
   EXPECT_NE(run.messages.find("Unknown user or wrong password."), std::string::npos);
   EXPECT_NE(run.messages.find("stays held"), std::string::npos) << run.messages;
-  EXPECT_EQ(StateOf(refused), IPP_JSTATE_HELD);
+  EXPECT_EQ(corveltest::PrivateCupsd::JobState(refused), IPP_JSTATE_HELD);
   cupsCancelJob("HoldingSA", refused);
 }
 
@@ -137,8 +128,8 @@ TEST_F(HeldJobPrint, JobsItMayNotPrintAreRefusedAndLeftAlone) {
   }
   const ProgramRun unreachable = Print({"--job", std::to_string(held)}, {noServer});
   EXPECT_EQ(unreachable.exitStatus, 2) << unreachable.messages;
-  EXPECT_EQ(StateOf(others), IPP_JSTATE_HELD);
-  EXPECT_EQ(StateOf(held), IPP_JSTATE_HELD);
+  EXPECT_EQ(corveltest::PrivateCupsd::JobState(others), IPP_JSTATE_HELD);
+  EXPECT_EQ(corveltest::PrivateCupsd::JobState(held), IPP_JSTATE_HELD);
 }
 
 // A job that went while its dialog was open (cancelled, or lost without a trace as in a restart
