@@ -43,6 +43,12 @@ void ShowDayButton(ControlRef button, int32_t day, bool chosen) {
   if (chosen) SetControl32BitValue(button, 1);
 }
 
+void ShowClock(ControlRef clock, CDateInfo& date) {
+  if (clock)
+    SetClockDateTime(
+        clock, LongDateRec{date.Year(), date.Month(), date.Day(), date.Hour(), date.Minute(), 0});
+}
+
 OSStatus CaptureAndStep(SchedulePrintData& data, void (CDateInfo::*step)()) {
   CCorvelOptions& options = *data.corvelOptions;
   options.CaptureTimeDialogState(data.window, &data.displayDate, &data.printDateTime);
@@ -59,17 +65,20 @@ OSStatus PreviousMonth(SchedulePrintData& data, EventRef) {
   return CaptureAndStep(data, &CDateInfo::MinusMonth);
 }
 
-// At most one day is chosen: the one just clicked.
+// At most one day is chosen: the one just clicked. The clock then shows the date OK would take.
 OSStatus DayClicked(SchedulePrintData& data, EventRef event) {
+  CCorvelOptions& options = *data.corvelOptions;
   ControlRef clicked = GetEventControl(event);
   for (int32_t number = kFirstDayButton; number <= kLastDayButton; ++number) {
-    ControlRef button =
-        data.corvelOptions->GetCorvelControl(data.window, kScheduleSignature, number);
+    ControlRef button = options.GetCorvelControl(data.window, kScheduleSignature, number);
     if (button && button != clicked) SetControl32BitValue(button, 0);
   }
   ControlID id;
   data.lastSelectedDayButtonID = GetControlID(clicked, &id) == noErr ? id.id : 0;
   data.lastControl = clicked;
+  options.CaptureTimeDialogState(data.window, &data.displayDate, &data.printDateTime);
+  ShowClock(options.GetCorvelControl(data.window, kScheduleSignature, kClockNumber),
+            data.printDateTime);
   return eventNotHandledErr;
 }
 
@@ -142,10 +151,7 @@ void CCorvelOptions::DateTimeToCalendarDisplay(WindowRef window, CDateInfo* disp
     if (ControlRef button = GetCorvelControl(window, kScheduleSignature, number))
       ShowDayButton(button, day <= month.length ? day : 0, showChosen && number == chosenButton);
   }
-  if (ControlRef clock = GetCorvelControl(window, kScheduleSignature, kClockNumber))
-    SetClockDateTime(
-        clock, LongDateRec{printDateTime->Year(), printDateTime->Month(), printDateTime->Day(),
-                           printDateTime->Hour(), printDateTime->Minute(), 0});
+  ShowClock(GetCorvelControl(window, kScheduleSignature, kClockNumber), *printDateTime);
 }
 
 void CCorvelOptions::CaptureTimeDialogState(WindowRef window, CDateInfo* displayDate,

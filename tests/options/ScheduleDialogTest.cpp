@@ -59,17 +59,21 @@ TEST_F(ScheduleDialogTest, OKTakesTheClockTimeAndTheDayChosenInTheShownMonth) {
   for (const auto& c : kCases) {
     Data().printTime = LocalSeconds(2030, 7, 19, 10, 30);
     std::string calendar;
+    LongDateRec clock;
     mAnswers["SchedulePrintDlg"] = [&](WindowRef dialog) {
       UserSetClock(FindControl(dialog, "sked", 300), LongDateRec{2030, 7, 19, 15, 45, 0});
       for (uint32_t command : c.months) UserSendCommand(dialog, command);
       calendar = Calendar(dialog);
       if (c.dayButton) UserClickControl(FindControl(dialog, "sked", c.dayButton + 1));
       if (c.dayButton) UserClickControl(FindControl(dialog, "sked", c.dayButton));
+      GetClockDateTime(FindControl(dialog, "sked", 300), &clock);
       UserTypeKey(dialog, kReturnCharCode);
     };
     UserClickControl(Control("file", 17));
     EXPECT_EQ(calendar.find('*'), std::string::npos) << "no day chosen in another month";
     EXPECT_EQ(Data().printTime, c.expected) << c.months.size() << " " << c.dayButton;
+    CDateInfo taken(c.expected);  // the clock shows the date OK takes
+    EXPECT_EQ(clock, (LongDateRec{taken.Year(), taken.Month(), taken.Day(), 15, 45, 0}));
   }
 }
 

@@ -10,9 +10,12 @@
 #include <gtkmm/listview.h>
 #include <gtkmm/messagedialog.h>
 #include <gtkmm/popover.h>
+#include <gtkmm/settings.h>
+#include <gtkmm/spinbutton.h>
 #include <gtkmm/widgetpaintable.h>
 #include <gtkmm/window.h>
 
+#include <functional>
 #include <memory>
 
 #include "ModelMirror.h"
@@ -34,6 +37,7 @@ constexpr ControlID kFinishing{FourCC("outp"), 29};
 constexpr ControlID kPunch{FourCC("outp"), 14};
 constexpr ControlID kPunchEdge{FourCC("outp"), 15};
 constexpr int32_t kPaneCount = 7;
+constexpr int32_t kScheduleClock = 300;
 
 // Lets GTK lay out and draw what is pending.
 void LetGtkRun() {
@@ -51,20 +55,51 @@ struct ObjectUnref {
   void operator()(gpointer object) const { g_object_unref(object); }
 };
 
-// Renders the window as it is shown into a PNG file; true when the file was written.
-bool SaveScreenshot(Gtk::Window& window, const std::filesystem::path& file) {
+// Renders the window as it is shown, at the display's scale, into a PNG file under
+// build/screenshots ("-2x" before ".png" at scale 2); true when the file was written.
+bool SaveScreenshot(Gtk::Window& window, const std::string& name) {
+  const int scale = window.get_scale_factor();
+  const std::filesystem::path folder = CORVEL_BINARY_DIR "/screenshots";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path file =
+      folder / (name + (scale > 1 ? "-" + std::to_string(scale) + "x" : "") + ".png");
   auto paintable = Gtk::WidgetPaintable::create(window);
-  const int width = window.get_width();
-  const int height = window.get_height();
+  const int width = window.get_width() * scale;
+  const int height = window.get_height() * scale;
   GtkSnapshot* snapshot = gtk_snapshot_new();
-  gdk_paintable_snapshot(GDK_PAINTABLE(paintable->gobj()), snapshot, width, height);
+  gtk_snapshot_scale(snapshot, float(scale), float(scale));
+  gdk_paintable_snapshot(GDK_PAINTABLE(paintable->gobj()), snapshot, width / scale, height / scale);
   std::unique_ptr<GskRenderNode, NodeUnref> node(gtk_snapshot_free_to_node(snapshot));
   GskRenderer* renderer = gtk_native_get_renderer(GTK_NATIVE(window.gobj()));
   if (!node || !renderer) return false;
   const graphene_rect_t bounds = GRAPHENE_RECT_INIT(0, 0, float(width), float(height));
   std::unique_ptr<GdkTexture, ObjectUnref> texture(
       gsk_renderer_render_texture(renderer, node.get(), &bounds));
-  return texture && gdk_texture_save_to_png(texture.get(), file.c_str());
+  return texture && gdk_texture_save_to_png(texture.get(), file.c_str()) &&
+         std::filesystem::file_size(file) > 2000;
+}
+
+// Shows the window with the theme's dark variant while `look` runs.
+void InDarkTheme(const std::function<void()>& look) {
+  auto dark = Gtk::Settings::get_default()->property_gtk_application_prefer_dark_theme();
+  dark = true;
+  LetGtkRun();
+  look();
+  dark = false;
+  LetGtkRun();
+}
+
+// Where the widget lies in the window; an empty rectangle when it is not in it.
+graphene_rect_t BoundsIn(Gtk::Widget& widget, Gtk::Window& window) {
+  graphene_rect_t bounds = GRAPHENE_RECT_INIT(0, 0, 0, 0);
+  if (!gtk_widget_compute_bounds(widget.gobj(), GTK_WIDGET(window.gobj()), &bounds))
+    return GRAPHENE_RECT_INIT(0, 0, 0, 0);
+  return bounds;
+}
+
+bool Overlap(const graphene_rect_t& a, const graphene_rect_t& b) {
+  return a.origin.x < b.origin.x + b.size.width && b.origin.x < a.origin.x + a.size.width &&
+         a.origin.y < b.origin.y + b.size.height && b.origin.y < a.origin.y + a.size.height;
 }
 
 Gtk::DropDown* DropDownIn(Gtk::Widget* widget) {
@@ -174,6 +209,34 @@ class GtkViewTest : public ::testing::Test {
     return 0;
   }
 
+  ControlRef ScheduleControl(WindowRef dialog, int32_t id) {
+    const ControlID controlID{FourCC("sked"), id};
+    ControlRef control = nullptr;
+    GetControlByID(dialog, &controlID, &control);
+    return control;
+  }
+  // Opens the schedule dialog with the File pane's button and runs `look` inside its modal loop,
+  // which `look` ends (closing the window cancels).
+  void WhileScheduleDialogShows(const std::function<void(WindowRef, Gtk::Window&)>& look) {
+    ControlRef schedule = Control(kSchedule);
+    UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(schedule));
+    LetGtkRun();
+    auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(schedule));
+    ASSERT_NE(button, nullptr);
+    bool looked = false;
+    // Runs inside the nested loop that the click starts.
+    Glib::signal_timeout().connect_once(
+        [&] {
+          const WindowRef dialog = WindowNamed("SchedulePrintDlg");
+          if (Gtk::Window* shown = mMirror->WindowFor(dialog)) look(dialog, *shown);
+          looked = true;
+        },
+        500);
+    button->activate();  // GTK shows the press, then clicks
+    LetGtkRun();
+    EXPECT_TRUE(looked);
+  }
+
   TemporaryHome mHome;
   static inline corveltest::PrivateCupsd* sCupsd = nullptr;
   static inline bool sQueueReady = false;
@@ -182,8 +245,6 @@ class GtkViewTest : public ::testing::Test {
 };
 
 TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
-  const std::filesystem::path folder = CORVEL_BINARY_DIR "/screenshots";
-  std::filesystem::create_directories(folder);
   ControlRef tabs = Control({kPaneSignature, kTabControl});
   for (int32_t tab = 1; tab <= kPaneCount; ++tab) {
     UserClickTab(tabs, uint16_t(tab));
@@ -194,9 +255,11 @@ TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
       ASSERT_NE(shown, nullptr) << "pane " << pane;
       EXPECT_EQ(shown->get_mapped(), pane == tab) << "pane " << pane << " with tab " << tab;
     }
-    const std::filesystem::path file = folder / ("pane-" + std::to_string(tab) + ".png");
-    ASSERT_TRUE(SaveScreenshot(*mMirror->WindowFor(mHost->Window()), file)) << file;
-    EXPECT_GT(std::filesystem::file_size(file), 2000u) << file;
+    Gtk::Window& window = *mMirror->WindowFor(mHost->Window());
+    const std::string name = "pane-" + std::to_string(tab);
+    EXPECT_TRUE(SaveScreenshot(window, name)) << name;
+    if (tab == TabOf(Control(kFinishing)))  // the finishing pictures
+      InDarkTheme([&] { EXPECT_TRUE(SaveScreenshot(window, name + "-dark")) << name; });
   }
 }
 
@@ -295,31 +358,67 @@ TEST_F(GtkViewTest, AFlushedChangeIsDrawnBeforeTheModelGoesOn) {
 }
 
 TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {
-  ControlRef schedule = Control(kSchedule);
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(schedule));
-  LetGtkRun();
-  auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(schedule));
-  ASSERT_NE(button, nullptr);
   bool modal = false;
   bool endedByClosing = false;
-  // Runs inside the nested loop that the click starts.
-  Glib::signal_timeout().connect_once(
-      [&] {
-        const WindowRef dialog = WindowNamed("SchedulePrintDlg");
-        Gtk::Window* shown = mMirror->WindowFor(dialog);
-        if (!shown) return;
-        modal = shown->get_visible() && shown->get_modal() &&
-                shown->get_transient_for() == mMirror->WindowFor(mHost->Window());
-        EXPECT_TRUE(SaveScreenshot(*shown, CORVEL_BINARY_DIR "/screenshots/schedule.png"));
-        shown->close();
-        endedByClosing = !IsModalLoopRunningForWindow(dialog);
-      },
-      500);
-  button->activate();  // GTK shows the press, then clicks
-  LetGtkRun();
+  WhileScheduleDialogShows([&](WindowRef dialog, Gtk::Window& shown) {
+    modal = shown.get_visible() && shown.get_modal() &&
+            shown.get_transient_for() == mMirror->WindowFor(mHost->Window());
+    EXPECT_TRUE(SaveScreenshot(shown, "schedule"));
+    InDarkTheme([&] { EXPECT_TRUE(SaveScreenshot(shown, "schedule-dark")); });
+    shown.close();
+    endedByClosing = !IsModalLoopRunningForWindow(dialog);
+  });
   EXPECT_TRUE(modal);
   EXPECT_TRUE(endedByClosing);
   EXPECT_EQ(GetModalLoopDepth(), 0u);
+}
+
+// The schedule dialog's controls lie in its window clear of each other;
+// the clock's hour and minute fields carry their labels and set the model's clock.
+TEST_F(GtkViewTest, TheScheduleDialogsCalendarIsClearAndItsTimeFieldsAreLabelled) {
+  std::vector<std::string> overlaps;
+  std::vector<std::string> labels;
+  LongDateRec time{};
+  WhileScheduleDialogShows([&](WindowRef dialog, Gtk::Window& shown) {
+    Rect frame;  // the window's size as the interface file gives it
+    GetWindowBounds(dialog, &frame);
+    const graphene_rect_t window =
+        GRAPHENE_RECT_INIT(0, 0, float(RectWidth(frame)), float(RectHeight(frame)));
+    ControlRef root = nullptr;
+    uint16_t count = 0;
+    GetRootControl(dialog, &root);
+    CountSubControls(root, &count);
+    std::vector<graphene_rect_t> placed;
+    for (uint16_t index = 1; index <= count; ++index) {
+      ControlRef control = nullptr;
+      GetIndexedSubControl(root, index, &control);
+      Gtk::Widget* widget = mMirror->WidgetFor(control);
+      const graphene_rect_t bounds = widget ? BoundsIn(*widget, shown) : window;
+      const std::string name = "control " + std::to_string(index);
+      if (!graphene_rect_contains_rect(&window, &bounds)) overlaps.push_back(name + " outside");
+      for (size_t other = 0; other < placed.size(); ++other)
+        if (Overlap(bounds, placed[other]))
+          overlaps.push_back(name + " over " + std::to_string(other + 1));
+      placed.push_back(bounds);
+    }
+    ControlRef clock = ScheduleControl(dialog, kScheduleClock);
+    const int values[] = {14, 35};  // hour, minute
+    for (Gtk::Widget* child = mMirror->WidgetFor(clock)->get_first_child(); child;
+         child = child->get_next_sibling()) {
+      auto* label = dynamic_cast<Gtk::Label*>(child);
+      auto* field = label ? dynamic_cast<Gtk::SpinButton*>(label->get_mnemonic_widget()) : nullptr;
+      if (!field || labels.size() >= std::size(values)) continue;
+      field->set_value(values[labels.size()]);
+      labels.push_back(label->get_text());
+    }
+    LetGtkRun();
+    GetClockDateTime(clock, &time);
+    shown.close();
+  });
+  EXPECT_EQ(overlaps, std::vector<std::string>{});
+  EXPECT_EQ(labels, (std::vector<std::string>{"Hour", "Minute"}));
+  EXPECT_EQ(time.hour, 14);
+  EXPECT_EQ(time.minute, 35);
 }
 
 TEST_F(GtkViewTest, RunPrintViewEndsPrintedOnPrintAndCancelledOnClosing) {

@@ -1,8 +1,11 @@
 // Push and bevel buttons, check boxes and radio buttons. A click goes to the model, which tracks
 // it (a check box flips, a radio button is set) before its handlers run; the widget then shows
 // the value the model ended with, whatever GTK did on its own.
+#include <gdkmm/display.h>
 #include <gtkmm/button.h>
 #include <gtkmm/checkbutton.h>
+#include <gtkmm/cssprovider.h>
+#include <gtkmm/stylecontext.h>
 #include <gtkmm/togglebutton.h>
 
 #include "ControlWidgetKinds.h"
@@ -65,6 +68,23 @@ class RadioButtonWidget : public ValueButtonWidget<Gtk::CheckButton> {
   Gtk::CheckButton mPartner;
 };
 
+// Bevel buttons sit edge to edge in tight grids (the schedule dialog's calendar): the theme's
+// ample button padding would make each wider than its bounds and overlap its neighbours.
+class BevelButtonWidget : public ValueButtonWidget<Gtk::ToggleButton> {
+ public:
+  BevelButtonWidget(ControlRef control, MirrorInput& input)
+      : ValueButtonWidget<Gtk::ToggleButton>(control, input) {
+    static const Glib::RefPtr<Gtk::CssProvider> compact = [] {
+      auto provider = Gtk::CssProvider::create();
+      provider->load_from_data("button.bevel { padding: 2px 4px; min-width: 0; min-height: 0; }");
+      Gtk::StyleContext::add_provider_for_display(Gdk::Display::get_default(), provider,
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+      return provider;
+    }();
+    mButton.add_css_class("bevel");
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<ControlWidget> MakePushButtonWidget(ControlRef control, MirrorInput& input) {
@@ -72,7 +92,7 @@ std::unique_ptr<ControlWidget> MakePushButtonWidget(ControlRef control, MirrorIn
 }
 
 std::unique_ptr<ControlWidget> MakeBevelButtonWidget(ControlRef control, MirrorInput& input) {
-  return std::make_unique<ValueButtonWidget<Gtk::ToggleButton>>(control, input);
+  return std::make_unique<BevelButtonWidget>(control, input);
 }
 
 std::unique_ptr<ControlWidget> MakeCheckBoxWidget(ControlRef control, MirrorInput& input) {
