@@ -1,6 +1,6 @@
 // The finishing pictures drawn into the assembled bundle: every name the Output pane asks for is
-// there and decodes, the landscape set is wider than tall and the portrait set taller than wide,
-// and no two pictures of one family look the same.
+// there and decodes (with its twice-as-large copy), the landscape set is wider than tall and the
+// portrait set taller than wide, and no two pictures of one family look the same.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,6 +28,12 @@ CGImageRef Load(const std::string& name) {
       kCGRenderingIntentDefault);
 }
 
+// The copy for displays that scale by 2 decodes at twice the width and height.
+void ExpectSharperCopy(const CGImage& image, const std::string& name) {
+  const CGImageRef sharper = image.DoubleResolution();
+  EXPECT_TRUE(sharper && sharper->Pixels().size() == image.Pixels().size() * 4) << name;
+}
+
 // Loads a family, checking that each picture decodes and has its orientation's shape.
 std::vector<CGImageRef> LoadFamily(const std::vector<std::string>& names, const char* suffix,
                                    bool landscape) {
@@ -41,6 +47,7 @@ std::vector<CGImageRef> LoadFamily(const std::vector<std::string>& names, const 
       EXPECT_GT(image->Width(), image->Height()) << name;
     else
       EXPECT_LT(image->Width(), image->Height()) << name;
+    ExpectSharperCopy(*image, name);
     images.push_back(image);
   }
   return images;
@@ -68,6 +75,7 @@ TEST(FinishingPicturesTest, BookletAndFoldPicturesExistAndDiffer) {
   for (const std::string& name : kSingleSets) {
     CGImageRef image = Load(name);
     ASSERT_NE(image, nullptr) << name;
+    ExpectSharperCopy(*image, name);
     images.push_back(image);
   }
   ExpectAllDifferent({images.begin(), images.begin() + 2}, "booklet");

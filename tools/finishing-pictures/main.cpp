@@ -1,6 +1,7 @@
 // finishing-pictures FOLDER: draws every finishing picture of the Output pane as a PNG file into
-// FOLDER (made when missing), replacing only the files whose pictures changed. Exits 0 when all
-// are in place, 1 on a usage error, 2 when a picture could not be drawn or written.
+// FOLDER (made when missing), and a twice-as-large "@2x" copy for displays that scale by 2,
+// replacing only the files whose pictures changed. Exits 0 when all are in place, 1 on a usage
+// error, 2 when a picture could not be drawn or written.
 #include <cairo.h>
 
 #include <cstdio>
@@ -20,6 +21,8 @@ namespace {
 constexpr int kShortSide = 64;
 constexpr int kLongSide = 80;
 constexpr double kSheetMargin = 4;
+// Each picture is drawn for ordinary displays and, twice as sharp, for those that scale by 2.
+constexpr int kScales[] = {1, 2};
 constexpr double kProfileHeight = 16;  // the edge-on view under a fold picture's sheet
 
 void DrawFinishing(cairo_t* cr, int width, int height, const Finishing& finishing) {
@@ -45,23 +48,33 @@ void DrawFinishing(cairo_t* cr, int width, int height, const Finishing& finishin
       finishing);
 }
 
-// Draws one picture on a transparent canvas and writes it; a description of the failure, or
-// null.
-const char* WritePicture(const Picture& picture, const std::filesystem::path& folder) {
+// The picture's file for a display scale: "Name.png" at 1, "Name@2x.png" at 2.
+std::string FileNameAtScale(const std::string& fileName, int scale) {
+  if (scale == 1) return fileName;
+  const std::filesystem::path name = fileName;
+  return name.stem().string() + "@" + std::to_string(scale) + "x" + name.extension().string();
+}
+
+// Draws one picture on a transparent canvas of `scale` pixels per picture pixel and writes it; a
+// description of the failure, or null.
+const char* WritePicture(const Picture& picture, int scale, const std::filesystem::path& folder) {
   const bool portrait = picture.shape == CanvasShape::Portrait;
   const int width = portrait ? kShortSide : kLongSide;
   const int height = portrait ? kLongSide : kShortSide;
-  const SurfaceOwner surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  const SurfaceOwner surface(
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale, height * scale));
   const ContextOwner cr(cairo_create(surface.get()));
   cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_BEST);
+  cairo_scale(cr.get(), scale, scale);
   DrawFinishing(cr.get(), width, height, picture.finishing);
   cairo_surface_flush(surface.get());
   std::string png;
   cairo_status_t status = cairo_status(cr.get());
   if (status == CAIRO_STATUS_SUCCESS) status = EncodePng(surface.get(), png);
   if (status != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(status);
-  return WriteFileIfChanged(folder / picture.fileName, png) ? nullptr
-                                                            : "the file cannot be written";
+  return WriteFileIfChanged(folder / FileNameAtScale(picture.fileName, scale), png)
+             ? nullptr
+             : "the file cannot be written";
 }
 
 }  // namespace
@@ -80,10 +93,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   for (const Picture& picture : PictureCatalog()) {
-    if (const char* failure = WritePicture(picture, folder)) {
-      std::fprintf(stderr, "finishing-pictures: %s: %s\n", (folder / picture.fileName).c_str(),
-                   failure);
-      return 2;
+    for (int scale : kScales) {
+      if (const char* failure = WritePicture(picture, scale, folder)) {
+        std::fprintf(stderr, "finishing-pictures: %s: %s\n",
+                     (folder / FileNameAtScale(picture.fileName, scale)).c_str(), failure);
+        return 2;
+      }
     }
   }
   return 0;

@@ -31,8 +31,12 @@ Cairo::RefPtr<Cairo::ImageSurface> SurfaceOf(const CGImage& image) {
 
 }  // namespace
 
-void PaintImage(const Cairo::RefPtr<Cairo::Context>& cr, const CGImage& image, double x, double y,
+void PaintImage(const Cairo::RefPtr<Cairo::Context>& cr, const CGImage& picture, double x, double y,
                 double width, double height) {
+  // GTK records this drawing and rasterises it at the display's scale, so the sharper copy of
+  // the picture, where the bundle has one, serves every scale.
+  const std::shared_ptr<const CGImage> sharper = picture.DoubleResolution();
+  const CGImage& image = sharper && !sharper->Pixels().empty() ? *sharper : picture;
   // A picture whose pixel data turned out unreadable is left out.
   if (image.Pixels().size() < size_t(image.Width()) * image.Height() * 4 || image.Width() == 0)
     return;

@@ -70,6 +70,22 @@ const std::vector<uint8_t>& CGImage::Pixels() const {
   return mPixels;
 }
 
+CGImageRef CGImage::DoubleResolution() const {
+  std::call_once(mDoubleLooked, [this] {
+    if (mPng.empty()) return;
+    std::filesystem::path sharper = mPng;
+    sharper.replace_filename(mPng.stem().string() + "@2x" + mPng.extension().string());
+    std::error_code missing;
+    if (!std::filesystem::is_regular_file(sharper, missing)) return;
+    CGImageRef image = CGImageCreateWithPNGFile(sharper, mInterpolate, mIntent);
+    if (image && image->Width() == 2 * mWidth && image->Height() == 2 * mHeight)
+      mDouble = image;
+    else
+      trace_log(0, "Image ignored, not twice the size of %s: %s\n", mPng.c_str(), sharper.c_str());
+  });
+  return mDouble;
+}
+
 CGImageRef CGImageCreateWithPNGFile(const std::filesystem::path& file, bool shouldInterpolate,
                                     CGColorRenderingIntent intent) {
   PngImageGuard guard;

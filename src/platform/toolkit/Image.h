@@ -22,6 +22,10 @@ class CGImage {
   // Rows top to bottom, 4 bytes (R, G, B, A, not premultiplied) per pixel: Width() * Height() * 4
   // bytes, or none when the file's pixel data turned out unreadable (logged).
   const std::vector<uint8_t>& Pixels() const;
+  // The same picture drawn at twice the resolution, for displays that scale by 2: the file
+  // "<name>@2x.png" beside this image's PNG file when it is exactly twice this image's size;
+  // null otherwise (and for images made from given pixels). Looked for when first asked.
+  std::shared_ptr<const CGImage> DoubleResolution() const;
   bool ShouldInterpolate() const { return mInterpolate; }
   CGColorRenderingIntent RenderingIntent() const { return mIntent; }
 
@@ -31,6 +35,8 @@ class CGImage {
   std::filesystem::path mPng;  // where the pixels are still to come from; empty for given pixels
   mutable std::once_flag mDecoded;
   mutable std::vector<uint8_t> mPixels;
+  mutable std::once_flag mDoubleLooked;
+  mutable std::shared_ptr<const CGImage> mDouble;
   bool mInterpolate;
   CGColorRenderingIntent mIntent;
 };
