@@ -16,6 +16,7 @@
 #include <gtkmm/window.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -104,21 +105,28 @@ std::vector<Gtk::Label*> ShownItems(Gtk::DropDown& chooser) {
   return labels;
 }
 
-// The button with that label in any shown window, searched depth first.
-Gtk::Button* FindButton(Gtk::Widget& widget, const std::string& label) {
-  if (auto* button = dynamic_cast<Gtk::Button*>(&widget);
-      button && button->get_label().raw() == label)
-    return button;
+// The first widget of that kind that is shown (and is `wanted`), searched depth first.
+template <typename Widget>
+Widget* FirstShown(Gtk::Widget& widget, const std::function<bool(Widget&)>& wanted = nullptr) {
+  if (!widget.is_drawable()) return nullptr;
+  if (auto* found = dynamic_cast<Widget*>(&widget); found && (!wanted || wanted(*found)))
+    return found;
   for (Gtk::Widget* child = widget.get_first_child(); child; child = child->get_next_sibling())
-    if (Gtk::Button* found = FindButton(*child, label)) return found;
+    if (Widget* found = FirstShown<Widget>(*child, wanted)) return found;
+  return nullptr;
+}
+
+// The same in any window.
+template <typename Widget>
+Widget* FirstShownAnywhere(const std::function<bool(Widget&)>& wanted = nullptr) {
+  for (Gtk::Window* window : Gtk::Window::list_toplevels())
+    if (Widget* found = FirstShown<Widget>(*window, wanted)) return found;
   return nullptr;
 }
 
 Gtk::Button* FindShownButton(const std::string& label) {
-  for (Gtk::Window* window : Gtk::Window::list_toplevels())
-    if (Gtk::Button* found = window->get_visible() ? FindButton(*window, label) : nullptr)
-      return found;
-  return nullptr;
+  return FirstShownAnywhere<Gtk::Button>(
+      [&label](Gtk::Button& button) { return button.get_label().raw() == label; });
 }
 
 // Answers the first alert shown from now on with OK and keeps what its detail said.
@@ -413,15 +421,6 @@ bool SendKey(Gtk::Widget& target, guint keyval, GdkModifierType state = GdkModif
   return true;
 }
 
-template <typename Widget>
-Widget* FirstShown(Gtk::Widget& widget) {
-  if (!widget.is_drawable()) return nullptr;
-  if (auto* found = dynamic_cast<Widget*>(&widget)) return found;
-  for (Gtk::Widget* child = widget.get_first_child(); child; child = child->get_next_sibling())
-    if (Widget* found = FirstShown<Widget>(*child)) return found;
-  return nullptr;
-}
-
 TEST_F(GtkViewTest, PrintIsTheDefaultThatReturnPressesFromAFieldAndEscapeCancels) {
   Gtk::Button* print = FindShownButton("Print");
   ASSERT_NE(print, nullptr);
@@ -438,11 +437,8 @@ TEST_F(GtkViewTest, PrintIsTheDefaultThatReturnPressesFromAFieldAndEscapeCancels
   for (const auto& [key, result] : kKeys) {
     Glib::signal_timeout().connect_once(
         [key] {
-          for (Gtk::Window* window : Gtk::Window::list_toplevels())
-            if (Gtk::Text* field = FirstShown<Gtk::Text>(*window); field && field->grab_focus()) {
-              SendKey(*field, key);
-              return;
-            }
+          if (Gtk::Text* field = FirstShownAnywhere<Gtk::Text>(); field && field->grab_focus())
+            return (void)SendKey(*field, key);
           ADD_FAILURE() << "no text field is shown";
           for (Gtk::Window* window : Gtk::Window::list_toplevels()) window->close();
         },
