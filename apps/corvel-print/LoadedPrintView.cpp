@@ -15,6 +15,7 @@ namespace {
 struct ViewModule {
   CorvelPrintViewAvailableFn available = nullptr;
   CorvelRunPrintViewFn run = nullptr;
+  CorvelShowPrintFailureFn showFailure = nullptr;
 };
 
 // Loads the module once; empty when it is not there (a build without GTK) or does not load.
@@ -34,7 +35,9 @@ const ViewModule& LoadedModule() {
     loaded.available = reinterpret_cast<CorvelPrintViewAvailableFn>(
         dlsym(handle, kCorvelPrintViewAvailableSymbol));
     loaded.run = reinterpret_cast<CorvelRunPrintViewFn>(dlsym(handle, kCorvelRunPrintViewSymbol));
-    if (!loaded.available || !loaded.run) {
+    loaded.showFailure =
+        reinterpret_cast<CorvelShowPrintFailureFn>(dlsym(handle, kCorvelShowPrintFailureSymbol));
+    if (!loaded.available || !loaded.run || !loaded.showFailure) {
       std::fprintf(stderr, "corvel-print: %s is not the on-screen view\n", file.c_str());
       loaded = {};
     }
@@ -61,4 +64,9 @@ PrintViewResult RunPrintView(PrintDialogHost& host) {
     default:
       return PrintViewResult::NotPrinted;
   }
+}
+
+void ShowPrintFailure(const std::string& message) {
+  const ViewModule& module = LoadedModule();
+  if (module.showFailure && PrintViewAvailable()) module.showFailure(message.c_str());
 }

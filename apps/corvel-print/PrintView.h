@@ -9,3 +9,6 @@ enum class PrintViewResult { Printed, Cancelled, NotPrinted };
 bool PrintViewAvailable();
 // Shows the dialog and runs until the user printed (the pane committed) or cancelled.
 PrintViewResult RunPrintView(PrintDialogHost& host);
+// After the dialog closed, tells the user in an alert why the document was not printed, and
+// returns once the alert is dismissed; nothing happens where no view can be shown.
+void ShowPrintFailure(const std::string& message);

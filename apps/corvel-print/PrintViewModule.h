@@ -6,6 +6,7 @@ class PrintDialogHost;
 inline constexpr const char* kCorvelPrintViewModule = "corvel-print-view.so";
 inline constexpr const char* kCorvelPrintViewAvailableSymbol = "CorvelPrintViewAvailable";
 inline constexpr const char* kCorvelRunPrintViewSymbol = "CorvelRunPrintView";
+inline constexpr const char* kCorvelShowPrintFailureSymbol = "CorvelShowPrintFailure";
 
 enum CorvelPrintViewOutcome : int {
   kCorvelPrintViewNotPrinted = 0,
@@ -17,3 +18,5 @@ enum CorvelPrintViewOutcome : int {
 using CorvelPrintViewAvailableFn = int (*)();
 // Shows the dialog of `host` until the user prints or cancels; a CorvelPrintViewOutcome.
 using CorvelRunPrintViewFn = int (*)(PrintDialogHost* host);
+// Shows why the document was not printed (UTF-8) until the user dismisses it.
+using CorvelShowPrintFailureFn = void (*)(const char* message);

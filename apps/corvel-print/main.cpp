@@ -35,8 +35,15 @@ enum ExitStatus {
   kJobNotReleased = 12,     // its options could not be set or it could not be released: held
 };
 
+// The last failure said on standard error, which an on-screen run also shows the user.
+std::string& LastFailure() {
+  static std::string message;
+  return message;
+}
+
 int Fail(int status, const std::string& message) {
   std::fprintf(stderr, "corvel-print: %s\n", message.c_str());
+  LastFailure() = message;
   return status;
 }
 
@@ -163,6 +170,8 @@ int main(int argc, char** argv) {
   PrintDialogHost host(line.bundle);
   if (line.job > 0)
     if (const int status = PrepareForHeldJob(line, host); status != kPrinted) return status;
+  if (line.job == 0 && !line.files.empty())
+    host.NameDocument(line.files.front().filename().string());
   if (line.queue.empty()) line.queue = host.DefaultQueue();
   if (!host.ChoosePrinter(line.queue, &error)) return Fail(kNoPrinter, error);
   if (line.job > 0) host.LockPrinter();
@@ -175,5 +184,8 @@ int main(int argc, char** argv) {
   if (shown == PrintViewResult::Cancelled) return Cancel(line);
   if (!host.EndReason().empty()) return Fail(kJobGone, host.EndReason() + "; it was not printed");
   if (shown == PrintViewResult::NotPrinted) return NotPrinted(line, "the job was not printed");
-  return Finish(host, line);
+  const int status = Finish(host, line);
+  // The dialog has closed: a terminal may be nowhere to be seen, so the user is told on screen.
+  if (status != kPrinted) ShowPrintFailure(LastFailure());
+  return status;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 #include <glibmm/main.h>
+#include <gtkmm/application.h>
 #include <gtkmm/button.h>
 #include <gdkmm/frameclock.h>
 #include <gtkmm/dropdown.h>
@@ -12,11 +13,14 @@
 #include <gtkmm/popover.h>
 #include <gtkmm/settings.h>
 #include <gtkmm/spinbutton.h>
+#include <gtkmm/text.h>
 #include <gtkmm/widgetpaintable.h>
 #include <gtkmm/window.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ModelMirror.h"
 #include "PrintDialogHost.h"
@@ -122,21 +126,44 @@ std::vector<Gtk::Label*> ShownItems(Gtk::DropDown& chooser) {
   return labels;
 }
 
-// The button with that label in any shown window, searched depth first.
-Gtk::Button* FindButton(Gtk::Widget& widget, const std::string& label) {
-  if (auto* button = dynamic_cast<Gtk::Button*>(&widget);
-      button && button->get_label().raw() == label)
-    return button;
+// The first widget of that kind that is shown (and is `wanted`), searched depth first.
+template <typename Widget>
+Widget* FirstShown(Gtk::Widget& widget, const std::function<bool(Widget&)>& wanted = nullptr) {
+  if (!widget.is_drawable()) return nullptr;
+  if (auto* found = dynamic_cast<Widget*>(&widget); found && (!wanted || wanted(*found)))
+    return found;
   for (Gtk::Widget* child = widget.get_first_child(); child; child = child->get_next_sibling())
-    if (Gtk::Button* found = FindButton(*child, label)) return found;
+    if (Widget* found = FirstShown<Widget>(*child, wanted)) return found;
+  return nullptr;
+}
+
+// The same in any window.
+template <typename Widget>
+Widget* FirstShownAnywhere(const std::function<bool(Widget&)>& wanted = nullptr) {
+  for (Gtk::Window* window : Gtk::Window::list_toplevels())
+    if (Widget* found = FirstShown<Widget>(*window, wanted)) return found;
   return nullptr;
 }
 
 Gtk::Button* FindShownButton(const std::string& label) {
-  for (Gtk::Window* window : Gtk::Window::list_toplevels())
-    if (Gtk::Button* found = window->get_visible() ? FindButton(*window, label) : nullptr)
-      return found;
-  return nullptr;
+  return FirstShownAnywhere<Gtk::Button>(
+      [&label](Gtk::Button& button) { return button.get_label().raw() == label; });
+}
+
+// Answers the first alert shown from now on with OK and keeps what its detail said.
+sigc::connection AnswerAlert(std::string& said) {
+  return Glib::signal_timeout().connect(
+      [&said] {
+        for (Gtk::Window* window : Gtk::Window::list_toplevels())
+          if (auto* alert = dynamic_cast<Gtk::MessageDialog*>(window);
+              alert && alert->get_visible()) {
+            said = alert->property_secondary_text().get_value();
+            alert->response(Gtk::ResponseType::OK);
+            return false;
+          }
+        return true;
+      },
+      100);
 }
 
 class GtkViewTest : public ::testing::Test {
@@ -187,6 +214,11 @@ class GtkViewTest : public ::testing::Test {
     return nullptr;
   }
   ControlRef Pane(int32_t tab) { return Control({kPaneSignature, kTabControl + tab}); }
+  // Chooses the tab whose pane holds the control and lets GTK show it.
+  void ShowPaneOf(ControlRef control) {
+    UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(control));
+    LetGtkRun();
+  }
   // The tab whose pane holds the control.
   uint16_t TabOf(ControlRef control) {
     for (ControlRef parent = nullptr; GetSuperControl(control, &parent) == noErr && parent;
@@ -206,8 +238,7 @@ class GtkViewTest : public ::testing::Test {
   // which `look` ends (closing the window cancels).
   void WhileScheduleDialogShows(const std::function<void(WindowRef, Gtk::Window&)>& look) {
     ControlRef schedule = Control(kSchedule);
-    UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(schedule));
-    LetGtkRun();
+    ShowPaneOf(schedule);
     auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(schedule));
     ASSERT_NE(button, nullptr);
     bool looked = false;
@@ -252,10 +283,7 @@ TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
 
 TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
   ControlRef staple = Control(kStaple);
-  ControlRef tabs = Control({kPaneSignature, kTabControl});
-  UserClickTab(tabs, TabOf(staple));
-  ASSERT_EQ(GetControl32BitValue(tabs), TabOf(staple));
-  LetGtkRun();
+  ShowPaneOf(staple);
   ChooseOnDropDown(kFinishing, 2);  // staples come with stapling finishing
   Gtk::DropDown* chooser = DropDownIn(mMirror->WidgetFor(staple));
   ASSERT_NE(chooser, nullptr);
@@ -282,8 +310,7 @@ TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
 
 TEST_F(GtkViewTest, StapleItemsTheRulesDisableAreShownDisabled) {
   ControlRef staple = Control(kStaple);
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(staple));
-  LetGtkRun();
+  ShowPaneOf(staple);
   // Punching along the top edge leaves room for only some staples.
   for (const ControlID& id : {kFinishing, kPunch, kPunchEdge}) ChooseOnDropDown(id, 2);
   MenuRef menu = GetControlPopupMenuHandle(staple);
@@ -324,8 +351,7 @@ TEST_F(GtkViewTest, ThePaneOfAPrinterChosenOnTheDropDownReplacesTheOldOne) {
 // painted with the new text before the model goes on.
 TEST_F(GtkViewTest, AFlushedChangeIsDrawnBeforeTheModelGoesOn) {
   ControlRef status = Control({FourCC("accs"), 7});
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(status));
-  LetGtkRun();
+  ShowPaneOf(status);
   auto* label = dynamic_cast<Gtk::Label*>(mMirror->WidgetFor(status));
   ASSERT_NE(label, nullptr);
   struct Painted {
@@ -438,22 +464,146 @@ TEST_F(GtkViewTest, ADialogWhoseJobWentSaysWhyAndEnds) {
     return false;
   });
   std::string said;
-  sigc::connection answer = Glib::signal_timeout().connect(
-      [&said] {
-        for (Gtk::Window* window : Gtk::Window::list_toplevels())
-          if (auto* alert = dynamic_cast<Gtk::MessageDialog*>(window);
-              alert && alert->get_visible()) {
-            said = alert->property_secondary_text().get_value();
-            alert->response(Gtk::ResponseType::OK);
-            return false;
-          }
-        return true;
-      },
-      100);
+  sigc::connection answer = AnswerAlert(said);
   EXPECT_EQ(RunPrintView(*mHost), PrintViewResult::NotPrinted);
   answer.disconnect();
   EXPECT_EQ(said, "job 7 no longer exists");
   EXPECT_EQ(mHost->EndReason(), said);
+
+  // A failure after the dialog closed (the job refused, left held) is said the same way.
+  answer = AnswerAlert(said);
+  ShowPrintFailure("job 7 could not be released");
+  answer.disconnect();
+  EXPECT_EQ(said, "job 7 could not be released");
+}
+
+// ---- Keys, titles and names --------------------------------------------------------------------
+
+// A key press delivered as GTK delivers it to `target`: its window's and ancestors' key
+// controllers in the capture phase, then bubbling up to the window; a Tab nobody took moves the
+// focus as the window's own binding does. The target's own typing is not driven.
+bool SendKey(Gtk::Widget& target, guint keyval, GdkModifierType state = GdkModifierType(0)) {
+  std::vector<GtkWidget*> path;  // from the window down to the target
+  for (GtkWidget* w = target.gobj(); w; w = gtk_widget_get_parent(w)) path.insert(path.begin(), w);
+  auto deliver = [&](GtkWidget* widget, GtkPropagationPhase phase) {
+    std::unique_ptr<GListModel, ObjectUnref> controllers(gtk_widget_observe_controllers(widget));
+    gboolean handled = false;
+    for (guint i = 0; i < g_list_model_get_n_items(controllers.get()) && !handled; ++i) {
+      std::unique_ptr<GObject, ObjectUnref> c(
+          G_OBJECT(g_list_model_get_item(controllers.get(), i)));
+      if (GTK_IS_EVENT_CONTROLLER_KEY(c.get()) &&
+          gtk_event_controller_get_propagation_phase(GTK_EVENT_CONTROLLER(c.get())) == phase)
+        g_signal_emit_by_name(c.get(), "key-pressed", keyval, 0u, state, &handled);
+    }
+    return handled != FALSE;
+  };
+  for (GtkWidget* widget : path)
+    if (deliver(widget, GTK_PHASE_CAPTURE)) return true;
+  for (auto widget = path.rbegin() + 1; widget != path.rend(); ++widget)
+    if (deliver(*widget, GTK_PHASE_BUBBLE)) return true;
+  if (keyval != GDK_KEY_Tab && keyval != GDK_KEY_ISO_Left_Tab) return false;
+  const bool back = keyval == GDK_KEY_ISO_Left_Tab;
+  g_signal_emit_by_name(path.front(), "move-focus",
+                        back ? GTK_DIR_TAB_BACKWARD : GTK_DIR_TAB_FORWARD);
+  return true;
+}
+
+TEST_F(GtkViewTest, PrintIsTheDefaultThatReturnPressesFromAFieldAndEscapeCancels) {
+  Gtk::Button* print = FindShownButton("Print");
+  ASSERT_NE(print, nullptr);
+  EXPECT_TRUE(print->has_css_class("suggested-action"));
+  EXPECT_EQ(mMirror->WindowFor(mHost->Window())->get_default_widget(), print);
+  ShowPaneOf(Control({FourCC("info"), 10}));
+  mMirror.reset();  // the run shows the dialog itself
+  const struct {
+    guint key;
+    PrintViewResult result;
+  } kKeys[] = {{GDK_KEY_Return, PrintViewResult::Printed},
+               {GDK_KEY_KP_Enter, PrintViewResult::Printed},
+               {GDK_KEY_Escape, PrintViewResult::Cancelled}};
+  for (const auto& [key, result] : kKeys) {
+    Glib::signal_timeout().connect_once(
+        [key] {
+          if (Gtk::Text* field = FirstShownAnywhere<Gtk::Text>(); field && field->grab_focus())
+            return (void)SendKey(*field, key);
+          ADD_FAILURE() << "no text field is shown";
+          for (Gtk::Window* window : Gtk::Window::list_toplevels()) window->close();
+        },
+        300);
+    EXPECT_EQ(RunPrintView(*mHost), result) << gdk_keyval_name(key);
+  }
+}
+
+// The Page pane lists its left column before its right one: Tab goes down the first column.
+TEST_F(GtkViewTest, TabAndShiftTabFollowThePanesControlOrder) {
+  constexpr ControlKind kStops[] = {ControlKind::PopupButton, ControlKind::CheckBox,
+                                    ControlKind::PushButton, ControlKind::EditText};
+  const ControlRef pane = Pane(2);
+  UserClickTab(Control({kPaneSignature, kTabControl}), 2);
+  LetGtkRun();
+  std::vector<Gtk::Widget*> stops;
+  uint16_t count = 0;
+  CountSubControls(pane, &count);
+  for (uint16_t i = 1; i <= count; ++i) {
+    ControlRef control = nullptr;
+    GetIndexedSubControl(pane, i, &control);
+    Gtk::Widget* shown = mMirror->WidgetFor(control);
+    if (shown && shown->is_drawable() && shown->is_sensitive() &&
+        std::ranges::find(kStops, GetControlKind(control)) != std::end(kStops))
+      stops.push_back(shown);
+  }
+  ASSERT_GT(stops.size(), 4u);
+  Gtk::Window& window = *mMirror->WindowFor(mHost->Window());
+  auto focusIn = [&window](Gtk::Widget* stop) {
+    Gtk::Widget* focus = window.get_focus();
+    return focus && (focus == stop || focus->is_ancestor(*stop));
+  };
+  ASSERT_TRUE(stops.front()->child_focus(Gtk::DirectionType::TAB_FORWARD));
+  for (size_t i = 1; i < stops.size(); ++i) {
+    SendKey(*window.get_focus(), GDK_KEY_Tab);
+    ASSERT_TRUE(focusIn(stops[i])) << "Tab " << i;
+  }
+  SendKey(*window.get_focus(), GDK_KEY_ISO_Left_Tab, GDK_SHIFT_MASK);
+  EXPECT_TRUE(focusIn(stops[stops.size() - 2]));
+}
+
+TEST_F(GtkViewTest, WindowsAndTheProgramAreNamed) {
+  mHost->NameDocument("report.pdf");
+  Gtk::Window& main = *mMirror->WindowFor(mHost->Window());
+  EXPECT_EQ(main.get_title(), "Print \u201creport.pdf\u201d");
+  EXPECT_STREQ(g_get_application_name(), "Corvel Print");
+  ASSERT_TRUE(main.get_application());
+  EXPECT_EQ(main.get_application()->get_id(), "com.corvel.PrintDialog");
+  const struct {
+    const char* file;
+    const char* window;
+    const char* title;
+  } kDialogs[] = {{"Corvel.xml", "SchedulePrintDlg", "Schedule Print"},
+                  {"BidiUI.xml", "Two Way Communcations", "Server Address"},
+                  {"AlertUI.xml", "One Line", "Corvel Print"}};
+  for (const auto& dialog : kDialogs) {
+    IBNibRef nib = nullptr;
+    WindowRef window = nullptr;
+    ASSERT_EQ(CreateNibReferenceFromFile(
+                  std::string(CORVEL_BUNDLE_DIR "/Contents/Resources/") + dialog.file, &nib),
+              noErr);
+    ASSERT_EQ(CreateWindowFromNib(nib, dialog.window, &window), noErr) << dialog.window;
+    EXPECT_EQ(mMirror->Show(window).get_title(), dialog.title) << dialog.window;
+    DisposeWindow(window);
+    DisposeNibReference(nib);
+  }
+}
+
+TEST_F(GtkViewTest, TheFoundServersListHasColumnTitles) {
+  const ControlRef list = Control({FourCC("accs"), 3});
+  ShowPaneOf(list);
+  Gtk::Widget* shown = mMirror->WidgetFor(list);
+  ASSERT_NE(shown, nullptr);
+  std::vector<std::string> titles;
+  for (Gtk::Widget* title = FirstShown<Gtk::Label>(*shown); title;
+       title = title->get_next_sibling())
+    if (auto* label = dynamic_cast<Gtk::Label*>(title)) titles.push_back(label->get_text());
+  EXPECT_EQ(titles, (std::vector<std::string>{"Name", "Address"}));
 }
 
 }  // namespace

@@ -36,6 +36,14 @@ class ContainerWidget : public ControlWidget {
   Gtk::DrawingArea mDrawing;
 };
 
+// A tab's title with Alt and its first letter as the keys that choose it; an underscore of the
+// title itself stays an underscore.
+std::string WithMnemonic(const std::string& title) {
+  std::string label = "_";
+  for (const char c : title) label += c == '_' ? std::string("__") : std::string(1, c);
+  return label;
+}
+
 class TabsWidget : public ControlWidget {
  public:
   TabsWidget(ControlRef control, MirrorInput& input) : ControlWidget(control, input) {
@@ -56,7 +64,7 @@ class TabsWidget : public ControlWidget {
     for (size_t i = 0; i < mTabs.size(); ++i) {
       mTabs[i].set_visible(i < offered);
       if (i >= offered) continue;
-      mTabs[i].set_label(titles[i]);
+      mTabs[i].set_label(WithMnemonic(titles[i]));
       mTabs[i].set_sensitive(IsTabEnabled(mControl, uint16_t(i + 1)));
       mTabs[i].set_active(GetControl32BitValue(mControl) == int32_t(i + 1));
     }
@@ -64,6 +72,7 @@ class TabsWidget : public ControlWidget {
 
   void AddTab(uint16_t tab) {
     Gtk::ToggleButton& button = mTabs.emplace_back();
+    button.set_use_underline(true);
     mStrip.append(button);
     button.signal_toggled().connect(
         [this, tab] { Act([this, tab] { UserClickTab(mControl, tab); }); });

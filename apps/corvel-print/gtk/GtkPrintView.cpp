@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ModelMirror.h"
+#include "PrintApplication.h"
 #include "PrintView.h"
 #include "platform/NetServices.h"
 #include "platform/toolkit/UserActions.h"
@@ -79,6 +80,7 @@ class PrintViewRun {
     mAlert = std::make_unique<Gtk::MessageDialog>(message, false, Gtk::MessageType::WARNING,
                                                   Gtk::ButtonsType::OK, true);
     mAlert->set_secondary_text(detail);
+    mAlert->set_title(kPrintApplicationName);
     if (dialog) mAlert->set_transient_for(*dialog);
     mAlert->signal_response().connect([this, dismissed = std::move(dismissed)](int) {
       mAlert->set_visible(false);
@@ -101,6 +103,7 @@ bool PrintViewAvailable() {
   static const bool available = [] {
     if (!gtk_init_check()) return false;
     Gtk::init_gtkmm_internals();
+    PrintApplication();
     return true;
   }();
   return available;
@@ -117,4 +120,23 @@ PrintViewResult RunPrintView(PrintDialogHost& host) {
     g_warning("corvel-print: the dialog could not be shown: %s", error.what());
   }
   return PrintViewResult::NotPrinted;
+}
+
+void ShowPrintFailure(const std::string& message) {
+  if (!PrintViewAvailable()) return;
+  try {
+    Gtk::MessageDialog alert("The document was not printed.", false, Gtk::MessageType::ERROR,
+                             Gtk::ButtonsType::OK, true);
+    alert.set_title(kPrintApplicationName);
+    alert.set_secondary_text(message);
+    if (Glib::RefPtr<Gtk::Application> application = PrintApplication())
+      alert.set_application(application);
+    // Closing the alert or pressing Escape answers it too.
+    Glib::RefPtr<Glib::MainLoop> loop = Glib::MainLoop::create();
+    alert.signal_response().connect([&loop](int) { loop->quit(); });
+    alert.present();
+    loop->run();
+  } catch (const Glib::Error& error) {
+    g_warning("corvel-print: the failure could not be shown: %s", error.what());
+  }
 }

@@ -1,5 +1,6 @@
-// The list control: one row per item, one cell per column with the text the list's owner gives;
-// clicking a row selects it in the model, which then reports the selection to its owner.
+// The list control: a header with the columns' titles over one row per item, one cell per column
+// with the text the list's owner gives; clicking a row selects it in the model, which then
+// reports the selection to its owner.
 #include <gtkmm/box.h>
 #include <gtkmm/label.h>
 #include <gtkmm/listbox.h>
@@ -11,16 +12,40 @@
 
 namespace {
 
+constexpr int kCellGap = 12;
+// What the theme puts before a row's first cell and after its last.
+constexpr int kRowPadding = 2;
+
 class ListWidget : public ControlWidget {
  public:
   ListWidget(ControlRef control, MirrorInput& input) : ControlWidget(control, input) {
+    AddColumnTitles();
     mScroller.set_child(mRows);
+    mScroller.set_vexpand(true);
+    mList.append(mScroller);
     mRows.set_selection_mode(Gtk::SelectionMode::SINGLE);
     mRows.signal_row_selected().connect([this](Gtk::ListBoxRow* row) { RowClicked(row); });
   }
-  Gtk::Widget& Outer() override { return mScroller; }
+  Gtk::Widget& Outer() override { return mList; }
 
  private:
+  // The titles line up with the cells: both share the width alike, with the same gaps.
+  void AddColumnTitles() {
+    const std::vector<std::string> titles = GetDataBrowserColumnTitles(mControl);
+    if (titles.empty()) return;
+    auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, kCellGap);
+    header->add_css_class("heading");
+    header->set_margin_start(kRowPadding);
+    header->set_margin_end(kRowPadding);
+    for (const std::string& title : titles) {
+      auto* label = Gtk::make_managed<Gtk::Label>(title);
+      label->set_xalign(0);
+      label->set_hexpand(true);
+      header->append(*label);
+    }
+    mList.append(*header);
+  }
+
   // Rows are made again only when their number changed: a click's own row stays while its
   // selection signal runs, and its cells and selection are written in place.
   void Refresh() override {
@@ -32,7 +57,7 @@ class ListWidget : public ControlWidget {
     }
     while (Gtk::ListBoxRow* row = mRows.get_row_at_index(0)) mRows.remove(*row);
     for (size_t i = 0; i < items.size(); ++i) {
-      auto* cells = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
+      auto* cells = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, kCellGap);
       for (size_t c = 0; c < columns.size(); ++c) {
         auto* cell = Gtk::make_managed<Gtk::Label>();
         cell->set_xalign(0);
@@ -71,6 +96,7 @@ class ListWidget : public ControlWidget {
     if (index < items.size()) Act([&] { UserSelectListRow(mControl, items[index]); });
   }
 
+  Gtk::Box mList{Gtk::Orientation::VERTICAL, 6};
   Gtk::ScrolledWindow mScroller;
   Gtk::ListBox mRows;
 };

@@ -18,3 +18,7 @@ extern "C" __attribute__((visibility("default"))) int CorvelRunPrintView(PrintDi
       return kCorvelPrintViewNotPrinted;
   }
 }
+
+extern "C" __attribute__((visibility("default"))) void CorvelShowPrintFailure(const char* message) {
+  if (message) ShowPrintFailure(message);
+}

@@ -7,6 +7,8 @@
 #include <gtkmm/eventcontrollerkey.h>
 #include <gtkmm/eventcontrollerlegacy.h>
 
+#include "FocusOrder.h"
+#include "PrintApplication.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/ModalLoop.h"
 #include "platform/toolkit/Windows.h"
@@ -19,6 +21,30 @@ bool ChangesTree(ControlChange change) {
          change == ControlChange::Embedding || change == ControlChange::Bounds;
 }
 
+// What a dialog whose interface file gives it no title is for; an untitled window not listed
+// here (an alert) carries the program's name.
+struct PurposeTitle {
+  const char* windowName;
+  const char* title;
+};
+constexpr PurposeTitle kPurposeTitles[] = {
+    {"Two Way Communcations", "Server Address"},
+    {"SecurePrintErrorWindow", "Secure Print"},
+    {"SAErrMsgDlgSheet", "Secure Access"},
+    {"SAValidationMsgDlg", "Secure Access"},
+};
+
+std::string ShownTitle(WindowRef window) {
+  const std::string title = CopyWindowTitleAsCFString(window).value_or("");
+  if (!title.empty()) return title;
+  const std::string name = GetWindowName(window);
+  for (const PurposeTitle& purpose : kPurposeTitles)
+    if (name == purpose.windowName) return purpose.title;
+  return kPrintApplicationName;
+}
+
+constexpr const char* kDefaultButtonStyle = "suggested-action";
+
 }  // namespace
 
 WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
@@ -27,7 +53,9 @@ WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
   GetWindowBounds(window, &bounds);
   mWindow->set_default_size(RectWidth(bounds), RectHeight(bounds));
   mWindow->set_resizable(false);
-  mWindow->set_title(CopyWindowTitleAsCFString(window).value_or(""));
+  mWindow->set_title(ShownTitle(window));
+  if (Glib::RefPtr<Gtk::Application> application = PrintApplication())
+    mWindow->set_application(application);
   // Closing the window is Escape: the model's cancel button, when it has one.
   mWindow->signal_close_request().connect(
       [this] {
@@ -40,6 +68,7 @@ WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
       false);
   ListenForButtonKeys();
   HoldInput();
+  ListenForTabKeys();
   Build();
 }
 
@@ -71,9 +100,31 @@ void WindowMirror::ListenForButtonKeys() {
   mWindow->add_controller(keys);
 }
 
+// Tab and Shift-Tab go through the controls in the model's order, before a field sees them. In
+// a list that pops up over the window (a drop-down's) GTK moves the focus as usual.
+void WindowMirror::ListenForTabKeys() {
+  auto keys = Gtk::EventControllerKey::create();
+  keys->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
+  keys->signal_key_pressed().connect(
+      [this](guint keyval, guint, Gdk::ModifierType state) {
+        const bool tab = keyval == GDK_KEY_Tab || keyval == GDK_KEY_ISO_Left_Tab;
+        const auto command = Gdk::ModifierType::CONTROL_MASK | Gdk::ModifierType::ALT_MASK;
+        if (!tab || (state & command) != Gdk::ModifierType{} || mInput.Holding()) return false;
+        Gtk::Widget* focus = mWindow->get_focus();
+        if (focus && focus->get_native() != mWindow.get()) return false;
+        const bool backwards = keyval == GDK_KEY_ISO_Left_Tab ||
+                               (state & Gdk::ModifierType::SHIFT_MASK) != Gdk::ModifierType{};
+        return MoveFocusInControlOrder(*mWindow, !backwards);
+      },
+      false);
+  mWindow->add_controller(keys);
+}
+
 WindowMirror::~WindowMirror() {
   mPendingBuild.disconnect();
   mPendingChanges.disconnect();
+  // GTK would clear its default widget on closing, after the widget itself is gone.
+  mWindow->unset_default_widget();
   mWindow->unset_child();
 }
 
@@ -100,6 +151,7 @@ void WindowMirror::Build() {
   mPendingChanges.disconnect();
   mChanged.clear();
   mRedrawn = false;
+  mWindow->unset_default_widget();
   mWindow->unset_child();
   mWidgets.clear();
   mRoot.reset();
@@ -112,7 +164,20 @@ void WindowMirror::Build() {
   mRoot->Outer().set_size_request(RectWidth(bounds), RectHeight(bounds));
   BuildTree(root, *mRoot->Contents(), Rect{});
   mWindow->set_child(mRoot->Outer());
+  MarkDefaultButton();
   FollowFocus();
+}
+
+// The button that Return presses looks it, and is the window's default widget.
+void WindowMirror::MarkDefaultButton() {
+  if (ControlWidget* previous = WidgetFor(mMarkedDefault))
+    previous->Outer().remove_css_class(kDefaultButtonStyle);
+  mMarkedDefault = nullptr;
+  GetWindowDefaultButton(mModelWindow, &mMarkedDefault);
+  ControlWidget* button = WidgetFor(mMarkedDefault);
+  if (!button) return mWindow->unset_default_widget();
+  button->Outer().add_css_class(kDefaultButtonStyle);
+  mWindow->set_default_widget(button->Outer());
 }
 
 void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin) {
@@ -156,7 +221,10 @@ void WindowMirror::WindowChanged(WindowChange change) {
       mWindow->set_visible(false);
       break;
     case WindowChange::Retitled:
-      mWindow->set_title(CopyWindowTitleAsCFString(mModelWindow).value_or(""));
+      mWindow->set_title(ShownTitle(mModelWindow));
+      break;
+    case WindowChange::DefaultButtonsChanged:
+      MarkDefaultButton();
       break;
     case WindowChange::FocusChanged:
       FollowFocus();

@@ -34,7 +34,9 @@ class WindowMirror {
 
  private:
   void ListenForButtonKeys();
+  void ListenForTabKeys();
   void HoldInput();
+  void MarkDefaultButton();
   void Build();
   void BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin);
   void FollowFocus();
@@ -45,6 +47,7 @@ class WindowMirror {
   std::unique_ptr<Gtk::Window> mWindow;
   std::unique_ptr<ControlWidget> mRoot;
   std::map<ControlRef, std::unique_ptr<ControlWidget>> mWidgets;
+  ControlRef mMarkedDefault = nullptr;
   sigc::connection mPendingBuild;
   // Controls changed since GTK was last idle, and whether anything was redrawn.
   std::set<ControlRef> mChanged;

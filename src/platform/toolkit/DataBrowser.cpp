@@ -120,6 +120,13 @@ std::vector<DataBrowserPropertyID> GetDataBrowserColumnProperties(ControlRef bro
   return properties;
 }
 
+std::vector<std::string> GetDataBrowserColumnTitles(ControlRef browser) {
+  std::vector<std::string> titles;
+  if (ToolkitControl* list = ResolveList(browser))
+    for (const ListColumn& column : list->columns) titles.push_back(column.title);
+  return titles;
+}
+
 OSStatus SetDataBrowserSelectedItems(ControlRef browser, uint32_t count,
                                      const DataBrowserItemID* items, DataBrowserSetOption how) {
   ToolkitControl* list = ResolveList(browser);

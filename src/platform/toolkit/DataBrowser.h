@@ -46,6 +46,8 @@ OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count, const DataBr
 OSStatus GetDataBrowserItemCount(ControlRef browser, uint32_t* count);
 std::vector<DataBrowserItemID> GetDataBrowserItems(ControlRef browser);
 std::vector<DataBrowserPropertyID> GetDataBrowserColumnProperties(ControlRef browser);
+// The columns' titles, in column order; empty for a list that is not there.
+std::vector<std::string> GetDataBrowserColumnTitles(ControlRef browser);
 
 enum DataBrowserSetOption {
   kDataBrowserItemsAdd = 0,
