@@ -15,12 +15,15 @@
 
 #include <memory>
 
+#include "LayoutChecks.h"
 #include "ModelMirror.h"
 #include "PrintDialogHost.h"
 #include "PrintView.h"
 #include "TestSupport/PrivateCupsd.h"
 #include "platform/PlatformTestSupport.h"
+#include "platform/toolkit/StandardAlert.h"
 #include "platform/toolkit/Toolkit.h"
+#include "platform/toolkit/ToolkitOwners.h"
 
 namespace {
 
@@ -181,7 +184,14 @@ class GtkViewTest : public ::testing::Test {
   std::unique_ptr<ModelMirror> mMirror;
 };
 
-TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
+// The faults of a window on screen, one per line, for a failure message.
+std::string Joined(const std::vector<std::string>& faults) {
+  std::string text;
+  for (const std::string& fault : faults) text += "\n  " + fault;
+  return text;
+}
+
+TEST_F(GtkViewTest, EachPaneIsShownAloneLaidOutAndSaved) {
   const std::filesystem::path folder = CORVEL_BINARY_DIR "/screenshots";
   std::filesystem::create_directories(folder);
   ControlRef tabs = Control({kPaneSignature, kTabControl});
@@ -194,6 +204,8 @@ TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
       ASSERT_NE(shown, nullptr) << "pane " << pane;
       EXPECT_EQ(shown->get_mapped(), pane == tab) << "pane " << pane << " with tab " << tab;
     }
+    EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, mHost->Window())), "") << "pane " << tab;
+    EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, mHost->Window())), "") << "pane " << tab;
     const std::filesystem::path file = folder / ("pane-" + std::to_string(tab) + ".png");
     ASSERT_TRUE(SaveScreenshot(*mMirror->WindowFor(mHost->Window()), file)) << file;
     EXPECT_GT(std::filesystem::file_size(file), 2000u) << file;
@@ -311,6 +323,7 @@ TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {
         modal = shown->get_visible() && shown->get_modal() &&
                 shown->get_transient_for() == mMirror->WindowFor(mHost->Window());
         EXPECT_TRUE(SaveScreenshot(*shown, CORVEL_BINARY_DIR "/screenshots/schedule.png"));
+        EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, dialog)), "");
         shown->close();
         endedByClosing = !IsModalLoopRunningForWindow(dialog);
       },
@@ -366,6 +379,75 @@ TEST_F(GtkViewTest, ADialogWhoseJobWentSaysWhyAndEnds) {
   answer.disconnect();
   EXPECT_EQ(said, "job 7 no longer exists");
   EXPECT_EQ(mHost->EndReason(), said);
+}
+
+// Every other window the dialog can open, as its interface file lays it out, and an alert: shown
+// over the Print dialog, saved, and checked for overlaps and fields without names.
+TEST_F(GtkViewTest, EachDialogIsLaidOutWithoutOverlaps) {
+  struct Dialog {
+    const char* file;
+    const char* window;
+  };
+  constexpr Dialog kDialogs[] = {
+      {"Corvel.xml", "SecurePrintWindow"},  {"Corvel.xml", "SecurePrintErrorWindow"},
+      {"Corvel.xml", "SchedulePrintDlg"},   {"Corvel.xml", "RenderingTable"},
+      {"Corvel.xml", "SecureAccessWindow"}, {"Corvel.xml", "SAErrMsgDlgSheet"},
+      {"Corvel.xml", "SAErrMsgDlgModal"},   {"Corvel.xml", "SAValidationMsgDlg"},
+      {"AlertUI.xml", "Two Line"},
+  };
+  const std::filesystem::path resources = CORVEL_BUNDLE_DIR "/Contents/Resources";
+  auto check = [&](WindowRef window, const std::string& name) {
+    ShowWindow(window);
+    LetGtkRun();
+    Gtk::Window* shown = mMirror->WindowFor(window);
+    ASSERT_NE(shown, nullptr) << name;
+    EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, window)), "") << name;
+    EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, window)), "") << name;
+    std::string file = name;
+    std::replace(file.begin(), file.end(), ' ', '-');
+    EXPECT_TRUE(SaveScreenshot(*shown, CORVEL_BINARY_DIR "/screenshots/" + file + ".png"));
+  };
+  for (const Dialog& dialog : kDialogs) {
+    IBNibRef nib = nullptr;
+    ASSERT_EQ(CreateNibReferenceFromFile(resources / dialog.file, &nib), noErr) << dialog.file;
+    NibOwner nibOwner(nib);
+    WindowRef window = nullptr;
+    ASSERT_EQ(CreateWindowFromNib(nib, dialog.window, &window), noErr) << dialog.window;
+    WindowOwner owner(window);
+    check(window, dialog.window);
+  }
+  WindowRef alert = nullptr;
+  ASSERT_EQ(CreateStandardAlert(kAlertCautionAlert, "The print time has passed.",
+                                "Print now, or choose another time.", nullptr, &alert),
+            noErr);
+  WindowOwner owner(alert);
+  check(alert, "alert");
+}
+
+// The server-address dialog takes its texts from the string table when it opens, so it is opened
+// as a user does, from the Accessories pane.
+TEST_F(GtkViewTest, TheServerAddressDialogIsLaidOutWithoutOverlaps) {
+  ControlRef opener = Control({FourCC("accs"), 5});
+  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(opener));
+  LetGtkRun();
+  auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(opener));
+  ASSERT_NE(button, nullptr);
+  bool seen = false;
+  Glib::signal_timeout().connect_once(
+      [&] {
+        const WindowRef dialog = WindowNamed("Two Way Communcations");
+        Gtk::Window* shown = mMirror->WindowFor(dialog);
+        if (!shown) return;
+        seen = true;
+        EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, dialog)), "");
+        EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, dialog)), "");
+        EXPECT_TRUE(SaveScreenshot(*shown, CORVEL_BINARY_DIR "/screenshots/server-address.png"));
+        shown->close();
+      },
+      500);
+  button->activate();
+  LetGtkRun();
+  EXPECT_TRUE(seen);
 }
 
 }  // namespace

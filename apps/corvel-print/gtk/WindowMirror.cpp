@@ -19,6 +19,12 @@ bool ChangesTree(ControlChange change) {
          change == ControlChange::Embedding || change == ControlChange::Bounds;
 }
 
+// Bounds made relative to the origin of their container.
+Rect Within(const Rect& bounds, const Rect& origin) {
+  return {int16_t(bounds.top - origin.top), int16_t(bounds.left - origin.left),
+          int16_t(bounds.bottom - origin.top), int16_t(bounds.right - origin.left)};
+}
+
 }  // namespace
 
 WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
@@ -101,6 +107,7 @@ void WindowMirror::Build() {
   mChanged.clear();
   mRedrawn = false;
   mWindow->unset_child();
+  mForms.clear();
   mWidgets.clear();
   mRoot.reset();
   ControlRef root = nullptr;
@@ -112,12 +119,14 @@ void WindowMirror::Build() {
   mRoot->Outer().set_size_request(RectWidth(bounds), RectHeight(bounds));
   BuildTree(root, *mRoot->Contents(), Rect{});
   mWindow->set_child(mRoot->Outer());
+  ArrangeForms();
   FollowFocus();
 }
 
 void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin) {
   uint16_t count = 0;
   CountSubControls(control, &count);
+  std::vector<FormMember> members;
   for (uint16_t i = 1; i <= count; ++i) {
     ControlRef child = nullptr;
     if (GetIndexedSubControl(control, i, &child) != noErr) continue;
@@ -127,8 +136,14 @@ void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect&
     GetControlBounds(child, &bounds);
     layout.put(widget->Outer(), bounds.left - origin.left, bounds.top - origin.top);
     if (Gtk::Fixed* contents = widget->Contents()) BuildTree(child, *contents, bounds);
+    members.push_back({widget.get(), Within(bounds, origin)});
     mWidgets[child] = std::move(widget);
   }
+  if (!members.empty()) mForms.emplace_back(layout, std::move(members));
+}
+
+void WindowMirror::ArrangeForms() {
+  for (FormArrangement& form : mForms) form.Arrange();
 }
 
 void WindowMirror::ControlChanged(ControlRef control, ControlChange change) {
@@ -177,6 +192,7 @@ void WindowMirror::ShowChanges() {
   mPendingChanges.disconnect();
   for (ControlRef control : std::exchange(mChanged, {}))
     if (ControlWidget* widget = WidgetFor(control)) widget->Sync();
+  ArrangeForms();  // new titles and texts may need other widths
   if (!std::exchange(mRedrawn, false)) return;
   // A redraw request reaches the control and everything shown in it; drawing is cheap.
   if (mRoot) mRoot->Redraw();
