@@ -168,6 +168,11 @@ class GtkViewTest : public ::testing::Test {
     return nullptr;
   }
   ControlRef Pane(int32_t tab) { return Control({kPaneSignature, kTabControl + tab}); }
+  // Shows the pane that holds the control.
+  void ShowPaneOf(ControlRef control) {
+    UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(control));
+    LetGtkRun();
+  }
   // The tab whose pane holds the control.
   uint16_t TabOf(ControlRef control) {
     for (ControlRef parent = nullptr; GetSuperControl(control, &parent) == noErr && parent;
@@ -244,8 +249,7 @@ TEST_F(GtkViewTest, StapleChosenOnTheDropDownReachesTheModel) {
 
 TEST_F(GtkViewTest, StapleItemsTheRulesDisableAreShownDisabled) {
   ControlRef staple = Control(kStaple);
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(staple));
-  LetGtkRun();
+  ShowPaneOf(staple);
   // Punching along the top edge leaves room for only some staples.
   for (const ControlID& id : {kFinishing, kPunch, kPunchEdge}) ChooseOnDropDown(id, 2);
   MenuRef menu = GetControlPopupMenuHandle(staple);
@@ -286,8 +290,7 @@ TEST_F(GtkViewTest, ThePaneOfAPrinterChosenOnTheDropDownReplacesTheOldOne) {
 // painted with the new text before the model goes on.
 TEST_F(GtkViewTest, AFlushedChangeIsDrawnBeforeTheModelGoesOn) {
   ControlRef status = Control({FourCC("accs"), 7});
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(status));
-  LetGtkRun();
+  ShowPaneOf(status);
   auto* label = dynamic_cast<Gtk::Label*>(mMirror->WidgetFor(status));
   ASSERT_NE(label, nullptr);
   struct Painted {
@@ -308,8 +311,7 @@ TEST_F(GtkViewTest, AFlushedChangeIsDrawnBeforeTheModelGoesOn) {
 
 TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {
   ControlRef schedule = Control(kSchedule);
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(schedule));
-  LetGtkRun();
+  ShowPaneOf(schedule);
   auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(schedule));
   ASSERT_NE(button, nullptr);
   bool modal = false;
@@ -428,8 +430,7 @@ TEST_F(GtkViewTest, EachDialogIsLaidOutWithoutOverlaps) {
 // as a user does, from the Accessories pane.
 TEST_F(GtkViewTest, TheServerAddressDialogIsLaidOutWithoutOverlaps) {
   ControlRef opener = Control({FourCC("accs"), 5});
-  UserClickTab(Control({kPaneSignature, kTabControl}), TabOf(opener));
-  LetGtkRun();
+  ShowPaneOf(opener);
   auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(opener));
   ASSERT_NE(button, nullptr);
   bool seen = false;

@@ -2,6 +2,9 @@
 
 #include <gtkmm/label.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "FormLayout.h"
 #include "platform/toolkit/Controls.h"
 
@@ -92,23 +95,22 @@ std::string FormArrangement::ShownState() const {
 
 void FormArrangement::Arrange() {
   if (ShownState() == mArrangedFor) return;
-  const std::vector<FormMember>& members = mMembers;
-  Gtk::Fixed& layout = *mLayout;
   std::vector<FormItem> items;
-  for (const FormMember& member : members) items.push_back(Measure(member));
+  for (const FormMember& member : mMembers) items.push_back(Measure(member));
   const std::vector<FormPlace> places = LayOutForm(items);
-  for (size_t i = 0; i < members.size(); ++i) {
-    ControlWidget& widget = *members[i].widget;
+  for (size_t i = 0; i < mMembers.size(); ++i) {
+    ControlWidget& widget = *mMembers[i].widget;
     const FormPlace& place = places[i];
     const bool label = items[i].role == FormRole::Label;
-    widget.Outer().set_size_request(place.bounds.width, label ? -1 : RectHeight(members[i].bounds));
-    layout.move(widget.Outer(), place.bounds.x, place.bounds.y);
+    widget.Outer().set_size_request(place.bounds.width,
+                                    label ? -1 : RectHeight(mMembers[i].bounds));
+    mLayout->move(widget.Outer(), place.bounds.x, place.bounds.y);
     if (Gtk::Label* title = widget.OwnTitle()) {
       title->set_size_request(place.titleWidth, -1);
       Name(widget, WithoutColon(title->get_text()));
     }
     if (place.label >= 0)
-      if (auto* text = dynamic_cast<Gtk::Label*>(&members[place.label].widget->Outer()))
+      if (auto* text = dynamic_cast<Gtk::Label*>(&mMembers[place.label].widget->Outer()))
         Name(widget, WithoutColon(text->get_text()));
   }
   mArrangedFor = ShownState();  // as arranged: the widths asked for now count as least widths

@@ -2,7 +2,8 @@
 // The form rule of FormLayout applied to the widgets of one container: each widget is measured as
 // the toolkit draws it, moved in its Gtk::Fixed to the place the rule gives, and each field with
 // a label on its row is named after that label for assistive tools (a screen reader says
-// "Owner", not "text field"). Run again whenever texts change: titles arrive after the build.
+// "Owner", not "text field"). Titles and texts arrive after the build, so it runs again after
+// every change the window shows.
 #include <gtkmm/fixed.h>
 
 #include <string>

@@ -1,6 +1,7 @@
 #include "FormLayout.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 

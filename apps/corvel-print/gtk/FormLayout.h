@@ -6,7 +6,7 @@
 // a pair; pairs whose labels start at one x form a column group, whose labels all get the width of
 // the widest one and whose fields all start 12 px after it. A label is centred on its field's row.
 // What follows a field on its row keeps its gap, what stood at the old field column moves to the
-// new one, and anything a taller widget would now overlap moves down just enough.
+// new one, and anything a taller or wider widget would now cover moves down or along just enough.
 #include <vector>
 
 struct FormBox {
