@@ -22,12 +22,15 @@
 #include <memory>
 #include <vector>
 
+#include "LayoutChecks.h"
 #include "ModelMirror.h"
 #include "PrintDialogHost.h"
 #include "PrintView.h"
 #include "TestSupport/PrivateCupsd.h"
 #include "platform/PlatformTestSupport.h"
+#include "platform/toolkit/StandardAlert.h"
 #include "platform/toolkit/Toolkit.h"
+#include "platform/toolkit/ToolkitOwners.h"
 
 namespace {
 
@@ -262,7 +265,14 @@ class GtkViewTest : public ::testing::Test {
   std::unique_ptr<ModelMirror> mMirror;
 };
 
-TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
+// The faults of a window on screen, one per line, for a failure message.
+std::string Joined(const std::vector<std::string>& faults) {
+  std::string text;
+  for (const std::string& fault : faults) text += "\n  " + fault;
+  return text;
+}
+
+TEST_F(GtkViewTest, EachPaneIsShownAloneLaidOutAndSaved) {
   ControlRef tabs = Control({kPaneSignature, kTabControl});
   for (int32_t tab = 1; tab <= kPaneCount; ++tab) {
     UserClickTab(tabs, uint16_t(tab));
@@ -273,6 +283,8 @@ TEST_F(GtkViewTest, EachPaneIsShownAloneAndSaved) {
       ASSERT_NE(shown, nullptr) << "pane " << pane;
       EXPECT_EQ(shown->get_mapped(), pane == tab) << "pane " << pane << " with tab " << tab;
     }
+    EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, mHost->Window())), "") << "pane " << tab;
+    EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, mHost->Window())), "") << "pane " << tab;
     Gtk::Window& window = *mMirror->WindowFor(mHost->Window());
     const std::string name = "pane-" + std::to_string(tab);
     EXPECT_TRUE(SaveScreenshot(window, name)) << name;
@@ -386,36 +398,14 @@ TEST_F(GtkViewTest, TheScheduleDialogIsAModalWindowThatClosingCancels) {
   EXPECT_EQ(GetModalLoopDepth(), 0u);
 }
 
-// The schedule dialog's controls lie in its window clear of each other;
+// The schedule dialog's controls lie in its window clear of each other and on their labels' rows;
 // the clock's hour and minute fields carry their labels and set the model's clock.
 TEST_F(GtkViewTest, TheScheduleDialogsCalendarIsClearAndItsTimeFieldsAreLabelled) {
-  std::vector<std::string> overlaps;
+  std::string faults;
   std::vector<std::string> labels;
   LongDateRec time{};
   WhileScheduleDialogShows([&](WindowRef dialog, Gtk::Window& shown) {
-    Rect frame;  // the window's size as the interface file gives it
-    GetWindowBounds(dialog, &frame);
-    const graphene_rect_t window =
-        GRAPHENE_RECT_INIT(0, 0, float(RectWidth(frame)), float(RectHeight(frame)));
-    ControlRef root = nullptr;
-    uint16_t count = 0;
-    GetRootControl(dialog, &root);
-    CountSubControls(root, &count);
-    std::vector<graphene_rect_t> placed;
-    for (uint16_t index = 1; index <= count; ++index) {
-      ControlRef control = nullptr;
-      GetIndexedSubControl(root, index, &control);
-      Gtk::Widget* widget = mMirror->WidgetFor(control);
-      graphene_rect_t bounds = window;
-      if (!widget || !gtk_widget_compute_bounds(widget->gobj(), GTK_WIDGET(shown.gobj()), &bounds))
-        bounds = window;  // counts as overlapping every other
-      const std::string name = "control " + std::to_string(index);
-      if (!graphene_rect_contains_rect(&window, &bounds)) overlaps.push_back(name + " outside");
-      for (size_t other = 0; other < placed.size(); ++other)
-        if (graphene_rect_intersection(&bounds, &placed[other], nullptr))  // edges may touch
-          overlaps.push_back(name + " over " + std::to_string(other + 1));
-      placed.push_back(bounds);
-    }
+    faults = Joined(layoutcheck::LayoutFaults(*mMirror, dialog));
     ControlRef clock = ScheduleControl(dialog, kScheduleClock);
     const int values[] = {14, 35};  // hour, minute
     for (Gtk::Widget* child = mMirror->WidgetFor(clock)->get_first_child(); child;
@@ -430,7 +420,7 @@ TEST_F(GtkViewTest, TheScheduleDialogsCalendarIsClearAndItsTimeFieldsAreLabelled
     GetClockDateTime(clock, &time);
     shown.close();
   });
-  EXPECT_EQ(overlaps, std::vector<std::string>{});
+  EXPECT_EQ(faults, "");
   EXPECT_EQ(labels, (std::vector<std::string>{"Hour", "Minute"}));
   EXPECT_EQ(time.hour, 14);
   EXPECT_EQ(time.minute, 35);
@@ -604,6 +594,74 @@ TEST_F(GtkViewTest, TheFoundServersListHasColumnTitles) {
        title = title->get_next_sibling())
     if (auto* label = dynamic_cast<Gtk::Label*>(title)) titles.push_back(label->get_text());
   EXPECT_EQ(titles, (std::vector<std::string>{"Name", "Address"}));
+}
+
+// Every other window the dialog can open, as its interface file lays it out, and an alert: shown
+// over the Print dialog, saved, and checked for overlaps and fields without names.
+TEST_F(GtkViewTest, EachDialogIsLaidOutWithoutOverlaps) {
+  struct Dialog {
+    const char* file;
+    const char* window;
+  };
+  constexpr Dialog kDialogs[] = {
+      {"Corvel.xml", "SecurePrintWindow"},  {"Corvel.xml", "SecurePrintErrorWindow"},
+      {"Corvel.xml", "SchedulePrintDlg"},   {"Corvel.xml", "RenderingTable"},
+      {"Corvel.xml", "SecureAccessWindow"}, {"Corvel.xml", "SAErrMsgDlgSheet"},
+      {"Corvel.xml", "SAErrMsgDlgModal"},   {"Corvel.xml", "SAValidationMsgDlg"},
+      {"AlertUI.xml", "Two Line"},
+  };
+  const std::filesystem::path resources = CORVEL_BUNDLE_DIR "/Contents/Resources";
+  auto check = [&](WindowRef window, const std::string& name) {
+    ShowWindow(window);
+    LetGtkRun();
+    Gtk::Window* shown = mMirror->WindowFor(window);
+    ASSERT_NE(shown, nullptr) << name;
+    EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, window)), "") << name;
+    EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, window)), "") << name;
+    std::string file = name;
+    std::replace(file.begin(), file.end(), ' ', '-');
+    EXPECT_TRUE(SaveScreenshot(*shown, file));
+  };
+  for (const Dialog& dialog : kDialogs) {
+    IBNibRef nib = nullptr;
+    ASSERT_EQ(CreateNibReferenceFromFile(resources / dialog.file, &nib), noErr) << dialog.file;
+    NibOwner nibOwner(nib);
+    WindowRef window = nullptr;
+    ASSERT_EQ(CreateWindowFromNib(nib, dialog.window, &window), noErr) << dialog.window;
+    WindowOwner owner(window);
+    check(window, dialog.window);
+  }
+  WindowRef alert = nullptr;
+  ASSERT_EQ(CreateStandardAlert(kAlertCautionAlert, "The print time has passed.",
+                                "Print now, or choose another time.", nullptr, &alert),
+            noErr);
+  WindowOwner owner(alert);
+  check(alert, "alert");
+}
+
+// The server-address dialog takes its texts from the string table when it opens, so it is opened
+// as a user does, from the Accessories pane.
+TEST_F(GtkViewTest, TheServerAddressDialogIsLaidOutWithoutOverlaps) {
+  ControlRef opener = Control({FourCC("accs"), 5});
+  ShowPaneOf(opener);
+  auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(opener));
+  ASSERT_NE(button, nullptr);
+  bool seen = false;
+  Glib::signal_timeout().connect_once(
+      [&] {
+        const WindowRef dialog = WindowNamed("Two Way Communcations");
+        Gtk::Window* shown = mMirror->WindowFor(dialog);
+        if (!shown) return;
+        seen = true;
+        EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, dialog)), "");
+        EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, dialog)), "");
+        EXPECT_TRUE(SaveScreenshot(*shown, "server-address"));
+        shown->close();
+      },
+      500);
+  button->activate();
+  LetGtkRun();
+  EXPECT_TRUE(seen);
 }
 
 }  // namespace

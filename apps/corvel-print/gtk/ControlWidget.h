@@ -5,6 +5,7 @@
 // Containers (the root, user panes, the tab control) lay their embedded controls out in a
 // Gtk::Fixed at the offsets the model's window-local bounds give.
 #include <gtkmm/fixed.h>
+#include <gtkmm/label.h>
 #include <gtkmm/widget.h>
 
 #include <functional>
@@ -29,6 +30,10 @@ class ControlWidget {
   void Sync();
   // Paints again what the model's draw handlers painted last.
   virtual void Redraw() {}
+  // The title shown before the control as part of it (a popup's), or null when none is shown.
+  virtual Gtk::Label* OwnTitle() { return nullptr; }
+  // The widget assistive tools announce for the control.
+  virtual Gtk::Widget& Accessible() { return Outer(); }
 
  protected:
   // The kind's own part of Sync, run quietly while the control still exists.

@@ -30,11 +30,14 @@ class PopupWidget : public ControlWidget {
     mChooser.set_model(mItems);
     mChooser.set_list_factory(ItemFactory());
     mChooser.set_hexpand(true);
+    mTitle.set_xalign(0);
     mBox.append(mTitle);
     mBox.append(mChooser);
     mChooser.property_selected().signal_changed().connect([this] { Chosen(); });
   }
   Gtk::Widget& Outer() override { return mBox; }
+  Gtk::Label* OwnTitle() override { return mTitle.get_visible() ? &mTitle : nullptr; }
+  Gtk::Widget& Accessible() override { return mChooser; }
 
  private:
   Glib::RefPtr<Gtk::SignalListItemFactory> ItemFactory() {
@@ -94,7 +97,7 @@ class PopupWidget : public ControlWidget {
     Act([this, position] { UserChoosePopupItem(mControl, uint16_t(position + 1)); });
   }
 
-  Gtk::Box mBox{Gtk::Orientation::HORIZONTAL, 6};
+  Gtk::Box mBox{Gtk::Orientation::HORIZONTAL, 12};  // a label's gap to its field
   Gtk::Label mTitle;
   Gtk::DropDown mChooser;
   Glib::RefPtr<Gtk::StringList> mItems = Gtk::StringList::create({});

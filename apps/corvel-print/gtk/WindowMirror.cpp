@@ -45,6 +45,12 @@ std::string ShownTitle(WindowRef window) {
 
 constexpr const char* kDefaultButtonStyle = "suggested-action";
 
+// Bounds made relative to the origin of their container.
+Rect Within(const Rect& bounds, const Rect& origin) {
+  return {int16_t(bounds.top - origin.top), int16_t(bounds.left - origin.left),
+          int16_t(bounds.bottom - origin.top), int16_t(bounds.right - origin.left)};
+}
+
 }  // namespace
 
 WindowMirror::WindowMirror(WindowRef window, MirrorInput& input)
@@ -153,6 +159,7 @@ void WindowMirror::Build() {
   mRedrawn = false;
   mWindow->unset_default_widget();
   mWindow->unset_child();
+  mForms.clear();
   mWidgets.clear();
   mRoot.reset();
   ControlRef root = nullptr;
@@ -165,6 +172,7 @@ void WindowMirror::Build() {
   BuildTree(root, *mRoot->Contents(), Rect{});
   mWindow->set_child(mRoot->Outer());
   MarkDefaultButton();
+  ArrangeForms();
   FollowFocus();
 }
 
@@ -183,6 +191,7 @@ void WindowMirror::MarkDefaultButton() {
 void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin) {
   uint16_t count = 0;
   CountSubControls(control, &count);
+  std::vector<FormMember> members;
   for (uint16_t i = 1; i <= count; ++i) {
     ControlRef child = nullptr;
     if (GetIndexedSubControl(control, i, &child) != noErr) continue;
@@ -192,8 +201,14 @@ void WindowMirror::BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect&
     GetControlBounds(child, &bounds);
     layout.put(widget->Outer(), bounds.left - origin.left, bounds.top - origin.top);
     if (Gtk::Fixed* contents = widget->Contents()) BuildTree(child, *contents, bounds);
+    members.push_back({widget.get(), Within(bounds, origin)});
     mWidgets[child] = std::move(widget);
   }
+  if (!members.empty()) mForms.emplace_back(layout, std::move(members));
+}
+
+void WindowMirror::ArrangeForms() {
+  for (FormArrangement& form : mForms) form.Arrange();
 }
 
 void WindowMirror::ControlChanged(ControlRef control, ControlChange change) {
@@ -245,6 +260,7 @@ void WindowMirror::ShowChanges() {
   mPendingChanges.disconnect();
   for (ControlRef control : std::exchange(mChanged, {}))
     if (ControlWidget* widget = WidgetFor(control)) widget->Sync();
+  ArrangeForms();  // new titles and texts may need other widths
   if (!std::exchange(mRedrawn, false)) return;
   // A redraw request reaches the control and everything shown in it; drawing is cheap.
   if (mRoot) mRoot->Redraw();

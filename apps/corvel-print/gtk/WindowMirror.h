@@ -9,8 +9,10 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "ControlWidget.h"
+#include "FormArrangement.h"
 #include "MirrorInput.h"
 #include "platform/toolkit/ToolkitObserver.h"
 
@@ -41,6 +43,7 @@ class WindowMirror {
   void BuildTree(ControlRef control, Gtk::Fixed& layout, const Rect& origin);
   void FollowFocus();
   void ShowChanges();
+  void ArrangeForms();
 
   const WindowRef mModelWindow;
   MirrorInput& mInput;
@@ -48,6 +51,8 @@ class WindowMirror {
   std::unique_ptr<ControlWidget> mRoot;
   std::map<ControlRef, std::unique_ptr<ControlWidget>> mWidgets;
   ControlRef mMarkedDefault = nullptr;
+  // Each container's layout with the widgets placed in it, laid out as a form.
+  std::vector<FormArrangement> mForms;
   sigc::connection mPendingBuild;
   // Controls changed since GTK was last idle, and whether anything was redrawn.
   std::set<ControlRef> mChanged;

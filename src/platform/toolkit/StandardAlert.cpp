@@ -24,8 +24,8 @@ constexpr AlertButton kAlertButtons[] = {
 };
 
 constexpr OSType kAlertTextSignature = FourCC("alrt");
-constexpr Rect kAlertBounds{120, 200, 250, 640};
-constexpr int16_t kAlertWidth = 440, kAlertHeight = 130;
+constexpr Rect kAlertBounds{120, 200, 260, 640};
+constexpr int16_t kAlertWidth = 440, kAlertHeight = 140;  // the texts end 8 px above the buttons
 constexpr int16_t kButtonWidth = 80, kButtonHeight = 20, kMargin = 20, kButtonGap = 12;
 
 std::optional<std::string> TitleOf(DialogItemIndex item, const AlertStdCFStringAlertParamRec& p) {
