@@ -237,25 +237,34 @@ class GtkViewTest : public ::testing::Test {
     GetControlByID(dialog, &controlID, &control);
     return control;
   }
-  // Opens the schedule dialog with the File pane's button and runs `look` inside its modal loop,
-  // which `look` ends (closing the window cancels).
-  void WhileScheduleDialogShows(const std::function<void(WindowRef, Gtk::Window&)>& look) {
-    ControlRef schedule = Control(kSchedule);
-    ShowPaneOf(schedule);
-    auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(schedule));
+  // Clicks `opener` on its pane and, once the dialog `windowName` it opens is shown and laid out
+  // (a loaded machine may take a while), runs `look` inside the dialog's modal loop; `look` ends
+  // it (closing the window cancels).
+  void WhileDialogShows(ControlRef opener, const char* windowName,
+                        const std::function<void(WindowRef, Gtk::Window&)>& look) {
+    ShowPaneOf(opener);
+    auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(opener));
     ASSERT_NE(button, nullptr);
     bool looked = false;
-    // Runs inside the nested loop that the click starts.
-    Glib::signal_timeout().connect_once(
+    int readyTicks = 0;
+    Glib::signal_timeout().connect(
         [&] {
-          const WindowRef dialog = WindowNamed("SchedulePrintDlg");
-          if (Gtk::Window* shown = mMirror->WindowFor(dialog)) look(dialog, *shown);
+          const WindowRef dialog = WindowNamed(windowName);
+          Gtk::Window* shown = dialog ? mMirror->WindowFor(dialog) : nullptr;
+          const bool ready = shown && shown->get_mapped() && shown->get_width() > 1;
+          readyTicks = ready ? readyTicks + 1 : 0;
+          if (readyTicks < 3) return true;
+          look(dialog, *shown);
           looked = true;
+          return false;
         },
-        500);
+        50);
     button->activate();  // GTK shows the press, then clicks
     LetGtkRun();
     EXPECT_TRUE(looked);
+  }
+  void WhileScheduleDialogShows(const std::function<void(WindowRef, Gtk::Window&)>& look) {
+    WhileDialogShows(Control(kSchedule), "SchedulePrintDlg", look);
   }
 
   TemporaryHome mHome;
@@ -642,26 +651,13 @@ TEST_F(GtkViewTest, EachDialogIsLaidOutWithoutOverlaps) {
 // The server-address dialog takes its texts from the string table when it opens, so it is opened
 // as a user does, from the Accessories pane.
 TEST_F(GtkViewTest, TheServerAddressDialogIsLaidOutWithoutOverlaps) {
-  ControlRef opener = Control({FourCC("accs"), 5});
-  ShowPaneOf(opener);
-  auto* button = dynamic_cast<Gtk::Button*>(mMirror->WidgetFor(opener));
-  ASSERT_NE(button, nullptr);
-  bool seen = false;
-  Glib::signal_timeout().connect_once(
-      [&] {
-        const WindowRef dialog = WindowNamed("Two Way Communcations");
-        Gtk::Window* shown = mMirror->WindowFor(dialog);
-        if (!shown) return;
-        seen = true;
-        EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, dialog)), "");
-        EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, dialog)), "");
-        EXPECT_TRUE(SaveScreenshot(*shown, "server-address"));
-        shown->close();
-      },
-      500);
-  button->activate();
-  LetGtkRun();
-  EXPECT_TRUE(seen);
+  WhileDialogShows(Control({FourCC("accs"), 5}), "Two Way Communcations",
+                   [&](WindowRef dialog, Gtk::Window& shown) {
+                     EXPECT_EQ(Joined(layoutcheck::LayoutFaults(*mMirror, dialog)), "");
+                     EXPECT_EQ(Joined(layoutcheck::NamingFaults(*mMirror, dialog)), "");
+                     EXPECT_TRUE(SaveScreenshot(shown, "server-address"));
+                     shown.close();
+                   });
 }
 
 }  // namespace
