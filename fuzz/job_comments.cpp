@@ -11,7 +11,7 @@
 #include "FuzzEntry.h"
 #include "JobCommentInsertion.h"
 #include "JobCommentReader.h"
-#include "ScopedFile.h"
+#include "support/COwner.h"
 
 namespace {
 
@@ -66,12 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string block;
   for (const std::string& line : comments.lines) block += line;
 
-  const FilePtr in(fmemopen(job.data(), job.size(), "rb"));
-  static const FilePtr out(tmpfile());
+  const CFile in(fmemopen(job.data(), job.size(), "rb"));
+  static const CFile out(tmpfile());
   if (!out || ftruncate(fileno(out.get()), 0) != 0) return 0;
   rewind(out.get());
   // fmemopen refuses an empty buffer: an empty job reads from an empty file instead.
-  const FilePtr empty(job.empty() ? tmpfile() : nullptr);
+  const CFile empty(job.empty() ? tmpfile() : nullptr);
   FILE* source = job.empty() ? empty.get() : in.get();
   if (source == nullptr) return 0;
   const InsertionResult result = CopyJobWithComments(source, out.get(), comments.lines);

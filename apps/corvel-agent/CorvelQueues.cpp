@@ -5,13 +5,10 @@
 
 #include <memory>
 
-#include "options/SupportedPrinter.h"
+#include "options/store/SupportedPrinter.h"
+#include "ui/CupsPPD.h"
 
 namespace {
-
-struct PPDDeleter {
-  void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
-};
 
 // A fetched PPD's temporary copy, removed when it goes.
 struct FetchedFile {
@@ -36,7 +33,7 @@ std::optional<bool> CorvelQueues::IsCorvelQueue(PrintServer& server, const std::
   // A queue without a PPD (a raw queue, a class) is simply not a Corvel queue.
   if (status == HTTP_STATUS_NOT_FOUND) return mKnown[queue] = false;
   if (status != HTTP_STATUS_OK) return std::nullopt;
-  const std::unique_ptr<ppd_file_t, PPDDeleter> ppd(ppdOpenFile(file.path));
+  const CupsPPDPtr ppd(ppdOpenFile(file.path));
   std::string reason;
   const bool accepted = ppd && AcceptsPrinterDescription(ppd->shortnickname, ppd->pcfilename,
                                                          mSupportedFiles, &reason);

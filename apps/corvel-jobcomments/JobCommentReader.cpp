@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ScopedFile.h"
+#include "support/COwner.h"
 #include "platform/PropertyList.h"
 
 namespace {
@@ -78,7 +78,7 @@ JobCommentLines ReadJobCommentFile(const std::filesystem::path& file, uid_t jobU
   const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
   if (fd < 0 && errno == ELOOP) return Refused("a symbolic link, not a regular file");
   if (fd < 0) return Refused(std::strerror(errno));
-  const FilePtr stream(fdopen(fd, "rb"));
+  const CFile stream(fdopen(fd, "rb"));
   if (!stream) {
     close(fd);
     return Refused(std::strerror(errno));

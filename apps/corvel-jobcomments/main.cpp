@@ -13,22 +13,17 @@
 
 #include "JobCommentInsertion.h"
 #include "JobCommentReader.h"
-#include "ScopedFile.h"
+#include "support/COwner.h"
 
 namespace {
 
 constexpr const char* kCommentFileOption = "KTV.PSData.Corvel";
 
-struct OptionsFree {
-  int count = 0;
-  void operator()(cups_option_t* options) const { cupsFreeOptions(count, options); }
-};
-
 // The comment file named in the job's options; empty when the job names none.
 std::string CommentFileOption(const char* optionText) {
   cups_option_t* parsed = nullptr;
   const int count = cupsParseOptions(optionText, 0, &parsed);
-  const std::unique_ptr<cups_option_t, OptionsFree> owner(parsed, OptionsFree{count});
+  const CountedCOwner<cups_option_t, cupsFreeOptions> owner(parsed, {count});
   const char* value = cupsGetOption(kCommentFileOption, count, parsed);
   return value ? value : "";
 }
@@ -91,7 +86,7 @@ int main(int argc, char* argv[]) {
   // Status messages go out as they happen, not when the job is done.
   setbuf(stderr, nullptr);
   if (argc == 6) return Run(stdin, argv[2], argv[5]);
-  const FilePtr job(fopen(argv[6], "rb"));
+  const CFile job(fopen(argv[6], "rb"));
   if (!job) {
     fprintf(stderr, "ERROR: Cannot open the job file %s\n", argv[6]);
     return 1;

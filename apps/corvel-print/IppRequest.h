@@ -6,10 +6,9 @@
 #include <memory>
 #include <string>
 
-struct IppDeleter {
-  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
-};
-using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
+#include "support/COwner.h"
+
+using IppPtr = COwner<ipp_t, ippDelete>;
 
 // A request of `operation` on the object `uri` names (`uriName`: "printer-uri", "job-uri"), with
 // requesting-user-name set to the process's user; its operation attributes may follow, then

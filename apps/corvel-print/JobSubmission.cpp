@@ -1,3 +1,4 @@
+#include "support/COwner.h"
 #include "JobSubmission.h"
 
 #include <cups/cups.h>
@@ -11,10 +12,7 @@
 
 namespace {
 
-struct HttpDeleter {
-  void operator()(http_t* http) const { httpClose(http); }
-};
-using HttpPtr = std::unique_ptr<http_t, HttpDeleter>;
+using HttpPtr = COwner<http_t, httpClose>;
 
 // A document open for reading. Only a regular file is taken: a FIFO or a device could hold the
 // program waiting for data that never comes, so none is opened in a way that blocks.
@@ -112,7 +110,7 @@ CupsOptions ToCupsOptions(const JobOptions& job) {
   int count = 0;
   for (const auto& [name, value] : job.options)
     count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
-  return CupsOptions(options, CupsOptionsDeleter{count});
+  return CupsOptions(options, {count});
 }
 
 std::vector<std::string> UnreadableDocuments(const std::vector<std::filesystem::path>& files) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/COwner.h"
 #include "printsys/PMTicket.h"
 
 inline constexpr const char* kJobCommentTicketKey = "KTV.PSData.Corvel";
@@ -21,11 +22,7 @@ struct JobOptions {
 JobOptions JobOptionsFromTicket(PMTicketRef ticket);
 
 // Job options as libcups takes them, with their one owner.
-struct CupsOptionsDeleter {
-  int count = 0;
-  void operator()(cups_option_t* options) const { cupsFreeOptions(count, options); }
-};
-using CupsOptions = std::unique_ptr<cups_option_t, CupsOptionsDeleter>;
+using CupsOptions = CountedCOwner<cups_option_t, cupsFreeOptions>;
 CupsOptions ToCupsOptions(const JobOptions& job);
 
 // The documents that cannot be read (missing, not a regular file, refused), each with its

@@ -2,7 +2,7 @@
 // the per-pane families in pane order.
 #include "options/CCorvelOptions.h"
 
-#include "options/PStringFields.h"
+#include "options/store/PStringFields.h"
 #include "serverclient/Wrenfold.h"
 #include "platform/Preferences.h"
 #include "platform/toolkit/Controls.h"

@@ -14,8 +14,8 @@
 
 #include "options/CModelInfo.h"
 #include "options/CorvelOptionsData.h"
-#include "options/CupsPPD.h"
-#include "options/KTVQuillonPrinterPList.h"
+#include "ui/CupsPPD.h"
+#include "options/store/KTVQuillonPrinterPList.h"
 #include "platform/PlistValue.h"
 #include "platform/Status.h"
 #include "platform/NetServices.h"

@@ -1,11 +1,11 @@
 // The controller's access to its pane controls by control ID, and its windows from the
-// interface file. Every accessor skips a control that is not found.
+// interface file: the shared control utilities on the print dialog's window, so that the panes
+// and the dialogs read and write controls one way. Every accessor skips a control that is not
+// found.
 #include "options/CCorvelOptions.h"
 #include "platform/toolkit/Controls.h"
 #include "platform/toolkit/Menus.h"
-#include "platform/toolkit/TextFields.h"
 #include "ui/CUtilsPB.h"
-#include "ui/PStringText.h"
 
 ControlRef CCorvelOptions::GetCorvelControl(OSType signature, int32_t number, long* err) {
   return GetCorvelControl(mPrintDlgWindow, signature, number, err);
@@ -13,53 +13,39 @@ ControlRef CCorvelOptions::GetCorvelControl(OSType signature, int32_t number, lo
 
 ControlRef CCorvelOptions::GetCorvelControl(WindowRef window, OSType signature, int32_t number,
                                             long* err) {
-  const ControlID id{signature, number};
-  ControlRef control = nullptr;
-  const OSStatus status = GetControlByID(window, &id, &control);
-  if (err) *err = status;
-  return status == noErr ? control : nullptr;
+  return CUtilsPB::GetControlRef(signature, number, window, err);
 }
 
 int32_t CCorvelOptions::GetCorvelControlValue(OSType signature, int32_t number, long* err) {
-  ControlRef control = GetCorvelControl(signature, number, err);
-  return control ? GetControl32BitValue(control) : -1;
+  return CUtilsPB::GetCtrlValue(signature, number, mPrintDlgWindow, err);
 }
 
 OSStatus CCorvelOptions::SetCorvelControlValue(OSType signature, int32_t number, int16_t value) {
-  long status = noErr;
-  ControlRef control = GetCorvelControl(signature, number, &status);
-  if (!control) return OSStatus(status);
-  if (GetControlKind(control) == ControlKind::PopupButton) {
+  // A popup first loses the check mark of the item it showed.
+  if (ControlRef control = GetCorvelControl(signature, number);
+      control && GetControlKind(control) == ControlKind::PopupButton) {
     const int32_t chosen = GetControl32BitValue(control);
     if (chosen > 0) CheckMenuItem(GetControlPopupMenuHandle(control), uint16_t(chosen), false);
   }
-  SetControl32BitValue(control, value);
-  return noErr;
+  return CUtilsPB::SetCtrlValue(signature, number, mPrintDlgWindow, value);
 }
 
 void CCorvelOptions::SelectCorvelRadioButton(OSType signature, int32_t number, int32_t first,
                                              int32_t last) {
-  for (int32_t button = first; button <= last; ++button)
-    if (ControlRef control = GetCorvelControl(signature, button))
-      SetControl32BitValue(control, button == number ? 1 : 0);
+  CUtilsPB::SelectGroupRadioButton(mPrintDlgWindow, signature, number, first, last);
 }
 
 void CCorvelOptions::GetSelectedCorvelRadioButton(OSType signature, int32_t first, int32_t last,
                                                   long* result) {
-  if (!result) return;
-  *result = -1;
-  for (int32_t button = first; button <= last; ++button)
-    if (GetCorvelControlValue(signature, button) > 0) *result = button;
+  CUtilsPB::GetSelectedGroupRadioButtonID(result, first, last, signature, mPrintDlgWindow);
 }
 
 OSStatus CCorvelOptions::SetCorvelStaticTextField(OSType signature, int32_t number,
                                                   const std::string& text, bool draw) {
-  long status = noErr;
-  ControlRef control = GetCorvelControl(signature, number, &status);
-  if (!control) return OSStatus(status);
-  const OSStatus result = SetControlText(control, text);
-  if (draw) Draw1Control(control);
-  return result;
+  const OSStatus status =
+      CUtilsPB::SetTextEditFieldValue(signature, number, mPrintDlgWindow, text, false);
+  if (draw && status == noErr) Draw1Control(GetCorvelControl(signature, number));
+  return status;
 }
 
 OSStatus CCorvelOptions::SetCorvelTextEditField(OSType signature, int32_t number,
@@ -69,10 +55,7 @@ OSStatus CCorvelOptions::SetCorvelTextEditField(OSType signature, int32_t number
 
 OSStatus CCorvelOptions::SetCorvelTextEditField(OSType signature, int32_t number, WindowRef window,
                                                 const std::string& text, bool isPassword) {
-  long status = noErr;
-  ControlRef control = GetCorvelControl(window, signature, number, &status);
-  if (!control) return OSStatus(status);
-  return isPassword ? SetControlPasswordText(control, text) : SetControlText(control, text);
+  return CUtilsPB::SetTextEditFieldValue(signature, number, window, text, isPassword);
 }
 
 OSStatus CCorvelOptions::GetCorvelTextEditField(OSType signature, int32_t number,
@@ -82,15 +65,7 @@ OSStatus CCorvelOptions::GetCorvelTextEditField(OSType signature, int32_t number
 
 OSStatus CCorvelOptions::GetCorvelTextEditField(OSType signature, int32_t number, WindowRef window,
                                                 unsigned char* out, bool isPassword) {
-  long status = noErr;
-  ControlRef control = GetCorvelControl(window, signature, number, &status);
-  if (!control || !out) return control ? OSStatus(paramErr) : OSStatus(status);
-  std::string text;
-  const OSStatus read =
-      isPassword ? GetControlPasswordText(control, &text) : GetControlText(control, &text);
-  if (read != noErr) return read;
-  TextToPStr(text, kTextEncodingMacRoman, out);
-  return noErr;
+  return CUtilsPB::GetTextEditFieldValue(signature, number, window, out, isPassword);
 }
 
 OSStatus CCorvelOptions::GetWindowFromNIB(const std::string& name, WindowRef* window) {

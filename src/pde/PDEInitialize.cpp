@@ -7,8 +7,9 @@
 
 #include <memory>
 
+#include "support/COwner.h"
 #include "options/CModelInfo.h"
-#include "options/SupportedPrinter.h"
+#include "options/store/SupportedPrinter.h"
 #include "pde/CorvelPDE.h"
 #include "pde/ImageTables.h"
 #include "pde/PrinterMatch.h"
@@ -21,11 +22,6 @@
 #include "ui/PDEBundle.h"
 
 namespace {
-
-struct DestsDeleter {
-  int count = 0;
-  void operator()(cups_dest_t* dests) const { cupsFreeDests(count, dests); }
-};
 
 // The file cupsGetPPD fetched: the caller's to remove once it is read.
 struct FetchedPPDFile {
@@ -41,7 +37,7 @@ std::optional<std::string> QueueOfPrinter(const std::string& printerName,
                                           const std::string& namedQueue) {
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests(&dests);
-  std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter{count});
+  CountedCOwner<cups_dest_t, cupsFreeDests> owner(dests, {count});
   if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
     trace_log(
         0, "Corvel: the print server at %s gives no printer list (%s); start CUPS and try again\n",

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "options/SupportedPrinter.h"
+#include "options/store/SupportedPrinter.h"
 
 struct SystemVersion {
   int32_t major = 0;

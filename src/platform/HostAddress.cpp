@@ -1,3 +1,4 @@
+#include "support/COwner.h"
 #include "platform/HostAddress.h"
 
 #include <arpa/inet.h>
@@ -9,10 +10,7 @@
 
 namespace {
 
-struct AddrInfoDeleter {
-  void operator()(addrinfo* list) const { freeaddrinfo(list); }
-};
-using AddrInfoPtr = std::unique_ptr<addrinfo, AddrInfoDeleter>;
+using AddrInfoPtr = COwner<addrinfo, freeaddrinfo>;
 
 }  // namespace
 

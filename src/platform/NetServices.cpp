@@ -1,3 +1,4 @@
+#include "support/COwner.h"
 #include "platform/NetServices.h"
 
 #include <arpa/inet.h>
@@ -19,22 +20,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct PollDeleter {
-  void operator()(AvahiSimplePoll* poll) const { avahi_simple_poll_free(poll); }
-};
-struct ClientDeleter {
-  void operator()(AvahiClient* client) const { avahi_client_free(client); }
-};
-struct SearchDeleter {
-  void operator()(AvahiServiceBrowser* search) const { avahi_service_browser_free(search); }
-};
-struct ResolverDeleter {
-  void operator()(AvahiServiceResolver* resolver) const { avahi_service_resolver_free(resolver); }
-};
-using PollPtr = std::unique_ptr<AvahiSimplePoll, PollDeleter>;
-using ClientPtr = std::unique_ptr<AvahiClient, ClientDeleter>;
-using SearchPtr = std::unique_ptr<AvahiServiceBrowser, SearchDeleter>;
-using ResolverPtr = std::unique_ptr<AvahiServiceResolver, ResolverDeleter>;
+using PollPtr = COwner<AvahiSimplePoll, avahi_simple_poll_free>;
+using ClientPtr = COwner<AvahiClient, avahi_client_free>;
+using SearchPtr = COwner<AvahiServiceBrowser, avahi_service_browser_free>;
+using ResolverPtr = COwner<AvahiServiceResolver, avahi_service_resolver_free>;
 
 // The longest a turn of the poll waits before the next browser gets its turn.
 constexpr int kPollSliceMilliseconds = 10;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/COwner.h"
 #include "platform/Status.h"
 
 enum NetServiceFlags : uint32_t {
@@ -58,10 +59,7 @@ void NetServiceBrowserInvalidate(NetServiceBrowserRef browser);
 // Stops, unschedules and frees the browser.
 void NetServiceBrowserRelease(NetServiceBrowserRef browser);
 
-struct NetServiceBrowserReleaser {
-  void operator()(NetServiceBrowser* browser) const { NetServiceBrowserRelease(browser); }
-};
-using NetServiceBrowserOwner = std::unique_ptr<NetServiceBrowser, NetServiceBrowserReleaser>;
+using NetServiceBrowserOwner = COwner<NetServiceBrowser, NetServiceBrowserRelease>;
 
 // Runs the calling thread's turn: waits at most `timeoutMilliseconds` for news of the browsers
 // scheduled on it and delivers what has arrived. Answers the number of callbacks made.

@@ -1,3 +1,4 @@
+#include "support/COwner.h"
 #include "platform/PropertyList.h"
 
 #include <plist/plist.h>
@@ -14,16 +15,10 @@ namespace {
 // Nesting deeper than this is refused rather than risking the stack on hostile input.
 constexpr int kMaxNesting = 256;
 
-struct PlistFree {
-  void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistNode = std::unique_ptr<void, PlistFree>;
+using PlistNode = COwner<void, plist_free>;
 
 // libplist hands out malloc'ed strings and buffers.
-struct MallocFree {
-  void operator()(void* memory) const { std::free(memory); }
-};
-using MallocBuffer = std::unique_ptr<char, MallocFree>;
+using MallocBuffer = COwner<char, ::free>;
 
 std::optional<PlistValue> FromNode(plist_t node, int depth);
 
@@ -43,7 +38,7 @@ std::optional<PlistValue> DictionaryFromNode(plist_t node, int depth) {
   PlistValue::Dictionary dictionary;
   plist_dict_iter iterator = nullptr;
   plist_dict_new_iter(node, &iterator);
-  std::unique_ptr<void, MallocFree> iteratorOwner(iterator);
+  COwner<void, ::free> iteratorOwner(iterator);
   bool complete = true;
   while (complete) {
     char* rawKey = nullptr;

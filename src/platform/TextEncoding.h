@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "support/COwner.h"
 #include "platform/Status.h"
 
 using TextEncoding = uint32_t;
@@ -51,10 +52,7 @@ OSStatus TECFlushText(TECObjectRef converter, uint8_t* out, size_t outLength, si
 OSStatus TECDisposeConverter(TECObjectRef converter);
 
 // The one owner of a converter: disposes of it when it ends.
-struct TECObjectDeleter {
-  void operator()(TECObjectRef converter) const { TECDisposeConverter(converter); }
-};
-using TECObjectPtr = std::unique_ptr<TECObject, TECObjectDeleter>;
+using TECObjectPtr = COwner<TECObject, TECDisposeConverter>;
 
 // A converter owned by the result; null when TECCreateConverter fails, whose status goes to
 // *status when given (noErr on success).

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "options/CDateInfo.h"
+#include "options/dialogs/CDateInfo.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "TestSupport/ToolkitTestSupport.h"
-#include "options/JobCommentFile.h"
+#include "options/store/JobCommentFile.h"
 #include "options/OptionsTestSupport.h"
 #include "platform/DateTime.h"
 #include "platform/FileIO.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "options/OptionsTestSupport.h"
-#include "options/PStringFields.h"
+#include "options/store/PStringFields.h"
 #include "platform/Preferences.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "options/KTVQuillonPrinterPList.h"
-#include "options/PrinterListFile.h"
+#include "options/store/KTVQuillonPrinterPList.h"
+#include "options/store/PrinterListFile.h"
 #include "platform/FileIO.h"
 #include "platform/PlatformTestSupport.h"
 

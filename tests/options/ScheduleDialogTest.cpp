@@ -1,7 +1,7 @@
 #include <string>
 
 #include "PaneWindowFixture.h"
-#include "options/CDateInfo.h"
+#include "options/dialogs/CDateInfo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "PaneWindowFixture.h"
 #include "TestSupport/SecureAccessServer.h"
 #include "comm/CTCPIPClient.h"
-#include "options/PStringFields.h"
+#include "options/store/PStringFields.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "PaneWindowFixture.h"
-#include "options/PStringFields.h"
+#include "options/store/PStringFields.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "TestSupport/ScopedPDEBundle.h"
 #include "TestSupport/ToolkitTestSupport.h"
-#include "options/UI_TwoWayCommDialog.h"
+#include "options/dialogs/UI_TwoWayCommDialog.h"
 #include "platform/toolkit/Toolkit.h"
 #include "ui/PDEBundle.h"
 

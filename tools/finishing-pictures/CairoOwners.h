@@ -4,17 +4,8 @@
 
 #include <memory>
 
-struct SurfaceDestroyer {
-  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-};
-using SurfaceOwner = std::unique_ptr<cairo_surface_t, SurfaceDestroyer>;
+#include "support/COwner.h"
 
-struct ContextDestroyer {
-  void operator()(cairo_t* context) const { cairo_destroy(context); }
-};
-using ContextOwner = std::unique_ptr<cairo_t, ContextDestroyer>;
-
-struct PatternDestroyer {
-  void operator()(cairo_pattern_t* pattern) const { cairo_pattern_destroy(pattern); }
-};
-using PatternOwner = std::unique_ptr<cairo_pattern_t, PatternDestroyer>;
+using SurfaceOwner = COwner<cairo_surface_t, cairo_surface_destroy>;
+using ContextOwner = COwner<cairo_t, cairo_destroy>;
+using PatternOwner = COwner<cairo_pattern_t, cairo_pattern_destroy>;

@@ -4,25 +4,17 @@
 // reset.
 #include <memory>
 
+#include "support/COwner.h"
 #include "platform/toolkit/InterfaceFile.h"
 #include "platform/toolkit/Menus.h"
 #include "platform/toolkit/Windows.h"
 
-struct WindowDisposer {
-  void operator()(WindowRef window) const { DisposeWindow(window); }
-};
 // Owns a window made by CreateNewWindow or CreateWindowFromNib.
-using WindowOwner = std::unique_ptr<OpaqueWindowRef, WindowDisposer>;
+using WindowOwner = COwner<OpaqueWindowRef, DisposeWindow>;
 
-struct NibDisposer {
-  void operator()(IBNibRef nib) const { DisposeNibReference(nib); }
-};
 // Owns an interface file reference made by CreateNibReferenceFromFile or
 // CreateNibReferenceWithCFBundle.
-using NibOwner = std::unique_ptr<ToolkitNib, NibDisposer>;
+using NibOwner = COwner<ToolkitNib, DisposeNibReference>;
 
-struct MenuDisposer {
-  void operator()(MenuRef menu) const { DisposeMenu(menu); }
-};
 // Owns a menu made by CreateMenuFromNib or CreateNewMenu.
-using MenuOwner = std::unique_ptr<ToolkitMenu, MenuDisposer>;
+using MenuOwner = COwner<ToolkitMenu, DisposeMenu>;
