@@ -5,11 +5,21 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "platform/PlistValue.h"
+#include "platform/PropertyList.h"
 #include "ppd/BundledFiles.h"
 
 namespace {
+
+// Reads a property list file; nullopt when the file is missing or not a property list.
+std::optional<PlistValue> ReadPlist(const std::string& path) {
+  PlistValue value;
+  if (ReadPropertyListFile(path, value) != noErr) return std::nullopt;
+  return value;
+}
 
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -18,13 +28,17 @@ std::string Upper(std::string text) {
 }
 
 TEST(BundlePrinterList, NamesEveryBundledPCFileName) {
-  auto root = ppdtest::ReadPlist(ppdtest::SourcePath("bundle/Contents/PrinterList.plist"));
+  auto root = ReadPlist(ppdtest::SourcePath("bundle/Contents/PrinterList.plist"));
   ASSERT_TRUE(root);
   ASSERT_EQ(root->kind(), PlistValue::Kind::Dictionary);
-  const auto names = ppdtest::StringArray(root->Find("PCFILENAME"));
-  EXPECT_EQ(names.size(), ppdtest::BundledPPDs().size());
+  const PlistValue* list = root->Find("PCFILENAME");
+  ASSERT_TRUE(list && list->GetArray());
+  std::vector<std::string> names;
+  for (const PlistValue& item : *list->GetArray())
+    if (const std::string* name = item.GetString()) names.push_back(*name);
+  EXPECT_EQ(names.size(), ppdtest::kBundledPPDs.size());
 
-  for (const auto& bundled : ppdtest::BundledPPDs()) {
+  for (const auto& bundled : ppdtest::kBundledPPDs) {
     auto ppd = ppdtest::OpenBundledPPD(bundled.file);
     ASSERT_NE(ppd, nullptr) << bundled.file;
     ASSERT_NE(ppd->pcfilename, nullptr);
@@ -46,7 +60,7 @@ class BundleMediaTypes : public testing::Test {
     for (const auto& entry : fs::recursive_directory_iterator(resources)) {
       const std::string name = entry.path().filename().string();
       if (!entry.is_regular_file() || !name.ends_with(".rsrc.plist")) continue;
-      auto map = ppdtest::ReadPlist(entry.path().string());
+      auto map = ReadPlist(entry.path().string());
       ASSERT_TRUE(map) << entry.path();
       const PlistValue* plists = map->Find("plist");
       const PlistValue* media = plists ? plists->Find("MediaTypes") : nullptr;
@@ -57,8 +71,14 @@ class BundleMediaTypes : public testing::Test {
     ASSERT_EQ(definitions, 1);
     ASSERT_EQ(media_.kind(), PlistValue::Kind::Dictionary);
   }
+  // The string values of a dictionary by key (other kinds of values are skipped).
   std::map<std::string, std::string> Dict(const char* key) {
-    return ppdtest::StringDict(media_.Find(key));
+    std::map<std::string, std::string> values;
+    const PlistValue* dict = media_.Find(key);
+    if (const PlistValue::Dictionary* entries = dict ? dict->GetDictionary() : nullptr)
+      for (const auto& [entryKey, value] : *entries)
+        if (const std::string* text = value.GetString()) values[entryKey] = *text;
+    return values;
   }
   PlistValue media_;
 };
@@ -70,7 +90,7 @@ TEST_F(BundleMediaTypes, NameOptionsAndMediaOfTheBundledPPDs) {
   const auto descriptions = Dict("MediaTypeText");
   ASSERT_FALSE(qualityMenus.empty());
   ASSERT_FALSE(descriptions.empty());
-  for (const auto& bundled : ppdtest::BundledPPDs()) {
+  for (const auto& bundled : ppdtest::kBundledPPDs) {
     SCOPED_TRACE(bundled.file);
     auto ppd = ppdtest::OpenBundledPPD(bundled.file);
     ASSERT_NE(ppd, nullptr);

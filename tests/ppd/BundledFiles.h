@@ -1,5 +1,5 @@
-// Access to the printer descriptions and bundle lists shipped with the product, for the tests
-// that check them against what the dialog expects.
+// The printer descriptions shipped with the product, opened with libcups, and one fixture that
+// runs a test over both of them.
 #pragma once
 
 #include <cups/ppd.h>
@@ -7,12 +7,9 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include "platform/PlistValue.h"
 
 namespace ppdtest {
 
@@ -22,19 +19,15 @@ struct BundledPPD {
   bool secureAccess;       // the variant with Secure Access
 };
 
-// Both descriptions the bundle supports.
-const std::vector<BundledPPD>& BundledPPDs();
+inline const std::vector<BundledPPD> kBundledPPDs = {{"crvmtqix.ppd", "CRVMTQIX.PPD", false},
+                                                     {"crvmtqsa.ppd", "CRVMTQSA.PPD", true}};
 
 // Names the file in test output instead of dumping the record's bytes.
-void PrintTo(const BundledPPD& ppd, std::ostream* out);
+inline void PrintTo(const BundledPPD& ppd, std::ostream* out) { *out << ppd.file; }
 
-// Test-name suffix of a parameterised case: Standard or SecureAccess.
-std::string VariantName(const testing::TestParamInfo<BundledPPD>& info);
-
-// Options only the Secure Access variant carries.
-inline const std::vector<std::string> kSecureAccessOnlyOptions = {"KTCV_SecureAccess"};
-
-std::string SourcePath(const std::string& relative);
+inline std::string SourcePath(const std::string& relative) {
+  return std::string(CORVEL_SOURCE_DIR) + "/" + relative;
+}
 
 struct PpdCloser {
   void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
@@ -42,24 +35,48 @@ struct PpdCloser {
 using PpdPtr = std::unique_ptr<ppd_file_t, PpdCloser>;
 
 // Opens ppd/<file> with libcups; null when libcups refuses it.
-PpdPtr OpenBundledPPD(const std::string& file);
+inline PpdPtr OpenBundledPPD(const std::string& file) {
+  return PpdPtr(ppdOpenFile(SourcePath("ppd/" + file).c_str()));
+}
 
-// The top-level group of that name, or null.
-const ppd_group_t* FindGroup(ppd_file_t* ppd, const char* name);
-
-std::vector<std::string> ChoiceKeywords(const ppd_option_t* option);
+inline std::vector<std::string> ChoiceKeywords(const ppd_option_t* option) {
+  std::vector<std::string> keywords;
+  for (int i = 0; option && i < option->num_choices; ++i)
+    keywords.emplace_back(option->choices[i].choice);
+  return keywords;
+}
 
 // Option keyword -> choice keywords, over every group and subgroup of the file.
-std::map<std::string, std::vector<std::string>> OptionTable(ppd_file_t* ppd);
+inline void AddOptions(const ppd_group_t& group,
+                       std::map<std::string, std::vector<std::string>>& table) {
+  for (int i = 0; i < group.num_options; ++i)
+    table[group.options[i].keyword] = ChoiceKeywords(&group.options[i]);
+  for (int i = 0; i < group.num_subgroups; ++i) AddOptions(group.subgroups[i], table);
+}
+inline std::map<std::string, std::vector<std::string>> OptionTable(ppd_file_t* ppd) {
+  std::map<std::string, std::vector<std::string>> table;
+  for (int i = 0; ppd && i < ppd->num_groups; ++i) AddOptions(ppd->groups[i], table);
+  return table;
+}
 
-// Reads a property list file; nullopt when the file is missing or not a property list.
-std::optional<PlistValue> ReadPlist(const std::string& path);
+// Test-name suffix of a case run over the descriptions: Standard or SecureAccess.
+inline std::string VariantName(const testing::TestParamInfo<BundledPPD>& info) {
+  return info.param.secureAccess ? "SecureAccess" : "Standard";
+}
 
-// The strings of an array value (other kinds of elements are skipped; empty for a non-array).
-std::vector<std::string> StringArray(const PlistValue* array);
-
-// The string values of a dictionary by key (other kinds of values are skipped; empty for a
-// non-dictionary).
-std::map<std::string, std::string> StringDict(const PlistValue* dict);
+// A test run once per bundled description, with it open.
+class BundledPPDTest : public testing::TestWithParam<BundledPPD> {
+ protected:
+  void SetUp() override {
+    ppd_ = OpenBundledPPD(GetParam().file);
+    ASSERT_NE(ppd_, nullptr) << GetParam().file << " is refused by libcups";
+  }
+  std::vector<std::string> Choices(const char* keyword) {
+    const ppd_option_t* option = ppdFindOption(ppd_.get(), keyword);
+    EXPECT_NE(option, nullptr) << "missing option " << keyword;
+    return ChoiceKeywords(option);
+  }
+  PpdPtr ppd_;
+};
 
 }  // namespace ppdtest

@@ -10,8 +10,6 @@
 
 namespace {
 
-using ppdtest::BundledPPD;
-
 // One line per choice: the code runs inside "stopped", so a failing choice names itself and the
 // rest still run; a syntax error stops the interpreter before "DONE".
 std::string ChoiceProgram(ppd_file_t* ppd, int& choiceCount) {
@@ -38,13 +36,11 @@ std::string RunInterpreter(const std::string& file) {
          (run.exitStatus != 0 ? "(interpreter exit status non-zero)" : "");
 }
 
-class BundledPPDCode : public testing::TestWithParam<BundledPPD> {};
+using BundledPPDCode = ppdtest::BundledPPDTest;
 
 TEST_P(BundledPPDCode, EveryChoiceRunsCleanly) {
-  auto ppd = ppdtest::OpenBundledPPD(GetParam().file);
-  ASSERT_NE(ppd, nullptr);
   int choices = 0;
-  const std::string program = ChoiceProgram(ppd.get(), choices);
+  const std::string program = ChoiceProgram(ppd_.get(), choices);
   EXPECT_GT(choices, 150);
 
   const std::string file = testing::TempDir() + "choices-" + GetParam().file + ".ps";
@@ -53,7 +49,7 @@ TEST_P(BundledPPDCode, EveryChoiceRunsCleanly) {
   std::remove(file.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Bundle, BundledPPDCode, testing::ValuesIn(ppdtest::BundledPPDs()),
+INSTANTIATE_TEST_SUITE_P(Bundle, BundledPPDCode, testing::ValuesIn(ppdtest::kBundledPPDs),
                          ppdtest::VariantName);
 
 }  // namespace

@@ -8,8 +8,6 @@
 
 namespace {
 
-using ppdtest::BundledPPD;
-
 struct FinisherAbilities {
   const char* choice;
   bool installed;
@@ -25,24 +23,19 @@ constexpr FinisherAbilities kFinishers[] = {
     {"Finisher8", true, true, true},
 };
 
-class BundledPPDConstraints : public testing::TestWithParam<BundledPPD> {
+class BundledPPDConstraints : public ppdtest::BundledPPDTest {
  protected:
-  void SetUp() override {
-    ppd_ = ppdtest::OpenBundledPPD(GetParam().file);
-    ASSERT_NE(ppd_, nullptr);
-  }
-  // Conflicts after marking the defaults, the finisher and one more option.
-  int ConflictsWith(const char* finisher, const char* option, const char* choice) {
+  // Conflicts after marking the defaults, the finisher, then optionally the finishing type, and
+  // one more option.
+  int ConflictsWith(const char* finisher, const char* option, const std::string& choice,
+                    const char* finishingType = nullptr) {
     ppdMarkDefaults(ppd_.get());
     ppdMarkOption(ppd_.get(), "KTFinisher", finisher);
-    return ppdMarkOption(ppd_.get(), option, choice);
+    if (finishingType) ppdMarkOption(ppd_.get(), "KTCV_FinishingType", finishingType);
+    return ppdMarkOption(ppd_.get(), option, choice.c_str());
   }
   // The keyword of the 1-based item n of a menu filled from an option.
-  std::string Item(const char* option, int n) {
-    const ppd_option_t* o = ppdFindOption(ppd_.get(), option);
-    return o && n >= 1 && n <= o->num_choices ? o->choices[n - 1].choice : "";
-  }
-  ppdtest::PpdPtr ppd_;
+  std::string Item(const char* option, int n) { return Choices(option).at(size_t(n - 1)); }
 };
 
 TEST_P(BundledPPDConstraints, DefaultsDoNotConflict) {
@@ -68,7 +61,7 @@ TEST_P(BundledPPDConstraints, OutputBinsFollowTheInstalledFinisher) {
     const bool allowed[] = {true,       !f.installed, f.installed, f.installed,
                             f.booklets, f.folding,    true};
     for (int bin = 1; bin <= 7; ++bin)
-      EXPECT_EQ(ConflictsWith(f.choice, "KTOutputBin", Item("KTOutputBin", bin).c_str()) == 0,
+      EXPECT_EQ(ConflictsWith(f.choice, "KTOutputBin", Item("KTOutputBin", bin)) == 0,
                 allowed[bin - 1])
           << f.choice << ", bin " << bin;
   }
@@ -76,17 +69,13 @@ TEST_P(BundledPPDConstraints, OutputBinsFollowTheInstalledFinisher) {
 
 // Stapling leaves only no fold or the Z fold (fold items 1 and 4).
 TEST_P(BundledPPDConstraints, StaplingExcludesSaddleAndTriFolds) {
-  for (int item = 1; item <= 5; ++item) {
-    SCOPED_TRACE(item);
-    ppdMarkDefaults(ppd_.get());
-    ppdMarkOption(ppd_.get(), "KTFinisher", "Finisher8");
-    ppdMarkOption(ppd_.get(), "KTCV_FinishingType", "StaplePunch");
-    const bool allowed = item == 1 || item == 4;
-    EXPECT_EQ(ppdMarkOption(ppd_.get(), "KTFold", Item("KTFold", item).c_str()) == 0, allowed);
-  }
+  for (int item = 1; item <= 5; ++item)
+    EXPECT_EQ(ConflictsWith("Finisher8", "KTFold", Item("KTFold", item), "StaplePunch") == 0,
+              item == 1 || item == 4)
+        << "fold item " << item;
 }
 
-INSTANTIATE_TEST_SUITE_P(Bundle, BundledPPDConstraints, testing::ValuesIn(ppdtest::BundledPPDs()),
+INSTANTIATE_TEST_SUITE_P(Bundle, BundledPPDConstraints, testing::ValuesIn(ppdtest::kBundledPPDs),
                          ppdtest::VariantName);
 
 }  // namespace

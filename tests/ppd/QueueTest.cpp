@@ -16,7 +16,7 @@ namespace {
 TEST(BundledPPDQueues, AreFoundByTheirDescriptionAndCarryInstalledOptions) {
   corveltest::PrivateCupsd cupsd;
   ASSERT_TRUE(cupsd.Running()) << "cupsd did not start; see " << cupsd.Root() / "log/error_log";
-  for (const ppdtest::BundledPPD& bundled : ppdtest::BundledPPDs()) {
+  for (const ppdtest::BundledPPD& bundled : ppdtest::kBundledPPDs) {
     const std::string queue = bundled.secureAccess ? "CorvelSA" : "Corvel";
     const std::string info = bundled.secureAccess ? "Corvel MTQ-ix SA" : "Corvel MTQ-ix";
     ASSERT_TRUE(cupsd.AddQueue(queue, std::string(CORVEL_SOURCE_DIR "/ppd/") + bundled.file, info))

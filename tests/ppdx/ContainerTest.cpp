@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "PPDXTestSupport.h"
-#include "ppdx/model/PPDXControls.h"
 #include "ppdx/model/PPDXGroups.h"
 #include "ppdx/model/PPDXProperties.h"
 #include "ppdx/model/PPDXProperty.h"

@@ -36,7 +36,7 @@ TEST(Settings, AddReplacesButSetNeverCreates) {
   EXPECT_EQ(settings.LastError(), collectionItemNotFoundErr);
 }
 
-TEST(Settings, GetReportsTheSizeAndNeverOverrunsTheBuffer) {
+TEST(Settings, GetReportsTheSizeNeverOverrunsAndSwapsOnlyNumbers) {
   Settings settings;
   const char text[] = "0123456789";
   settings.Add(kTag, 7, text, 10);
@@ -48,6 +48,12 @@ TEST(Settings, GetReportsTheSizeAndNeverOverrunsTheBuffer) {
   EXPECT_EQ(settings.Get(kTag, 7, small, size, false), paramErr);
   EXPECT_EQ(size, 10);
   EXPECT_EQ(small[0], 'a');
+  // A three-byte item is copied, but cannot be swapped.
+  settings.Add(kTag, 3, "xyz", 3);
+  char out[3];
+  size = 3;
+  EXPECT_EQ(settings.Get(kTag, 3, out, size, true), kSettingsNoStore);
+  EXPECT_EQ(std::string(out, 3), "xyz");
 }
 
 TEST(Settings, LockAndUnlockTouchOnlyTheLockBit) {
@@ -123,15 +129,6 @@ TEST(Settings, FileRecordSwapsVolumeAndFolderOnly) {
   EXPECT_EQ(record[5], 0x01);
   EXPECT_EQ(record[6], 0x03);
   EXPECT_EQ(record[7], 'a');
-}
-
-TEST(Settings, ThreeByteItemIsCopiedButCannotBeSwapped) {
-  Settings settings;
-  settings.Add(kTag, 3, "xyz", 3);
-  char out[3];
-  long size = 3;
-  EXPECT_EQ(settings.Get(kTag, 3, out, size, true), kSettingsNoStore);
-  EXPECT_EQ(std::string(out, 3), "xyz");
 }
 
 // Items, their attributes and empty items read back the same from either kind of stream.

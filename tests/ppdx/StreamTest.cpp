@@ -10,9 +10,7 @@
 #include <unistd.h>
 
 #include "PPDXTestSupport.h"
-#include "ppdx/errors/PPDXErrorCodes.h"
 #include "ppdx/errors/PPDXErrorObj.h"
-#include "ppdx/errors/PPDXErrors.h"
 #include "ppdx/stream/PPDFile.h"
 #include "ppdx/stream/PPDFileStream.h"
 #include "ppdx/stream/PPDStream.h"

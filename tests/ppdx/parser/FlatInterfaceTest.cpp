@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ParserTestSupport.h"
+#include "../PPDXTestSupport.h"
 #include "ppdx/PPDXInterface.h"
 #include "ppdx/controls/ControlTypes.h"
 
@@ -93,13 +93,10 @@ TEST(FlatInterface, WalksAParsedFile) {
   EXPECT_EQ(GetShortcutCount(shortcuts), 1);
   EXPECT_EQ(FirstShortcut(shortcuts), popup);
   EXPECT_EQ(GetChromvaleShortcut(shortcuts), nullptr);
-}
 
-TEST(FlatInterface, PopupWithoutChoicesHasNoFirstItem) {
-  ParsedPPD ppd(PPDHeader() + PPDLayout());
   PPDXHandle empty = ppd->PPDCreatePopupMenu("Roll", "*KTEmpty", "Empty", PopupItemList(), nullptr);
   ASSERT_NE(empty, nullptr);
-  PPDXPopupItemRecord item{"stale", "stale"};
+  item = {"stale", "stale"};
   EXPECT_EQ(FirstItem(empty, &item), 0);
   EXPECT_EQ(item.keyword, nullptr);
   EXPECT_EQ(item.name, nullptr);

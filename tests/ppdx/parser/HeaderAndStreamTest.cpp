@@ -4,10 +4,6 @@
 #include <cstring>
 
 #include "../PPDXTestSupport.h"
-#include "ParserTestSupport.h"
-#include "ppdx/model/PPDXControls.h"
-#include "ppdx/errors/PPDXErrors.h"
-#include "ppdx/controls/PPDXControl.h"
 
 namespace {
 

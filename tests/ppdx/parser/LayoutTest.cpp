@@ -1,14 +1,11 @@
 // Property pages, group names, parents, orphan groups and the installable-options roll-down.
 #include <gtest/gtest.h>
 
-#include "ParserTestSupport.h"
-#include "ppdx/model/PPDXControls.h"
+#include "ModelFacts.h"
 #include "ppdx/model/PPDXGroups.h"
 #include "ppdx/model/PPDXProperties.h"
 #include "ppdx/model/PPDXProperty.h"
-#include "ppdx/model/PPDXRollDown.h"
 #include "ppdx/model/PPDXScrollPane.h"
-#include "ppdx/controls/PPDXControl.h"
 
 namespace {
 
@@ -67,16 +64,10 @@ TEST(ParserLayout, MalformedLayoutLinesAreReported) {
 
 TEST(ParserLayout, PageScrollPaneRollDownChainIsLinked) {
   ParsedPPD ppd(PPDHeader() + PPDLayout());
-  PPDXProperty* page = ppd->GetProperties()->Find("Pg", true);
-  auto* pane = dynamic_cast<PPDXScrollPane*>(ppd->GetGroups()->Find("Pane", true));
-  auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("Roll", true));
-  ASSERT_NE(page, nullptr);
-  ASSERT_NE(pane, nullptr);
-  ASSERT_NE(roll, nullptr);
-  EXPECT_EQ(page->GetScrollDown(), pane);
-  EXPECT_EQ(pane->GetParent(), page);
-  EXPECT_EQ(roll->GetParent(), pane);
-  EXPECT_EQ(pane->RollDowns()->First(), roll);
+  ExpectFacts(
+      *ppd, {{"properties", "Pg", R"({"scrollPane": "Pane"})"},
+             {"groups", "Pane", R"({"kind": "scrollpane", "parent": "Pg", "children": ["Roll"]})"},
+             {"groups", "Roll", R"({"kind": "rolldown", "parent": "Pane"})"}});
   EXPECT_FALSE(ppd.Has(PPDErr_NoPropertyPages));
   EXPECT_FALSE(ppd.Has(PPDErr_NoGroups));
   EXPECT_TRUE(ppd.Has(PPDErr_NoControls));
@@ -115,22 +106,15 @@ TEST(ParserLayout, InstallableOptionsGoIntoTheirOwnRollDown) {
                 "*CloseGroup: InstallableOptions\n"
                 "*%KTVFlags *KTAfter\n*OpenUI *KTAfter/After: Boolean\n*DefaultKTAfter: False\n"
                 "*KTAfter True/Yes: \"\"\n*KTAfter False/No: \"\"\n*CloseUI: *KTAfter\n");
-  auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("InstallableOptions", true));
-  ASSERT_NE(roll, nullptr);
-  EXPECT_STREQ(roll->UserName(), "Installed Options");
-  PPDXControl* finisher = ppd.Control("*KTFinisher");
-  ASSERT_NE(finisher, nullptr);
-  EXPECT_EQ(finisher->GetParent(), roll);
-  PPDXControl* after = ppd.Control("*KTAfter");
-  ASSERT_NE(after, nullptr);
-  EXPECT_TRUE(after->IsOrphan());
+  ExpectFacts(*ppd, {{"groups", "InstallableOptions", R"({"kind": "rolldown",
+      "name": "Installed Options", "children": ["*KTFinisher"]})"},
+                     {"controls", "*KTFinisher", R"({"parent": "InstallableOptions"})"},
+                     {"controls", "*KTAfter", R"({"parent": null})"}});
   EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTAfter"));
 
   // Without a translation the keyword names the group, as for a UI block.
   ParsedPPD bare(PPDHeader() + "*OpenGroup: InstallableOptions\n*CloseGroup: InstallableOptions\n");
-  PPDXGroup* unnamed = bare->GetGroups()->Find("InstallableOptions", true);
-  ASSERT_NE(unnamed, nullptr);
-  EXPECT_STREQ(unnamed->UserName(), "InstallableOptions");
+  ExpectFacts(*bare, {{"groups", "InstallableOptions", R"({"name": "InstallableOptions"})"}});
 }
 
 }  // namespace

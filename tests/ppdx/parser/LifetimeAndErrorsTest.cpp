@@ -4,13 +4,10 @@
 
 #include <cstring>
 
-#include "ParserTestSupport.h"
+#include "../PPDXTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/ResourceMap.h"
-#include "ppdx/model/PPDXControls.h"
 #include "ppdx/errors/PPDXErrorNames.h"
-#include "ppdx/errors/PPDXErrors.h"
-#include "ppdx/model/PPDXGroups.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 
 namespace {
@@ -94,8 +91,11 @@ TEST(ParserErrors, DescriptionsComeFromTheBundlesStringList) {
   EXPECT_EQ(PPDXErrorObj(PPDErr_NotPPDFile, false).Description(), nullptr);
 }
 
-TEST(ParserValidation, PrinterFileNamesMustAppearAfterPCFileName) {
+// A file is accepted only under an expected "*PCFileName"; two parses are the same model when
+// they share file and name.
+TEST(ParserValidation, PrinterFileNamesAndIdentity) {
   TempPPD file(PPDHeader() + PPDLayout());
+  TempPPD other(PPDHeader() + PPDLayout());
   const PrinterFileNames good{"OTHER.PPD", "TEST.PPD"};
   const PrinterFileNames bad{"OTHER.PPD"};
   KTVPPD accepted(file.Path(), PO_PARSE_ALL, &good);
@@ -106,16 +106,12 @@ TEST(ParserValidation, PrinterFileNamesMustAppearAfterPCFileName) {
   EXPECT_EQ(refused.GetControls(), nullptr);  // not built
   EXPECT_TRUE(ValidateFileName(file.Path(), nullptr, nullptr));
   EXPECT_FALSE(ValidateFileName("/nonexistent.ppd", &good, nullptr));
-}
 
-TEST(ParserIdentity, SameFileAndPCFileNameCompareEqual) {
-  TempPPD file(PPDHeader() + PPDLayout());
-  TempPPD other(PPDHeader() + PPDLayout());
-  KTVPPD a(file.Path(), PO_PARSE_ALL), b(file.Path(), PO_PARSE_ALL), c(other.Path(), PO_PARSE_ALL);
-  EXPECT_TRUE(a == b);
-  EXPECT_FALSE(a == c);
+  KTVPPD same(file.Path(), PO_PARSE_ALL), elsewhere(other.Path(), PO_PARSE_ALL);
+  EXPECT_TRUE(accepted == same);
+  EXPECT_FALSE(accepted == elsewhere);
   FSSpec spec;
-  EXPECT_TRUE(a.GetFileSpec(spec));
+  EXPECT_TRUE(accepted.GetFileSpec(spec));
   EXPECT_EQ(spec.Name(), file.Path().filename().string());
   KTVPPD fileless(PO_PARSE_ALL);
   EXPECT_FALSE(fileless.GetFileSpec(spec));

@@ -1,75 +1,113 @@
-// A parsed model saved into a Settings container and rebuilt from it.
+// A parsed model saved into a Settings container and rebuilt from it, compared through the same
+// full description of the model that ppdx-dump prints.
 #include <gtest/gtest.h>
 
-#include "ParserTestSupport.h"
-#include "ppdx/model/PPDXControls.h"
+#include "ModelFacts.h"
 #include "ppdx/model/PPDXGroups.h"
-#include "ppdx/model/PPDXProperties.h"
-#include "ppdx/model/PPDXProperty.h"
-#include "ppdx/model/PPDXRollDown.h"
-#include "ppdx/model/PPDXScrollPane.h"
 #include "ppdx/model/PPDXShortcuts.h"
 #include "ppdx/settings/Settings.h"
+#include "ppdx/stream/MemoryDataStream.h"
 #include "ppdx/controls/PPDXBooleanControl.h"
 #include "ppdx/controls/PPDXJobNote.h"
 #include "ppdx/controls/PPDXPopupControl.h"
+#include "ppdx/controls/PPDXRangeControl.h"
 
 namespace {
 
 const std::filesystem::path kBundled =
     std::filesystem::path(CORVEL_SOURCE_DIR) / "ppd" / "crvmtqix.ppd";
 
-// The bundled description parsed and saved.
+// The model's description without what only a parse records (its errors and constraint answers).
+json Model(KTVPPD& ppd) {
+  json model = ModelOf(ppd);
+  for (const char* parseOnly : {"errors", "constraints", "requires"}) model.erase(parseOnly);
+  return model;
+}
+
+// Checks that got describes the same model as want; a failure lists the differences as a JSON
+// patch from want to got.
+void ExpectSameModel(KTVPPD& want, KTVPPD& got) {
+  EXPECT_EQ(json::diff(Model(want), Model(got)), json::array());
+}
+
+// Every control of every kind off its default: the last choice, the other state, the maximum,
+// typed notes.
+void ChangeEveryValue(KTVPPD& ppd) {
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  CNTL_TYPE kind;
+  PPDXControls* controls = ppd.GetControls();
+  for (PPDXControl* c = controls->First(kind); c; c = controls->Next(kind)) {
+    if (auto* popup = dynamic_cast<PPDXPopupControl*>(c)) popup->SetValue(popup->ItemCount());
+    if (auto* boolean = dynamic_cast<PPDXBooleanControl*>(c)) boolean->SetValue(!boolean->IsTrue());
+    if (auto* range = dynamic_cast<PPDXRangeControl*>(c)) range->SetValue(range->MaxVal());
+    if (auto* note = dynamic_cast<PPDXJobNote*>(c)) note->SetNotes("typed");
+  }
+}
+
+void ResetEveryValue(KTVPPD& ppd) {
+  DisplayOptionsScope all(SO_SHOW_ALL);
+  CNTL_TYPE kind;
+  PPDXControls* controls = ppd.GetControls();
+  for (PPDXControl* c = controls->First(kind); c; c = controls->Next(kind))
+    c->ResetToDefaultValue();
+}
+
+// The bundled description parsed, every value changed, and saved.
 class ParserPersistence : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(parsed.Save(settings), noErr); }
+  void SetUp() override {
+    ChangeEveryValue(parsed);
+    ASSERT_EQ(parsed.Save(settings), noErr);
+  }
   KTVPPD parsed{kBundled, PO_PARSE_ALL};
   Settings settings;
 };
 
-TEST_F(ParserPersistence, SavedModelRebuildsTheSameTree) {
-  KTVPPD rebuilt(settings, kBundled);
+// Every element comes back with its kind, names, place, flags, values, defaults and code, also
+// through a stream; a choice without a translation keeps having none.
+TEST_F(ParserPersistence, SavedModelRebuildsTheSameModel) {
+  PopupItemList items;
+  items.push_back(std::make_unique<_PopupItem>("Plain", std::nullopt, "p\n", 2));
+  items.push_back(std::make_unique<_PopupItem>("Matte", "Matt", "m\n", 2));
+  ASSERT_NE(parsed.PPDCreatePopupMenu("Sides", "*KTMade", "Made", std::move(items), "Matte"),
+            nullptr);
+  ASSERT_EQ(parsed.Save(settings), noErr);
+  MemoryDataStream stream;
+  ASSERT_EQ(settings.Save(&stream), noErr);
+  Settings read;
+  ASSERT_EQ(read.Read(&stream, 0), noErr);
+
+  KTVPPD rebuilt(read, kBundled);
   EXPECT_TRUE(rebuilt.IsValidPPD());
-  EXPECT_STREQ(rebuilt.PCFileName(), "CRVMTQIX.PPD");
   EXPECT_STREQ(rebuilt.KTVersion(), parsed.KTVersion());
   EXPECT_NE(rebuilt.GetStringTextEncoding(), 0u);
+  ExpectSameModel(parsed, rebuilt);
+  ResetEveryValue(parsed);
+  ResetEveryValue(rebuilt);
+  ExpectSameModel(parsed, rebuilt);  // the defaults came along too
 
   DisplayOptionsScope all(SO_SHOW_ALL);
-  EXPECT_EQ(rebuilt.GetProperties()->Count(), parsed.GetProperties()->Count());
-  EXPECT_EQ(rebuilt.GetGroups()->Count(), parsed.GetGroups()->Count());
-  EXPECT_EQ(rebuilt.GetControls()->ControlCount(), parsed.GetControls()->ControlCount());
-  EXPECT_EQ(rebuilt.GetControls()->SpecialOptionsCount(),
-            parsed.GetControls()->SpecialOptionsCount());
-  EXPECT_EQ(rebuilt.GetShortcuts()->Count(), parsed.GetShortcuts()->Count());
-
-  PPDXProperty* page = rebuilt.GetProperties()->Find("PageLayout", true);
-  ASSERT_NE(page, nullptr);
-  ASSERT_NE(page->GetScrollDown(), nullptr);
-  EXPECT_STREQ(page->GetScrollDown()->Keyword(), "LayoutScroll");
-  auto* sides = dynamic_cast<PPDXRollDown*>(rebuilt.GetGroups()->Find("Sides", true));
-  ASSERT_NE(sides, nullptr);
-  EXPECT_EQ(sides->GetParent(), page->GetScrollDown());
   CNTL_TYPE kind;
   PPDXControl* duplex = rebuilt.GetControls()->Find("*KTDuplex", kind, true);
   ASSERT_NE(duplex, nullptr);
-  EXPECT_EQ(duplex->GetParent(), sides);
-  EXPECT_EQ(sides->Controls()->Find("*KTDuplex", kind, true), duplex);
   EXPECT_EQ(rebuilt.KeywordMap()->Lookup("*KTDuplex"), duplex);
+  // The code of every choice, not only the selected one.
+  for (auto* popup = parsed.GetControls()->FirstPopupControl(); popup;
+       popup = parsed.GetControls()->NextPopupControl()) {
+    PPDXPopupControl* back = rebuilt.GetControls()->FindPopup(popup->Keyword(), true);
+    ASSERT_NE(back, nullptr) << popup->Keyword();
+    for (long i = 1; i <= popup->ItemCount() && back->ItemAt(i); ++i)
+      EXPECT_EQ(back->ItemAt(i)->postScriptData, popup->ItemAt(i)->postScriptData)
+          << popup->Keyword() << " " << i;
+  }
 }
 
-TEST_F(ParserPersistence, RestoreSetsOnlyTheCurrentValues) {
-  DisplayOptionsScope all(SO_SHOW_ALL);
-  auto* fold = parsed.GetControls()->FindPopup("*KTFold", true);
-  ASSERT_NE(fold, nullptr);
-  fold->SetValue(3);
-  ASSERT_EQ(parsed.Save(settings), noErr);
-
+// A fresh parse takes back every current value and nothing else.
+TEST_F(ParserPersistence, RestoreSetsTheCurrentValues) {
   KTVPPD target(kBundled, PO_PARSE_ALL);
-  auto* targetFold = target.GetControls()->FindPopup("*KTFold", true);
-  ASSERT_NE(targetFold, nullptr);
-  EXPECT_EQ(targetFold->GetValue(), 1);
+  EXPECT_NE(Model(target), Model(parsed));
   EXPECT_EQ(target.Restore(settings), noErr);
-  EXPECT_EQ(targetFold->GetValue(), 3);
+  ExpectSameModel(parsed, target);
 }
 
 TEST_F(ParserPersistence, CorruptElementCountsStopAtTheContainersItems) {

@@ -1,12 +1,7 @@
 // "*%KTVFlags" lines and the UI blocks they introduce: placement, defaults, choices and errors.
 #include <gtest/gtest.h>
 
-#include "../PPDXTestSupport.h"
-#include "ParserTestSupport.h"
-#include "ppdx/model/PPDXControls.h"
-#include "ppdx/model/PPDXGroups.h"
-#include "ppdx/model/PPDXRollDown.h"
-#include "ppdx/controls/PPDXBooleanControl.h"
+#include "ModelFacts.h"
 #include "ppdx/controls/PPDXPopupControl.h"
 
 namespace {
@@ -17,18 +12,11 @@ const std::string kChoices =
 TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
   ParsedPPD ppd(PPDHeader() + PPDLayout() +
                 UIBlock("KTA", "Roll", kChoices, "\"Command|Spooler|Bogus\""));
-  auto* popup = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTA"));
-  ASSERT_NE(popup, nullptr);
-  auto* roll = dynamic_cast<PPDXRollDown*>(ppd->GetGroups()->Find("Roll", true));
-  EXPECT_EQ(popup->GetParent(), roll);
-  CNTL_TYPE kind;
-  EXPECT_EQ(roll->Controls()->Find("*KTA", kind, true), popup);
-  EXPECT_STREQ(popup->UserName(), "Name KTA");
-  EXPECT_TRUE(popup->IsCommand());
-  EXPECT_TRUE(popup->IsSpooler());
-  EXPECT_EQ(popup->GetValue(), 2);
-  EXPECT_STREQ(popup->GetDefaultKeyword(), "B");
-  EXPECT_STREQ(popup->GetKeywordLocalName("A"), "Choice A");
+  ExpectFacts(*ppd, {{"controls", "*KTA", R"({"kind": "popup", "name": "Name KTA",
+      "parent": "Roll", "flags": ["Command", "Spooler", "Bogus"], "value": 2, "default": "B",
+      "items": [{"keyword": "A", "name": "Choice A", "selected": false},
+                {"keyword": "B", "name": "Choice B", "selected": true}]})"},
+                     {"groups", "Roll", R"({"kind": "rolldown", "children": ["*KTA"]})"}});
   EXPECT_TRUE(ppd->IsValidPPD());
   EXPECT_FALSE(ppd.Has(PPDErr_NoControls));
 }
@@ -111,16 +99,11 @@ TEST(ParserUIBlock, PickManyAndBooleanBlocks) {
       "*KTM A/A: \"a\"\n*KTM B/B: \"b\"\n*CloseUI: *KTM\n"
       "*%KTVFlags *KTB\n*%KTVGroup *KTB Roll\n*OpenUI *KTB/Switch: Boolean\n*DefaultKTB: True\n"
       "*KTB True/Install\xE9: \"on\"\n*KTB False/Off: \"off\"\n*CloseUI: *KTB\n");
-  auto* many = dynamic_cast<PPDXPopupControl*>(ppd.Control("*KTM"));
-  ASSERT_NE(many, nullptr);
-  EXPECT_TRUE(many->CanSelectMultipleItems());
-  auto* boolean = dynamic_cast<PPDXBooleanControl*>(ppd.Control("*KTB"));
-  ASSERT_NE(boolean, nullptr);
-  EXPECT_TRUE(boolean->IsTrue());
-  EXPECT_TRUE(boolean->DefaultState());
-  EXPECT_STREQ(boolean->TrueDisplayText(), "Install\u00E9");  // decoded like every translation
-  EXPECT_STREQ(boolean->FalseDisplayText(), "Off");
-  EXPECT_EQ(PostScriptText(*boolean), "%%BeginFeature: *KTB True\non\n%%EndFeature\n");
+  // The texts are decoded like every translation.
+  ExpectFacts(*ppd, {{"controls", "*KTM", R"({"kind": "popup", "multi": true})"},
+                     {"controls", "*KTB", R"({"kind": "boolean", "value": true, "default": true,
+      "trueText": "Install\u00E9", "falseText": "Off",
+      "postscript": "%%BeginFeature: *KTB True\non\n%%EndFeature\n"})"}});
 }
 
 TEST(ParserUIBlock, MalformedBlocksAreReported) {

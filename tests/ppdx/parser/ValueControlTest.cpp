@@ -2,15 +2,10 @@
 // options and shortcuts.
 #include <gtest/gtest.h>
 
-#include "../PPDXTestSupport.h"
-#include "ParserTestSupport.h"
-#include "ppdx/model/PPDXControls.h"
-#include "ppdx/model/PPDXGroups.h"
+#include "ModelFacts.h"
 #include "ppdx/model/PPDXShortcuts.h"
 #include "ppdx/controls/PPDXJobNote.h"
-#include "ppdx/controls/PPDXPopupControl.h"
 #include "ppdx/controls/PPDXRangeControl.h"
-#include "ppdx/controls/PPDXSpecialOption.h"
 
 namespace {
 
@@ -30,15 +25,9 @@ struct ExtensionLevel {
 TEST(ParserRange, RangeWithoutCodeIsCreatedWithAWarning) {
   ParsedPPD ppd(PPDHeader() + PPDLayout() +
                 Grouped("KTR", "*%KTVRange *KTR/X: (-1234567890;1234567890;2;4)"));
-  auto* range = dynamic_cast<PPDXRangeControl*>(ppd.Control("*KTR"));
-  ASSERT_NE(range, nullptr);
-  EXPECT_EQ(range->MinVal(), -1234567890);
-  EXPECT_EQ(range->MaxVal(), 1234567890);
-  EXPECT_EQ(range->Increment(), 2);
-  EXPECT_EQ(range->DefaultValue(), 4);
+  ExpectFacts(*ppd, {{"controls", "*KTR", R"({"kind": "range", "min": -1234567890,
+      "max": 1234567890, "increment": 2, "default": 4, "flags": ["Spooler"], "parent": "Roll"})"}});
   EXPECT_TRUE(ppd.Has(PPDErr_NoPostscript, "*KTR"));
-  EXPECT_TRUE(range->IsSpooler());
-  EXPECT_FALSE(range->IsOrphan());
 }
 
 TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
@@ -49,6 +38,9 @@ TEST(ParserRange, UnitRangeCodeReceivesTheValue) {
   ASSERT_NE(range, nullptr);
   EXPECT_EQ(range->GetValue(), 10);
   EXPECT_EQ(PostScriptText(*range), "%%BeginFeature: *KTR 10\n/Creep 10 def\n%%EndFeature\n");
+  range->SetValue(35);  // the current value, not the default, goes out
+  EXPECT_EQ(PostScriptText(*range), "%%BeginFeature: *KTR 35\n/Creep 35 def\n%%EndFeature\n");
+  EXPECT_EQ(range->GetCurrentControlValueString(), "35");
 }
 
 TEST(ParserRange, MalformedRangesAreReported) {
@@ -69,13 +61,11 @@ TEST(ParserJobNote, GroupedNoteReadsLengthFlagsMinimumAndCode) {
                 Grouped("KTN",
                         "*%KTVJobNote *KTN/Note: 32|Alpha|Numeric|Required|MinLength12|Bogus",
                         "*%KTN: \"%%Note: <*KTN>\"\n"));
+  // The flag bits: Alpha 1, Numeric 2, Required 8, MinLength 4194304.
+  ExpectFacts(*ppd, {{"controls", "*KTN", R"({"kind": "jobnote", "maxLength": 32, "minLength": 12,
+      "flagBits": 4194315, "flags": ["Spooler"], "parent": "Roll"})"}});
   auto* note = dynamic_cast<PPDXJobNote*>(ppd.Control("*KTN"));
   ASSERT_NE(note, nullptr);
-  EXPECT_EQ(note->MaxLength(), 32);
-  EXPECT_EQ(note->MinLength(), 12);
-  EXPECT_EQ(note->NoteFlags(), uint32_t(JNF_Alpha | JNF_Numeric | JNF_Required | JNF_MinLength));
-  EXPECT_TRUE(note->IsSpooler());
-  EXPECT_STREQ(note->GetParent()->Keyword(), "Roll");
   note->SetNotes("hi");
   EXPECT_EQ(PostScriptText(*note), "%%BeginFeature: *KTN hi\n%%Note: hi\n%%EndFeature\n");
 }
@@ -104,17 +94,11 @@ TEST(ParserJobNote, StandaloneNoteTakesItsDefaultAndTheNotesGroup) {
       PPDHeader() +
       "*%KTVGroupName FPKTNotes/Notes: True\n*%KTVJobNote *Notes2/Note 2: 63|Alpha|MinLength12\n"
       "*%DefaultNotes2: Proof\n*%KTVJobNote *Notes1/Note 1: 8\n*%Other: line\n");
-  auto* two = dynamic_cast<PPDXJobNote*>(ppd.Control("*Notes2"));
-  ASSERT_NE(two, nullptr);
-  EXPECT_STREQ(two->GetNotes(), "Proof");
-  EXPECT_EQ(two->MinLength(), 0);
-  EXPECT_EQ(two->NoteFlags(), uint32_t(JNF_Alpha));
-  EXPECT_EQ(two->ControlFlagCount(), 0);
-  EXPECT_TRUE(two->IsOrphan());  // "FPKTNotes" is only a pending name here, no roll-down
+  // "FPKTNotes" is only a pending name here, no roll-down: the note stays an orphan.
+  ExpectFacts(*ppd, {{"controls", "*Notes2", R"({"kind": "jobnote", "notes": "Proof",
+      "minLength": 0, "flagBits": 1, "flags": [], "parent": null})"},
+                     {"controls", "*Notes1", R"({"kind": "jobnote", "notes": null})"}});
   EXPECT_FALSE(ppd.Has(PPDErr_InvalidParent, "*Notes2"));
-  auto* one = dynamic_cast<PPDXJobNote*>(ppd.Control("*Notes1"));
-  ASSERT_NE(one, nullptr);
-  EXPECT_EQ(one->GetNotes(), nullptr);
 }
 
 TEST(ParserJobNote, ExtensionLevelBoundaries) {
@@ -152,11 +136,9 @@ TEST(ParserJobNote, MalformedNotes) {
 TEST(ParserSpecialOption, HiddenOptionWithValueOutsideTheKeywordMap) {
   ParsedPPD ppd(PPDHeader() +
                 "*%KTVSpecialOption KTServerModel: MTQ-ix \n*%KTVSpecialOption Empty:\n");
+  ExpectFacts(*ppd, {{"controls", "KTServerModel",
+                      R"({"kind": "special", "value": "MTQ-ix", "visible": false})"}});
   DisplayOptionsScope all(SO_SHOW_ALL);
-  PPDXSpecialOption* option = ppd->GetControls()->FindSpecialOption("KTServerModel", true);
-  ASSERT_NE(option, nullptr);
-  EXPECT_STREQ(option->GetValue(), "MTQ-ix");
-  EXPECT_FALSE(option->IsVisible());
   EXPECT_EQ(ppd->GetControls()->SpecialOptionsCount(), 1);
   EXPECT_EQ(ppd->KeywordMap()->Lookup("KTServerModel"), nullptr);
 }
@@ -172,10 +154,8 @@ TEST(ParserShortcut, ShortcutsResolveInOrderAndReportUnknownAndReservedKeywords)
                         "*DefaultKTS: True\n*KTS True/On: \"\"\n*CloseUI: *KTS\n") +
                 "*%KTShortcut *KTA\n*%KTShortcut *KTS\n");
   PPDXShortcuts* shortcuts = ppd->GetShortcuts();
-  ASSERT_EQ(shortcuts->Count(), 2);  // the count and the walk agree: popups only
-  EXPECT_STREQ(shortcuts->First()->Keyword(), "*KTB");
-  EXPECT_STREQ(shortcuts->Next()->Keyword(), "*KTA");
-  EXPECT_EQ(shortcuts->Next(), nullptr);
+  EXPECT_EQ(shortcuts->Count(), 2);  // the count and the walk agree: popups only
+  EXPECT_EQ(ModelOf(*ppd)["shortcuts"], json({"*KTB", "*KTA"}));
   EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*KTS"));
   EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*Missing"));
   EXPECT_TRUE(ppd.Has(PPDErr_BadShortcut, "*KTChromvale"));
