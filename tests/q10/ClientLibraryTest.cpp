@@ -35,11 +35,6 @@ ATTR octetString printer-input-tray "type=sheetFeedAutoRemovableTray;maxcapacity
 ATTR name marker-names "Cyan","Black"
 ATTR integer marker-levels 40,80
 ATTR integer marker-high-levels 100,90
-ATTR text corvel-features "Chromvale=1","Stapler=10"
-ATTR keyword corvel-color-keywords ColorMode,Halftone
-ATTR keyword ColorMode-supported Auto,Gray
-ATTR keyword ColorMode-default Gray
-ATTR keyword Halftone-supported Fine,Coarse
 ATTR text corvel-icc-profiles "sRGB IEC61966-2.1=p1","Press=p2"
 ATTR text corvel-device-links "p1,p2=sRGB to Press"
 )");
@@ -241,30 +236,14 @@ TEST_F(ConnectedClient, AttributesVendorValuesAndStandardFallbacksReadAsStrings)
   EXPECT_EQ(FirstValue(session, "KTFinisher"), "(none)");
 }
 
-TEST_F(ConnectedClient, DeviceTraysMessagesNamesAndJobs) {
+// Messages, device names and jobs are read through the session layer in the server client tests.
+TEST_F(ConnectedClient, DeviceTraysComeFromTheInputTrayValues) {
   const Trays trays(connection.handle);
   ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
   ASSERT_EQ(trays.count, 2);
   EXPECT_STREQ(trays.list[1]->tray_name, "Manual");
   EXPECT_STREQ(trays.list[1]->tray_alias, "manual");
   EXPECT_STREQ(trays.list[0]->media_alias[0], "iso_a4_210x297mm");
-  char* message = nullptr;
-  char* reasons = nullptr;
-  ASSERT_EQ(DEV_getMessages(connection.handle, 0, &message, &reasons, nullptr), QUILLON_RESULT_OK);
-  EXPECT_STREQ(reasons, "none");
-  quillon_free(message);
-  quillon_free(reasons);
-  char** names = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(DEV_getPrettyDeviceNameList(connection.handle, &names, &count, nullptr),
-            QUILLON_RESULT_OK);
-  EXPECT_EQ(StringList(names, count), std::vector<std::string>{"Corvel MTQ-ix"});
-  QuillonSessionHandle jobs{};
-  ASSERT_EQ(JOBM_openSession(connection.handle, &jobs, nullptr), QUILLON_RESULT_OK);
-  count = -1;
-  EXPECT_EQ(JOBM_getNumJobs(&jobs, &count, nullptr), QUILLON_RESULT_OK);
-  EXPECT_EQ(count, 0);
-  JOBM_closeSession(&jobs, nullptr);
 }
 
 TEST_F(ConnectedClient, LocalizationLocalesAndStringsWithAndWithoutContext) {
@@ -301,38 +280,9 @@ TEST_F(ConnectedClient, LocalizationLocalesAndStringsWithAndWithoutContext) {
   EXPECT_EQ(LOCL_closeSession(&session, nullptr), QUILLON_RESULT_OK);
 }
 
-TEST_F(ConnectedClient, FeaturesAreNameValuePairs) {
-  char** names = nullptr;
-  char** values = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(FEAT_getFeatureList(connection.handle, &names, &values, &count, nullptr),
-            QUILLON_RESULT_OK);
-  EXPECT_EQ(StringList(values, count), (std::vector<std::string>{"1", "10"}));
-  EXPECT_EQ(StringList(names, count), (std::vector<std::string>{"Chromvale", "Stapler"}));
-}
-
-TEST_F(ConnectedClient, ColourKeywordsProfilesAndDeviceLinks) {
-  QuillonSessionHandle settings{};
-  ASSERT_EQ(CLDF_openSession(connection.handle, "CorvelQ", "", "", "", "", 2, &settings, nullptr),
-            QUILLON_RESULT_OK);
-  std::string walked;
-  while (CLDF_setNextKey(&settings, nullptr) == QUILLON_RESULT_OK) {
-    char key[QUILLON_KEY_BUFFER_SIZE];
-    ASSERT_EQ(CLDF_getCurrentKey(&settings, key, nullptr), QUILLON_RESULT_OK);
-    char* value = nullptr;
-    walked += std::string(key) + " default ";
-    walked += CLDF_getDefaultValue(&settings, &value, nullptr) == QUILLON_RESULT_OK ? value : "-";
-    quillon_free(value);
-    for (value = nullptr; CLDF_getNextValue(&settings, &value, nullptr) == QUILLON_RESULT_OK;
-         value = nullptr) {
-      walked += std::string(" ") + value;
-      quillon_free(value);
-    }
-    walked += ";";
-  }
-  EXPECT_EQ(walked, "ColorMode default Gray Auto Gray;Halftone default - Fine Coarse;");
-  CLDF_closeSession(&settings, nullptr);
-
+// Features and the colour keywords' values and defaults are read through the session layer in the
+// server client tests; the profile look-ups only here.
+TEST_F(ConnectedClient, ColourProfilesAndDeviceLinks) {
   QuillonSessionHandle profiles{};
   ASSERT_EQ(COLR_openSession(connection.handle, "CorvelQ", "CSET", "GUEST", "en_US", "MacWrenfold",
                              "", &profiles, nullptr),
