@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ctime>
 
 #include "platform/DateTime.h"
@@ -8,64 +9,62 @@
 
 namespace {
 
-DateTimeRec Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+using Fields = std::array<int, 6>;  // year, month, day, hour, minute, second
+
+DateTimeRec Date(const Fields& f) {
   DateTimeRec date;
-  date.year = int16_t(year), date.month = int16_t(month), date.day = int16_t(day);
-  date.hour = int16_t(hour), date.minute = int16_t(minute), date.second = int16_t(second);
+  date.year = int16_t(f[0]), date.month = int16_t(f[1]), date.day = int16_t(f[2]);
+  date.hour = int16_t(f[3]), date.minute = int16_t(f[4]), date.second = int16_t(f[5]);
   return date;
 }
 
-uint32_t Seconds(const DateTimeRec& date) {
+Fields FieldsOf(const DateTimeRec& d) {
+  return {d.year, d.month, d.day, d.hour, d.minute, d.second};
+}
+
+uint32_t Seconds(const Fields& fields) {
+  const DateTimeRec date = Date(fields);
   uint32_t seconds = 0;
   DateToSeconds(&date, &seconds);
   return seconds;
 }
 
-DateTimeRec Normalised(const DateTimeRec& date) {
-  DateTimeRec result;
-  SecondsToDate(Seconds(date), &result);
-  return result;
-}
-
-void ExpectDate(const DateTimeRec& date, int year, int month, int day, int hour, int minute,
-                int second) {
-  EXPECT_EQ(date.year, year);
-  EXPECT_EQ(date.month, month);
-  EXPECT_EQ(date.day, day);
-  EXPECT_EQ(date.hour, hour);
-  EXPECT_EQ(date.minute, minute);
-  EXPECT_EQ(date.second, second);
-}
-
 CFAbsoluteTime AbsoluteTimeOfUTC(int year, int month, int day) {
-  return double(Seconds(Date(year, month, day))) - kCFAbsoluteTimeIntervalSince1904;
+  return double(Seconds({year, month, day, 0, 0, 0})) - kCFAbsoluteTimeIntervalSince1904;
 }
 
 }  // namespace
 
-TEST(Dates, SecondsBreakDownIntoTheRecord) {
-  DateTimeRec date;
-  SecondsToDate(0, &date);
-  ExpectDate(date, 1904, 1, 1, 0, 0, 0);
-  EXPECT_EQ(date.dayOfWeek, 6) << "1904-01-01 was a Friday";
-  SecondsToDate(kSecondsFrom1904To1970, &date);
-  ExpectDate(date, 1970, 1, 1, 0, 0, 0);
-  SecondsToDate(Seconds(Date(2024, 1, 1, 23, 59, 58)), &date);
-  ExpectDate(date, 2024, 1, 1, 23, 59, 58);
-  EXPECT_EQ(date.dayOfWeek, 2) << "Monday";
-  SecondsToDate(0xFFFFFFFFu, &date);
-  ExpectDate(date, 2040, 2, 6, 6, 28, 15);
-}
-
-TEST(Dates, OutOfRangeFieldsCarryIntoTheNextOne) {
-  ExpectDate(Normalised(Date(2023, 13, 1)), 2024, 1, 1, 0, 0, 0);
-  ExpectDate(Normalised(Date(2024, 0, 15)), 2023, 12, 15, 0, 0, 0);
-  ExpectDate(Normalised(Date(2024, 3, 0)), 2024, 2, 29, 0, 0, 0);
-  ExpectDate(Normalised(Date(2023, 1, 32)), 2023, 2, 1, 0, 0, 0);
-  ExpectDate(Normalised(Date(2023, 12, 31, 23, 60, 0)), 2024, 1, 1, 0, 0, 0);
-  ExpectDate(Normalised(Date(2023, 6, 10, 25, 0, 3600)), 2023, 6, 11, 2, 0, 0);
-  ExpectDate(Normalised(Date(2023, 6, 10, 0, -1, 0)), 2023, 6, 9, 23, 59, 0);
-  ExpectDate(Normalised(Date(2023, 25, 1)), 2025, 1, 1, 0, 0, 0);
+TEST(Dates, SecondsBreakDownIntoTheRecordAndOutOfRangeFieldsCarry) {
+  const struct {
+    uint32_t seconds;
+    Fields date;
+    int dayOfWeek;  // Sunday is 1
+  } kBreakDowns[] = {{0, {1904, 1, 1, 0, 0, 0}, 6},
+                     {kSecondsFrom1904To1970, {1970, 1, 1, 0, 0, 0}, 5},
+                     {Seconds({2024, 1, 1, 23, 59, 58}), {2024, 1, 1, 23, 59, 58}, 2},
+                     {0xFFFFFFFFu, {2040, 2, 6, 6, 28, 15}, 2}};
+  for (const auto& c : kBreakDowns) {
+    DateTimeRec date;
+    SecondsToDate(c.seconds, &date);
+    EXPECT_EQ(FieldsOf(date), c.date) << c.seconds;
+    EXPECT_EQ(date.dayOfWeek, c.dayOfWeek) << c.seconds;
+  }
+  const std::pair<Fields, Fields> kCarries[] = {
+      {{2023, 13, 1, 0, 0, 0}, {2024, 1, 1, 0, 0, 0}},
+      {{2024, 0, 15, 0, 0, 0}, {2023, 12, 15, 0, 0, 0}},
+      {{2024, 3, 0, 0, 0, 0}, {2024, 2, 29, 0, 0, 0}},
+      {{2023, 1, 32, 0, 0, 0}, {2023, 2, 1, 0, 0, 0}},
+      {{2023, 12, 31, 23, 60, 0}, {2024, 1, 1, 0, 0, 0}},
+      {{2023, 6, 10, 25, 0, 3600}, {2023, 6, 11, 2, 0, 0}},
+      {{2023, 6, 10, 0, -1, 0}, {2023, 6, 9, 23, 59, 0}},
+      {{2023, 25, 1, 0, 0, 0}, {2025, 1, 1, 0, 0, 0}},
+  };
+  for (const auto& [given, normalised] : kCarries) {
+    DateTimeRec date;
+    SecondsToDate(Seconds(given), &date);
+    EXPECT_EQ(FieldsOf(date), normalised) << given[0] << "-" << given[1] << "-" << given[2];
+  }
 }
 
 TEST(Dates, NowIsLocalTimeSince1904) {
@@ -95,9 +94,8 @@ TEST(TimeZones, OffsetsComeFromTheZoneDatabaseAtTheInstant) {
   EXPECT_EQ(CFTimeZoneGetSecondsFromGMT(*berlin, AbsoluteTimeOfUTC(2023, 7, 15)), 7200);
   EXPECT_STREQ(getenv("TZ"), "Asia/Kolkata") << "the default zone is restored";
 
-  EXPECT_FALSE(CFTimeZoneCreateWithName("Mars/Olympus"));
-  EXPECT_FALSE(CFTimeZoneCreateWithName("../../etc/passwd"));
-  EXPECT_FALSE(CFTimeZoneCreateWithName(""));
+  for (const char* bad : {"Mars/Olympus", "../../etc/passwd", ""})
+    EXPECT_FALSE(CFTimeZoneCreateWithName(bad)) << bad;
 }
 
 TEST(Dates, MonthNamesComeFromTheLocale) {

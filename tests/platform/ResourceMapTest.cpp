@@ -73,6 +73,11 @@ TEST_F(ResourceMaps, StringListsAreReadFromTheCurrentMap) {
   EXPECT_EQ(ResError(), resNotFound);
   EXPECT_EQ(IndString(231, 0), "");
   EXPECT_EQ(IndString(500, 1), "");
+  char text[256];  // the C-string forms
+  EXPECT_STREQ(getIndString(text, 231, 1), "Corvel Options");
+  EXPECT_EQ(getIndString(text, -8900, 1), nullptr) << "an empty entry";
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(getIndString(text, 231, 9), nullptr);
 
   UseResFile(before);
   EXPECT_EQ(IndString(231, 1), "") << "the system file holds no lists";
@@ -83,10 +88,15 @@ TEST_F(ResourceMaps, LookupsFollowTheChainOfOpenMaps) {
   OpenedMap upper(second);
   EXPECT_EQ(IndString(231, 1), "Second bundle");
   EXPECT_EQ(IndString(-8900, 2), "Missing keyword") << "found further down the chain";
-  EXPECT_TRUE(GetNamedResource("plist", "MediaTypes"));
+  ASSERT_TRUE(GetNamedResource("plist", "MediaTypes"));
   EXPECT_EQ(GetResource(FourCC("TEXT"), 128), (std::vector<uint8_t>{1, 2, 3}))
       << "data as it stands";
   EXPECT_FALSE(Get1NamedResource("plist", "MediaTypes")) << "only the current map";
+  auto bytes = GetNamedResource("plist", "MediaTypes");  // property lists come back as XML
+  auto media = PropertyListFromData(
+      std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  ASSERT_TRUE(media);
+  EXPECT_EQ(*media->Find("Plain")->GetString(), "Plain paper");
 
   ResFileRefNum saved = CurResFile();
   UseResFile(lower.refNum);
@@ -109,16 +119,6 @@ TEST_F(ResourceMaps, ClosingTheCurrentMapMakesTheEarlierOneCurrent) {
   EXPECT_EQ(CurResFile(), lower.refNum);
 }
 
-TEST_F(ResourceMaps, PropertyListResourcesComeBackAsXML) {
-  OpenedMap map(first);
-  auto bytes = Get1NamedResource("plist", "MediaTypes");
-  ASSERT_TRUE(bytes);
-  auto media = PropertyListFromData(
-      std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-  ASSERT_TRUE(media);
-  EXPECT_EQ(*media->Find("Plain")->GetString(), "Plain paper");
-}
-
 TEST_F(ResourceMaps, BundlesWithoutAValidMapDoNotOpen) {
   TestBundle bare(parent.path());
   EXPECT_EQ(CFBundleOpenBundleResourceMap(CFBundleCreate(bare.folder)), kResFileNotOpened);
@@ -132,15 +132,6 @@ TEST_F(ResourceMaps, BundlesWithoutAValidMapDoNotOpen) {
   EXPECT_EQ(CFBundleOpenBundleResourceMap(CFBundleCreate(bare.folder)), kResFileNotOpened);
   EXPECT_EQ(ResError(), kPropertyListMalformedErr);
   EXPECT_EQ(CFBundleOpenBundleResourceMap(nullptr), kResFileNotOpened);
-}
-
-TEST_F(ResourceMaps, CStringFormsOfTheListEntries) {
-  OpenedMap map(first);
-  char text[256];
-  EXPECT_STREQ(getIndString(text, 231, 1), "Corvel Options");
-  EXPECT_EQ(getIndString(text, -8900, 1), nullptr) << "an empty entry";
-  EXPECT_STREQ(text, "");
-  EXPECT_EQ(getIndString(text, 231, 9), nullptr);
 }
 
 TEST(NumberStrings, ConvertBothWaysInThirtyTwoBits) {

@@ -35,11 +35,6 @@ ATTR octetString printer-input-tray "type=sheetFeedAutoRemovableTray;maxcapacity
 ATTR name marker-names "Cyan","Black"
 ATTR integer marker-levels 40,80
 ATTR integer marker-high-levels 100,90
-ATTR text corvel-features "Chromvale=1","Stapler=10"
-ATTR keyword corvel-color-keywords ColorMode,Halftone
-ATTR keyword ColorMode-supported Auto,Gray
-ATTR keyword ColorMode-default Gray
-ATTR keyword Halftone-supported Fine,Coarse
 ATTR text corvel-icc-profiles "sRGB IEC61966-2.1=p1","Press=p2"
 ATTR text corvel-device-links "p1,p2=sRGB to Press"
 )");
@@ -241,30 +236,14 @@ TEST_F(ConnectedClient, AttributesVendorValuesAndStandardFallbacksReadAsStrings)
   EXPECT_EQ(FirstValue(session, "KTFinisher"), "(none)");
 }
 
-TEST_F(ConnectedClient, DeviceTraysMessagesNamesAndJobs) {
+// Messages, device names and jobs are read through the session layer in the server client tests.
+TEST_F(ConnectedClient, DeviceTraysComeFromTheInputTrayValues) {
   const Trays trays(connection.handle);
   ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
   ASSERT_EQ(trays.count, 2);
   EXPECT_STREQ(trays.list[1]->tray_name, "Manual");
   EXPECT_STREQ(trays.list[1]->tray_alias, "manual");
   EXPECT_STREQ(trays.list[0]->media_alias[0], "iso_a4_210x297mm");
-  char* message = nullptr;
-  char* reasons = nullptr;
-  ASSERT_EQ(DEV_getMessages(connection.handle, 0, &message, &reasons, nullptr), QUILLON_RESULT_OK);
-  EXPECT_STREQ(reasons, "none");
-  quillon_free(message);
-  quillon_free(reasons);
-  char** names = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(DEV_getPrettyDeviceNameList(connection.handle, &names, &count, nullptr),
-            QUILLON_RESULT_OK);
-  EXPECT_EQ(StringList(names, count), std::vector<std::string>{"Corvel MTQ-ix"});
-  QuillonSessionHandle jobs{};
-  ASSERT_EQ(JOBM_openSession(connection.handle, &jobs, nullptr), QUILLON_RESULT_OK);
-  count = -1;
-  EXPECT_EQ(JOBM_getNumJobs(&jobs, &count, nullptr), QUILLON_RESULT_OK);
-  EXPECT_EQ(count, 0);
-  JOBM_closeSession(&jobs, nullptr);
 }
 
 TEST_F(ConnectedClient, LocalizationLocalesAndStringsWithAndWithoutContext) {
@@ -301,38 +280,9 @@ TEST_F(ConnectedClient, LocalizationLocalesAndStringsWithAndWithoutContext) {
   EXPECT_EQ(LOCL_closeSession(&session, nullptr), QUILLON_RESULT_OK);
 }
 
-TEST_F(ConnectedClient, FeaturesAreNameValuePairs) {
-  char** names = nullptr;
-  char** values = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(FEAT_getFeatureList(connection.handle, &names, &values, &count, nullptr),
-            QUILLON_RESULT_OK);
-  EXPECT_EQ(StringList(values, count), (std::vector<std::string>{"1", "10"}));
-  EXPECT_EQ(StringList(names, count), (std::vector<std::string>{"Chromvale", "Stapler"}));
-}
-
-TEST_F(ConnectedClient, ColourKeywordsProfilesAndDeviceLinks) {
-  QuillonSessionHandle settings{};
-  ASSERT_EQ(CLDF_openSession(connection.handle, "CorvelQ", "", "", "", "", 2, &settings, nullptr),
-            QUILLON_RESULT_OK);
-  std::string walked;
-  while (CLDF_setNextKey(&settings, nullptr) == QUILLON_RESULT_OK) {
-    char key[QUILLON_KEY_BUFFER_SIZE];
-    ASSERT_EQ(CLDF_getCurrentKey(&settings, key, nullptr), QUILLON_RESULT_OK);
-    char* value = nullptr;
-    walked += std::string(key) + " default ";
-    walked += CLDF_getDefaultValue(&settings, &value, nullptr) == QUILLON_RESULT_OK ? value : "-";
-    quillon_free(value);
-    for (value = nullptr; CLDF_getNextValue(&settings, &value, nullptr) == QUILLON_RESULT_OK;
-         value = nullptr) {
-      walked += std::string(" ") + value;
-      quillon_free(value);
-    }
-    walked += ";";
-  }
-  EXPECT_EQ(walked, "ColorMode default Gray Auto Gray;Halftone default - Fine Coarse;");
-  CLDF_closeSession(&settings, nullptr);
-
+// Features and the colour keywords' values and defaults are read through the session layer in the
+// server client tests; the profile look-ups only here.
+TEST_F(ConnectedClient, ColourProfilesAndDeviceLinks) {
   QuillonSessionHandle profiles{};
   ASSERT_EQ(COLR_openSession(connection.handle, "CorvelQ", "CSET", "GUEST", "en_US", "MacWrenfold",
                              "", &profiles, nullptr),
@@ -353,38 +303,44 @@ TEST_F(ConnectedClient, ColourKeywordsProfilesAndDeviceLinks) {
 }
 
 // Huge counts, values of the wrong type, a tray without fields and a strings file that does not
-// parse: every read answers, the strings session opens without strings.
+// parse or whose chunked body the server never ends: every read answers, the strings session
+// opens without strings (once the file's own bound passes; a hang would end in the test's
+// time-out).
 TEST(ClientHostile, HugeCountsWrongTypesAndBrokenStringsGiveFallbacks) {
-  IppServer server(R"(ATTR integer vidInputNumOfTrays 2147483647
+  const std::pair<const char*, const char*> kStringsAndLocales[] = {
+      {"this is not a strings file\n\"unterminated = \"x\n", "en_US"}, {"", "en"}};
+  for (const auto& [strings, locale] : kStringsAndLocales) {
+    IppServer server(R"(ATTR integer vidInputNumOfTrays 2147483647
 ATTR integer corvel-features 7
 ATTR keyword marker-names cyan
 ATTR text marker-levels "lots"
 ATTR octetString printer-input-tray "garbage-without-fields"
 ATTR text printer-make-and-model "X"
 )",
-                   "this is not a strings file\n\"unterminated = \"x\n");
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
-  QuillonSessionHandle session{};
-  ASSERT_EQ(ATTR_openSession(connection.handle, &session, nullptr), QUILLON_RESULT_OK);
-  EXPECT_EQ(FirstValue(session, "vidInputNumOfTrays"), "2147483647");
-  EXPECT_EQ(FirstValue(session, "vidMarkerSupply1Level"), "lots");
-  EXPECT_EQ(FirstValue(session, "vidInput1Name"), "(none)");
-  ATTR_closeSession(&session, nullptr);
-  char** names = nullptr;
-  char** values = nullptr;
-  int32_t count = 0;
-  ASSERT_EQ(FEAT_getFeatureList(connection.handle, &names, &values, &count, nullptr),
-            QUILLON_RESULT_OK);
-  EXPECT_EQ(StringList(names, count), std::vector<std::string>{"7"});
-  quillon_free(values);
-  QuillonSessionHandle strings{};
-  ASSERT_EQ(LOCL_openSession(connection.handle, 0, "en_US", "", &strings, nullptr),
-            QUILLON_RESULT_OK);
-  char* text = nullptr;
-  EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "unterminated", &text, nullptr),
-            QUILLON_RESULT_NOT_FOUND);
-  LOCL_closeSession(&strings, nullptr);
+                     strings);
+    ASSERT_TRUE(server.Running());
+    Connection connection(server.Address());
+    QuillonSessionHandle session{};
+    ASSERT_EQ(ATTR_openSession(connection.handle, &session, nullptr), QUILLON_RESULT_OK);
+    EXPECT_EQ(FirstValue(session, "vidInputNumOfTrays"), "2147483647");
+    EXPECT_EQ(FirstValue(session, "vidMarkerSupply1Level"), "lots");
+    EXPECT_EQ(FirstValue(session, "vidInput1Name"), "(none)");
+    ATTR_closeSession(&session, nullptr);
+    char** names = nullptr;
+    char** values = nullptr;
+    int32_t count = 0;
+    ASSERT_EQ(FEAT_getFeatureList(connection.handle, &names, &values, &count, nullptr),
+              QUILLON_RESULT_OK);
+    EXPECT_EQ(StringList(names, count), std::vector<std::string>{"7"});
+    quillon_free(values);
+    QuillonSessionHandle texts{};
+    ASSERT_EQ(LOCL_openSession(connection.handle, 0, locale, "", &texts, nullptr),
+              QUILLON_RESULT_OK);
+    char* text = nullptr;
+    EXPECT_EQ(LOCL_getStringWithContext(&texts, nullptr, "unterminated", &text, nullptr),
+              QUILLON_RESULT_NOT_FOUND);
+    LOCL_closeSession(&texts, nullptr);
+  }
 }
 
 // An octet string ends at its first NUL: a tray whose name is only bytes behind a NUL has no
@@ -401,20 +357,6 @@ TEST(ClientHostile, ATrayValueEndsAtItsFirstNul) {
   ASSERT_EQ(trays.result, QUILLON_RESULT_OK);
   ASSERT_EQ(trays.count, 1);
   EXPECT_STREQ(trays.list[0]->tray_name, "tray-1");
-}
-
-TEST(ClientHostile, AStringsFileWhoseBodyNeverEndsIsGivenUpSoon) {
-  // This server never ends the chunked body of an empty strings file: the session opens without
-  // strings once the file's own bound passes (a hang would end in the test's time-out).
-  IppServer server("ATTR text printer-make-and-model \"X\"\n", "");
-  ASSERT_TRUE(server.Running());
-  Connection connection(server.Address());
-  QuillonSessionHandle strings{};
-  ASSERT_EQ(LOCL_openSession(connection.handle, 0, "en", "", &strings, nullptr), QUILLON_RESULT_OK);
-  char* text = nullptr;
-  EXPECT_EQ(LOCL_getStringWithContext(&strings, nullptr, "any", &text, nullptr),
-            QUILLON_RESULT_NOT_FOUND);
-  LOCL_closeSession(&strings, nullptr);
 }
 
 TEST(ClientHostile, AnAnswerThatBreaksOffFailsTheConnect) {

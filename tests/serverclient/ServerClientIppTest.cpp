@@ -124,9 +124,16 @@ TEST_F(ServerClientIpp, TimeoutIsAppliedOnceAfterTheConnect) {
   }
 }
 
-// A reconnect must not leave the old connection and its sessions behind.
-TEST_F(ServerClientIpp, ReconnectClosesTheOldConnectionFirst) {
+// The localization session is opened once and closed once; a reconnect does not leave the old
+// connection and its sessions behind.
+TEST_F(ServerClientIpp, LocalizationSessionOpensOnceAndAReconnectClosesTheOldConnectionFirst) {
   auto wrenfold = Connected();
+  Localization* localization = wrenfold->GetLocalizationObject();
+  ASSERT_TRUE(localization->IsSessionOpen());
+  EXPECT_EQ(localization->OpenSession(0), 0);
+  EXPECT_EQ(localization->SetLocaleAndEncoding(localization->GetCurrentLocale(), nullptr), 0);
+  EXPECT_EQ(libraryCallLog::Names(), std::vector<std::string>{"LOCL_openSession"});
+
   QuillonServerHandle* first = wrenfold->GetServerHandle();
   wrenfold->SetTargetServer(server->Address().c_str());
   libraryCallLog::Clear();
@@ -136,19 +143,10 @@ TEST_F(ServerClientIpp, ReconnectClosesTheOldConnectionFirst) {
   EXPECT_EQ(libraryCallLog::Calls().back().handle, first);
   ASSERT_NE(wrenfold->GetLocalizationObject(), nullptr);
   EXPECT_EQ(wrenfold->GetLocalizationObject()->OpenSession(0), 0);
-}
-
-// The localization session is opened once and closed once.
-TEST_F(ServerClientIpp, LocalizationSessionOpensOnce) {
-  auto wrenfold = Connected();
-  Localization* localization = wrenfold->GetLocalizationObject();
-  ASSERT_TRUE(localization->IsSessionOpen());
-  EXPECT_EQ(localization->OpenSession(0), 0);
-  EXPECT_EQ(localization->SetLocaleAndEncoding(localization->GetCurrentLocale(), nullptr), 0);
+  libraryCallLog::Clear();
   wrenfold.reset();
   EXPECT_EQ(libraryCallLog::Names(),
-            (std::vector<std::string>{"LOCL_openSession", "LOCL_closeSession",
-                                      "INIT_disconnectFromServer"}));
+            (std::vector<std::string>{"LOCL_closeSession", "INIT_disconnectFromServer"}));
 }
 
 TEST_F(ServerClientIpp, AttributesReadAsNumbersAndLocalizedText) {
@@ -184,7 +182,7 @@ TEST_F(ServerClientIpp, AttributesReadAsNumbersAndLocalizedText) {
   EXPECT_EQ(attributes.CloseSession(), 0);
 }
 
-TEST_F(ServerClientIpp, TraysAreCappedAndFallBack) {
+TEST_F(ServerClientIpp, TraysAreCappedAndFallBackColorantsKeepTheServersLevels) {
   auto wrenfold = Connected();
   CapturedLog log;
   ServerDevice* device = wrenfold->GetServerInfoObject()->FetchDeviceInfo(0);
@@ -196,19 +194,30 @@ TEST_F(ServerClientIpp, TraysAreCappedAndFallBack) {
     const char* media;
     const char* type;
     int level;
-  } cases[] = {
+  } trays[] = {
       {0, "Upper tray", "Plain A4", "Plain", 100},             // level 150 cut to the capacity
       {1, "Lower tray", "na_letter_8.5x11in", "unknown", 20},  // the library tray's medium
       {2, "Tray 3", "Letter Bond", "unknown", 0},              // the media attribute
       {3, "unknown", "unknown", "unknown", 0},                 // no library tray 4
       {9, "unknown", "unknown", "unknown", 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : trays) {
     const TrayInfo* tray = device->GetTrayInfo(c.index);
     EXPECT_EQ(tray->GetTrayName(), c.name) << "tray " << c.index + 1;
     EXPECT_EQ(tray->GetMediaName(), c.media) << "tray " << c.index + 1;
     EXPECT_EQ(tray->GetMediaType(), c.type) << "tray " << c.index + 1;
     EXPECT_EQ(tray->GetCurrentLevel(), c.level) << "tray " << c.index + 1;
+  }
+  ASSERT_EQ(device->GetColorCount(), 2);
+  const struct {
+    const char* name;
+    int capacity, level;
+  } colorants[] = {{"Cyan", 100, 40}, {"Black", 200, 250}};
+  for (int i = 0; i < 2; ++i) {
+    const DeviceColorInfo* color = device->GetColorInfo(i);
+    EXPECT_EQ(color->GetColorName(), colorants[i].name);
+    EXPECT_EQ(color->GetMaxCapacity(), colorants[i].capacity) << colorants[i].name;
+    EXPECT_EQ(color->GetCurrentLevel(), colorants[i].level) << colorants[i].name;
   }
   // A caller's bad index gets no tray, with the broken condition logged, and the dialog lives on.
   EXPECT_EQ(device->GetTrayInfo(10), nullptr);
@@ -216,24 +225,9 @@ TEST_F(ServerClientIpp, TraysAreCappedAndFallBack) {
   EXPECT_NE(log.text.find("assertion failed: index >= 0"), std::string::npos);
 }
 
-TEST_F(ServerClientIpp, ColorantsKeepTheServersLevels) {
-  auto wrenfold = Connected();
-  ServerDevice* device = wrenfold->GetServerInfoObject()->FetchDeviceInfo(0);
-  ASSERT_EQ(device->GetColorCount(), 2);
-  const struct {
-    const char* name;
-    int capacity;
-    int level;
-  } cases[] = {{"Cyan", 100, 40}, {"Black", 200, 250}};
-  for (int i = 0; i < 2; ++i) {
-    const DeviceColorInfo* color = device->GetColorInfo(i);
-    EXPECT_EQ(color->GetColorName(), cases[i].name);
-    EXPECT_EQ(color->GetMaxCapacity(), cases[i].capacity) << cases[i].name;
-    EXPECT_EQ(color->GetCurrentLevel(), cases[i].level) << cases[i].name;
-  }
-}
-
-TEST_F(ServerClientIpp, DeviceNamesMessagesAndJobs) {
+// Names, messages and jobs are read on demand; a feature is supported only with the value 1; the
+// printer's one language is its default too.
+TEST_F(ServerClientIpp, DeviceNamesMessagesJobsFeaturesAndLocales) {
   auto wrenfold = Connected();
   ServerInfo* info = wrenfold->GetServerInfoObject();
   EXPECT_EQ(info->GetNumberOfDevices(), 1);
@@ -248,10 +242,7 @@ TEST_F(ServerClientIpp, DeviceNamesMessagesAndJobs) {
   info->FetchDeviceInfo(0)->GetMessages(message, reasons);
   EXPECT_STREQ(message, "Idle.");  // ippeveprinter's own state message
   EXPECT_STREQ(reasons, "none");
-}
 
-TEST_F(ServerClientIpp, AFeatureIsSupportedOnlyWithTheValueOne) {
-  auto wrenfold = Connected();
   ServerFeatures* features = wrenfold->GetFeaturesObject();
   EXPECT_FALSE(features->SupportsNamedFeature("Chromvale")) << "before the list is read";
   ASSERT_TRUE(features->GetFeaturesList());
@@ -259,13 +250,9 @@ TEST_F(ServerClientIpp, AFeatureIsSupportedOnlyWithTheValueOne) {
   EXPECT_TRUE(features->SupportsChromvale());
   EXPECT_FALSE(features->SupportsNamedFeature("Stapler"));  // "10"
   EXPECT_FALSE(features->SupportsNamedFeature("Chromval"));
-}
 
-TEST_F(ServerClientIpp, LocaleListStartsWithTheDefault) {
-  auto wrenfold = Connected();
   const std::vector<std::string>* locales = wrenfold->GetLanguages();
   ASSERT_NE(locales, nullptr);
-  // The printer's one language is its default too.
   EXPECT_EQ(*locales, (std::vector<std::string>{"en", "en"}));
 }
 
@@ -304,10 +291,6 @@ TEST_F(ServerClientIpp, ColourKeywordsGatherTheirValuesAndDefault) {
   }
   EXPECT_EQ(entry, colour->KeywordObjectEnd());
 }
-
-}  // namespace
-
-namespace {
 
 // Huge counts and missing values give the fallbacks, in bounded lists, and a server gone away
 // leaves its failure in the session.

@@ -1,9 +1,8 @@
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
-#include "TestSupport/TemporaryFiles.h"
 #include "UiFixture.h"
+#include "platform/TestBundle.h"
 #include "ui/UI_KTVAlert.h"
 
 namespace {
@@ -104,18 +103,16 @@ TEST_F(AlertTest, AlertsUnansweredOrNotShownLeaveNoWindowBehind) {
 }
 
 TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
-  namespace fs = std::filesystem;
   const TemporaryFolder parent;
-  const fs::path folder = parent.path() / "alert-test.plugin";
-  fs::create_directories(folder / "Contents/Resources/en.lproj");
-  fs::copy_file(fs::path(kBundleFolder) / "Contents/Info.plist", folder / "Contents/Info.plist",
-                fs::copy_options::overwrite_existing);
-  fs::copy_file(fs::path(kBundleFolder) / "Contents/Resources/AlertUI.xml",
-                folder / "Contents/Resources/AlertUI.xml", fs::copy_options::overwrite_existing);
-  std::ofstream(folder / "Contents/Resources/en.lproj/Dialogs.strings")
-      << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OK</key><string>Fine</string>"
-         "<key>Cancel</key><string>Never mind, leave everything as it was</string></dict></plist>";
-  PDEBundle::InitBundle(CFBundleCreate(folder));
+  const TestBundle copy(parent.path());
+  PlistValue titles;
+  titles.Set("OK", "Fine");
+  titles.Set("Cancel", "Never mind, leave everything as it was");
+  WritePlist(copy.Resources() / "en.lproj" / "Dialogs.strings", titles);
+  std::filesystem::copy_file(
+      std::filesystem::path(kBundleFolder) / "Contents/Resources/AlertUI.xml",
+      copy.Resources() / "AlertUI.xml");
+  PDEBundle::InitBundle(CFBundleCreate(copy.folder));
 
   Rect cancelBounds{}, okBounds{};
   SetModalDriver([&](WindowRef window) {
@@ -128,6 +125,74 @@ TEST_F(AlertTest, StandardTitlesComeFromTheDialogsTableAndSizeTheButtons) {
   EXPECT_EQ(cancelBounds.right, 312);  // the long title grew the button to the left
   EXPECT_LT(cancelBounds.left, 232);
   EXPECT_EQ(okBounds, (Rect{68, 320, 88, 400}));  // a short title needs no more room
+}
+
+// An alert whose validation answers from a script, one verdict per OK.
+class ScriptedAlert : public UI_KTVAlert {
+ public:
+  ScriptedAlert(std::vector<int> verdicts, WindowRef parent)
+      : UI_KTVAlert(std::string("Check"), std::nullopt, 0, parent, std::nullopt, std::nullopt),
+        mVerdicts(std::move(verdicts)) {}
+  int validateInput() override {
+    ++mAsked;
+    return mVerdicts.at(size_t(mAsked - 1));
+  }
+  std::vector<int> mVerdicts;
+  int mAsked = 0;
+};
+
+// Presses OK `presses` times and records whether the dialog was still open after each press.
+std::vector<bool> PressOK(ScriptedAlert& alert, int presses) {
+  std::vector<bool> openAfter;
+  SetModalDriver([&](WindowRef window) {
+    for (int i = 0; i < presses; ++i) {
+      UserTypeKey(window, kReturnCharCode);
+      openAfter.push_back(IsModalLoopRunningForWindow(window));
+    }
+  });
+  alert.show();
+  alert.waitForUser();
+  return openAfter;
+}
+
+TEST_F(AlertTest, ValidationZeroKeepsTheDialogOpenAndMinusOneCancels) {
+  ScriptedAlert alert({0, -1}, nullptr);
+  ASSERT_TRUE(alert.isInited());
+  EXPECT_EQ(PressOK(alert, 2), (std::vector<bool>{true, false}));
+  EXPECT_EQ(alert.result(), FourCC("not!"));
+  EXPECT_FALSE(IsWindowVisible(alert.window()));
+}
+
+TEST_F(AlertTest, OnlyOKAndCancelCommandsAreHandledAndOnlyWhileTheHandlerIsThere) {
+  ScriptedAlert alert({1}, nullptr);
+  EXPECT_EQ(ProcessHICommand(alert.window(), nullptr, FourCC("othr")), eventNotHandledErr);
+  EXPECT_EQ(alert.result(), 0u);
+  EXPECT_EQ(ProcessHICommand(alert.window(), nullptr, FourCC("not!")), noErr);
+  EXPECT_EQ(alert.result(), FourCC("not!"));
+  alert.removeEventHandler();
+  EXPECT_EQ(ProcessHICommand(alert.window(), nullptr, FourCC("ok  ")), eventNotHandledErr);
+  EXPECT_EQ(alert.mAsked, 0);  // neither Cancel nor an unheard OK validates
+}
+
+TEST_F(AlertTest, SheetIsShownOnItsParentAndHiddenFromIt) {
+  WindowRef parent = nullptr;
+  CreateNewWindow(kDocumentWindowClass, {0, 0, 300, 300}, &parent);
+  ScriptedAlert alert({1}, parent);
+  alert.show();
+  WindowRef shownOn = nullptr;
+  EXPECT_EQ(GetSheetWindowParent(alert.window(), &shownOn), noErr);
+  EXPECT_EQ(shownOn, parent);
+  alert.hide();
+  EXPECT_EQ(GetSheetWindowParent(alert.window(), &shownOn), errWindowNotSheet);
+  EXPECT_FALSE(IsWindowVisible(alert.window()));
+}
+
+TEST_F(AlertTest, EnableWorksOnTheButtonsThatExist) {
+  ScriptedAlert alert({1}, nullptr);
+  DisableControl(alert.getControlByID(UI_DialogWait::kOKButtonSignature, 0));
+  alert.enableOK(false);  // the argument is not used: the button is enabled
+  EXPECT_TRUE(IsControlEnabled(alert.getControlByID(UI_DialogWait::kOKButtonSignature, 0)));
+  EXPECT_EQ(alert.getControlByID(FourCC("none"), 0), nullptr);
 }
 
 }  // namespace

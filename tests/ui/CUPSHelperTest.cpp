@@ -122,34 +122,19 @@ std::string DescriptionWithFee(const std::string& declaration, const std::string
 // libcups hands every string over as UTF-8, and leaves the language encoding null when the file
 // declares none; reading that as Mac Roman showed "F√©e".
 TEST_F(CUPSHelperTest, TextsFromLibcupsAreReadAsUTF8WhateverTheFileDeclares) {
-  const struct {
-    const char* declaration;
-    const char* fee;
-  } cases[] = {{"",
-                "F\xE9"
-                "e"},
-               {"*LanguageEncoding: ISOLatin1\n",
-                "F\xE9"
-                "e"},
-               {"*LanguageEncoding: UTF-8\n",
-                "F\xC3\xA9"
-                "e"},
-               {"*LanguageEncoding: UTF8\n",
-                "F\xC3\xA9"
-                "e"}};
-  for (const auto& c : cases) {
-    TempFile file(DescriptionWithFee(c.declaration, c.fee));
+  const std::string latin1 = "F\351e", utf8 = "F\u00E9e";  // the same word in both encodings
+  const std::pair<const char*, std::string> cases[] = {{"", latin1},
+                                                       {"*LanguageEncoding: ISOLatin1\n", latin1},
+                                                       {"*LanguageEncoding: UTF-8\n", utf8},
+                                                       {"*LanguageEncoding: UTF8\n", utf8}};
+  for (const auto& [declaration, fee] : cases) {
+    TempFile file(DescriptionWithFee(declaration, fee));
     PPDFile ppd(ppdOpenFile(file.Path().c_str()));
-    ASSERT_NE(ppd, nullptr) << c.declaration;
+    ASSERT_NE(ppd, nullptr) << declaration;
     CUPSHelper helper(ppd.get());
     helper.NamedOptionToPopupControl("Fee", mPopup);
-    EXPECT_EQ(CopyControlTitleAsCFString(mPopup),
-              "F\xC3\xA9"
-              "e:")
-        << c.declaration;
-    EXPECT_EQ(Items(), std::vector<std::string>{"F\xC3\xA9"
-                                                "e"})
-        << c.declaration;
+    EXPECT_EQ(CopyControlTitleAsCFString(mPopup), utf8 + ":") << declaration;
+    EXPECT_EQ(Items(), std::vector<std::string>{utf8}) << declaration;
   }
 }
 

@@ -1,8 +1,4 @@
-#include <filesystem>
-
-#include "TestSupport/TemporaryFiles.h"
 #include "UiFixture.h"
-#include "platform/toolkit/TestPng.h"
 #include "ui/ControlUtils.h"
 
 namespace {
@@ -92,16 +88,6 @@ TEST_F(ControlUtilsTest, FlippedRectangleCoversTheSamePixels) {
   CGContext fresh(400, 300);
   EXPECT_EQ(ControlUtils::ConvertQDRectToCGRect(mWindow, &fresh, window),
             CGRectMake(20, 10, 100, 40));
-}
-
-TEST_F(ControlUtilsTest, LoadsPngImagesWithInterpolation) {
-  TemporaryFolder folder;
-  const auto file = folder.path() / "icon.png";
-  ASSERT_TRUE(WriteTestPng(file, 2, 2, std::vector<uint8_t>(16, 200)));
-  CGImageRef image = ControlUtils::LoadAnImageRef(file);
-  ASSERT_NE(image, nullptr);
-  EXPECT_TRUE(image->ShouldInterpolate());
-  EXPECT_EQ(image->RenderingIntent(), kCGRenderingIntentDefault);
 }
 
 }  // namespace

@@ -1,11 +1,24 @@
+#include <png.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "TestSupport/TemporaryFiles.h"
 #include "ToolkitFixture.h"
-#include "platform/toolkit/TestPng.h"
 
 namespace {
+
+// Writes a small RGBA PNG.
+bool WriteTestPng(const std::filesystem::path& file, uint32_t width, uint32_t height,
+                  const std::vector<uint8_t>& rgba) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = width;
+  image.height = height;
+  image.format = PNG_FORMAT_RGBA;
+  return png_image_write_to_file(&image, file.c_str(), 0, rgba.data(), 0, nullptr) != 0;
+}
 
 // Paints a red square into the drawn control's bounds, flipped to window coordinates.
 OSStatus PaintBounds(EventRef event, void* count) {

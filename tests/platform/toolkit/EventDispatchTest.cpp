@@ -5,11 +5,8 @@
 
 namespace {
 
-// Records which handler saw which event and the control's value at that moment.
-struct Journal {
-  std::vector<std::string> entries;
-  OSStatus answer = eventNotHandledErr;
-};
+// Which handler saw which event, and the control's value at that moment.
+using Journal = std::vector<std::string>;
 
 struct Listener {
   Journal* journal;
@@ -27,7 +24,7 @@ OSStatus Record(EventRef event, void* userData) {
   } else {
     entry += ":hit:" + std::to_string(GetControl32BitValue(GetEventControl(event)));
   }
-  listener->journal->entries.push_back(entry);
+  listener->journal->push_back(entry);
   return listener->answer;
 }
 
@@ -47,8 +44,8 @@ TEST_F(EventDispatchTest, HandlersSeeTheValueAfterTracking) {
   UserClickControl(Find(window, "pane", 2));  // radio stays 1
   UserChoosePopupItem(Find(window, "pane", 3), 1);
   UserClickControl(Find(window, "pane", 8));  // sticky bevel -> 1
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{"tabs:hit:0", "tabs:hit:1", "tabs:hit:1",
-                                                       "tabs:hit:1", "tabs:hit:1"}));
+  EXPECT_EQ(journal,
+            (Journal{"tabs:hit:0", "tabs:hit:1", "tabs:hit:1", "tabs:hit:1", "tabs:hit:1"}));
   EXPECT_EQ(GetControl32BitValue(Find(window, "pane", 1)), 0);
   EXPECT_EQ(GetControl32BitValue(Find(window, "pane", 3)), 1);
 }
@@ -66,13 +63,11 @@ TEST_F(EventDispatchTest, ChainRunsInnermostFirstAndStopsWhenHandled) {
   InstallWindowEventHandler(window, Record, 1, &kHit, &win, nullptr);
 
   EXPECT_EQ(UserClickControl(check), eventNotHandledErr);
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{"second:hit:0", "first:hit:0", "pane:hit:0",
-                                                       "window:hit:0"}));
-  journal.entries.clear();
+  EXPECT_EQ(journal, (Journal{"second:hit:0", "first:hit:0", "pane:hit:0", "window:hit:0"}));
+  journal.clear();
   pane.answer = noErr;
   EXPECT_EQ(UserClickControl(check), noErr);
-  EXPECT_EQ(journal.entries,
-            (std::vector<std::string>{"second:hit:1", "first:hit:1", "pane:hit:1"}));
+  EXPECT_EQ(journal, (Journal{"second:hit:1", "first:hit:1", "pane:hit:1"}));
 }
 
 TEST_F(EventDispatchTest, UnhandledHitSendsTheControlsCommandOutwards) {
@@ -84,12 +79,12 @@ TEST_F(EventDispatchTest, UnhandledHitSendsTheControlsCommandOutwards) {
   InstallWindowEventHandler(window, Record, 1, &kCommand, &command, nullptr);
   command.answer = noErr;
   EXPECT_EQ(UserClickControl(go), noErr);
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{"hit:hit:0", "window:cmd:go  "}));
+  EXPECT_EQ(journal, (Journal{"hit:hit:0", "window:cmd:go  "}));
 
-  journal.entries.clear();
+  journal.clear();
   hit.answer = noErr;  // a handled hit sends no command
   UserClickControl(go);
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{"hit:hit:0"}));
+  EXPECT_EQ(journal, (Journal{"hit:hit:0"}));
 }
 
 TEST_F(EventDispatchTest, InactiveControlsAndBadChoicesAreNotTracked) {
@@ -136,7 +131,7 @@ TEST_F(EventDispatchTest, RemovedAndDisposedHandlersAreNeverCalled) {
   InstallWindowEventHandler(window, Record, 1, &kHit, &outer, &ref);
   InstallControlEventHandler(go, DisposeOwnWindow, 1, &kHit, nullptr, nullptr);
   EXPECT_EQ(UserClickControl(go), eventNotHandledErr);
-  EXPECT_TRUE(journal.entries.empty());
+  EXPECT_TRUE(journal.empty());
   EXPECT_FALSE(IsValidWindowHandle(window));
   EXPECT_EQ(RemoveEventHandler(ref), paramErr);
   EXPECT_EQ(UserClickControl(go), errUnknownControl);
@@ -159,7 +154,7 @@ TEST_F(EventDispatchTest, EmbeddingMovesControlsWithTheirHandlersBetweenWindows)
   ASSERT_NE(check, nullptr);
   EXPECT_EQ(GetControlOwner(check), host);
   UserClickControl(check);
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{"tabs:hit:0"}));
+  EXPECT_EQ(journal, (Journal{"tabs:hit:0"}));
 
   ASSERT_EQ(MoveControl(tabs, 50, 60), noErr);  // contents move along
   Rect bounds;

@@ -1,9 +1,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/Bundle.h"
 #include "TestSupport/TemporaryFiles.h"
 #include "ToolkitFixture.h"
+#include "platform/TestBundle.h"
 
 namespace {
 
@@ -89,15 +89,10 @@ TEST_F(InterfaceFileTest, ReportsMissingFilesNamesAndMalformedContent) {
 
 TEST_F(InterfaceFileTest, FindsTheInterfaceFileOfABundle) {
   TemporaryFolder parent;
-  const auto folder = parent.path() / "toolkit-test.plugin";
-  std::filesystem::create_directories(folder / "Contents/Resources");
-  std::ofstream(folder / "Contents/Info.plist")
-      << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
-         "<string>com.corvel.toolkit-test</string></dict></plist>";
-  std::filesystem::copy_file(CORVEL_SOURCE_DIR "/tests/platform/toolkit/data/Sample.xml",
-                             folder / "Contents/Resources/Sample.xml",
-                             std::filesystem::copy_options::overwrite_existing);
-  CFBundleRef bundle = CFBundleCreate(folder);
+  const TestBundle made(parent.path());
+  std::filesystem::create_directories(made.Resources());
+  std::filesystem::copy_file(mFile, made.Resources() / "Sample.xml");
+  CFBundleRef bundle = CFBundleCreate(made.folder);
   ASSERT_NE(bundle, nullptr);
   IBNibRef nib = nullptr;
   ASSERT_EQ(CreateNibReferenceWithCFBundle(bundle, "Sample", &nib), noErr);
