@@ -1,6 +1,6 @@
 #include <string>
 
-#include "PaneWindowFixture.h"
+#include "PaneTestSupport.h"
 #include "options/PStringFields.h"
 
 namespace {
