@@ -16,16 +16,24 @@ inline sockaddr_in LoopbackAddress(int port) {
   return address;
 }
 
-// A port nobody listens on now (port 0 lets the system choose); 0 when none could be had.
-inline int FreeLoopbackPort() {
+// A socket bound to a loopback port the system chose (listening when `backlog` > 0); the socket,
+// or -1, and the port in `port` (0 when none could be had).
+inline int BindLoopbackSocket(int backlog, int* port) {
   const int s = socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address = LoopbackAddress(0);
   socklen_t length = sizeof address;
-  int port = 0;
+  *port = 0;
   if (s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      (backlog == 0 || listen(s, backlog) == 0) &&
       getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-    port = ntohs(address.sin_port);
-  if (s >= 0) close(s);
+    *port = ntohs(address.sin_port);
+  return s;
+}
+
+// A port nobody listens on now; 0 when none could be had.
+inline int FreeLoopbackPort() {
+  int port = 0;
+  if (const int s = BindLoopbackSocket(0, &port); s >= 0) close(s);
   return port;
 }
 
@@ -40,14 +48,7 @@ inline bool LoopbackConnects(int port) {
 // Listens on a free loopback port and never accepts, reads or answers.
 class SilentListener {
  public:
-  SilentListener() : mSocket(socket(AF_INET, SOCK_STREAM, 0)) {
-    sockaddr_in address = LoopbackAddress(0);
-    socklen_t length = sizeof address;
-    if (mSocket >= 0 && bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        listen(mSocket, 8) == 0 &&
-        getsockname(mSocket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-      mPort = ntohs(address.sin_port);
-  }
+  SilentListener() : mSocket(BindLoopbackSocket(8, &mPort)) {}
   ~SilentListener() {
     if (mSocket >= 0) close(mSocket);
   }
@@ -56,8 +57,8 @@ class SilentListener {
   int Port() const { return mPort; }
 
  private:
+  int mPort = 0;  // before the socket, which sets it
   int mSocket;
-  int mPort = 0;
 };
 
 }  // namespace corveltest

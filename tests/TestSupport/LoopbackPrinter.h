@@ -45,14 +45,8 @@ class LoopbackPrinter {
   using Script = std::function<void(LoopbackPrinter& peer, int client, int number,
                                     const std::string& request)>;
 
-  explicit LoopbackPrinter(Script script) : mScript(std::move(script)) {
-    sockaddr_in address = LoopbackAddress(0);
-    socklen_t length = sizeof address;
-    mSocket = socket(AF_INET, SOCK_STREAM, 0);
-    if (bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        listen(mSocket, 4) == 0 &&
-        getsockname(mSocket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-      mPort = ntohs(address.sin_port);
+  explicit LoopbackPrinter(Script script)
+      : mScript(std::move(script)), mSocket(BindLoopbackSocket(4, &mPort)) {
     mThread = std::thread([this] { Serve(); });
   }
   ~LoopbackPrinter() {
@@ -128,8 +122,8 @@ class LoopbackPrinter {
   }
 
   Script mScript;
+  int mPort = 0;  // before the socket, which sets it
   int mSocket = -1;
-  int mPort = 0;
   std::mutex mMutex;
   std::condition_variable mWake;
   bool mStopping = false;

@@ -7,7 +7,6 @@
 // Everything is stopped by process id when the object goes, the publishers first.
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,15 +60,12 @@ class PrivateAvahi {
     std::vector<std::string> argv = {"avahi-publish", "-s", name, type, std::to_string(port)};
     if (!host.empty()) argv.insert(argv.begin() + 2, {"-H", host});
     mPublishers.push_back(mBus->Spawn(argv, log));
-    return WaitUntil([&] { return Read(mRoot / log).find("Established") != std::string::npos; });
+    return WaitUntil(
+        [&] { return FileContents(mRoot / log).find("Established") != std::string::npos; });
   }
 
  private:
-  std::string Log() const { return Read(mRoot / "avahi.log"); }
-  static std::string Read(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string Log() const { return FileContents(mRoot / "avahi.log"); }
 
   TemporaryFolder mFolder;
   std::filesystem::path mRoot;

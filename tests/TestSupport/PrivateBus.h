@@ -4,38 +4,16 @@
 // environment, and the machine's own bus and /run are left alone. Programs started through it
 // are stopped, by process id, by whoever started them; the bus goes with the object.
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
-#include <sys/wait.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "TestSupport/Programs.h"
 
 namespace corveltest {
-
-// Polls `ready` every 10 ms for at most `seconds`; true once it answered true.
-template <class Ready>
-bool WaitUntil(Ready ready, int seconds = 5) {
-  for (int i = 0; i < seconds * 100; ++i) {
-    if (ready()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return false;
-}
-
-// Stops a started program by process id and reaps it.
-inline void StopProgram(pid_t pid) {
-  if (pid <= 0) return;
-  kill(pid, SIGTERM);
-  int status = 0;
-  waitpid(pid, &status, 0);
-}
 
 class PrivateBus {
  public:

@@ -3,23 +3,15 @@
 // folder, listening on a free loopback port and a socket in that folder, with CUPS_SERVER pointed
 // at it for this process and the programs it starts. Queues are added with lpadmin. Everything
 // it started is stopped, by process id, when the object goes.
-#include <arpa/inet.h>
 #include <cups/cups.h>
 #include <cups/ppd.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 #include "TestSupport/Loopback.h"
@@ -112,29 +104,19 @@ class PrivateCupsd {
   }
   // The state job `job` ended in (completed, cancelled or aborted), or its state after `seconds`.
   static ipp_jstate_t WaitForJobEnd(int job, int seconds = 30) {
-    ipp_jstate_t state = JobState(job);
-    for (int i = 0; i < seconds * 10 && state < IPP_JSTATE_CANCELED; ++i, state = JobState(job))
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ipp_jstate_t state = ipp_jstate_t(0);
+    WaitUntil([&] { return (state = JobState(job)) >= IPP_JSTATE_CANCELED; }, seconds,
+              std::chrono::milliseconds(100));
     return state;
   }
-  // True once job `job` of `queue` completed; false when it did not within `seconds`.
-  static bool WaitForJob(const std::string& queue, int job, int seconds = 30) {
-    for (int i = 0; i < seconds * 10; ++i) {
-      cups_job_t* jobs = nullptr;
-      const int count = cupsGetJobs(&jobs, queue.c_str(), 0, CUPS_WHICHJOBS_COMPLETED);
-      bool completed = false;
-      for (int j = 0; j < count; ++j)
-        completed |= jobs[j].id == job && jobs[j].state == IPP_JSTATE_COMPLETED;
-      cupsFreeJobs(count, jobs);
-      if (completed) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
+  // True once job `job` (job numbers are the server's, whatever the queue) completed; false when
+  // it did not within `seconds`.
+  static bool WaitForJob(const std::string& /*queue*/, int job, int seconds = 30) {
+    return WaitForJobEnd(job, seconds) == IPP_JSTATE_COMPLETED;
   }
   // What the queue's output file holds (the printed jobs, one after the other).
   std::string QueueOutput(const std::string& queue) const {
-    std::ifstream in(OutputFile(queue), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return FileContents(OutputFile(queue));
   }
   // Sets a queue's option (an installable option's default, say); true when lpadmin accepted it.
   bool SetQueueOption(const std::string& queue, const std::string& option,
@@ -143,8 +125,7 @@ class PrivateCupsd {
   }
   // The names of the daemon's queues, asked on a connection of its own.
   std::vector<std::string> QueueNames() const {
-    http_t* http = httpConnect2("127.0.0.1", mPort, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED,
-                                1, 30000, nullptr);
+    http_t* http = Connect();
     cups_dest_t* dests = nullptr;
     const int count = http ? cupsGetDests2(http, &dests) : 0;
     std::vector<std::string> names;
@@ -158,9 +139,7 @@ class PrivateCupsd {
   std::string QueuePPDDefault(const std::string& queue, const std::string& keyword) const {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    // A connection of its own: the process's shared one may still point at an earlier daemon.
-    http_t* http = httpConnect2("127.0.0.1", mPort, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED,
-                                1, 30000, nullptr);
+    http_t* http = Connect();
     const char* fetched = http ? cupsGetPPD2(http, queue.c_str()) : nullptr;
     httpClose(http);
     if (!fetched) return "no PPD: " + std::string(cupsLastErrorString());
@@ -174,7 +153,11 @@ class PrivateCupsd {
   }
 
  private:
-  bool Connects() const { return LoopbackConnects(mPort); }
+  // A connection of its own: the process's shared one may still point at an earlier daemon.
+  http_t* Connect() const {
+    return httpConnect2("127.0.0.1", mPort, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED, 1,
+                        30000, nullptr);
+  }
 
   // The queue's output file; a device URI takes only ASCII, so other bytes of the name become '_'.
   std::filesystem::path OutputFile(std::string queue) const {
@@ -240,11 +223,7 @@ class PrivateCupsd {
   }
 
   void StopDaemon() {
-    if (mPid > 0) {
-      kill(mPid, SIGTERM);
-      int status = 0;
-      waitpid(mPid, &status, 0);
-    }
+    StopProgram(mPid);
     mPid = 0;
     mRunning = false;
   }
@@ -254,12 +233,8 @@ class PrivateCupsd {
     const std::string files = (mRoot / "etc/cups-files.conf").string();
     if (mPort == 0) return;
     mPid = SpawnProgram({CORVEL_CUPSD_PROGRAM, "-f", "-c", conf, "-s", files});
-    if (mPid == 0) return;
     // Ready when a connection succeeds (tens of milliseconds); give up after ten seconds.
-    for (int i = 0; i < 1000 && !mRunning; ++i) {
-      mRunning = Connects();
-      if (!mRunning) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    mRunning = mPid != 0 && WaitUntil([this] { return LoopbackConnects(mPort); }, 10);
   }
 
   TemporaryFolder mFolder;

@@ -2,14 +2,17 @@
 // Running the project's and the system's programs from tests: by argument vector, never through
 // a shell, with their output captured when the test reads it.
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestSupport/TemporaryFiles.h"
@@ -44,6 +47,24 @@ inline int WaitForProgram(pid_t pid) {
 // not be started.
 inline int RunProgram(const std::vector<std::string>& argv) {
   return WaitForProgram(SpawnProgram(argv));
+}
+
+// Polls `ready` every `interval` for at most `seconds`; true once it answered true.
+template <class Ready>
+bool WaitUntil(Ready ready, int seconds = 5,
+               std::chrono::milliseconds interval = std::chrono::milliseconds(10)) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  for (;; std::this_thread::sleep_for(interval)) {
+    if (ready()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+  }
+}
+
+// Stops a started program by process id and reaps it.
+inline void StopProgram(pid_t pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  WaitForProgram(pid);
 }
 
 inline std::string FileContents(const std::filesystem::path& file) {

@@ -2,13 +2,8 @@
 // corvel-sim for integration tests: the Secure Access service on a free loopback port (or on a
 // given one), with the configuration the test writes and a log of the requests it received.
 // Stopped by process id when the object goes.
-#include <signal.h>
-#include <sys/wait.h>
-
-#include <chrono>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "TestSupport/Loopback.h"
@@ -39,14 +34,9 @@ class SecureAccessServer {
     posix_spawn_file_actions_addopen(&quiet, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
     mPid = SpawnProgram(argv, &quiet);
     posix_spawn_file_actions_destroy(&quiet);
-    for (int i = 0; mPid && i < 500 && !LoopbackConnects(mPort); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (mPid) WaitUntil([this] { return LoopbackConnects(mPort); });
   }
-  ~SecureAccessServer() {
-    if (mPid <= 0) return;
-    kill(mPid, SIGTERM);
-    waitpid(mPid, nullptr, 0);
-  }
+  ~SecureAccessServer() { StopProgram(mPid); }
   SecureAccessServer(const SecureAccessServer&) = delete;
   SecureAccessServer& operator=(const SecureAccessServer&) = delete;
 

@@ -11,11 +11,21 @@
 #include "platform/toolkit/ToolkitOwners.h"
 
 // The control with this signature and id in `window`; null when there is none.
-inline ControlRef FindControl(WindowRef window, const char (&signature)[5], int32_t id) {
-  const ControlID controlID{FourCC(signature), id};
+inline ControlRef FindControl(WindowRef window, OSType signature, int32_t id) {
+  const ControlID controlID{signature, id};
   ControlRef control = nullptr;
   GetControlByID(window, &controlID, &control);
   return control;
+}
+inline ControlRef FindControl(WindowRef window, const char (&signature)[5], int32_t id) {
+  return FindControl(window, FourCC(signature), id);
+}
+
+// The control's text; empty when it has none (or there is no control).
+inline std::string ControlText(ControlRef control) {
+  std::string text;
+  GetControlText(control, &text);
+  return text;
 }
 
 // Disposes of every window a case left open and drops the modal driver, the beep count and the

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <functional>
 #include <regex>
-#include <thread>
 
 #include "TestSupport/PrivateCupsd.h"
 #include "TestSupport/ScopedEnvironment.h"
@@ -103,8 +102,8 @@ class CorvelAgent : public ::testing::Test {
   static std::string WaitForContents(const fs::path& file,
                                      const std::function<bool(const std::string&)>& done) {
     std::string text;
-    for (int i = 0; i < 1200 && !done(text = corveltest::FileContents(file)); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    corveltest::WaitUntil([&] { return done(text = corveltest::FileContents(file)); }, 60,
+                          std::chrono::milliseconds(50));
     return text;
   }
   // The dialogs opened once there are `count`, one "JOB QUEUE" a line.

@@ -27,9 +27,8 @@ std::string LineText(const PlistValue& line) {
   return bytes ? std::string(bytes->begin(), bytes->end()) : "<not data>";
 }
 
-class JobComments : public ControllerTest, public ::testing::Test {
+class JobComments : public ControllerTest {
  protected:
-  JobComments() { mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions); }
   ~JobComments() override {
     for (const fs::path& file : mCreated) fs::remove(file);
   }
@@ -47,10 +46,10 @@ class JobComments : public ControllerTest, public ::testing::Test {
 };
 
 TEST_F(JobComments, FiveUserLinesAndThePrintTimeLast) {
-  SetPString(Data().owner, "abcdefghijklmnopqrstuvwx");  // 24 characters
-  SetPString(Data().password, "a1");
-  SetPString(Data().comment, "it's a,b\nc\f");
-  SetPString(Data().acctNumber, "42\n%%KTVPrintTime: 1");  // each field stays one line
+  SetPStringBytes("abcdefghijklmnopqrstuvwx", Data().owner);  // 24 characters
+  SetPStringBytes("a1", Data().password);
+  SetPStringBytes("it's a,b\nc\f", Data().comment);
+  SetPStringBytes("42\n%%KTVPrintTime: 1", Data().acctNumber);  // each field stays one line
   PlistValue::Array lines = JobCommentLines(Data());
   ASSERT_EQ(lines.size(), 10u);
   for (size_t i = 0; i < lines.size(); i += 2) EXPECT_EQ(lines[i], PlistValue(30)) << i;
@@ -71,7 +70,7 @@ TEST_F(JobComments, FiveUserLinesAndThePrintTimeLast) {
 }
 
 TEST_F(JobComments, ACommentOfEscapedCharactersIsWrittenWhole) {
-  SetPString(Data().comment, std::string(254, ','));
+  SetPStringBytes(std::string(254, ','), Data().comment);
   std::string expected = "%%CORVEL: DocComment ";
   for (int i = 0; i < 254; ++i) expected += "<2C>";
   EXPECT_EQ(LineText(JobCommentLines(Data())[5]), expected + "\n");
@@ -92,7 +91,7 @@ TEST_F(JobComments, PrintTimeIsLocalTimeLessTheZoneOffset) {
 }
 
 TEST_F(JobComments, TheTicketNamesAnExclusiveFileOfTheLines) {
-  SetPString(Data().owner, "owner");
+  SetPStringBytes("owner", Data().owner);
   const mode_t previousMask = umask(077);
   const fs::path file = Commit();
   umask(previousMask);
@@ -161,7 +160,7 @@ TEST_F(JobComments, AFailedWriteNamesNoFileAndTellsTheUserWhy) {
   };
   std::string told;
   const ModalDriver previousDriver = SetModalDriver([&](WindowRef alert) {
-    GetControlText(FindControl(alert, "alrt", 2), &told);
+    told = ControlText(FindControl(alert, "alrt", 2));
     UserTypeKey(alert, kReturnCharCode);
   });
   const auto previousHandler = signal(SIGXFSZ, SIG_IGN);

@@ -1,7 +1,9 @@
 #pragma once
 // A controller as the frame leaves it after start-up, without panes: the bundled PPD opened by
-// CUPS, a print-settings ticket, and a temporary HOME for the preferences and the printer list.
+// CUPS, a print-settings ticket, the record filled with its defaults, and a temporary HOME for the
+// preferences and the printer list.
 #include <cups/ppd.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
@@ -9,12 +11,13 @@
 
 #include "TestSupport/TemporaryFiles.h"
 #include "options/CCorvelOptions.h"
+#include "options/store/PStringFields.h"
 #include "platform/PlatformTestSupport.h"
 #include "printsys/PMTicket.h"
 
-class ControllerTest {
+class ControllerTest : public ::testing::Test {
  protected:
-  explicit ControllerTest(bool secureAccessOn = false) { Make(secureAccessOn); }
+  ControllerTest() { Make(false); }
   ~ControllerTest() {
     mController.reset();
     std::string commentFile;  // the last job-comment file a commit wrote
@@ -23,13 +26,14 @@ class ControllerTest {
     PMTicketRelease(mTicket);
   }
 
-  // A new controller (the last one goes first) with the PPD and the ticket.
+  // A new controller (the last one goes first) with the PPD, the ticket and the defaults.
   void Make(bool secureAccessOn) {
     mController.reset();
     mController.reset(CCorvelOptions::CreateInstance(nullptr, secureAccessOn));
     mController->mCupsPPD.reset(ppdOpenFile(CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd"));
     if (!mTicket) PMTicketCreate(&mTicket);
     mController->SetPrintSettingsTicket(mTicket);
+    mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
   }
 
   CorvelOptionsData& Data() { return mController->mCorvelOptionsData; }
@@ -47,8 +51,3 @@ class ControllerTest {
   PMTicketRef mTicket = nullptr;
   std::unique_ptr<CCorvelOptions> mController;
 };
-
-inline void SetPString(unsigned char* field, const std::string& text) {
-  field[0] = static_cast<unsigned char>(text.size());
-  std::copy(text.begin(), text.end(), field + 1);
-}

@@ -309,8 +309,7 @@ TEST_F(PaneConstraints, TheQualityMenuAndDescriptionFollowTheMediaTypeShown) {
       quality.push_back(CopyMenuItemTextAsCFString(menu, item).value_or("?")[0]);
     EXPECT_EQ(Enabled("page", 35) ? quality : Items{}, step.quality) << name;
     EXPECT_EQ(Value("page", 35), 1) << name;
-    std::string text;
-    GetControlText(Control("page", 33), &text);
+    const std::string text = ControlText(Control("page", 33));
     EXPECT_EQ(text.rfind(step.description, 0), 0u) << name << ": " << text;
   }
   Choose("page", 35, 3);  // Photo

@@ -72,11 +72,9 @@ TEST_F(PaneTest, TextFieldsKeepTheirLimits) {
 
   SetKeyboardFocus(mWindow, Control("info", 10));
   UserPaste(mWindow, "me\n%%KTVPrintTime: 1");
-  GetControlText(Control("info", 10), &text);
-  EXPECT_EQ(text, "") << "a line break is refused";
+  EXPECT_EQ(ControlText(Control("info", 10)), "") << "a line break is refused";
   UserPaste(mWindow, std::string(30, 'x'));
-  GetControlText(Control("info", 10), &text);
-  EXPECT_EQ(text.size(), 24u);
+  EXPECT_EQ(ControlText(Control("info", 10)).size(), 24u);
   mController->GetCorvelOptionsFromUI(Info_CorvelOptions, nullptr);
   EXPECT_EQ(Data().owner[0], 24);
   EXPECT_EQ(Data().password[0], 8);

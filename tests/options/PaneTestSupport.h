@@ -2,11 +2,17 @@
 // A print dialog with the extension's panes installed, as the frame leaves it after start-up:
 // a window with the printing system's pane and its Print button (the default button, sending
 // command 'prnt'), a controller with the bundled PPD (installed finisher chosen by the case),
-// the media-types list and the pictures, and a temporary HOME for preferences.
+// the media-types list and the pictures, and a temporary HOME for preferences. DialogTest adds the
+// bundle's strings for the dialogs' titles and questions, and a modal driver that answers each
+// dialog by its window name.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
+#include "TestSupport/ScopedPDEBundle.h"
 #include "TestSupport/TemporaryFiles.h"
 #include "TestSupport/ToolkitTestSupport.h"
 #include "options/InstalledPanes.h"
@@ -82,4 +88,25 @@ class PaneTest : public ::testing::Test {
   ControlRef mPane = nullptr;
   ControlRef mPrint = nullptr;
   std::unique_ptr<CCorvelOptions> mController;
+};
+
+class DialogTest : public PaneTest {
+ protected:
+  using Answer = std::function<void(WindowRef)>;
+
+  void SetUp() override {
+    Install(SecureAccessModel());
+    // A dialog without an answer for its name is left at once, which ends its loop unanswered.
+    SetModalDriver([this](WindowRef dialog) {
+      ++mShown[GetWindowName(dialog)];
+      if (auto answer = mAnswers.find(GetWindowName(dialog)); answer != mAnswers.end())
+        answer->second(dialog);
+    });
+  }
+
+  virtual bool SecureAccessModel() const { return false; }
+
+  ScopedPDEBundle mPDEBundle{kBundle};
+  std::map<std::string, Answer> mAnswers;  // by window name; the standard alert's name is ""
+  std::map<std::string, int> mShown;       // loops run, by window name
 };

@@ -1,17 +1,13 @@
 // The per-printer preference store: both directions through the file on disk, the Secure Access
 // exclusions, the scrambled password and the narrowing of stored numbers.
-#include <gtest/gtest.h>
-
 #include "options/OptionsTestSupport.h"
 #include "options/store/PStringFields.h"
 #include "platform/Preferences.h"
 
 namespace {
 
-class PreferencesStore : public ControllerTest, public ::testing::Test {
+class PreferencesStore : public ControllerTest {
  protected:
-  PreferencesStore() { mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions); }
-
   static const std::string& Domain() { return CModelInfo::GetCorvelPrefName(); }
 
   // What the domain's file holds, read from the disk.
@@ -27,7 +23,6 @@ class PreferencesStore : public ControllerTest, public ::testing::Test {
     for (const auto& [key, value] : values) CFPreferencesSetAppValue(key, value, Domain());
     CFPreferencesAppSynchronize(Domain());
     Make(secureAccessOn);
-    mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
     mController->SetCorvelOptionsInUI(All_CorvelOptions, PreferencesOptions);
   }
 };
@@ -38,8 +33,8 @@ TEST_F(PreferencesStore, ChoicesComeBackFromTheDiskWithThePasswordScrambled) {
   Data().coverTrayMenuSelection = 3;
   Data().glossPrinting = 2;
   Data().mSyncWithServer = 1;
-  SetPString(Data().owner, "Zo\xEB");  // Mac Roman 0xEB: a capital I with circumflex
-  SetPString(Data().password, "secret12");
+  SetPStringBytes("Zo\xEB", Data().owner);  // Mac Roman 0xEB: a capital I with circumflex
+  SetPStringBytes("secret12", Data().password);
   mController->GetCorvelOptionsFromUI(All_CorvelOptions, nullptr);
   const PlistValue stored = Stored();
   const std::string* scrambled = stored.Find("CorvelInfo_PasswordText")->GetString();
@@ -73,9 +68,8 @@ TEST_F(PreferencesStore, StoredTextsComeBackWithoutControlCharacters) {
 
 TEST_F(PreferencesStore, SecureAccessNeitherReadsNorWritesOwnerPasswordAndComment) {
   Make(true);
-  mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions);
-  SetPString(Data().owner, "owner");
-  SetPString(Data().acctNumber, "42");
+  SetPStringBytes("owner", Data().owner);
+  SetPStringBytes("42", Data().acctNumber);
   mController->SetCorvelPreferences(Info_CorvelOptions);
   const PlistValue stored = Stored();
   for (const char* key :

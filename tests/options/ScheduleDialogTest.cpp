@@ -1,6 +1,6 @@
 #include <string>
 
-#include "PaneWindowFixture.h"
+#include "PaneTestSupport.h"
 #include "options/dialogs/CDateInfo.h"
 
 namespace {
@@ -33,7 +33,7 @@ TEST_F(ScheduleDialogTest, AStoredTimeShowsItsMonthWithItsDayChosen) {
   LongDateRec clock;
   mAnswers["SchedulePrintDlg"] = [&](WindowRef dialog) {
     calendar = Calendar(dialog);
-    GetControlText(FindControl(dialog, "sked", 200), &title);
+    title = ControlText(FindControl(dialog, "sked", 200));
     GetClockDateTime(FindControl(dialog, "sked", 300), &clock);
     UserTypeKey(dialog, kEscapeCharCode);
   };
@@ -89,7 +89,7 @@ TEST_F(ScheduleDialogTest, ATimeMoreThanAMinuteAgoIsAskedAbout) {
     std::string message;
     bool stayedOpen = false;
     mAnswers[""] = [&](WindowRef alert) {
-      GetControlText(FindControl(alert, "alrt", 1), &message);
+      message = ControlText(FindControl(alert, "alrt", 1));
       UserTypeKey(alert, c.alertKey);
     };
     mAnswers["SchedulePrintDlg"] = [&](WindowRef dialog) {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "PaneWindowFixture.h"
+#include "PaneTestSupport.h"
 #include "TestSupport/SecureAccessServer.h"
 #include "comm/CTCPIPClient.h"
 #include "options/store/PStringFields.h"
@@ -15,15 +15,6 @@ using corveltest::SecureAccessServer;
 constexpr const char* kValidating =
     "secure-access on\nrequire-user-id on\nrequire-password on\n"
     "message Refused by the print server.\nemail printing@example.com\nuser jdoe pw 1001\n";
-
-std::string Text(WindowRef window, const std::string& signature, int32_t id) {
-  const ControlID controlID{*FourCCFromText(signature), id};
-  ControlRef control = nullptr;
-  std::string text;
-  GetControlByID(window, &controlID, &control);
-  GetControlText(control, &text);
-  return text;
-}
 
 class SecureAccessTest : public DialogTest {
  protected:
@@ -49,9 +40,8 @@ class SecureAccessTest : public DialogTest {
   // `signature`/`ids` in `texts` first.
   void ReadMessage(const std::string& window, const char (&signature)[5], std::vector<int32_t> ids,
                    std::vector<std::string>* texts) {
-    const std::string code = signature;
-    mAnswers[window] = [code, ids, texts](WindowRef dialog) {
-      for (int32_t id : ids) texts->push_back(Text(dialog, code, id));
+    mAnswers[window] = [code = FourCC(signature), ids, texts](WindowRef dialog) {
+      for (int32_t id : ids) texts->push_back(ControlText(FindControl(dialog, code, id)));
       UserTypeKey(dialog, kReturnCharCode);
     };
   }
@@ -117,8 +107,8 @@ TEST_F(SecureAccessTest, ARefusalNamesTheRejectedItemsAndTheUserCanCorrectThem) 
   std::vector<std::string> texts;
   ReadMessage("SAValidationMsgDlg", "vald", {10, 11, 12}, &texts);
   mAnswers["SecureAccessWindow"] = [&](WindowRef window) {
-    EXPECT_EQ(Text(window, "SecA", 13), "Required");
-    EXPECT_EQ(Text(window, "SecA", 15), "Optional");
+    EXPECT_EQ(ControlText(FindControl(window, "SecA", 13)), "Required");
+    EXPECT_EQ(ControlText(FindControl(window, "SecA", 15)), "Optional");
     SetControlPasswordText(FindControl(window, "SecA", 11), "pw");
     SetControlText(FindControl(window, "SecA", 12), "1001");
     UserSendCommand(window, FourCC("saOK"));

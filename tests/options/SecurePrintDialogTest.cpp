@@ -1,6 +1,6 @@
 #include <string>
 
-#include "PaneWindowFixture.h"
+#include "PaneTestSupport.h"
 #include "options/store/PStringFields.h"
 
 namespace {

@@ -76,9 +76,7 @@ TEST_F(ServerDiscovery, BothServersAreListedAndTheChosenOneBecomesTheAddress) {
 
   UserClickTab(Control("crvl", 128), 7);
   ASSERT_EQ(UserSelectListRow(Control("accs", 3), 2), noErr);
-  std::string address;
-  GetControlText(Control("accs", 4), &address);
-  EXPECT_EQ(address, "127.0.0.1");
+  EXPECT_EQ(ControlText(Control("accs", 4)), "127.0.0.1");
   EXPECT_EQ(KTVQuillonPrinterPList().Find("corvel"), "127.0.0.1");
 }
 

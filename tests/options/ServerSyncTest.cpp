@@ -1,7 +1,9 @@
 // Server synchronisation end to end: the printer list names the server, the user turns
 // synchronisation on in the Accessories pane, and the installed finisher follows what an IPP
 // server (ippeveprinter) answers, on the popup, on the queue of a private cupsd and in the Output
-// pane's offer. A server that cannot be reached or read changes nothing, and says why.
+// pane's offer. A server that cannot be reached or read changes nothing, and says why; names a
+// shell would read as commands reach the queue's administration command as plain arguments.
+#include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
@@ -47,10 +49,9 @@ class ServerSync : public PaneTest {
     UserClickTab(Control("crvl", 128), 7);
   }
   void ClearAddressField() {
-    std::string address;
-    GetControlText(Control("accs", 4), &address);
     SetKeyboardFocus(mWindow, Control("accs", 4));
-    for (size_t i = 0; i < address.size(); ++i) UserTypeKey(mWindow, kBackspaceCharCode);
+    for (size_t i = ControlText(Control("accs", 4)).size(); i > 0; --i)
+      UserTypeKey(mWindow, kBackspaceCharCode);
   }
   bool FoldingOffered() {
     return IsMenuItemEnabled(GetControlPopupMenuHandle(Control("outp", 29)), kFoldingFinishingItem);
@@ -137,9 +138,7 @@ TEST_F(ServerSync, TurningSynchronisationOnInstallsTheServersFinisher) {
     EXPECT_EQ(FoldingOffered(), c.foldingOffered) << c.name;
     std::string said = c.said;
     if (const auto mark = said.find('%'); mark != std::string::npos) said.replace(mark, 1, address);
-    std::string shown;
-    GetControlText(Control("accs", 7), &shown);
-    EXPECT_EQ(shown, said) << c.name;
+    EXPECT_EQ(ControlText(Control("accs", 7)), said) << c.name;
     EXPECT_EQ(log.text.find("server synchronisation: " + said) != std::string::npos, !said.empty())
         << c.name << ": " << log.text;
     const bool contacted = c.address != Address::Cleared;
@@ -161,6 +160,21 @@ TEST_F(ServerSync, AQueueNamedInUnicodeIsTheOneChanged) {
   const std::vector<std::string> queues = mCupsd.QueueNames();
   EXPECT_EQ(std::set<std::string>(queues.begin(), queues.end()),
             (std::set<std::string>{"Corvel", queue}));
+}
+
+TEST_F(ServerSync, NamesReachTheQueueCommandAsArgumentsNotThroughAShell) {
+  InstallFor(mServer.Address());
+  const auto set = [&](std::string keyword, std::string choice) {
+    std::string address = "10.0.0.1";
+    mController->SetServerOption(address.data(), keyword.data(), choice.data());
+  };
+  const std::filesystem::path marker = mCupsd.Root() / "marker";
+  set("KTFinisher", "Finisher3;touch " + marker.string());
+  set("KTFinisher", "Finisher3$(touch " + marker.string() + ")");
+  EXPECT_FALSE(std::filesystem::exists(marker));
+  set("KTFinisher=x", "Finisher6");       // a '=' in the keyword is refused
+  set("KTFinisher", "Finisher6\ntouch");  // so are control characters
+  EXPECT_NE(mCupsd.QueuePPDDefault("Corvel", "KTFinisher"), "Finisher6");
 }
 
 }  // namespace

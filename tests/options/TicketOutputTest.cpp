@@ -1,17 +1,12 @@
 // The record as ticket entries: the defaults, the fixed tables and their fallbacks, the PPD
 // choices, and the dispatch by pane selector.
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "options/OptionsTestSupport.h"
 
 namespace {
 
-class TicketOutput : public ControllerTest, public ::testing::Test {
- protected:
-  TicketOutput() { mController->SetCorvelOptionsInUI(All_CorvelOptions, DefaultOptions); }
-};
+using TicketOutput = ControllerTest;
 
 TEST_F(TicketOutput, DefaultsGiveTheDocumentedEntries) {
   const PMPPDDict ticket = TicketOf();
@@ -105,7 +100,7 @@ TEST_F(TicketOutput, SelectorsAddressTheirPanes) {
                {All_CorvelOptions, true, true},
                {9, false, false}};
   for (const auto& c : cases) {
-    SetPString(Data().owner, "me");
+    SetPStringBytes("me", Data().owner);
     Data().outputMenuSelection = 5;
     mController->SetCorvelOptionsInUI(CorvelOptions(c.selector), DefaultOptions);
     EXPECT_EQ(Data().owner[0] == 0, c.infoReset) << c.selector;

@@ -18,15 +18,12 @@ class TwoWayCommDialog : public ::testing::Test {
   void Answer(const std::string& typed) {
     SetModalDriver([this, typed](WindowRef window) {
       if (GetWindowName(window) != "Two Way Communcations") {
-        std::string message;
-        GetControlText(FindControl(window, "alrt", 1), &message);
-        mAlerts += message;
+        mAlerts += ControlText(FindControl(window, "alrt", 1));
         UserTypeKey(window, kEscapeCharCode);
         return;
       }
-      std::string printer;
-      GetControlText(FindControl(window, "pnam", 0), &printer);
-      mShown = CopyWindowTitleAsCFString(window).value_or("") + " / " + printer;
+      mShown = CopyWindowTitleAsCFString(window).value_or("") + " / " +
+               ControlText(FindControl(window, "pnam", 0));
       UserTypeText(window, typed);
       UserTypeKey(window, kReturnCharCode);
     });

@@ -44,20 +44,18 @@ TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfter
   ASSERT_EQ(again.exitStatus, 0) << again.messages;
   EXPECT_NE(again.output.find("\"KTStapler\": \"2Left\""), std::string::npos) << "remembered";
   EXPECT_NE(again.output.find("%%CORVEL: DocOwner Ann"), std::string::npos);
+  // Annex comes first and has Corvel's description: the choices are Corvel's all the same.
+  EXPECT_TRUE(fs::exists(PreferencesFileForDomain("com.ktv.print.pde.CorvelOptions.Corvel")));
+  EXPECT_FALSE(fs::exists(PreferencesFileForDomain("com.ktv.print.pde.CorvelOptions.Annex")));
 }
 
 TEST_F(HeadlessPrint, ASecureAccessQueuePrintsOnlyWhenTheServerAcceptsTheUser) {
-  corveltest::SecureAccessServer server(
-      "secure-access on\nrequire-user-id on\nrequire-password on\n"
-      "message Unknown user or wrong password.\nuser jdoe pw -\n");
+  corveltest::SecureAccessServer server(printtest::kSecureAccessConfig);
   ScopedEnvironment port("CORVEL_SECURE_ACCESS_PORT", std::to_string(server.Port()));
-  // The first print asks for the server's address; the password is typed into the Secure Access
-  // dialog, which opens because the server requires one.
   const auto print = [&](const std::string& password) {
-    return Print({"-P", "CorvelSA", "--type", "info/10=jdoe", "--answer",
-                  "Two Way Communcations=ok:paed/0=127.0.0.1", "--answer",
-                  "SecureAccessWindow=saOK:SecA/11=" + password, "--answer",
-                  "SAValidationMsgDlg=vaOK", Document().string()});
+    std::vector<std::string> arguments = printtest::SecureAccessAnswers(password);
+    arguments.insert(arguments.end(), {"-P", "CorvelSA", Document().string()});
+    return Print(arguments);
   };
   const ProgramRun refused = print("nope");
   EXPECT_EQ(refused.exitStatus, 5) << refused.messages;
@@ -130,15 +128,6 @@ TEST_F(HeadlessPrint, TwentyPrintsAtOnceEachKeepTheirOwnOptions) {
               user % 2 == 0)
         << owner(user);
   }
-}
-
-// Annex comes first and has Corvel's description: naming Corvel still reads Corvel's PPD and
-// stores the choices under Corvel.
-TEST_F(HeadlessPrint, TheNamedQueueIsUsedWhateverItsDescription) {
-  const ProgramRun run = Print({"-P", "Corvel", "--dry-run", Document().string()});
-  ASSERT_EQ(run.exitStatus, 0) << run.messages;
-  EXPECT_TRUE(fs::exists(PreferencesFileForDomain("com.ktv.print.pde.CorvelOptions.Corvel")));
-  EXPECT_FALSE(fs::exists(PreferencesFileForDomain("com.ktv.print.pde.CorvelOptions.Annex")));
 }
 
 // Without its interface file the extension cannot make its panes: it stops before it could store

@@ -82,15 +82,10 @@ TEST_F(HeldJobPrint, CancelCancelsAndARefusedUserLeavesTheJobHeld) {
   EXPECT_EQ(PrintJob(cancelled, {"--headless", "--click", "host/3"}).exitStatus, 7);
   EXPECT_EQ(corveltest::PrivateCupsd::JobState(cancelled), IPP_JSTATE_CANCELED);
 
-  corveltest::SecureAccessServer server(
-      "secure-access on\nrequire-user-id on\nrequire-password on\n"
-      "message Unknown user or wrong password.\nuser jdoe pw -\n");
+  corveltest::SecureAccessServer server(printtest::kSecureAccessConfig);
   ScopedEnvironment port("CORVEL_SECURE_ACCESS_PORT", std::to_string(server.Port()));
   const int refused = PrintAsApplication("HoldingSA", Document());
-  const ProgramRun run = PrintJob(
-      refused,
-      {"--type", "info/10=jdoe", "--answer", "Two Way Communcations=ok:paed/0=127.0.0.1",
-       "--answer", "SecureAccessWindow=saOK:SecA/11=nope", "--answer", "SAValidationMsgDlg=vaOK"});
+  const ProgramRun run = PrintJob(refused, printtest::SecureAccessAnswers("nope"));
   EXPECT_EQ(run.exitStatus, 5) << run.messages;
   EXPECT_NE(run.messages.find("Unknown user or wrong password."), std::string::npos);
   EXPECT_NE(run.messages.find("stays held"), std::string::npos) << run.messages;

@@ -20,6 +20,21 @@ inline const char* const kDocument =
     "%!PS-Adobe-3.0\n%%Title: sample\n%%Pages: 1\n%%EndComments\n%%Page: 1 1\n"
     "/Helvetica findfont 20 scalefont setfont 72 720 moveto (Corvel) show showpage\n%%EOF\n";
 
+// corvel-sim's configuration for the Secure Access queues: jdoe / pw is the one user it accepts.
+inline const char* const kSecureAccessConfig =
+    "secure-access on\nrequire-user-id on\nrequire-password on\n"
+    "message Unknown user or wrong password.\nuser jdoe pw -\n";
+
+// jdoe's answers to the dialogs of a Secure Access queue: the server's address (asked on the first
+// print), `password` in the Secure Access dialog (it opens because the server requires one), OK on
+// the validation message.
+inline std::vector<std::string> SecureAccessAnswers(const std::string& password) {
+  return {"--type",   "info/10=jdoe",
+          "--answer", "Two Way Communcations=ok:paed/0=127.0.0.1",
+          "--answer", "SecureAccessWindow=saOK:SecA/11=" + password,
+          "--answer", "SAValidationMsgDlg=vaOK"};
+}
+
 class PrintFixture : public ::testing::Test {
  protected:
   // Corvel (a finisher installed) and CorvelSA; Annex, listed before Corvel with the same
