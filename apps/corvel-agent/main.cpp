@@ -40,13 +40,14 @@ void HandleStopSignals() {
 int main(int argc, char** argv) {
   AgentCommandLine line;
   std::string error;
-  if (!ParseAgentCommandLine(argc, argv, &line, &error)) {
-    std::fprintf(stderr, "corvel-agent: %s\n%s", error.c_str(), kAgentUsageText);
-    return kUsage;
-  }
-  if (line.help) {
-    std::fputs(kAgentUsageText, stdout);
-    return kStopped;
+  switch (ParseAgentCommandLine(argc, argv, &line, &error)) {
+    case ScannedCommandLine::Outcome::Scanned:
+      break;
+    case ScannedCommandLine::Outcome::Help:
+      std::fputs(kAgentUsageText, stdout);
+      return kStopped;
+    case ScannedCommandLine::Outcome::Mistake:
+      return ReportCommandLineMistake("corvel-agent", error, kUsage);
   }
   InstanceLock lock;
   switch (lock.Acquire(&error)) {

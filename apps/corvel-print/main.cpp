@@ -158,9 +158,14 @@ int PrepareForHeldJob(CommandLine& line, PrintDialogHost& host) {
 int main(int argc, char** argv) {
   CommandLine line;
   std::string error;
-  if (!ParseCommandLine(argc, argv, &line, &error)) {
-    std::fprintf(stderr, "corvel-print: %s\n%s", error.c_str(), kUsageText);
-    return kUsage;
+  switch (ParseCommandLine(argc, argv, &line, &error)) {
+    case ScannedCommandLine::Outcome::Scanned:
+      break;
+    case ScannedCommandLine::Outcome::Help:
+      std::fputs(kUsageText, stdout);
+      return kPrinted;
+    case ScannedCommandLine::Outcome::Mistake:
+      return ReportCommandLineMistake("corvel-print", error, kUsage);
   }
   CopyLogToStandardError();
   const std::vector<std::string> unreadable = UnreadableDocuments(line.files);
