@@ -68,8 +68,15 @@ std::string OneOperandMistake(const ScannedCommandLine& scanned, const char* wha
   return "";
 }
 
-int ReportCommandLineMistake(const char* program, const std::string& mistake, int status) {
+std::optional<int> EndAtHelpOrMistake(const char* program, const char* usage,
+                                      ScannedCommandLine::Outcome outcome,
+                                      const std::string& mistake, int mistakeStatus) {
+  if (outcome == ScannedCommandLine::Outcome::Help) {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  if (mistake.empty()) return std::nullopt;
   std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", program, mistake.c_str(),
                program);
-  return status;
+  return mistakeStatus;
 }

@@ -4,6 +4,7 @@
 // options), --help asks for the usage on standard output, and a mistake is said on standard error
 // as "PROGRAM: WHAT" with a hint to --help, the program choosing its exit status.
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ ScannedCommandLine ScanCommandLine(int argc, char** argv,
 // found one or found other than one operand; empty when it has found just one.
 std::string OneOperandMistake(const ScannedCommandLine& scanned, const char* what);
 
-// Says "PROGRAM: MISTAKE" and "Try 'PROGRAM --help' for more information." on standard error;
-// returns `status`.
-int ReportCommandLineMistake(const char* program, const std::string& mistake, int status);
+// Where a program's start ends for its command line: after --help (`outcome` Help), with the usage
+// on standard output and status 0; after a mistake (non-empty), with "PROGRAM: MISTAKE" and
+// "Try 'PROGRAM --help' for more information." on standard error and `mistakeStatus`; nullopt
+// when the program goes on.
+std::optional<int> EndAtHelpOrMistake(const char* program, const char* usage,
+                                      ScannedCommandLine::Outcome outcome,
+                                      const std::string& mistake, int mistakeStatus);

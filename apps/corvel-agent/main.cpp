@@ -40,15 +40,10 @@ void HandleStopSignals() {
 int main(int argc, char** argv) {
   AgentCommandLine line;
   std::string error;
-  switch (ParseAgentCommandLine(argc, argv, &line, &error)) {
-    case ScannedCommandLine::Outcome::Scanned:
-      break;
-    case ScannedCommandLine::Outcome::Help:
-      std::fputs(kAgentUsageText, stdout);
-      return kStopped;
-    case ScannedCommandLine::Outcome::Mistake:
-      return ReportCommandLineMistake("corvel-agent", error, kUsage);
-  }
+  const ScannedCommandLine::Outcome scanned = ParseAgentCommandLine(argc, argv, &line, &error);
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("corvel-agent", kAgentUsageText, scanned, error, kUsage))
+    return *end;
   InstanceLock lock;
   switch (lock.Acquire(&error)) {
     case InstanceLock::Result::Acquired:

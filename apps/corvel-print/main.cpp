@@ -158,15 +158,10 @@ int PrepareForHeldJob(CommandLine& line, PrintDialogHost& host) {
 int main(int argc, char** argv) {
   CommandLine line;
   std::string error;
-  switch (ParseCommandLine(argc, argv, &line, &error)) {
-    case ScannedCommandLine::Outcome::Scanned:
-      break;
-    case ScannedCommandLine::Outcome::Help:
-      std::fputs(kUsageText, stdout);
-      return kPrinted;
-    case ScannedCommandLine::Outcome::Mistake:
-      return ReportCommandLineMistake("corvel-print", error, kUsage);
-  }
+  const ScannedCommandLine::Outcome scanned = ParseCommandLine(argc, argv, &line, &error);
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("corvel-print", kUsageText, scanned, error, kUsage))
+    return *end;
   CopyLogToStandardError();
   const std::vector<std::string> unreadable = UnreadableDocuments(line.files);
   if (!unreadable.empty()) return Fail(kUnreadableDocument, "cannot read " + unreadable.front());

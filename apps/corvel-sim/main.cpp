@@ -53,16 +53,13 @@ int main(int argc, char** argv) {
       {"log", 0, true, [&](const char* file, std::string*) { return logFile = file, true; }},
   };
   ScannedCommandLine line = ScanCommandLine(argc, argv, known);
-  if (line.outcome == ScannedCommandLine::Outcome::Help) {
-    std::fputs(kUsageText, stdout);
-    return 0;
-  }
   if (line.outcome == ScannedCommandLine::Outcome::Scanned && !line.operands.empty())
     line.mistake = "unexpected argument " + line.operands.front();
   else if (line.outcome == ScannedCommandLine::Outcome::Scanned && configFile.empty())
     line.mistake = "no --config";
-  if (!line.mistake.empty())
-    return ReportCommandLineMistake("corvel-sim", line.mistake, kCannotStart);
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("corvel-sim", kUsageText, line.outcome, line.mistake, kCannotStart))
+    return *end;
   SimConfig config;
   std::string error;
   if (!ReadSimConfig(configFile, &config, &error)) return Fail(error);

@@ -82,12 +82,9 @@ std::string DumpFile(const std::filesystem::path& file) {
 
 int main(int argc, char** argv) {
   const ScannedCommandLine line = ScanCommandLine(argc, argv, {});
-  if (line.outcome == ScannedCommandLine::Outcome::Help) {
-    std::fputs(kUsageText, stdout);
-    return 0;
-  }
-  const std::string mistake = OneOperandMistake(line, "FILE");
-  if (!mistake.empty()) return ReportCommandLineMistake("ppdx-dump", mistake, kCannotRead);
+  if (const std::optional<int> end = EndAtHelpOrMistake(
+          "ppdx-dump", kUsageText, line.outcome, OneOperandMistake(line, "FILE"), kCannotRead))
+    return *end;
   const std::filesystem::path file = line.operands.front();
   if (const std::string reason = UnreadableReason(file); !reason.empty()) {
     std::fprintf(stderr, "ppdx-dump: cannot read %s: %s\n", file.c_str(), reason.c_str());

@@ -88,12 +88,10 @@ const char* WritePicture(const Picture& picture, int scale, const std::filesyste
 
 int main(int argc, char** argv) {
   const ScannedCommandLine line = ScanCommandLine(argc, argv, {});
-  if (line.outcome == ScannedCommandLine::Outcome::Help) {
-    std::fputs(kUsageText, stdout);
-    return 0;
-  }
-  const std::string mistake = OneOperandMistake(line, "FOLDER");
-  if (!mistake.empty()) return ReportCommandLineMistake("finishing-pictures", mistake, kUsage);
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("finishing-pictures", kUsageText, line.outcome,
+                             OneOperandMistake(line, "FOLDER"), kUsage))
+    return *end;
   const std::filesystem::path folder = line.operands.front();
   std::error_code error;
   std::filesystem::create_directories(folder, error);
