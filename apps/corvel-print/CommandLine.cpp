@@ -38,7 +38,6 @@ ScannedCommandLine::Outcome ParseCommandLine(int argc, char** argv, CommandLine*
       return true;
     };
   };
-  auto set = [](bool* flag) { return [flag](const char*, std::string*) { return *flag = true; }; };
   const CommandLineOption options[] = {
       {nullptr, 'P', true,
        [line](const char* queue, std::string*) { return line->queue = queue, true; }},
@@ -48,7 +47,7 @@ ScannedCommandLine::Outcome ParseCommandLine(int argc, char** argv, CommandLine*
        }},
       {"bundle", 0, true,
        [line](const char* path, std::string*) { return line->bundle = path, true; }},
-      {"headless", 0, false, set(&line->headless)},
+      {"headless", 0, false, [line](const char*, std::string*) { return line->headless = true; }},
       {"dry-run", 0, false,
        [line](const char*, std::string*) { return line->dryRun = line->headless = true; }},
       {"set", 0, true, step(ScriptStep::Kind::Set)},

@@ -29,11 +29,11 @@ inline constexpr const char* kUsageText =
     "                    [--set SIG/N=VALUE] [--type SIG/N=TEXT] [--click SIG/N]\n"
     "                    [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]] FILE...\n"
     "       corvel-print --job ID [-P QUEUE] [the same options]\n"
-    "Shows the Corvel Print dialog for the CUPS queue QUEUE (the default destination when -P is\n"
-    "left out) and prints the FILEs as one job, or, with --job, the held job ID. Without a "
-    "display\n"
-    "or with --headless no window opens and the --set, --type, --click and --answer steps act on\n"
-    "the dialog in the order given; --dry-run reports the job as JSON instead of printing it.\n";
+    "Shows the Corvel Print dialog for the CUPS queue QUEUE (the default destination when -P\n"
+    "is left out) and prints the FILEs as one job, or, with --job, the held job ID. Without a\n"
+    "display or with --headless no window opens and the --set, --type, --click and --answer\n"
+    "steps act on the dialog in the order given; --dry-run reports the job as JSON\n"
+    "instead of printing it.\n";
 
 // Fills `line`; Help for --help, Mistake with the reason in `error` for an unknown option, a
 // missing or bad value, no file, or a file given with --job.
