@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "CommandLineOptions.h"
+
 struct AgentCommandLine {
   std::vector<std::string> dialogCommand;  // empty: corvel-print beside the agent, else on PATH
-  bool help = false;
 };
 
 inline constexpr const char* kAgentUsageText =
@@ -21,8 +22,10 @@ inline constexpr const char* kAgentUsageText =
     "                        else corvel-print from PATH)\n"
     "  --help                this text\n";
 
-// False with the reason in `error` for an unknown option, a missing value or an empty command.
-bool ParseAgentCommandLine(int argc, char** argv, AgentCommandLine* line, std::string* error);
+// Fills `line`; Help for --help, Mistake with the reason in `error` for an unknown option, a
+// missing value, an empty command or an operand.
+ScannedCommandLine::Outcome ParseAgentCommandLine(int argc, char** argv, AgentCommandLine* line,
+                                                  std::string* error);
 
 // `command` split at spaces (runs of spaces count as one) into a program and its arguments.
 std::vector<std::string> SplitDialogCommand(const std::string& command);

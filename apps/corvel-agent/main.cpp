@@ -40,14 +40,10 @@ void HandleStopSignals() {
 int main(int argc, char** argv) {
   AgentCommandLine line;
   std::string error;
-  if (!ParseAgentCommandLine(argc, argv, &line, &error)) {
-    std::fprintf(stderr, "corvel-agent: %s\n%s", error.c_str(), kAgentUsageText);
-    return kUsage;
-  }
-  if (line.help) {
-    std::fputs(kAgentUsageText, stdout);
-    return kStopped;
-  }
+  const ScannedCommandLine::Outcome scanned = ParseAgentCommandLine(argc, argv, &line, &error);
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("corvel-agent", kAgentUsageText, scanned, error, kUsage))
+    return *end;
   InstanceLock lock;
   switch (lock.Acquire(&error)) {
     case InstanceLock::Result::Acquired:

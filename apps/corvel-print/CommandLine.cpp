@@ -1,7 +1,8 @@
 #include "CommandLine.h"
 
 #include <charconv>
-#include <string_view>
+
+#include "CommandLineOptions.h"
 
 namespace {
 
@@ -14,62 +15,55 @@ bool ParseJobID(const std::string& text, int* job, std::string* error) {
   return false;
 }
 
+// False with the reason in `error` when the operands do not fit the options.
+bool CheckDocuments(const CommandLine& line, std::string* error) {
+  if (line.job > 0 && !line.files.empty())
+    *error = "--job prints the held job: give no FILE with it";
+  else if (line.job == 0 && line.files.empty())
+    *error = "no document to print";
+  else
+    return true;
+  return false;
+}
+
 }  // namespace
 
-bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    auto value = [&](std::string* out) {
-      if (i + 1 >= argc) {
-        *error = std::string(arg) + " needs a value";
-        return false;
-      }
-      *out = argv[++i];
-      return true;
-    };
-    auto step = [&](ScriptStep::Kind kind) {
-      std::string text;
+ScannedCommandLine::Outcome ParseCommandLine(int argc, char** argv, CommandLine* line,
+                                             std::string* error) {
+  auto step = [line](ScriptStep::Kind kind) {
+    return [line, kind](const char* text, std::string* error) {
       ScriptStep parsed;
-      if (!value(&text) || !ParseScriptStep(kind, text, &parsed, error)) return false;
+      if (!ParseScriptStep(kind, text, &parsed, error)) return false;
       line->steps.push_back(parsed);
       return true;
     };
-    std::string text;
-    bool ok = true;
-    if (arg == "-P")
-      ok = value(&line->queue);
-    else if (arg == "--job")
-      ok = value(&text) && ParseJobID(text, &line->job, error);
-    else if (arg == "--bundle")
-      ok = value(&text), line->bundle = text;
-    else if (arg == "--headless")
-      line->headless = true;
-    else if (arg == "--dry-run")
-      line->dryRun = line->headless = true;
-    else if (arg == "--set")
-      ok = step(ScriptStep::Kind::Set);
-    else if (arg == "--type")
-      ok = step(ScriptStep::Kind::Type);
-    else if (arg == "--click")
-      ok = step(ScriptStep::Kind::Click);
-    else if (arg == "--answer") {
-      ModalAnswer answer;
-      ok = value(&text) && ParseModalAnswer(text, &answer, error);
-      if (ok) line->answers.push_back(answer);
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      *error = "unknown option " + std::string(arg);
-      return false;
-    } else
-      line->files.emplace_back(arg);
-    if (!ok) return false;
-  }
-  if (line->job > 0 && !line->files.empty()) {
-    *error = "--job prints the held job: give no FILE with it";
-    return false;
-  }
-  if (line->job == 0 && line->files.empty()) {
-    *error = "no document to print";
-    return false;
-  }
-  return true;
+  };
+  const CommandLineOption options[] = {
+      {nullptr, 'P', true,
+       [line](const char* queue, std::string*) { return line->queue = queue, true; }},
+      {"job", 0, true,
+       [line](const char* text, std::string* error) {
+         return ParseJobID(text, &line->job, error);
+       }},
+      {"bundle", 0, true,
+       [line](const char* path, std::string*) { return line->bundle = path, true; }},
+      {"headless", 0, false, [line](const char*, std::string*) { return line->headless = true; }},
+      {"dry-run", 0, false,
+       [line](const char*, std::string*) { return line->dryRun = line->headless = true; }},
+      {"set", 0, true, step(ScriptStep::Kind::Set)},
+      {"type", 0, true, step(ScriptStep::Kind::Type)},
+      {"click", 0, true, step(ScriptStep::Kind::Click)},
+      {"answer", 0, true,
+       [line](const char* text, std::string* error) {
+         ModalAnswer answer;
+         if (!ParseModalAnswer(text, &answer, error)) return false;
+         line->answers.push_back(answer);
+         return true;
+       }},
+  };
+  ScannedCommandLine scanned = ScanCommandLine(argc, argv, options);
+  *error = scanned.mistake;
+  if (scanned.outcome != ScannedCommandLine::Outcome::Scanned) return scanned.outcome;
+  line->files.assign(scanned.operands.begin(), scanned.operands.end());
+  return CheckDocuments(*line, error) ? scanned.outcome : ScannedCommandLine::Outcome::Mistake;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandLineOptions.h"
 #include "HeadlessScript.h"
 
 struct CommandLine {
@@ -27,8 +28,14 @@ inline constexpr const char* kUsageText =
     "usage: corvel-print [-P QUEUE] [--bundle PATH] [--headless] [--dry-run]\n"
     "                    [--set SIG/N=VALUE] [--type SIG/N=TEXT] [--click SIG/N]\n"
     "                    [--answer WINDOW=COMMAND[:SIG/N=TEXT,...]] FILE...\n"
-    "       corvel-print --job ID [-P QUEUE] [the same options]\n";
+    "       corvel-print --job ID [-P QUEUE] [the same options]\n"
+    "Shows the Corvel Print dialog for the CUPS queue QUEUE (the default destination when -P\n"
+    "is left out) and prints the FILEs as one job, or, with --job, the held job ID. Without a\n"
+    "display or with --headless no window opens and the --set, --type, --click and --answer\n"
+    "steps act on the dialog in the order given; --dry-run reports the job as JSON\n"
+    "instead of printing it.\n";
 
-// False with the reason in `error` for an unknown option, a missing or bad value, no file, or a
-// file given with --job.
-bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error);
+// Fills `line`; Help for --help, Mistake with the reason in `error` for an unknown option, a
+// missing or bad value, no file, or a file given with --job.
+ScannedCommandLine::Outcome ParseCommandLine(int argc, char** argv, CommandLine* line,
+                                             std::string* error);

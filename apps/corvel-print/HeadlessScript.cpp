@@ -9,10 +9,7 @@
 
 namespace {
 
-constexpr OSType kTabsSignature = FourCC("crvl");
-constexpr int32_t kTabControlNumber = 128;
-constexpr int32_t kFirstPaneContainer = 129;  // the containers follow the tab order
-constexpr const char* kAnyAlert = "alert";    // an answer for every alert window
+constexpr const char* kAnyAlert = "alert";  // an answer for every alert window
 
 std::optional<int32_t> ParseNumber(const std::string& text) {
   int32_t value = 0;
@@ -26,20 +23,14 @@ std::string Name(const ControlID& id) {
   return FourCCToString(id.signature) + "/" + std::to_string(id.id);
 }
 
-// Clicks the tab of the pane holding `control`, when that pane is not the one shown.
-void BringPaneForward(WindowRef window, ControlRef control) {
+// Brings the pane holding `control` to the front the way a user would: clicks the tab of each
+// enclosing tab control, outermost first, whose chosen tab is not the one holding it.
+void BringPaneForward(ControlRef control) {
   ControlRef tabs = nullptr;
-  const ControlID tabsID{kTabsSignature, kTabControlNumber};
-  if (GetControlByID(window, &tabsID, &tabs) != noErr) return;
-  for (ControlRef c = control, parent = nullptr; GetSuperControl(c, &parent) == noErr && parent;
-       c = parent) {
-    ControlID id;
-    if (GetControlID(parent, &id) != noErr || id.signature != kTabsSignature) continue;
-    const int32_t tab = id.id - kFirstPaneContainer + 1;
-    if (tab >= 1 && tab <= 7 && GetControl32BitValue(tabs) != tab)
-      UserClickTab(tabs, uint16_t(tab));
-    return;
-  }
+  uint16_t tab = 0;
+  if (GetEnclosingTab(control, &tabs, &tab) != noErr) return;
+  BringPaneForward(tabs);
+  if (GetControl32BitValue(tabs) != tab) UserClickTab(tabs, tab);
 }
 
 // The popup item a value names: its number, or the item whose text it is.
@@ -181,7 +172,7 @@ bool RunScriptStep(WindowRef window, const ScriptStep& step, std::string* error)
     *error = "no control " + Name(step.control) + " in the dialog";
     return false;
   }
-  BringPaneForward(window, control);
+  BringPaneForward(control);
   std::string reason;
   OSStatus status = noErr;
   switch (step.kind) {

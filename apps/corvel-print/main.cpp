@@ -158,10 +158,10 @@ int PrepareForHeldJob(CommandLine& line, PrintDialogHost& host) {
 int main(int argc, char** argv) {
   CommandLine line;
   std::string error;
-  if (!ParseCommandLine(argc, argv, &line, &error)) {
-    std::fprintf(stderr, "corvel-print: %s\n%s", error.c_str(), kUsageText);
-    return kUsage;
-  }
+  const ScannedCommandLine::Outcome scanned = ParseCommandLine(argc, argv, &line, &error);
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("corvel-print", kUsageText, scanned, error, kUsage))
+    return *end;
   CopyLogToStandardError();
   const std::vector<std::string> unreadable = UnreadableDocuments(line.files);
   if (!unreadable.empty()) return Fail(kUnreadableDocument, "cannot read " + unreadable.front());

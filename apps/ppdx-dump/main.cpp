@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "CommandLineOptions.h"
 #include "ModelDump.h"
 #include "platform/Bundle.h"
 #include "platform/ResourceMap.h"
@@ -20,6 +21,10 @@
 namespace {
 
 constexpr const char* kBundleIdentifier = "com.ktv.print.pde.CorvelPDEMTQix";
+constexpr int kCannotRead = 2;  // also for a mistake on the command line
+constexpr const char* kUsageText =
+    "usage: ppdx-dump FILE\n"
+    "Prints what the extended PPD parser makes of FILE as one JSON object.\n";
 
 // The error descriptions live in the plug-in bundle's string lists; without the bundle they stay
 // empty.
@@ -76,14 +81,14 @@ std::string DumpFile(const std::filesystem::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: ppdx-dump FILE\n");
-    return 2;
-  }
-  const std::filesystem::path file = argv[1];
+  const ScannedCommandLine line = ScanCommandLine(argc, argv, {});
+  if (const std::optional<int> end = EndAtHelpOrMistake(
+          "ppdx-dump", kUsageText, line.outcome, OneOperandMistake(line, "FILE"), kCannotRead))
+    return *end;
+  const std::filesystem::path file = line.operands.front();
   if (const std::string reason = UnreadableReason(file); !reason.empty()) {
-    std::fprintf(stderr, "ppdx-dump: cannot read %s: %s\n", argv[1], reason.c_str());
-    return 2;
+    std::fprintf(stderr, "ppdx-dump: cannot read %s: %s\n", file.c_str(), reason.c_str());
+    return kCannotRead;
   }
   const std::string json = DumpFile(file);
   std::fwrite(json.data(), 1, json.size(), stdout);

@@ -214,7 +214,10 @@ TEST_F(CorvelAgent, EndsAtOnceWithItsReason) {
     std::string says;
   } cases[] = {
       {{"--help"}, mRuntime.path().string(), 0, "--job ID -P QUEUE"},
-      {{"--bogus"}, mRuntime.path().string(), 1, "unknown option --bogus\nusage:"},
+      {{"--bogus"},
+       mRuntime.path().string(),
+       1,
+       "unknown option --bogus\nTry 'corvel-agent --help'"},
       {{"--dialog-command"}, mRuntime.path().string(), 1, "--dialog-command needs a value"},
       {{}, mRuntime.path().string(), 2, "already running for this user (lock "},
       {{}, std::nullopt, 3, "XDG_RUNTIME_DIR is not set"},

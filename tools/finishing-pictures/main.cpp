@@ -11,12 +11,19 @@
 #include <type_traits>
 
 #include "CairoOwners.h"
+#include "CommandLineOptions.h"
 #include "FoldDrawing.h"
 #include "PictureCatalog.h"
 #include "PngFile.h"
 #include "SheetDrawing.h"
 
 namespace {
+
+constexpr int kUsage = 1;
+constexpr const char* kUsageText =
+    "usage: finishing-pictures FOLDER\n"
+    "Draws the Output pane's finishing pictures as PNG files into FOLDER, each also at twice the\n"
+    "size (\"@2x\"), rewriting only the pictures that changed.\n";
 
 constexpr int kShortSide = 64;
 constexpr int kLongSide = 80;
@@ -80,11 +87,12 @@ const char* WritePicture(const Picture& picture, int scale, const std::filesyste
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: finishing-pictures FOLDER\n");
-    return 1;
-  }
-  const std::filesystem::path folder = argv[1];
+  const ScannedCommandLine line = ScanCommandLine(argc, argv, {});
+  if (const std::optional<int> end =
+          EndAtHelpOrMistake("finishing-pictures", kUsageText, line.outcome,
+                             OneOperandMistake(line, "FOLDER"), kUsage))
+    return *end;
+  const std::filesystem::path folder = line.operands.front();
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {

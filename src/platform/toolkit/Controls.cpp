@@ -226,6 +226,21 @@ OSStatus GetIndexedSubControl(ControlRef control, uint16_t index, ControlRef* ch
   return noErr;
 }
 
+OSStatus GetEnclosingTab(ControlRef control, ControlRef* tabs, uint16_t* tab) {
+  ToolkitControl* c = ResolveControl(control);
+  if (!c || !tabs || !tab) return errUnknownControl;
+  for (; c->parent; c = c->parent) {
+    if (c->parent->kind != ControlKind::TabControl) continue;
+    const auto& panes = c->parent->children;
+    const auto pane = std::find_if(panes.begin(), panes.end(),
+                                   [c](const auto& child) { return child.get() == c; });
+    *tabs = c->parent->handle;
+    *tab = uint16_t(pane - panes.begin() + 1);
+    return noErr;
+  }
+  return errUnknownControl;
+}
+
 OSStatus FocusControl(ToolkitWindow* window, ToolkitControl* control) {
   if (control->window != window) return errUnknownControl;
   if (!CanTakeFocus(control->kind)) return errCouldntSetFocus;

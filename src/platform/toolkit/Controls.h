@@ -90,6 +90,10 @@ OSStatus GetSuperControl(ControlRef control, ControlRef* parent);
 OSStatus CountSubControls(ControlRef control, uint16_t* count);
 // index is 1-based
 OSStatus GetIndexedSubControl(ControlRef control, uint16_t index, ControlRef* child);
+// The nearest tab control enclosing `control` and its tab whose sub-pane holds it (sub-panes are
+// the tab control's children in tab order, so the n-th child is tab n's pane).
+// errUnknownControl when no tab control encloses it.
+OSStatus GetEnclosingTab(ControlRef control, ControlRef* tabs, uint16_t* tab);
 
 // Keyboard focus: text fields and lists can take it.
 OSStatus SetKeyboardFocus(WindowRef window, ControlRef control);

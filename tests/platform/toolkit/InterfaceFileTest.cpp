@@ -29,6 +29,30 @@ TEST_F(InterfaceFileTest, BuildsWindowWithClassTitleBoundsAndNestedFrames) {
   EXPECT_EQ(parent, Find(window, "crvl", 129));
 }
 
+TEST_F(InterfaceFileTest, FindsTheTabWhosePaneHoldsAControl) {
+  WindowRef panel = Open("Panel");
+  ControlRef tabs = Find(panel, "crvl", 128);
+  const struct {
+    const char* name;
+    ControlRef control;
+    OSStatus status;
+    uint16_t tab;
+  } cases[] = {
+      {"deep in the first pane", Find(panel, "pane", 3), noErr, 1},
+      {"the second pane itself", Find(panel, "crvl", 130), noErr, 2},
+      {"the tab control", tabs, errUnknownControl, 0},
+      {"a window without tabs", Find(Open("Ask"), "askf", 1), errUnknownControl, 0},
+  };
+  for (const auto& c : cases) {
+    ControlRef found = nullptr;
+    uint16_t tab = 0;
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(GetEnclosingTab(c.control, &found, &tab), c.status);
+    EXPECT_EQ(tab, c.tab);
+    EXPECT_EQ(found, c.status == noErr ? tabs : nullptr);
+  }
+}
+
 TEST_F(InterfaceFileTest, ReadsValuesMenusTabsColumnsAndClock) {
   WindowRef window = Open("Panel");
   EXPECT_EQ(GetControl32BitValue(Find(window, "pane", 1)), 1);
