@@ -4,7 +4,8 @@
 // folder CORVEL_PPD_CORPUS names; scripts/bench fills it). The libcups side is what a dialog
 // needs before it can show a PPD: ppdOpenFile and ppdMarkDefaults. The extended parser is meant
 // to be at least twice as fast. Beside them, how parsing and constraint look-ups scale with
-// repeated blocks and with the number of controls.
+// repeated blocks and with the number of controls. The corpus is also parsed one file per fresh
+// process, as a dialog parses it (FreshProcessParse.h).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include <cups/ppd.h>
 #pragma GCC diagnostic pop
 
+#include "FreshProcessParse.h"
 #include "LargePPD.h"
 #include "SmallPPD.h"
 #include "ppdx/parser/KTVPPD.h"
@@ -132,16 +134,19 @@ void ParseWithLibcups(benchmark::State& state, const std::vector<fs::path>& file
   state.SetBytesProcessed(int64_t(state.iterations()) * TotalSize(files));
 }
 
+// True, with the benchmark skipped, when there is no corpus to parse.
+bool SkippedWithoutCorpus(benchmark::State& state) {
+  if (!CorpusFiles().empty()) return false;
+  state.SkipWithError(
+      "no PPD corpus: set CORVEL_PPD_CORPUS to a folder of PPDs "
+      "(scripts/bench extracts openprinting-ppds)");
+  for (auto _ : state) {}
+  return true;
+}
+
 void ParseCorpus(benchmark::State& state,
                  void (*parse)(benchmark::State&, const std::vector<fs::path>&)) {
-  if (CorpusFiles().empty()) {
-    state.SkipWithError(
-        "no PPD corpus: set CORVEL_PPD_CORPUS to a folder of PPDs "
-        "(scripts/bench extracts openprinting-ppds)");
-    for (auto _ : state) {}
-    return;
-  }
-  parse(state, CorpusFiles());
+  if (!SkippedWithoutCorpus(state)) parse(state, CorpusFiles());
 }
 
 void BM_BundledKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, {BundledPPD()}); }
@@ -152,6 +157,48 @@ void BM_LargeKTVPPD(benchmark::State& state) { ParseWithKTVPPD(state, {LargePPDF
 void BM_LargeLibcups(benchmark::State& state) { ParseWithLibcups(state, {LargePPDFile()}); }
 void BM_CorpusKTVPPD(benchmark::State& state) { ParseCorpus(state, ParseWithKTVPPD); }
 void BM_CorpusLibcups(benchmark::State& state) { ParseCorpus(state, ParseWithLibcups); }
+
+// What the child of a fresh-process parse does: the same calls as the warm rows.
+void ParseOnceWithKTVPPD(const fs::path& file) {
+  KTVPPD ppd(file, PO_PARSE_ALL);
+  benchmark::DoNotOptimize(ppd.GetControls()->ControlCount());
+}
+
+void ParseOnceWithLibcups(const fs::path& file) {
+  ppd_file_t* ppd = ppdOpenFile(file.c_str());
+  if (ppd == nullptr) return;
+  ppdMarkDefaults(ppd);
+  benchmark::DoNotOptimize(ppd->num_groups);
+  ppdClose(ppd);
+}
+
+constexpr std::string_view kKTVPPDParser = "ktvppd";
+constexpr std::string_view kLibcupsParser = "libcups";
+
+// Every corpus file parsed in a process of its own; the time is the sum of the children's CPU
+// time for their parse alone (manual time), their start-up not counted.
+void ParseCorpusFresh(benchmark::State& state, std::string_view parser) {
+  if (SkippedWithoutCorpus(state)) return;
+  long failed = 0;
+  for (auto _ : state) {
+    double seconds = 0;
+    failed = 0;
+    for (const fs::path& file : CorpusFiles()) {
+      const std::optional<double> spent = ParseInFreshProcess(parser, file);
+      if (spent)
+        seconds += *spent;
+      else
+        ++failed;
+    }
+    state.SetIterationTime(seconds);
+  }
+  if (failed == long(CorpusFiles().size())) state.SkipWithError("no child process gave a time");
+  state.counters["failed"] = double(failed);
+  state.counters["files"] = double(CorpusFiles().size());
+}
+
+void BM_CorpusFreshKTVPPD(benchmark::State& state) { ParseCorpusFresh(state, kKTVPPDParser); }
+void BM_CorpusFreshLibcups(benchmark::State& state) { ParseCorpusFresh(state, kLibcupsParser); }
 
 // One keyword opened state.range(0) times outside any group: each repeat is refused as a
 // duplicate, so the parse stays linear in the number of blocks.
@@ -202,10 +249,22 @@ BENCHMARK(BM_LargeLibcups)->Unit(benchmark::kMillisecond);
 // A few hundred megabytes a pass: one pass a repetition.
 BENCHMARK(BM_CorpusKTVPPD)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_CorpusLibcups)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_CorpusFreshKTVPPD)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+BENCHMARK(BM_CorpusFreshLibcups)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 BENCHMARK(BM_RepeatedBlocks)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConstraintQueries)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WidePopupConstraintQueries)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (auto status = AnswerParseOnceRequest(argc, argv, kKTVPPDParser, ParseOnceWithKTVPPD))
+    return *status;
+  if (auto status = AnswerParseOnceRequest(argc, argv, kLibcupsParser, ParseOnceWithLibcups))
+    return *status;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,11 +1,13 @@
 #pragma once
 // The string store of the constraint forest: every keyword and option name of a constraint line
 // is interned once and afterwards handled as its slot number (its position in insertion order).
+// The texts live in the store's own arena, NUL-terminated, until Clear or the store's end.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <deque>
+#include <memory_resource>
+#include <vector>
 
 class CStringSoup {
  public:
@@ -24,7 +26,8 @@ class CStringSoup {
   virtual long size() const { return long(mStrings.size()); }
 
  private:
-  std::deque<std::string> mStrings;  // a deque keeps each string in place as it grows
+  std::pmr::monotonic_buffer_resource mArena;  // declared first: the views below point into it
+  std::vector<std::string_view> mStrings;
   // Speeds up Find(text)/Insert on large files; the slot numbering stays that of mStrings.
   std::unordered_map<std::string_view, long> mIndex;
 };

@@ -5,7 +5,7 @@ int32_t gProcessedRequires = 0;
 
 ItemConstraintList& ItemConstraintList::operator+=(const ItemConstraintList& other) {
   if (&other == this) {
-    const std::vector<ConstraintPair> copy = mConstraint;
+    const std::vector<ConstraintPair> copy(mConstraint.begin(), mConstraint.end());
     mConstraint.insert(mConstraint.end(), copy.begin(), copy.end());
   } else {
     mConstraint.insert(mConstraint.end(), other.mConstraint.begin(), other.mConstraint.end());
@@ -14,9 +14,11 @@ ItemConstraintList& ItemConstraintList::operator+=(const ItemConstraintList& oth
 }
 
 void KeyConstraintTree::insert(int32_t optionSlot, const ConstraintPair& pair) {
-  auto& list = mItemLists[optionSlot];
-  if (!list) list = std::make_unique<ItemConstraintList>(optionSlot);
-  list->insert(pair);
+  auto found = mItemLists.find(optionSlot);
+  if (found == mItemLists.end())
+    found =
+        mItemLists.try_emplace(optionSlot, optionSlot, mItemLists.get_allocator().resource()).first;
+  found->second.insert(pair);
 }
 
 std::unique_ptr<ItemConstraintList> KeyConstraintTree::GetItemConstraintList(
@@ -24,22 +26,22 @@ std::unique_ptr<ItemConstraintList> KeyConstraintTree::GetItemConstraintList(
   auto result = std::make_unique<ItemConstraintList>(optionSlot);
   if (optionSlot != -1) {
     const auto found = mItemLists.find(optionSlot);
-    if (found != mItemLists.end()) *result += *found->second;
+    if (found != mItemLists.end()) *result += found->second;
     return result;
   }
-  for (const auto& entry : mItemLists) *result += *entry.second;
+  for (const auto& entry : mItemLists) *result += entry.second;
   return result;
 }
 
 void ConstraintForest::insert(int32_t k1, int32_t o1, const ConstraintPair& pair) {
-  auto& tree = mConstraintTrees[k1];
-  if (!tree) tree = std::make_unique<KeyConstraintTree>(k1);
-  tree->insert(o1, pair);
+  auto found = mConstraintTrees.find(k1);
+  if (found == mConstraintTrees.end()) found = mConstraintTrees.try_emplace(k1, k1, &mArena).first;
+  found->second.insert(o1, pair);
 }
 
 const KeyConstraintTree* ConstraintForest::Tree(int32_t k) const {
   const auto found = mConstraintTrees.find(k);
-  return found == mConstraintTrees.end() ? nullptr : found->second.get();
+  return found == mConstraintTrees.end() ? nullptr : &found->second;
 }
 
 std::unique_ptr<ItemConstraintList> ConstraintForest::GetConstraintList(int32_t k,

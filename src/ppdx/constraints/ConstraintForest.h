@@ -1,9 +1,12 @@
 #pragma once
 // Constraint and requirement lines, stored as string-store slots: keyword slot -> option slot ->
-// the (keyword, option) pairs of the other side of every line, in insertion order.
+// the (keyword, option) pairs of the other side of every line, in insertion order. A forest keeps
+// its trees, their nodes and their lists in an arena of its own: a large description stores tens
+// of thousands of pairs, none is ever removed, and all go at once when the forest ends.
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <utility>
 #include <vector>
 
@@ -11,7 +14,9 @@ using ConstraintPair = std::pair<int32_t, int32_t>;  // (keyword slot, option sl
 
 class ItemConstraintList {
  public:
-  explicit ItemConstraintList(int32_t itemNameSlot = -1) : mItemNameSlot(itemNameSlot) {}
+  explicit ItemConstraintList(int32_t itemNameSlot = -1,
+                              std::pmr::memory_resource* memory = std::pmr::get_default_resource())
+      : mItemNameSlot(itemNameSlot), mConstraint(memory) {}
   virtual ~ItemConstraintList() = default;
 
   void insert(int32_t keywordSlot, int32_t optionSlot) {
@@ -28,25 +33,23 @@ class ItemConstraintList {
 
  private:
   int32_t mItemNameSlot;
-  std::vector<ConstraintPair> mConstraint;
+  std::pmr::vector<ConstraintPair> mConstraint;
 };
 
 class KeyConstraintTree {
  public:
-  explicit KeyConstraintTree(int32_t keywordSlot) : mKeywordSlotID(keywordSlot) {}
-  virtual ~KeyConstraintTree() = default;
+  KeyConstraintTree(int32_t keywordSlot, std::pmr::memory_resource* memory)
+      : mKeywordSlotID(keywordSlot), mItemLists(memory) {}
 
   void insert(int32_t optionSlot, const ConstraintPair& pair);
-  // The concatenation of the lists for optionSlot (all lists, in option-slot order, for -1).
+  // The concatenation of the lists for optionSlot (all lists, in option-slot order, for -1); the
+  // result is the caller's, outside the forest's arena.
   std::unique_ptr<ItemConstraintList> GetItemConstraintList(int32_t optionSlot) const;
   int32_t KeywordSlot() const { return mKeywordSlotID; }
-  const std::map<int32_t, std::unique_ptr<ItemConstraintList>>& ItemLists() const {
-    return mItemLists;
-  }
 
  private:
   int32_t mKeywordSlotID;
-  std::map<int32_t, std::unique_ptr<ItemConstraintList>> mItemLists;
+  std::pmr::map<int32_t, ItemConstraintList> mItemLists;
 };
 
 class ConstraintForest {
@@ -65,7 +68,9 @@ class ConstraintForest {
   const KeyConstraintTree* Tree(int32_t k) const;
 
  private:
-  std::map<int32_t, std::unique_ptr<KeyConstraintTree>> mConstraintTrees;
+  // Declared first, so that it outlives the trees that live in it.
+  std::pmr::monotonic_buffer_resource mArena;
+  std::pmr::map<int32_t, KeyConstraintTree> mConstraintTrees{&mArena};
 };
 
 // Lines stored in each forest kind since the process started.

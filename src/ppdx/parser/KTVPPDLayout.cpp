@@ -45,6 +45,8 @@ bool NeedsNoConversion(const char* text, TextEncoding encoding) {
     case kTextEncodingISOLatin5:
     case kTextEncodingWindowsLatin1:
     case kTextEncodingUTF8:
+    case kTextEncodingUnicodeDefault:  // what "*LanguageEncoding: UTF-8" declares
+    case kTextEncodingUnicodeV1_1:
       break;
     default:
       return false;  // Shift-JIS, for one, reads the backslash byte as a yen sign

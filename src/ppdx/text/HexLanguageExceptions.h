@@ -1,14 +1,20 @@
 #pragma once
 // Languages whose 8-bit translation strings keep the declared encoding when converted in place.
-#include <set>
-#include <string>
+// A constant table: nothing is built when a process starts or parses its first file.
+#include <array>
+#include <string_view>
 
 class HexLanguageExceptions {
  public:
-  HexLanguageExceptions();
-  virtual ~HexLanguageExceptions() = default;
-  bool IsException(const std::string& language) const { return mExceptions.count(language) != 0; }
+  constexpr bool IsException(std::string_view language) const {
+    for (std::string_view exception : kExceptions)
+      if (exception == language) return true;
+    return false;
+  }
 
  private:
-  std::set<std::string> mExceptions;
+  static constexpr std::array<std::string_view, 17> kExceptions = {
+      "Japanese",   "ChineseTrad", "ChineseSimp", "Chinese", "Korean",    "Czech",
+      "Russian",    "Bulg",        "Estonian",    "Greek",   "Hungarian", "Latvian",
+      "Lithuanian", "Polish",      "Romanian",    "Slovak",  "Slovenian"};
 };

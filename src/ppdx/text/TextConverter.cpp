@@ -3,18 +3,37 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <optional>
+#include <string_view>
 
+#include "platform/UTF8.h"
 #include "ppdx/parser/PPDX.h"
 #include "support/DebugLogFile.h"
 
 namespace {
 
+// UTF-8 and ISO Latin 1 are read here rather than through iconv: they are the encodings of most
+// printer descriptions, and the first iconv converter of a process costs more than a whole parse.
+bool IsUTF8(std::string_view text) {
+  for (size_t at = 0; at < text.size();) {
+    const std::optional<UTF8Character> character = DecodeUTF8Character(text, at);
+    if (!character) return false;
+    at += character->length;
+  }
+  return true;
+}
+
+std::string Latin1ToUTF8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size() * 2);
+  for (unsigned char byte : bytes) AppendUTF8(text, byte);
+  return text;
+}
+
 // Text that is valid UTF-8 stays as it is; anything else is read byte for byte as ISO Latin 1,
 // so no byte is ever lost.
 std::string AsUnicodeFallback(const std::string& bytes) {
-  if (auto same = ToUTF8(bytes, kTextEncodingUTF8)) return *same;
-  if (auto latin = ToUTF8(bytes, kTextEncodingISOLatin1)) return *latin;
-  return bytes;
+  return IsUTF8(bytes) ? bytes : Latin1ToUTF8(bytes);
 }
 
 std::string TakeAs(const std::string& bytes, TextEncoding encoding) {
@@ -30,8 +49,6 @@ bool HasHighBitByte(const char* text, long size) {
 
 }  // namespace
 
-const HexLanguageExceptions TextConverter::mExceptionsList;
-
 TextConverter::TextConverter(PPDX* ppd) {
   Initialize();
   SetupFromPPD(ppd, GetCurrentEncoding());
@@ -46,7 +63,7 @@ TextConverter::TextConverter(unsigned long& inEncoding, const unsigned long& out
   Initialize();
   mInEncoding = static_cast<TextEncoding>(inEncoding);
   mOutEncoding = static_cast<TextEncoding>(outEncoding);
-  if (mInEncoding != kTextEncodingUnknown && mOutEncoding != kTextEncodingUnknown) Create();
+  mConverterDue = mInEncoding != kTextEncodingUnknown && mOutEncoding != kTextEncodingUnknown;
 }
 
 TextConverter::~TextConverter() = default;
@@ -56,7 +73,7 @@ void TextConverter::SetupFromPPD(PPDX* ppd, TextEncoding outEncoding) {
   if (mInEncoding == kTextEncodingUnknown) return;
   if (ppd && ppd->LanguageVersion()) mLanguageVersion = ppd->LanguageVersion();
   mOutEncoding = outEncoding;
-  if (mOutEncoding != kTextEncodingUnknown && mErr == noErr) Create();
+  mConverterDue = mOutEncoding != kTextEncodingUnknown && mErr == noErr;
 }
 
 void TextConverter::Initialize() {
@@ -66,10 +83,16 @@ void TextConverter::Initialize() {
   mErr = noErr;
   mValidConverter = false;
   mToUnicodeEncoding = 0;
+  mConverterDue = false;
+}
+
+void TextConverter::OpenConverterWhenDue() {
+  if (mConverterDue) Create();
 }
 
 OSStatus TextConverter::Create() {
   DisposeConverter();
+  mConverterDue = false;
   mEncodingConverter = MakeTECConverter(mInEncoding, mOutEncoding, &mErr);
   mValidConverter = mErr == noErr && mEncodingConverter;
   return mErr;
@@ -132,8 +155,9 @@ std::string TextConverter::ConvertToCFString(const char* text, long) {
   buffer.resize(std::strlen(buffer.c_str()));
 
   switch (mInEncoding) {
-    case kTextEncodingMacRoman:
     case kTextEncodingISOLatin1:
+      return Latin1ToUTF8(buffer);
+    case kTextEncodingMacRoman:
     case kTextEncodingWindowsLatin1:
       return TakeAs(buffer, mInEncoding);
     case kTextEncodingUnicodeDefault:
@@ -149,6 +173,7 @@ std::string TextConverter::ConvertToCFString(const char* text, long) {
 }
 
 OSStatus TextConverter::Convert(char* text, long size) {
+  OpenConverterWhenDue();
   // Without a converter the answer is why it is missing; an unknown encoding never tried one.
   if (!mValidConverter) return mErr = (mErr != noErr ? mErr : kTECNoConversionPathErr);
   if (!text) return mErr = paramErr;

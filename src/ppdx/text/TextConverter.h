@@ -22,8 +22,13 @@ class TextConverter {
   virtual ~TextConverter();
 
   void Initialize();
+  // Opens the in-place converter now. The constructors leave that to the first Convert (or
+  // ValidConverter): a parse converts no text in place, and opening one loads iconv's tables.
   OSStatus Create();
-  bool ValidConverter() const { return mValidConverter; }
+  bool ValidConverter() {
+    OpenConverterWhenDue();
+    return mValidConverter;
+  }
   TextEncoding GetOutputEncoding() const { return mOutEncoding; }
   TextEncoding GetInputEncoding() const { return mInEncoding; }
   OSStatus LastStatus() const { return mErr; }
@@ -51,6 +56,7 @@ class TextConverter {
  private:
   void SetupFromPPD(PPDX* ppd, TextEncoding outEncoding);
   void DisposeConverter();
+  void OpenConverterWhenDue();
   std::string ToUnicode(const std::string& bytes);
 
   TextEncoding mInEncoding = kTextEncodingUnknown;
@@ -58,9 +64,10 @@ class TextConverter {
   TECObjectPtr mEncodingConverter;
   OSStatus mErr = noErr;
   bool mValidConverter = false;
+  bool mConverterDue = false;  // made by a constructor, not opened yet
   TECObjectPtr mToUnicodeConverter;
   TextEncoding mToUnicodeEncoding = 0;
   int mToUnicodeBuilds = 0;
-  static const HexLanguageExceptions mExceptionsList;
+  static constexpr HexLanguageExceptions mExceptionsList{};
   std::string mLanguageVersion;
 };

@@ -140,4 +140,18 @@ TEST(ParserConstraints, TwoParsedFilesKeepTheirOwnStrings) {
   EXPECT_EQ(gConstraintStrings->Find("*KTB"), 0);
 }
 
+// Callers keep the texts the store hands out while a large file adds thousands more.
+TEST(ParserConstraints, StoredNamesStayInPlaceWhileTheStoreGrows) {
+  CStringSoup store;
+  const long slot = store.Insert("*PageSize");
+  const char* text = store.Find(slot);
+  for (int i = 0; i < 5000; ++i) store.Insert(("Choice" + std::to_string(i)).c_str());
+  EXPECT_EQ(store.Find(slot), text);
+  EXPECT_STREQ(text, "*PageSize");
+  EXPECT_EQ(store.Insert("*PageSize"), slot);
+  EXPECT_STREQ(store.Find(store.Find("Choice4999")), "Choice4999");
+  store.Clear();
+  EXPECT_EQ(store.Find("*PageSize"), -1);
+}
+
 }  // namespace
