@@ -17,6 +17,7 @@
 #include "ModelDump.h"
 #include "platform/Bundle.h"
 #include "platform/ResourceMap.h"
+#include "support/COwner.h"
 
 namespace {
 
@@ -33,10 +34,6 @@ void OpenErrorDescriptions() {
     CFBundleOpenBundleResourceMap(bundle);
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Why file cannot be read as a PPD, in the system's words; empty when it can be read.
 std::string UnreadableReason(const std::filesystem::path& file) {
   std::error_code error;
@@ -44,7 +41,7 @@ std::string UnreadableReason(const std::filesystem::path& file) {
   if (error) return error.message();
   if (std::filesystem::is_directory(status)) return std::strerror(EISDIR);
   if (!std::filesystem::is_regular_file(status)) return "not a regular file";
-  const std::unique_ptr<std::FILE, FileCloser> open(std::fopen(file.c_str(), "rb"));
+  const CFile open(std::fopen(file.c_str(), "rb"));
   if (!open) return std::strerror(errno);
   return std::string();
 }
