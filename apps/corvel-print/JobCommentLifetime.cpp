@@ -19,16 +19,42 @@ namespace {
 
 constexpr std::chrono::milliseconds kPollInterval{100};
 
-// The job's state; nullopt when CUPS cannot tell.
-std::optional<ipp_jstate_t> JobState(int job) {
+struct JobProgress {
+  ipp_jstate_t state = IPP_JSTATE_PENDING;
+  std::string printerUri;
+};
+
+// The job's state and the queue it waits in; nullopt when CUPS cannot tell.
+std::optional<JobProgress> AskJobProgress(int job) {
   IppPtr request = NewJobRequest(IPP_OP_GET_JOB_ATTRIBUTES, job);
-  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-               "job-state");
+  const char* const wanted[] = {"job-state", "job-printer-uri"};
+  ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2,
+                nullptr, wanted);
   const IppPtr response = Ask(std::move(request));
   ipp_attribute_t* state =
       response ? ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM) : nullptr;
   if (!state) return std::nullopt;
-  return static_cast<ipp_jstate_t>(ippGetInteger(state, 0));
+  JobProgress progress{static_cast<ipp_jstate_t>(ippGetInteger(state, 0)), {}};
+  if (ipp_attribute_t* uri = ippFindAttribute(response.get(), "job-printer-uri", IPP_TAG_URI))
+    progress.printerUri = ippGetString(uri, 0, nullptr);
+  return progress;
+}
+
+bool QueueStopped(const std::string& printerUri) {
+  if (printerUri.empty()) return false;
+  IppPtr request = NewRequestAsUser(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", printerUri);
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "printer-state");
+  const IppPtr response = Ask(std::move(request));
+  ipp_attribute_t* state =
+      response ? ippFindAttribute(response.get(), "printer-state", IPP_TAG_ENUM) : nullptr;
+  return state && ippGetInteger(state, 0) == IPP_PSTATE_STOPPED;
+}
+
+// A held job, or one pending in a stopped queue, cannot end before somebody acts on it.
+bool JobWaitsForSomebody(const JobProgress& progress) {
+  return progress.state == IPP_JSTATE_HELD ||
+         (progress.state == IPP_JSTATE_PENDING && QueueStopped(progress.printerUri));
 }
 
 // The comment files the user's unfinished jobs name; nullopt when CUPS cannot tell.
@@ -77,10 +103,11 @@ bool RemoveOwnCommentFile(const fs::path& file) {
 bool RemoveCommentFileOnceJobEnds(int job, const fs::path& file, std::chrono::milliseconds wait) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
-    const std::optional<ipp_jstate_t> state = JobState(job);
-    if (!state) return false;
-    if (*state >= IPP_JSTATE_CANCELED) return RemoveOwnCommentFile(file);
-    if (std::chrono::steady_clock::now() >= deadline) return false;
+    const std::optional<JobProgress> progress = AskJobProgress(job);
+    if (!progress) return false;
+    if (progress->state >= IPP_JSTATE_CANCELED) return RemoveOwnCommentFile(file);
+    if (std::chrono::steady_clock::now() >= deadline || JobWaitsForSomebody(*progress))
+      return false;
     std::this_thread::sleep_for(kPollInterval);
   }
 }

@@ -21,7 +21,8 @@ bool RemoveOwnCommentFile(const std::filesystem::path& file);
 
 // Waits up to `wait` until CUPS reports job `job` past processing, then removes `file`; true
 // when it was removed. The file stays when the job is still pending or processing, or when CUPS
-// cannot be asked.
+// cannot be asked. A held job, or one in a stopped queue, is not waited for: it stays as it is
+// until somebody releases it or starts the queue.
 bool RemoveCommentFileOnceJobEnds(int job, const std::filesystem::path& file,
                                   std::chrono::milliseconds wait);
 

@@ -68,7 +68,9 @@ std::unique_ptr<DialogExtension> DialogExtension::Load(const fs::path& bundleFol
     return nullptr;
   }
   std::unique_ptr<DialogExtension> extension(new DialogExtension);
-  extension->mLibrary = dlopen(code->c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+  // Functions bind on first call: a headless run calls a small part of the bundle. The bundle is
+  // linked with no undefined symbols, so a lazy binding finds what the link found.
+  extension->mLibrary = dlopen(code->c_str(), RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE);
   if (!extension->mLibrary) {
     *error = std::string("cannot load ") + code->string() + ": " + dlerror();
     return nullptr;

@@ -22,6 +22,17 @@ using corveltest::ProgramRun;
 
 class HeadlessPrint : public printtest::PrintFixture {};
 
+// Stops or starts a queue of the private cupsd, as cupsdisable and cupsenable do.
+bool SetQueueStopped(const std::string& queue, bool stopped) {
+  ipp_t* request = ippNewRequest(stopped ? IPP_OP_PAUSE_PRINTER : IPP_OP_RESUME_PRINTER);
+  const std::string uri = "ipp://localhost/printers/" + queue;
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
+  return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+}
+
 TEST_F(HeadlessPrint, StaplePunchAndOwnerReachThePrintedJobAndAreRememberedAfterward) {
   const ProgramRun run = Print({"--headless", "-P", "Corvel", "--set", "page/15=0", "--set",
                                 "outp/29=2", "--set", "outp/11=8", "--set", "outp/14=2", "--type",
@@ -190,10 +201,17 @@ TEST_F(HeadlessPrint, CommentFilesLiveUntilTheirJobIsDone) {
   const int doneJob = submit(done, false), heldJob = submit(held, true);
   ASSERT_TRUE(corveltest::PrivateCupsd::WaitForJob("Corvel", doneJob));
   EXPECT_TRUE(RemoveCommentFileOnceJobEnds(doneJob, done, std::chrono::milliseconds(0)));
-  EXPECT_FALSE(RemoveCommentFileOnceJobEnds(heldJob, held, std::chrono::milliseconds(0)));
+  // A held job, or one in a stopped queue, cannot end before somebody acts: no waiting for it.
+  EXPECT_FALSE(RemoveCommentFileOnceJobEnds(heldJob, held, std::chrono::hours(1)));
+  ASSERT_TRUE(SetQueueStopped("Corvel", true));
+  const fs::path stopped = makeFile(stem.string() + "15", false);
+  const int stoppedJob = submit(stopped, false);
+  EXPECT_FALSE(RemoveCommentFileOnceJobEnds(stoppedJob, stopped, std::chrono::hours(1)));
+  cupsCancelJob("Corvel", stoppedJob);
+  ASSERT_TRUE(SetQueueStopped("Corvel", false));
   EXPECT_EQ(RemoveStaleCommentFiles(stem.string() + "0"), 1);
-  const std::pair<fs::path, bool> keptOrNot[] = {
-      {done, false}, {held, true}, {stale, false}, {fresh, true}, {others, true}};
+  const std::pair<fs::path, bool> keptOrNot[] = {{done, false}, {held, true},   {stale, false},
+                                                 {fresh, true}, {others, true}, {stopped, true}};
   for (const auto& [file, kept] : keptOrNot) EXPECT_EQ(fs::exists(file), kept) << file;
   cupsCancelJob("Corvel", heldJob);
 
