@@ -1,0 +1,2 @@
+// The host's own header.
+#include "platform/Missing.h"

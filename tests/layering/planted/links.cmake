@@ -1,0 +1,11 @@
+# What the build would record: two allowed links, then three planted ones.
+set(recorded_targets corvel_support corvel_ui corvel_options corvel_q10 corvel_comm corvel-sim)
+foreach(layer support ui options q10 comm)
+  set(folder_of_corvel_${layer} src/${layer})
+endforeach()
+set(folder_of_corvel-sim apps/corvel-sim)
+set(links_of_corvel_options "corvel_ui;corvel_support")
+set(links_of_corvel_ui "Cups::Cups")
+set(links_of_corvel_q10 "corvel_support")
+set(links_of_corvel-sim "corvel_comm")
+set(links_of_corvel_support "m")

@@ -1,0 +1,2 @@
+// A framing header the server peer may share.
+#include <cstdint>

@@ -1,0 +1,2 @@
+// The client, not for the server peer.
+#include "comm/BigEndian.h"

@@ -1,0 +1,2 @@
+// Planted: a relative include into another layer.
+#include "../ui/Alert.h"

@@ -1,0 +1,2 @@
+// Planted: a same-folder name that is a link into support.
+#include "Strings.h"

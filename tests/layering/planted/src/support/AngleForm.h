@@ -1,0 +1,2 @@
+// Planted: <layer/...> from the bottom layer.
+#include <options/Record.h>

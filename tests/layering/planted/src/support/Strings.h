@@ -1,0 +1,2 @@
+// Support's own strings.
+#include <string>

@@ -1,0 +1,2 @@
+// A ui header.
+#include <vector>
