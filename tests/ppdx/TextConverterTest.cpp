@@ -74,7 +74,7 @@ TEST(TextConverter, DisplayStringsPerEncoding) {
       {"WindowsANSI", "<93>quoted<94>", "\u201Cquoted\u201D", 0},
       {"JIS83-RKSJ", "<93FA967B>", "日本", 1},
       {"UTF-8", "caf<C3A9> \xC3\xA9t\xC3\xA9", "café été", 0},
-      {"UTF-8", "caf\xE9 <E9>", "café é", 0},  // not UTF-8: read as Latin 1, no byte lost
+      {"UTF-8", "caf\xE9 <E9>", "café é", 0},    // not UTF-8: read as Latin 1, no byte lost
       {"KlingonScript", "\xE9t\xE9", "été", 0},  // unknown: undecodable bytes read as Latin 1
   };
   for (const auto& c : kCases) {
