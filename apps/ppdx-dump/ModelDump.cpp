@@ -127,7 +127,7 @@ void AddPopupFields(Json& out, PPDXPopupControl& popup) {
   out["value"] = popup.GetValue();
   Json items = Json::array();
   for (_PopupItem* item = popup.FirstItem(); item; item = popup.NextItem())
-    items.push_back({{"keyword", Text(static_cast<const char*>(item->keyword))},
+    items.push_back({{"keyword", Text(item->keyword.c_str())},
                      {"name", Text(item->mCFDisplayName ? item->mCFDisplayName->c_str() : nullptr)},
                      {"selected", item->isSelected}});
   out["items"] = std::move(items);

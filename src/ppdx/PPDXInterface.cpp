@@ -64,7 +64,7 @@ int FillItem(_PopupItem* found, PPDXPopupItemRecord* item) {
   if (item) *item = PPDXPopupItemRecord{nullptr, nullptr};
   if (found == nullptr) return 0;
   if (item) {
-    item->keyword = found->keyword;
+    item->keyword = found->keyword.c_str();
     item->name = found->mCFDisplayName ? found->mCFDisplayName->c_str() : nullptr;
   }
   return 1;

@@ -87,7 +87,7 @@ TEST(PopupControl, RebuildKeepsTheEarlierSelectionWhenStillOffered) {
   for (auto [keyword, position] :
        {std::pair{"Legal", 2}, {"Letter", 0}, {"Plain", 1}, {"Matte", 4}})
     EXPECT_EQ(popup.PositionOf(keyword), position) << keyword;
-  EXPECT_STREQ(popup.ItemAt(4)->keyword, "Matte");
+  EXPECT_EQ(popup.ItemAt(4)->keyword, "Matte");
   EXPECT_EQ(popup.ItemAt(5), nullptr);
 
   PopupItemList other;

@@ -41,10 +41,9 @@ bool TakeField(const std::vector<uint8_t>& in, size_t& at, std::vector<uint8_t>&
 std::vector<uint8_t> FlattenItems(const PopupItemList& items) {
   std::vector<uint8_t> out;
   for (const auto& item : items) {
-    const char* keyword = item->keyword;
-    PutField(out, keyword, keyword ? int32_t(std::strlen(keyword)) : 0);
+    PutField(out, item->keyword.data(), int32_t(item->keyword.size()));
     if (item->mCFDisplayName) {
-      std::vector<uint8_t> name = CFStringToExternal(*item->mCFDisplayName);
+      std::vector<uint8_t> name = CFStringToExternal(std::string(*item->mCFDisplayName));
       PutField(out, name.data(), int32_t(name.size()));
     } else {
       PutField(out, nullptr, -1);
@@ -111,9 +110,9 @@ OSStatus PPDXPopupControl::Save(Settings& settings, const long& id) {
   if (status == noErr) {
     std::vector<uint8_t> selection;  // selected keywords, each NUL-terminated
     for (const auto& item : mPopupItems)
-      if (item->isSelected && item->keyword)
-        selection.insert(selection.end(), static_cast<const char*>(item->keyword),
-                         static_cast<const char*>(item->keyword) + item->keyword.Size() + 1);
+      if (item->isSelected && !item->keyword.empty())
+        selection.insert(selection.end(), item->keyword.c_str(),
+                         item->keyword.c_str() + item->keyword.size() + 1);
     if (selection.empty())
       settings.Remove(kPopupSelectionTag, id);  // no stale selection from an earlier save
     else
@@ -202,12 +201,13 @@ const char* PPDXPopupControl::GetKeywordLocalName(const char* option) {
 
 std::optional<std::string> PPDXPopupControl::GetKeywordCFLocalName(const char* option) const {
   _PopupItem* item = LastItemWith(option);
-  return item ? item->mCFDisplayName : std::nullopt;
+  if (!item || !item->mCFDisplayName) return std::nullopt;
+  return std::string(*item->mCFDisplayName);
 }
 
 long PPDXPopupControl::FragmentFor(_PopupItem* item, unsigned char* out) {
   return GeneratePSOutputData(out, item->postScriptData.data(), item->postScriptDataLength(),
-                              item->keyword, true);
+                              item->keyword.c_str(), true);
 }
 
 long PPDXPopupControl::GetKeywordPSData(const char* option, unsigned char* out) {
@@ -229,7 +229,7 @@ long PPDXPopupControl::PostScript(unsigned char* out) {
 
 std::string PPDXPopupControl::GetCurrentControlValueString() {
   _PopupItem* selected = SelectedItem();
-  return selected && selected->keyword ? std::string(selected->keyword) : std::string();
+  return selected ? std::string(selected->keyword) : std::string();
 }
 
 bool PPDXPopupControl::SetCurrentControlWithCFString(const std::string& value) {
@@ -247,8 +247,8 @@ long PPDXPopupControl::PositionOf(const char* option) const {
   if (!mPositionsIndexed) {
     mFirstPositions.clear();
     for (size_t i = 0; i < mPopupItems.size(); ++i)
-      if (mPopupItems[i]->keyword)
-        mFirstPositions.emplace(static_cast<const char*>(mPopupItems[i]->keyword), long(i + 1));
+      if (!mPopupItems[i]->keyword.empty())
+        mFirstPositions.emplace(mPopupItems[i]->keyword, long(i + 1));
     mPositionsIndexed = true;
   }
   const auto found = mFirstPositions.find(option);
@@ -257,15 +257,15 @@ long PPDXPopupControl::PositionOf(const char* option) const {
 
 void PPDXPopupControl::AppendPopupItem(std::unique_ptr<_PopupItem> item) {
   if (!item) return;
-  if (mPositionsIndexed && item->keyword)
-    mFirstPositions.emplace(static_cast<const char*>(item->keyword), ItemCount() + 1);
+  if (mPositionsIndexed && !item->keyword.empty())
+    mFirstPositions.emplace(item->keyword, ItemCount() + 1);
   mPopupItems.push_back(std::move(item));
 }
 
 bool PPDXPopupControl::Rebuild(const char* name, PopupItemList items, const char* defaultKeyword) {
   _PopupItem* selected = SelectedItem();
   if (!selected) return false;
-  CString remembered(selected->keyword);
+  CString remembered(selected->keyword.c_str());
 
   const char* current = UserName();
   if (name && (!current || std::strcmp(current, name) != 0)) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -144,10 +145,11 @@ class KTVPPD : public PPDX {
   // Handles a default line's token; false when the token is no default.
   bool ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block, bool popup);
   // Reads a block's lines up to its closer, handling defaults; each option line's keyword,
-  // translation and the rest of its line go to the handler. The first error ends the walk.
-  using OptionHandler = std::function<ErrorPtr(const std::string& option,
-                                               const std::string& translation, PPDStream& line)>;
-  ErrorPtr WalkUIBlock(UIBlock& block, bool popup, const OptionHandler& onOption);
+  // translation and the rest of its line go to the handler, called as
+  // onOption(const char* option, const char* translation, PPDStream& line) -> ErrorPtr.
+  // The first error ends the walk.
+  template <class OptionHandler>
+  ErrorPtr WalkUIBlock(UIBlock& block, bool popup, OptionHandler&& onOption);
   // The quoted code that follows on the line (and its continuation lines), at most 4096 bytes.
   std::string ReadPostScript(PPDStream& line);
   // The same into mCodeBuffer; returns its length.
@@ -165,13 +167,16 @@ class KTVPPD : public PPDX {
   std::string ConvertTranslation(const char* text, const char* fallback);
   // The display name of a block's option line (its translation, else the option keyword),
   // decoded like every translation; none without a converter.
-  std::optional<std::string> ChoiceName(const std::string& option, const std::string& translation);
+  std::optional<std::string> ChoiceName(const char* option, const char* translation);
   static std::vector<std::string> ReadFlagWords(PPDStream& line);
   bool Admits(bool visible) const { return visible || ParseHidden(); }
   void RegisterControl(const char* keyword, PPDXControl* control);
   SharedConstraintRec MakeRecord(const ConstraintPair& pair) const;
 
   _PARSE_OPTIONS_ mParseOptions = PO_NONE;
+  // The choices the parse reads and their texts; they live exactly as long as the controls, which
+  // the destructor deletes before any member goes. Choices given later by callers use the heap.
+  std::pmr::monotonic_buffer_resource mChoiceArena;
   std::unique_ptr<PPDXProperties> mProperties;
   std::unique_ptr<PPDXGroups> mGroups;
   std::unique_ptr<PPDXControls> mControls;

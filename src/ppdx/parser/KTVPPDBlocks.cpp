@@ -40,27 +40,35 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-// An option line's token "*Key option/Translation": the option keyword and its translation.
+// An option line's token "*Key option/Translation": the option keyword and its translation, both
+// NUL-terminated inside the token.
 struct OptionToken {
-  std::string option;
-  std::string translation;
+  const char* option;
+  const char* translation;
 };
 
-// Cuts the token as the tokenizer would (main keyword up to a space, tab or colon; option keyword
-// up to a slash or colon; the rest), without a stream per token: this runs for every choice.
-std::optional<OptionToken> SplitOptionToken(std::string_view token) {
-  const size_t mainEnd = FindFirst(token, [](char c) { return IsBlank(c) || c == ':'; });
-  if (Trimmed(token.substr(0, mainEnd)).empty() || mainEnd == std::string_view::npos)
+// Cuts the token in place as the tokenizer would (main keyword up to a space, tab or colon;
+// option keyword up to a slash or colon; the rest), without a stream or a copy per token: this
+// runs for every choice.
+std::optional<OptionToken> SplitOptionToken(char* token) {
+  const std::string_view whole(token);
+  const size_t mainEnd = FindFirst(whole, [](char c) { return IsBlank(c) || c == ':'; });
+  if (Trimmed(whole.substr(0, mainEnd)).empty() || mainEnd == std::string_view::npos)
     return std::nullopt;
-  const std::string_view rest = token.substr(mainEnd + 1);
+  const std::string_view rest = whole.substr(mainEnd + 1);
   const size_t optionEnd = FindFirst(rest, [](char c) { return c == '/' || c == ':'; });
   const std::string_view option = Trimmed(rest.substr(0, optionEnd));
   if (option.empty()) return std::nullopt;
-  const std::string_view translation = optionEnd == std::string_view::npos
-                                           ? std::string_view()
-                                           : Trimmed(rest.substr(optionEnd + 1));
-  return OptionToken{std::string(option),
-                     std::string(translation.substr(0, translation.find(':')))};
+  std::string_view translation = optionEnd == std::string_view::npos
+                                     ? std::string_view()
+                                     : Trimmed(rest.substr(optionEnd + 1));
+  translation = translation.substr(0, translation.find(':'));
+  // The option ends at or before the slash that precedes the translation, so ending the option
+  // first leaves the translation whole.
+  token[option.data() + option.size() - token] = '\0';
+  if (translation.empty()) return OptionToken{option.data(), ""};
+  token[translation.data() + translation.size() - token] = '\0';
+  return OptionToken{option.data(), translation.data()};
 }
 
 }  // namespace
@@ -98,7 +106,8 @@ bool KTVPPD::ReadDefaultToken(PPDStream& line, const char* token, UIBlock& block
   return true;
 }
 
-KTVPPD::ErrorPtr KTVPPD::WalkUIBlock(UIBlock& block, bool popup, const OptionHandler& onOption) {
+template <class OptionHandler>
+KTVPPD::ErrorPtr KTVPPD::WalkUIBlock(UIBlock& block, bool popup, OptionHandler&& onOption) {
   char line[kLineSizeLimit];
   while (!block.closed && NextFileLine(line)) {
     PPDStream lineStream(line, long(std::strlen(line)));
@@ -130,13 +139,11 @@ KTVPPD::ErrorPtr KTVPPD::ParsePopupControl(const char* controlKeyword, const std
   UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   PopupItemList choices;
   ErrorPtr error = WalkUIBlock(
-      block, true,
-      [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
-        std::optional<std::string> choiceName = ChoiceName(option, translation);
+      block, true, [&](const char* option, const char* translation, PPDStream& line) -> ErrorPtr {
+        const std::optional<std::string> choiceName = ChoiceName(option, translation);
         const long codeLength = ReadCode(line);
-        choices.push_back(std::make_unique<_PopupItem>(
-            option.c_str(), std::move(choiceName), codeLength > 0 ? mCodeBuffer.data() : nullptr,
-            codeLength));
+        choices.push_back(
+            MakeArenaPopupItem(mChoiceArena, option, choiceName, mCodeBuffer.data(), codeLength));
         return nullptr;
       });
   if (error) return error;
@@ -157,14 +164,13 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
   UIBlock block{controlKeyword, std::strlen(controlKeyword), false, 0, std::string()};
   BooleanChoices states;
   ErrorPtr error = WalkUIBlock(
-      block, false,
-      [&](const std::string& option, const std::string& translation, PPDStream& line) -> ErrorPtr {
+      block, false, [&](const char* option, const char* translation, PPDStream& line) -> ErrorPtr {
         const std::string text =
-            ChoiceName(option, translation).value_or(translation.empty() ? option : translation);
-        if (option == "True") {
+            ChoiceName(option, translation).value_or(*translation ? translation : option);
+        if (std::strcmp(option, "True") == 0) {
           states.trueText = text;
           states.trueCode = ReadPostScript(line);
-        } else if (option == "False") {
+        } else if (std::strcmp(option, "False") == 0) {
           states.falseText = text;
           states.falseCode = ReadPostScript(line);
         } else {
@@ -185,11 +191,9 @@ KTVPPD::ErrorPtr KTVPPD::ParseBooleanControl(const char* controlKeyword, const s
   return nullptr;
 }
 
-std::optional<std::string> KTVPPD::ChoiceName(const std::string& option,
-                                              const std::string& translation) {
+std::optional<std::string> KTVPPD::ChoiceName(const char* option, const char* translation) {
   if (!mTextConverter) return std::nullopt;
-  return ConvertTranslation(translation.empty() ? option.c_str() : translation.c_str(),
-                            option.c_str());
+  return ConvertTranslation(*translation ? translation : option, option);
 }
 
 long KTVPPD::ReadCode(PPDStream& line) {

@@ -7,7 +7,7 @@ CNTL_TYPE ControlKind(const PPDXControl* control) { return control ? control->Ty
 const char* ChoiceKeyword(PPDXControl* control, long position) {
   auto* popup = dynamic_cast<PPDXPopupControl*>(control);
   _PopupItem* item = popup ? popup->ItemAt(position) : nullptr;
-  return item ? static_cast<const char*>(item->keyword) : nullptr;
+  return item ? item->keyword.c_str() : nullptr;
 }
 
 long ChoicePosition(PPDXControl* control, const char* option) {

@@ -143,4 +143,17 @@ TEST(ParserMenus, CreatedPopupIsPlacedAndReconciledPopupKeepsItsSelection) {
   EXPECT_TRUE(ppd.Has(PPDErr_InvalidParent, "*KTLost"));
 }
 
+// The parse keeps its choices in the description's arena, a caller's come from the heap: both
+// kinds share one control, and each is released its own way when replaced or at the end.
+TEST(ParserMenus, ParsedPopupTakesCallersChoices) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                UIBlock("KTA", "Roll", "*DefaultKTA: b\n*KTA a/A: \"a\"\n*KTA b/B: \"b\"\n"));
+  PPDXPopupControl* parsed = ppd->GetControls()->FindPopup("*KTA", true);
+  ASSERT_NE(parsed, nullptr);
+  parsed->AppendPopupItem(std::make_unique<_PopupItem>("c", "C", "c", 1));
+  EXPECT_EQ(parsed->PositionOf("c"), 3);
+  EXPECT_TRUE(ppd->PPDReconcilePopupMenu("*KTA", "A again", Items({"z", "b"}), "z"));
+  EXPECT_EQ(parsed->GetCurrentControlValueString(), "b");
+}
+
 }  // namespace

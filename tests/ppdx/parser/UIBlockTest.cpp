@@ -21,6 +21,25 @@ TEST(ParserUIBlock, GroupedPopupIsPlacedInItsRollDownWithFlagsAndDefault) {
   EXPECT_FALSE(ppd.Has(PPDErr_NoControls));
 }
 
+// The forms of a choice line: the option keyword ends at a slash or colon, the translation at the
+// next colon; blanks around either are dropped, and a missing or empty translation gives the
+// option keyword.
+TEST(ParserUIBlock, ChoiceLineFormsGiveKeywordAndName) {
+  ParsedPPD ppd(PPDHeader() + PPDLayout() +
+                UIBlock("KTA", "Roll",
+                        "*DefaultKTA: A\n*KTA A: \"a\"\n*KTA  B /  Choice B  : \"b\"\n"
+                        "*KTA C/Has: colon: \"c\"\n*KTA D/: \"d\"\n*KTA E/Slash/in: \"e\"\n"
+                        "*KTA F/A translation well past a short string: \"f\"\n"
+                        "*KTA /NoKeyword: \"x\"\n"));
+  ExpectFacts(*ppd, {{"controls", "*KTA", R"({"items": [
+      {"keyword": "A", "name": "A", "selected": true},
+      {"keyword": "B", "name": "Choice B", "selected": false},
+      {"keyword": "C", "name": "Has", "selected": false},
+      {"keyword": "D", "name": "D", "selected": false},
+      {"keyword": "E", "name": "Slash/in", "selected": false},
+      {"keyword": "F", "name": "A translation well past a short string", "selected": false}]})"}});
+}
+
 // Whether a block makes a control, whether it is an orphan, and the one record the parse makes
 // besides the warnings for empty containers (0: none).
 TEST(ParserUIBlock, PlacementNeedsAFlagsLineAndARollDown) {
