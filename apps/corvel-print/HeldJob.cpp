@@ -34,10 +34,8 @@ std::string QueueOfPrinterURI(const std::string& uri) {
 // The job's attributes the dialog needs; null with cupsLastError() set when CUPS did not answer.
 IppPtr JobAttributes(int id) {
   IppPtr request = NewJobRequest(IPP_OP_GET_JOB_ATTRIBUTES, id);
-  const char* const wanted[] = {"job-name", "job-state", "job-originating-user-name",
-                                "job-printer-uri", "sides"};
-  ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                int(std::size(wanted)), nullptr, wanted);
+  RequestOnly(request.get(),
+              {"job-name", "job-state", "job-originating-user-name", "job-printer-uri", "sides"});
   return Ask(std::move(request));
 }
 

@@ -12,6 +12,11 @@ IppPtr NewJobRequest(ipp_op_t operation, int job) {
   return NewRequestAsUser(operation, "job-uri", "ipp://localhost/jobs/" + std::to_string(job));
 }
 
+void RequestOnly(ipp_t* request, std::initializer_list<const char*> attributes) {
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                int(attributes.size()), nullptr, attributes.begin());
+}
+
 IppPtr Ask(IppPtr request) {
   // cupsDoRequest takes the request whatever happens.
   IppPtr response(cupsDoRequest(CUPS_HTTP_DEFAULT, request.release(), "/"));

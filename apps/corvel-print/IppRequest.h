@@ -3,6 +3,7 @@
 // place that names the user and reads the answer's status.
 #include <cups/cups.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,9 @@ using IppPtr = COwner<ipp_t, ippDelete>;
 IppPtr NewRequestAsUser(ipp_op_t operation, const char* uriName, const std::string& uri);
 // The same on job `job`.
 IppPtr NewJobRequest(ipp_op_t operation, int job);
+
+// Asks for only these attributes in the answer (the operation attribute requested-attributes).
+void RequestOnly(ipp_t* request, std::initializer_list<const char*> attributes);
 
 // Sends `request` to the default print server. The answer when its status is a success; null
 // otherwise, with cupsLastError() and cupsLastErrorString() telling why.

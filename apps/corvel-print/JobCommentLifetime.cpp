@@ -27,9 +27,7 @@ struct JobProgress {
 // The job's state and the queue it waits in; nullopt when CUPS cannot tell.
 std::optional<JobProgress> AskJobProgress(int job) {
   IppPtr request = NewJobRequest(IPP_OP_GET_JOB_ATTRIBUTES, job);
-  const char* const wanted[] = {"job-state", "job-printer-uri"};
-  ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2,
-                nullptr, wanted);
+  RequestOnly(request.get(), {"job-state", "job-printer-uri"});
   const IppPtr response = Ask(std::move(request));
   ipp_attribute_t* state =
       response ? ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM) : nullptr;
@@ -43,8 +41,7 @@ std::optional<JobProgress> AskJobProgress(int job) {
 bool QueueStopped(const std::string& printerUri) {
   if (printerUri.empty()) return false;
   IppPtr request = NewRequestAsUser(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", printerUri);
-  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-               "printer-state");
+  RequestOnly(request.get(), {"printer-state"});
   const IppPtr response = Ask(std::move(request));
   ipp_attribute_t* state =
       response ? ippFindAttribute(response.get(), "printer-state", IPP_TAG_ENUM) : nullptr;
@@ -63,8 +60,7 @@ std::optional<std::set<fs::path>> FilesOfUnfinishedJobs() {
   ipp_t* r = request.get();
   ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
   ippAddBoolean(r, IPP_TAG_OPERATION, "my-jobs", 1);
-  const char* const wanted[] = {"job-id", kJobCommentTicketKey};
-  ippAddStrings(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+  RequestOnly(r, {"job-id", kJobCommentTicketKey});
   const IppPtr response = Ask(std::move(request));
   if (!response) return std::nullopt;
   std::set<fs::path> files;
