@@ -130,7 +130,7 @@ class CCorvelOptions {
   virtual void SetOutputPaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetQualityPaneOptionsInPPDDict(PMPPDDict* dict);
   // Writes the job-comment file and names it in the ticket. When the file cannot be written the
-  // ticket does not name it, an alert tells the user why and mJobCommentStatus keeps the status.
+  // ticket names no file, an alert tells the user why and mJobCommentStatus keeps the status.
   virtual void SetInfoPaneOptionsInPPDDict(PMPPDDict* dict);
   virtual void SetAccessoriesPaneOptionsInPPDDict(PMPPDDict* dict);
 
@@ -252,6 +252,8 @@ class CCorvelOptions {
   virtual void SetServerOption(char* address, char* keyword, char* choice);
 
   bool IsSecureAccessOn() const { return mSecureAccessOn; }
+  // The status of the latest job-comment file written: noErr, or why it could not be written.
+  OSStatus JobCommentStatus() const { return mJobCommentStatus; }
   WindowRef GetPrinterWindow() const { return mPrintDlgWindow; }
   // Copies the client's credentials and address into the record and shows and stores them.
   void TakeSecureAccessResults(const CSecureAccessClient& client);

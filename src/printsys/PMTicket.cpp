@@ -91,6 +91,18 @@ OSStatus PMTicketSetCFString(PMTicketRef ticket, const std::string& clientID,
   return noErr;
 }
 
+OSStatus PMTicketRemoveCFString(PMTicketRef ticket, const std::string& key) {
+  TicketRegistry& registry = Registry();
+  std::lock_guard lock(registry.mutex);
+  Ticket* found = Find(registry, ticket);
+  if (!found) return kPMInvalidTicket;
+  auto entry = found->strings.find(key);
+  if (entry == found->strings.end()) return noErr;
+  if (entry->second.locked) return kPMInvalidKey;
+  found->strings.erase(entry);
+  return noErr;
+}
+
 OSStatus PMTicketGetCFString(PMTicketRef ticket, const std::string& key, std::string* outValue) {
   if (!outValue) return paramErr;
   TicketRegistry& registry = Registry();

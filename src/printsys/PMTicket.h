@@ -34,6 +34,8 @@ OSStatus PMTicketGetPPDDict(PMTicketRef ticket, uint32_t nodeIndex1, uint32_t no
 // (kPMInvalidKey). kPMInvalidTicket for an unknown ticket, paramErr for an empty key.
 OSStatus PMTicketSetCFString(PMTicketRef ticket, const std::string& clientID,
                              const std::string& key, const std::string& value, bool locked);
+// Removes the string entry `key` (noErr when there is none); a locked entry stays (kPMInvalidKey).
+OSStatus PMTicketRemoveCFString(PMTicketRef ticket, const std::string& key);
 // The string entry `key`: kPMKeyNotFound when there is none.
 OSStatus PMTicketGetCFString(PMTicketRef ticket, const std::string& key, std::string* outValue);
 // The client that set entry `key`, nullopt when there is none.

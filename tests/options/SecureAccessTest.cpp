@@ -1,5 +1,8 @@
 // The Print button of a Secure Access model against corvel-sim on loopback: what the server
 // answers decides whether the job prints, which dialogs the user meets, and what the client asks.
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <chrono>
 #include <string>
 
@@ -7,6 +10,7 @@
 #include "TestSupport/SecureAccessServer.h"
 #include "comm/CTCPIPClient.h"
 #include "options/store/PStringFields.h"
+#include "printsys/PMTicket.h"
 
 namespace {
 
@@ -119,6 +123,32 @@ TEST_F(SecureAccessTest, ARefusalNamesTheRejectedItemsAndTheUserCanCorrectThem) 
                                       "printing@example.com"}));
   EXPECT_EQ(server.Requests(), "100\n101 jdoe\\twrong\\t7\\r\n101 jdoe\\tpw\\t1001\\r\n");
   EXPECT_EQ(PStringBytes(Data().password), "pw");  // the corrected credentials are kept
+}
+
+TEST_F(SecureAccessTest, AcceptedCredentialsWhoseCommentsCannotBeWrittenStopThePrint) {
+  SecureAccessServer server(kValidating);
+  SetUser("jdoe", "pw");
+  PMTicketRef ticket = nullptr;
+  PMPPDDict* dict = nullptr;
+  ASSERT_EQ(PMTicketCreate(&ticket), noErr);
+  ASSERT_EQ(PMTicketGetPPDDict(ticket, 0, 0, &dict), noErr);
+  mController->SetPrintSettingsTicket(ticket);
+  mController->SetPPDDict(dict);
+  AnswerDialogs(FourCC("saCL"));
+  rlimit unlimited{};
+  getrlimit(RLIMIT_FSIZE, &unlimited);
+  const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+  const rlimit tiny{16, unlimited.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &tiny);
+  const int prints = PressPrint(server.Port());
+  setrlimit(RLIMIT_FSIZE, &unlimited);
+  signal(SIGXFSZ, previousHandler);
+  EXPECT_EQ(prints, 0);
+  EXPECT_EQ(mShown[""], 1);  // the one alert saying why
+  std::string named;
+  EXPECT_EQ(PMTicketGetCFString(ticket, "KTV.PSData.Corvel", &named), kPMKeyNotFound) << named;
+  mController->SetPPDDict(nullptr);
+  PMTicketRelease(ticket);
 }
 
 TEST_F(SecureAccessTest, FlagsAtZeroAndFourListTheUserIDAndTheAccountNumber) {

@@ -167,8 +167,10 @@ OSStatus TabEventHandler(EventRef event, void*) {
 OSStatus DefaultButtonEventHandler(EventRef, void* userData) {
   auto* options = static_cast<CCorvelOptions*>(userData);
   if (!options || !options->IsSecureAccessOn()) return eventNotHandledErr;
-  // A refused validation swallows the click: the dialog stays open and nothing prints.
-  return options->DoSecureAccess() ? eventNotHandledErr : noErr;
+  // A refused validation swallows the click: the dialog stays open and nothing prints. So do
+  // accepted credentials whose comment file could not be written: the user has been told why.
+  if (!options->DoSecureAccess()) return noErr;
+  return options->JobCommentStatus() == noErr ? eventNotHandledErr : noErr;
 }
 
 void SelectItemOfTabControl(ControlRef tabControl) {

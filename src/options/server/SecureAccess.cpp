@@ -35,6 +35,7 @@ bool CCorvelOptions::DoSecureAccess() {
 }
 
 void CCorvelOptions::SetSecureAccessInfo() {
+  mJobCommentStatus = noErr;
   SetInfoPaneOptionsInUI();
   Draw1Control(GetCorvelControl(FourCC("crvl"), 134));
   SetInfoPaneOptionsInCorvelPrefs();

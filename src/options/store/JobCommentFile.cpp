@@ -108,6 +108,8 @@ void CCorvelOptions::SetInfoPaneOptionsInPPDDict(PMPPDDict*) {
   const JobCommentFileWrite written = WriteJobCommentFile(xml);
   mJobCommentStatus = written.status;
   if (written.status != noErr) {
+    // A file an earlier commit of this dialog wrote holds choices the user has since changed.
+    PMTicketRemoveCFString(mPrintSettingsTicketRef, kJobCommentTicketKey);
     TellJobCommentsNotWritten(written.status);
     return;
   }
