@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "IppRequest.h"
 #include "JobSubmission.h"
@@ -109,18 +110,23 @@ bool RemoveCommentFileOnceJobEnds(int job, const fs::path& file, std::chrono::mi
 }
 
 int RemoveStaleCommentFiles(const fs::path& file) {
-  const std::optional<std::set<fs::path>> inUse = FilesOfUnfinishedJobs();
-  if (!inUse) return 0;
+  // The user's own comment files old enough to be stale; CUPS is asked only when there are some.
   const std::string stem = NameStem(file);
-  int removed = 0;
+  std::vector<fs::path> stale;
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path(), error)) {
     struct stat info {};
-    if (!IsCommentFileName(entry.path(), stem) || inUse->contains(entry.path()) ||
-        lstat(entry.path().c_str(), &info) != 0 || !IsOlderThan(info, kStaleCommentFileAge))
-      continue;
-    removed += RemoveOwnCommentFile(entry.path()) ? 1 : 0;
+    if (IsCommentFileName(entry.path(), stem) && lstat(entry.path().c_str(), &info) == 0 &&
+        S_ISREG(info.st_mode) && info.st_uid == getuid() &&
+        IsOlderThan(info, kStaleCommentFileAge))
+      stale.push_back(entry.path());
   }
+  if (stale.empty()) return 0;
+  const std::optional<std::set<fs::path>> inUse = FilesOfUnfinishedJobs();
+  if (!inUse) return 0;
+  int removed = 0;
+  for (const fs::path& candidate : stale)
+    if (!inUse->contains(candidate)) removed += RemoveOwnCommentFile(candidate) ? 1 : 0;
   return removed;
 }
 

@@ -1,4 +1,3 @@
-#include "support/COwner.h"
 #include "JobSubmission.h"
 
 #include <cups/cups.h>
@@ -9,6 +8,9 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+
+#include "IppRequest.h"
+#include "support/COwner.h"
 
 namespace {
 
@@ -91,6 +93,30 @@ bool SendDocument(http_t* http, int job, const std::string& queue,
   return true;
 }
 
+// Creates the job on `queue` through `http`: its id, or 0 with cupsLastError() telling why. The
+// request is made here rather than by cupsCreateJob, which first asks the server twice more about
+// a queue the dialog has already read.
+int CreateJob(http_t* http, const std::string& queue, const std::string& title, int count,
+              cups_option_t* options) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/printers/%s", queue.c_str());
+  char scheme[32], userpass[256], host[256], resource[HTTP_MAX_URI];
+  int port = 0;
+  httpSeparateURI(HTTP_URI_CODING_ALL, uri, scheme, sizeof scheme, userpass, sizeof userpass, host,
+                  sizeof host, &port, resource, sizeof resource);
+  IppPtr request = NewRequestAsUser(IPP_OP_CREATE_JOB, "printer-uri", uri);
+  if (!title.empty())
+    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                 title.c_str());
+  cupsEncodeOptions2(request.get(), count, options, IPP_TAG_OPERATION);
+  cupsEncodeOptions2(request.get(), count, options, IPP_TAG_JOB);
+  const IppPtr response(cupsDoRequest(http, request.release(), resource));
+  if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING) return 0;
+  ipp_attribute_t* id = ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
+  return id ? ippGetInteger(id, 0) : 0;
+}
+
 }  // namespace
 
 JobOptions JobOptionsFromTicket(PMTicketRef ticket) {
@@ -137,7 +163,7 @@ SubmittedJob SubmitJob(const std::string& queue, const std::string& title,
     result.error = std::string("cannot reach the print server: ") + cupsLastErrorString();
     return result;
   }
-  const int id = cupsCreateJob(http.get(), queue.c_str(), title.c_str(), count, options.get());
+  const int id = CreateJob(http.get(), queue, title, count, options.get());
   if (id <= 0) {
     result.error = "CUPS did not create the job on " + queue + ": " + cupsLastErrorString();
     return result;

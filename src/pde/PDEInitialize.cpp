@@ -35,10 +35,16 @@ struct FetchedPPDFile {
 // (with the reason logged) when there is none.
 std::optional<std::string> QueueOfPrinter(const std::string& printerName,
                                           const std::string& namedQueue) {
+  // A named queue is asked for alone; only a description needs the whole list.
   cups_dest_t* dests = nullptr;
-  const int count = cupsGetDests(&dests);
+  const int count =
+      namedQueue.empty() ? cupsGetDests(&dests)
+                         : ((dests = cupsGetNamedDest(CUPS_HTTP_DEFAULT, namedQueue.c_str(),
+                                                      nullptr)) != nullptr);
   CountedCOwner<cups_dest_t, cupsFreeDests> owner(dests, {count});
-  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+  // A queue the server does not have is not a server that cannot answer.
+  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
+      cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
     trace_log(
         0, "Corvel: the print server at %s gives no printer list (%s); start CUPS and try again\n",
         cupsServer(), ippErrorString(cupsLastError()));
