@@ -117,8 +117,7 @@ int RemoveStaleCommentFiles(const fs::path& file) {
   for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path(), error)) {
     struct stat info {};
     if (IsCommentFileName(entry.path(), stem) && lstat(entry.path().c_str(), &info) == 0 &&
-        S_ISREG(info.st_mode) && info.st_uid == getuid() &&
-        IsOlderThan(info, kStaleCommentFileAge))
+        S_ISREG(info.st_mode) && info.st_uid == getuid() && IsOlderThan(info, kStaleCommentFileAge))
       stale.push_back(entry.path());
   }
   if (stale.empty()) return 0;

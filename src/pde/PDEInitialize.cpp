@@ -38,9 +38,9 @@ std::optional<std::string> QueueOfPrinter(const std::string& printerName,
   // A named queue is asked for alone; only a description needs the whole list.
   cups_dest_t* dests = nullptr;
   const int count =
-      namedQueue.empty() ? cupsGetDests(&dests)
-                         : ((dests = cupsGetNamedDest(CUPS_HTTP_DEFAULT, namedQueue.c_str(),
-                                                      nullptr)) != nullptr);
+      namedQueue.empty()
+          ? cupsGetDests(&dests)
+          : ((dests = cupsGetNamedDest(CUPS_HTTP_DEFAULT, namedQueue.c_str(), nullptr)) != nullptr);
   CountedCOwner<cups_dest_t, cupsFreeDests> owner(dests, {count});
   // A queue the server does not have is not a server that cannot answer.
   if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE &&
