@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "platform/Preferences.h"
 #include "platform/toolkit/Toolkit.h"
 
 namespace {
@@ -14,6 +13,7 @@ constexpr Rect kChooserBounds = {12, 20, 32, 420};
 constexpr Rect kPaneBounds = {44, 20, 619, 620};  // the extension's pane: 600 x 575
 constexpr Rect kCancelBounds = {640, 420, 660, 510};
 constexpr Rect kPrintBounds = {640, 530, 660, 620};
+constexpr const char* kHostClient = "com.corvel.print.host";  // the client of the host's entries
 
 // The CUPS destinations; `serverError` says why there are none when the print server could not
 // be asked.
@@ -160,9 +160,6 @@ bool PrintDialogHost::ChoosePrinter(const std::string& queue, std::string* error
   PDEPrologueAnswer answer;
   OSStatus status = extension->Prologue(&answer);
   PMSessionSetCurrentPrinter(mSession, mPrinters[index].displayName, queue);
-  if (answer.userOptionKind)
-    for (const auto& [key, value] : mStartingChoices)
-      CFPreferencesSetAppValue(key, value, *answer.userOptionKind + "." + queue);
   PMPDEFlags flags = 0;
   if (status == noErr) status = extension->Initialize(mPane, mSession, &flags);
   if (status != noErr) {
@@ -178,6 +175,12 @@ bool PrintDialogHost::ChoosePrinter(const std::string& queue, std::string* error
   mExtension = std::move(extension);
   mQueue = queue;
   return true;
+}
+
+void PrintDialogHost::HandJobAttribute(const std::string& name, const std::string& value) {
+  if (!value.empty())
+    PMTicketSetCFString(mSettingsTicket, kHostClient, std::string(kPMJobAttributePrefix) + name,
+                        value, false);
 }
 
 bool PrintDialogHost::PressPrint(std::string* error) {

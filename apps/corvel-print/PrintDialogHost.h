@@ -54,13 +54,9 @@ class PrintDialogHost {
   // no pane.
   bool ChoosePrinter(const std::string& queue, std::string* error);
   const std::string& Queue() const { return mQueue; }
-  // Choices the next pane starts from over the user's saved ones (a held job's own settings),
-  // keyed as the pane keeps its saved choices. They go into this process's copy of the pane's
-  // saved choices for the queue (the domain "<user option kind>.<queue>") before the pane
-  // starts; the host never stores them, the pane does when the user prints.
-  void PreferStartingChoices(std::map<std::string, PlistValue> choices) {
-    mStartingChoices = std::move(choices);
-  }
+  // Hands a held job's standard attribute (IPP name and value) to the extension through the
+  // print-settings ticket; an empty value hands nothing.
+  void HandJobAttribute(const std::string& name, const std::string& value);
   // Names the document in the window's title: Print "NAME".
   void NameDocument(const std::string& name);
   // Disables the printer chooser: the document is bound to the queue chosen (a held job).
@@ -109,7 +105,6 @@ class PrintDialogHost {
   std::unique_ptr<DialogExtension> mExtension;
   std::string mQueue;
   std::string mPaneTitle;
-  std::map<std::string, PlistValue> mStartingChoices;
   StillWantedCheck mStillWanted;
   std::string mEndReason;
   bool mPrintPressed = false;

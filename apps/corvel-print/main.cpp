@@ -11,7 +11,6 @@
 #include "HeldJob.h"
 #include "InstallLayout.h"
 #include "JobCommentLifetime.h"
-#include "JobStartingChoices.h"
 #include "JobSubmission.h"
 #include "LogCopy.h"
 #include "PrintDialogHost.h"
@@ -148,7 +147,7 @@ int PrepareForHeldJob(CommandLine& line, PrintDialogHost& host) {
                                         job.queue + "\", not \"" + line.queue + "\"");
   line.queue = job.queue;
   if (!job.name.empty()) host.NameDocument(job.name);
-  host.PreferStartingChoices(StartingChoicesForSides(job.sides));
+  host.HandJobAttribute("sides", job.sides);
   host.SetStillWantedCheck([id = job.id](std::string* reason) { return JobStillHeld(id, reason); });
   return kPrinted;
 }

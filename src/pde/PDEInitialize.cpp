@@ -9,6 +9,7 @@
 
 #include "support/COwner.h"
 #include "options/CModelInfo.h"
+#include "options/store/HeldJobChoices.h"
 #include "options/store/SupportedPrinter.h"
 #include "pde/CorvelPDE.h"
 #include "pde/ImageTables.h"
@@ -107,6 +108,10 @@ OSStatus MakeController(CorvelOptionsContext& context, ControlRef parentUserPane
   std::unique_ptr<CCorvelOptions> options(
       CCorvelOptions::CreateInstance(parentUserPane, secureAccess));
   if (!options) return noErr;
+  // The controller names the queue's preference domain; its panes have not read it yet.
+  PMTicketRef settings = nullptr;
+  if (GetTicketFromSession(session, kPMPrintSettingsTicketKey, &settings) == noErr)
+    PreferHeldJobAttributes(settings);
   options->mCupsPPD = std::move(ppd);
   options->mKTVPPD = std::move(parsed);
   FillImageURLs(context.theBundleRef, *options);

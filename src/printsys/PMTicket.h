@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Status.h"
 
@@ -15,6 +16,11 @@ struct OpaquePMTicketRef;
 using PMTicketRef = OpaquePMTicketRef*;
 // The ticket's PPD dictionary; it belongs to the ticket.
 using PMPPDDict = std::map<std::string, std::string>;
+
+// A held job's standard attributes ride in its print-settings ticket as string entries keyed by
+// this prefix and the attribute's name ("PMJobAttribute.sides"), so that the dialog's panes can
+// start from what the job already asks for.
+inline constexpr std::string_view kPMJobAttributePrefix = "PMJobAttribute.";
 
 // The ticket handle a session stores as a number, and back.
 int32_t PMTicketHandleNumber(PMTicketRef ticket);
