@@ -169,6 +169,11 @@ TEST(Settings, FlatBlocksAndBadStreams) {
 
   EXPECT_EQ(original.Save(nullptr), kSettingsBadStream);
   EXPECT_EQ(original.Read(nullptr, 0), kSettingsBadStream);
+  struct UnusableStream : MemoryDataStream {
+    long Usable() const override { return 0; }
+  } unusable;
+  EXPECT_EQ(original.Save(&unusable), kSettingsBadStream);
+  EXPECT_EQ(original.Read(&unusable, 0), kSettingsBadStream);
   MemoryDataStream shortStream(std::vector<uint8_t>{1, 2});
   EXPECT_EQ(original.Read(&shortStream, 100), eofErr);
 }
