@@ -36,7 +36,6 @@ class CBSDSock : public CTCP {
 
   // The seconds of the time-out the next Open sets.
   void SetTimeToWait(unsigned long seconds) { mTimeToWait.tv_sec = long(seconds); }
-  int Descriptor() const { return mSocket.Get(); }
 
  private:
   OSStatus SetSocketOptions();

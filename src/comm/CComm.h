@@ -44,7 +44,6 @@ class CComm : public CNode {
   virtual const char* Status();
 
   int16_t Type() const { return mType; }
-  CCommMgr* GetCommMgr() const { return mCommMgrPtr; }
 
  protected:
   CCommMgr* mCommMgrPtr;  // not owned

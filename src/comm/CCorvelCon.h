@@ -53,7 +53,6 @@ class CCorvelCon : public CProCon {
   long GetHdrLen() const { return mHdrLen; }
   const uint8_t* GetInData() const { return mInBufPtr.data() + mHdrLen; }
   long GetInDataLen() const { return mInDataLen; }
-  const uint8_t* GetOutBuf() const { return mOutBufPtr.data(); }
   long GetOutIdx() const { return mOutIdx; }
   long GetInIdx() const { return mInIdx; }
   bool GetSessionComplete() const { return mSessionComplete; }

@@ -31,7 +31,6 @@ class CTCPIPClient {
 
   void SetIPAddress(const char* address);
   void SetPortNumber(short port) { mPortNumber = port; }
-  bool IsConnected() const { return mConnected; }
 
  private:
   void MakeEndpoint();

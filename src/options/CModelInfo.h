@@ -23,7 +23,6 @@ class CModelInfo {
   static const std::string& GetCorvelPrinterName() { return mCFCorvelPrinterNameStr; }
   // The current printer's display name as the printing system gives it.
   static const std::string& GetCorvelRawPrinterName() { return mCFCorvelRawPrinterNameStr; }
-  static int16_t InstanceCount() { return mInstanceCount; }
 
   // Takes the display name from the session's current printer and the queue name (UTF-8, as
   // CUPS gives it); below system 10.2 the queue name is cleared instead.

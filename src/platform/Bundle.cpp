@@ -160,24 +160,8 @@ CFBundleRef CFBundleGetBundleWithIdentifier(std::string_view identifier) {
   return nullptr;
 }
 
-std::optional<std::string> CFBundleGetIdentifier(CFBundleRef bundle) {
-  return bundle ? bundle->Identifier() : std::nullopt;
-}
-
-const PlistValue* CFBundleGetInfoDictionary(CFBundleRef bundle) {
-  return bundle ? &bundle->InfoDictionary() : nullptr;
-}
-
 const PlistValue* CFBundleGetValueForInfoDictionaryKey(CFBundleRef bundle, std::string_view key) {
   return bundle ? bundle->InfoDictionary().Find(key) : nullptr;
-}
-
-fs::path CFBundleCopyBundleURL(CFBundleRef bundle) {
-  return bundle ? bundle->Folder() : fs::path();
-}
-
-fs::path CFBundleCopyResourcesDirectoryURL(CFBundleRef bundle) {
-  return bundle ? bundle->ResourcesFolder() : fs::path();
 }
 
 std::optional<fs::path> CFBundleCopyExecutableURL(CFBundleRef bundle) {

@@ -25,7 +25,6 @@ class Bundle {
   // The bundle at `folder`, or null when it holds no readable Contents/Info.plist dictionary.
   static std::unique_ptr<Bundle> Open(const std::filesystem::path& folder);
 
-  const std::filesystem::path& Folder() const { return mFolder; }
   std::filesystem::path ContentsFolder() const { return mFolder / "Contents"; }
   std::filesystem::path ResourcesFolder() const { return ContentsFolder() / "Resources"; }
   const PlistValue& InfoDictionary() const { return mInfo; }
@@ -63,13 +62,8 @@ CFBundleRef CFBundleGetBundleWithIdentifier(std::string_view identifier);
 // folder is not a bundle.
 CFBundleRef CFBundleCreate(const std::filesystem::path& folder);
 
-std::optional<std::string> CFBundleGetIdentifier(CFBundleRef bundle);
-// The whole information dictionary (Info.plist); null for a null bundle.
-const PlistValue* CFBundleGetInfoDictionary(CFBundleRef bundle);
 // One entry of the information dictionary; null when absent.
 const PlistValue* CFBundleGetValueForInfoDictionaryKey(CFBundleRef bundle, std::string_view key);
-std::filesystem::path CFBundleCopyBundleURL(CFBundleRef bundle);
-std::filesystem::path CFBundleCopyResourcesDirectoryURL(CFBundleRef bundle);
 // The bundle's shared object: Contents/Linux/<CFBundleExecutable>.so; nullopt for a null bundle,
 // a missing or unsafe (path-leaving) executable name.
 std::optional<std::filesystem::path> CFBundleCopyExecutableURL(CFBundleRef bundle);

@@ -39,5 +39,3 @@ std::vector<std::string> PreferredLanguages() {
   AddOnce(languages, "en");
   return languages;
 }
-
-std::string CurrentLanguage() { return PreferredLanguages().front(); }

@@ -7,6 +7,3 @@
 // LANG; a name such as "pt_BR.UTF-8@euro" gives "pt_BR" and then "pt". "C" and "POSIX" name no
 // language. "en" always comes last. No duplicates.
 std::vector<std::string> PreferredLanguages();
-
-// The first preferred language ("en" when the environment names none).
-std::string CurrentLanguage();

@@ -193,10 +193,6 @@ void GetIndString(unsigned char* theString, int16_t strListID, int16_t index) {
   std::memcpy(theString + 1, text.data(), length);
 }
 
-std::optional<std::vector<uint8_t>> GetResource(OSType type, int16_t resID) {
-  return ResourceBytes({FourCCToString(type), std::to_string(resID)}, true);
-}
-
 std::optional<std::vector<uint8_t>> GetNamedResource(OSType type, std::string_view name) {
   return GetNamedResource(FourCCToString(type), name);
 }

@@ -46,9 +46,8 @@ OSErr ResError();
 void GetIndString(unsigned char* theString, int16_t strListID, int16_t index);
 
 // A resource's bytes: a <data> value as it stands, any other value in its XML property-list
-// form. nullopt when not found (ResError resNotFound). GetResource and GetNamedResource search
-// the chain; Get1NamedResource only the current map.
-std::optional<std::vector<uint8_t>> GetResource(OSType type, int16_t resID);
+// form. nullopt when not found (ResError resNotFound). GetNamedResource searches the chain;
+// Get1NamedResource only the current map.
 std::optional<std::vector<uint8_t>> GetNamedResource(OSType type, std::string_view name);
 std::optional<std::vector<uint8_t>> Get1NamedResource(OSType type, std::string_view name);
 // The same for types whose names are not four characters ("plist").

@@ -7,11 +7,10 @@ using OSStatus = int32_t;
 using OSErr = int32_t;
 
 inline constexpr OSStatus noErr = 0;
-inline constexpr OSStatus paramErr = -50;          // bad parameter
-inline constexpr OSStatus openErr = -23;           // the operation is not open to this object
-inline constexpr OSStatus userCanceledErr = -128;  // cancelled
-inline constexpr OSStatus readErr = -19;           // a read that cannot be done (no room, not open)
-inline constexpr OSStatus kCommFailedErr = -1;     // a socket-layer failure
+inline constexpr OSStatus paramErr = -50;       // bad parameter
+inline constexpr OSStatus openErr = -23;        // the operation is not open to this object
+inline constexpr OSStatus readErr = -19;        // a read that cannot be done (no room, not open)
+inline constexpr OSStatus kCommFailedErr = -1;  // a socket-layer failure
 // The plug-in model's answer for an interface a plug-in does not have (the bit pattern 0x80000004).
 inline constexpr OSStatus E_NOINTERFACE = static_cast<OSStatus>(0x80000004u);
 inline constexpr OSStatus dskFulErr = -34;               // no room left on the disk

@@ -2,12 +2,6 @@
 
 #include <uuid/uuid.h>
 
-CFUUIDRef CFUUIDCreate() {
-  CFUUID uuid;
-  uuid_generate(uuid.bytes.data());
-  return uuid;
-}
-
 std::optional<CFUUIDRef> CFUUIDCreateFromString(std::string_view text) {
   constexpr size_t kTextLength = 36;
   if (text.size() != kTextLength) return std::nullopt;
@@ -16,10 +10,4 @@ std::optional<CFUUIDRef> CFUUIDCreateFromString(std::string_view text) {
   CFUUID uuid;
   if (uuid_parse(terminated, uuid.bytes.data()) != 0) return std::nullopt;
   return uuid;
-}
-
-std::string CFUUIDCreateString(const CFUUIDRef& uuid) {
-  char text[37];
-  uuid_unparse_upper(uuid.bytes.data(), text);
-  return text;
 }

@@ -15,12 +15,8 @@ struct CFUUID {
 };
 using CFUUIDRef = CFUUID;
 
-// A new random UUID.
-CFUUIDRef CFUUIDCreate();
 // The UUID of a text form (either case); nullopt when the text is not one.
 std::optional<CFUUIDRef> CFUUIDCreateFromString(std::string_view text);
-// The text form, in upper case.
-std::string CFUUIDCreateString(const CFUUIDRef& uuid);
 
 constexpr CFUUIDRef CFUUIDCreateFromUUIDBytes(const CFUUIDBytes& bytes) { return CFUUID{bytes}; }
 constexpr CFUUIDBytes CFUUIDGetUUIDBytes(const CFUUIDRef& uuid) { return uuid.bytes; }

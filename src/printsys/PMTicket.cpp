@@ -60,12 +60,6 @@ OSStatus PMTicketRelease(PMTicketRef ticket) {
   return registry.tickets.erase(IDOf(ticket)) ? noErr : kPMInvalidTicket;
 }
 
-bool PMTicketIsValid(PMTicketRef ticket) {
-  TicketRegistry& registry = Registry();
-  std::lock_guard lock(registry.mutex);
-  return Find(registry, ticket) != nullptr;
-}
-
 OSStatus PMTicketGetPPDDict(PMTicketRef ticket, uint32_t, uint32_t, PMPPDDict** outDict) {
   if (!outDict) return paramErr;
   *outDict = nullptr;

@@ -29,7 +29,6 @@ PMTicketRef PMTicketFromHandleNumber(int64_t number);
 // A new, empty ticket; the caller releases it with PMTicketRelease.
 OSStatus PMTicketCreate(PMTicketRef* outTicket);
 OSStatus PMTicketRelease(PMTicketRef ticket);
-bool PMTicketIsValid(PMTicketRef ticket);
 
 // The ticket's PPD dictionary (the node indexes are accepted and not used). kPMInvalidTicket for
 // an unknown ticket, paramErr when `outDict` is null.

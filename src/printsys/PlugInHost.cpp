@@ -2,22 +2,9 @@
 
 #include <dlfcn.h>
 
-#include <algorithm>
-#include <system_error>
-
 #include "platform/Bundle.h"
 
 namespace fs = std::filesystem;
-
-std::vector<fs::path> FindPlugInBundles(const fs::path& folder) {
-  std::vector<fs::path> bundles;
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-    if (it->path().extension() == ".plugin" && it->is_directory(error))
-      bundles.push_back(it->path());
-  std::sort(bundles.begin(), bundles.end());
-  return bundles;
-}
 
 namespace {
 

@@ -1,20 +1,16 @@
 #pragma once
-// The host side of dialog extensions, as the printing system works it: find plug-in bundles in a
-// folder, read which factory of a bundle makes dialog extensions (CFPlugInTypes) and the name of
-// its function (CFPlugInFactories) from the bundle's Info.plist, load the bundle's shared object,
-// call the factory, ask the object for the dialog-extension interface and drive the pane's life
-// cycle. The shared object stays mapped once loaded (handlers it installed may outlive the pane).
+// The host side of dialog extensions, as the printing system works it: read which factory of a
+// bundle makes dialog extensions (CFPlugInTypes) and the name of its function (CFPlugInFactories)
+// from the bundle's Info.plist, load the bundle's shared object, call the factory, ask the object
+// for the dialog-extension interface and drive the pane's life cycle. The shared object stays
+// mapped once loaded (handlers it installed may outlive the pane).
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/PlugInModel.h"
 #include "printsys/PDEInterface.h"
-
-// The plug-in bundles (sub-folders named *.plugin) in `folder`, sorted by name.
-std::vector<std::filesystem::path> FindPlugInBundles(const std::filesystem::path& folder);
 
 // What Prologue hands back.
 struct PDEPrologueAnswer {

@@ -45,12 +45,6 @@ bool ReleaseBlock(void* block) {
   return true;
 }
 
-void ReleaseAllBlocks() {
-  std::lock_guard lock(BlocksMutex());
-  for (void* block : LiveBlocks()) std::free(block);
-  LiveBlocks().clear();
-}
-
 char* NewString(std::string_view text) {
   auto* copy = static_cast<char*>(AllocateBlock(text.size() + 1));
   if (copy) std::memcpy(copy, text.data(), text.size());

@@ -15,7 +15,6 @@ namespace q10 {
 void* AllocateBlock(std::size_t size);
 // True when the block was live (and is now released).
 bool ReleaseBlock(void* block);
-void ReleaseAllBlocks();
 
 // A C string copy; null when out of memory.
 char* NewString(std::string_view text);

@@ -34,8 +34,6 @@ class CUPSHelper {
   // The name of the option's choice at the 1-based index; empty when there is none.
   std::string NamedOptionAndIndexToPPDKey(const char* keyword, short index);
 
-  TextEncoding FileStringEncoding() const { return mFileStringEncoding; }
-
  protected:
   // PPD text to UTF-8; bytes that are not valid UTF-8 are read as ISO Latin-1.
   std::string PPDText(const char* text) const;

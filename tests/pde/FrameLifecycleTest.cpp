@@ -24,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kBundle = CORVEL_BUNDLE_DIR;
+constexpr CFUUIDRef kUnknownUUID = CFUUIDCreateFromUUIDBytes({1});
 const std::string kSourcePPD = CORVEL_SOURCE_DIR "/ppd/crvmtqix.ppd";
 
 // A copy of the bundled PPD with one main keyword's line replaced.
@@ -252,7 +253,7 @@ TEST(CorvelFactory, MakesDialogExtensionsOnlyAndEachQueryANewObject) {
   auto factory =
       reinterpret_cast<CFPlugInFactoryFunction>(dlsym(code, "CorvelOptionsPluginFactory"));
   ASSERT_NE(factory, nullptr);
-  EXPECT_EQ(factory(nullptr, CFUUIDCreate()), nullptr) << "another plug-in type";
+  EXPECT_EQ(factory(nullptr, kUnknownUUID), nullptr) << "another plug-in type";
   EXPECT_EQ(dlsym(code, "Prologue"), nullptr) << "only the factory is exported";
   dlclose(code);
 
@@ -277,7 +278,7 @@ TEST(CorvelFactory, MakesDialogExtensionsOnlyAndEachQueryANewObject) {
   static_cast<PlugInIntf*>(second)->vtable->plugInHeader.Release(&released);
 
   void* none = &error;
-  EXPECT_EQ((*unknown)->QueryInterface(unknown, CFUUIDGetUUIDBytes(CFUUIDCreate()), &none),
+  EXPECT_EQ((*unknown)->QueryInterface(unknown, CFUUIDGetUUIDBytes(kUnknownUUID), &none),
             E_NOINTERFACE);
   EXPECT_EQ(none, nullptr);
   void* base = nullptr;

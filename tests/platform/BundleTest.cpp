@@ -14,6 +14,7 @@ namespace {
 // The type every print-dialog extension's bundle names among its plug-in types.
 constexpr CFUUIDRef kPlugInType = CFUUIDGetConstantUUIDWithBytes(
     0xBD, 0xB0, 0x91, 0xF4, 0xE5, 0x7F, 0x11, 0xD3, 0xB5, 0xCC, 0x00, 0x50, 0xE4, 0x60, 0x32, 0x77);
+constexpr const char* kPlugInTypeText = "BDB091F4-E57F-11D3-B5CC-0050E4603277";
 
 class Bundles : public testing::Test {
  protected:
@@ -46,7 +47,6 @@ TEST_F(Bundles, AreFoundByIdentifierInRegisteredFolders) {
   CFBundleRef found = CFBundleGetBundleWithIdentifier(bundle.identifier);
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(found, CFBundleCreate(bundle.folder)) << "one handle per bundle";
-  EXPECT_EQ(CFBundleGetIdentifier(found), bundle.identifier);
   EXPECT_EQ(*CFBundleGetValueForInfoDictionaryKey(found, "CFBundleName")->GetString(), "Test");
   EXPECT_EQ(CFBundleGetBundleWithIdentifier("com.example.nowhere"), nullptr);
   EXPECT_EQ(CFBundleCreate(parent.path() / "missing.plugin"), nullptr);
@@ -73,7 +73,7 @@ TEST(Language, ComesFromLanguageThenLangWithEnglishLast) {
             (std::vector<std::string>{"pt_BR", "pt", "fr", "de_DE", "de", "en"}));
   ScopedEnvironment noList{"LANGUAGE", ""};
   ScopedEnvironment posix{"LANG", "C.UTF-8"};
-  EXPECT_EQ(CurrentLanguage(), "en");
+  EXPECT_EQ(PreferredLanguages(), std::vector<std::string>{"en"});
 }
 
 TEST_F(Bundles, ResourceFilesAreFoundGlobalFirstThenByLanguage) {
@@ -100,12 +100,12 @@ TEST(ProductBundle, NamesItsFactoryAndOpensItsResourceMap) {
   ASSERT_NE(product, nullptr);
   const PlistValue* types = CFBundleGetValueForInfoDictionaryKey(product, "CFPlugInTypes");
   ASSERT_TRUE(types);
-  const PlistValue* factories = types->Find(CFUUIDCreateString(kPlugInType));
+  const PlistValue* factories = types->Find(kPlugInTypeText);
   ASSERT_TRUE(factories && factories->GetArray() && !factories->GetArray()->empty());
-  auto factory = CFUUIDCreateFromString(*factories->GetArray()->front().GetString());
-  ASSERT_TRUE(factory);
-  const PlistValue* function = CFBundleGetValueForInfoDictionaryKey(product, "CFPlugInFactories")
-                                   ->Find(CFUUIDCreateString(*factory));
+  const std::string factory = *factories->GetArray()->front().GetString();
+  ASSERT_TRUE(CFUUIDCreateFromString(factory));
+  const PlistValue* function =
+      CFBundleGetValueForInfoDictionaryKey(product, "CFPlugInFactories")->Find(factory);
   ASSERT_TRUE(function);
   EXPECT_EQ(*function->GetString(), "CorvelOptionsPluginFactory");
 
@@ -115,23 +115,18 @@ TEST(ProductBundle, NamesItsFactoryAndOpensItsResourceMap) {
   CFBundleCloseBundleResourceMap(product, map);
 }
 
-TEST(UUIDs, TextAndBytesDescribeTheSameValueAndNewOnesAreDistinct) {
-  auto parsed = CFUUIDCreateFromString("bdb091f4-e57f-11d3-b5cc-0050e4603277");
-  ASSERT_TRUE(parsed);
-  EXPECT_EQ(*parsed, kPlugInType);
-  EXPECT_EQ(CFUUIDCreateString(kPlugInType), "BDB091F4-E57F-11D3-B5CC-0050E4603277");
+TEST(UUIDs, TextAndBytesDescribeTheSameValue) {
+  for (const char* text : {kPlugInTypeText, "bdb091f4-e57f-11d3-b5cc-0050e4603277"})
+    EXPECT_EQ(CFUUIDCreateFromString(text), kPlugInType) << text;
   EXPECT_EQ(CFUUIDCreateFromUUIDBytes(CFUUIDGetUUIDBytes(kPlugInType)), kPlugInType);
   for (const char* bad :
        {"", "BDB091F4-E57F-11D3-B5CC-0050E460327", "BDB091F4-E57F-11D3-B5CC-0050E46032770",
         "BDB091F4xE57F-11D3-B5CC-0050E4603277", "GDB091F4-E57F-11D3-B5CC-0050E4603277"})
     EXPECT_FALSE(CFUUIDCreateFromString(bad)) << bad;
-  CFUUIDRef first = CFUUIDCreate(), second = CFUUIDCreate();  // new ones are distinct
-  EXPECT_NE(first, second);
-  EXPECT_EQ(CFUUIDCreateFromString(CFUUIDCreateString(first)), first);
 }
 
 TEST(PlugInRegistry, CountsInstancesPerFactory) {
-  CFUUIDRef factory = CFUUIDCreate(), other = CFUUIDCreate();
+  const CFUUIDRef factory = CFUUIDCreateFromUUIDBytes({1}), other = CFUUIDCreateFromUUIDBytes({2});
   CFPlugInAddInstanceForFactory(factory);
   CFPlugInAddInstanceForFactory(factory);
   CFPlugInAddInstanceForFactory(other);

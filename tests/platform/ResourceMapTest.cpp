@@ -89,7 +89,7 @@ TEST_F(ResourceMaps, LookupsFollowTheChainOfOpenMaps) {
   EXPECT_EQ(IndString(231, 1), "Second bundle");
   EXPECT_EQ(IndString(-8900, 2), "Missing keyword") << "found further down the chain";
   ASSERT_TRUE(GetNamedResource("plist", "MediaTypes"));
-  EXPECT_EQ(GetResource(FourCC("TEXT"), 128), (std::vector<uint8_t>{1, 2, 3}))
+  EXPECT_EQ(GetNamedResource("TEXT", "128"), (std::vector<uint8_t>{1, 2, 3}))
       << "data as it stands";
   EXPECT_FALSE(Get1NamedResource("plist", "MediaTypes")) << "only the current map";
   auto bytes = GetNamedResource("plist", "MediaTypes");  // property lists come back as XML

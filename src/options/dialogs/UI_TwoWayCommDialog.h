@@ -37,7 +37,6 @@ class UI_TwoWayCommDialog : public UI_DialogWait {
   void setServerNameField(const char* text);
 
   bool isInitialized() const { return mInitialized; }
-  const char* serverName() const { return mServerName; }
 
  private:
   void initRefs();

@@ -38,12 +38,6 @@ void Draw1Control(ControlRef controlRef) {
   if (ContainersShown(control)) DrawShownTree(control);
 }
 
-OSStatus HIViewSetNeedsDisplay(ControlRef control, bool needsDisplay) {
-  if (!IsValidControlHandle(control)) return errUnknownControl;
-  if (needsDisplay) Draw1Control(control);
-  return noErr;
-}
-
 void DrawControls(WindowRef windowRef) {
   ToolkitWindow* window = ResolveWindow(windowRef);
   if (!window) return;

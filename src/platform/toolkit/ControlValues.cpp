@@ -144,12 +144,6 @@ OSStatus ActivateControl(ControlRef control) {
   return noErr;
 }
 
-OSStatus DeactivateControl(ControlRef control) {
-  if (!IsValidControlHandle(control)) return errUnknownControl;
-  DisableControl(control);
-  return noErr;
-}
-
 bool IsControlEnabled(ControlRef control) {
   ToolkitControl* c = ResolveControl(control);
   return c && c->enabled;
@@ -164,11 +158,6 @@ bool IsActive(const ToolkitControl* control) {
   for (const ToolkitControl* c = control; c; c = c->parent)
     if (!c->enabled || !c->visible) return false;
   return true;
-}
-
-bool IsControlActive(ControlRef control) {
-  ToolkitControl* c = ResolveControl(control);
-  return c && IsActive(c);
 }
 
 OSStatus SetControlVisibility(ControlRef control, bool visible, bool draw) {
@@ -207,41 +196,11 @@ MenuRef GetControlPopupMenuHandle(ControlRef popup) {
   return c ? c->menu.get() : nullptr;
 }
 
-OSStatus SetControlPopupMenuHandle(ControlRef popup, MenuRef menu) {
-  ToolkitControl* c = ResolveKind(popup, ControlKind::PopupButton);
-  if (!c) return errUnknownControl;
-  if (!menu) return paramErr;
-  if (menu != c->menu.get()) {
-    c->menu->items = menu->items;
-    c->menu->menuID = menu->menuID;
-  }
-  NotifyControlChanged(c, ControlChange::Menu);
-  return noErr;
-}
-
-OSStatus SetTabTitles(ControlRef tabs, const std::vector<std::string>& titles) {
-  ToolkitControl* c = ResolveKind(tabs, ControlKind::TabControl);
-  if (!c) return errUnknownControl;
-  c->tabs.clear();
-  for (const std::string& title : titles) c->tabs.push_back({title, true});
-  NotifyControlChanged(c, ControlChange::Tabs);
-  return noErr;
-}
-
 std::vector<std::string> GetTabTitles(ControlRef tabs) {
   std::vector<std::string> titles;
   if (ToolkitControl* c = ResolveControl(tabs))
     for (const TabRecord& tab : c->tabs) titles.push_back(tab.title);
   return titles;
-}
-
-OSStatus SetTabEnabled(ControlRef tabs, uint16_t tab, bool enabled) {
-  ToolkitControl* c = ResolveKind(tabs, ControlKind::TabControl);
-  if (!c) return errUnknownControl;
-  if (tab < 1 || tab > c->tabs.size()) return paramErr;
-  c->tabs[tab - 1].enabled = enabled;
-  NotifyControlChanged(c, ControlChange::Tabs);
-  return noErr;
 }
 
 bool IsTabEnabled(ControlRef tabs, uint16_t tab) {

@@ -265,11 +265,3 @@ OSStatus GetKeyboardFocus(WindowRef windowRef, ControlRef* control) {
   *control = window->focus ? window->focus->handle : nullptr;
   return noErr;
 }
-
-OSStatus ClearKeyboardFocus(WindowRef windowRef) {
-  ToolkitWindow* window = ResolveWindow(windowRef);
-  if (!window) return errInvalidWindowRef;
-  window->focus = nullptr;
-  NotifyWindowChanged(window, WindowChange::FocusChanged);
-  return noErr;
-}

@@ -53,11 +53,9 @@ void* GetControlReference(ControlRef control);
 void EnableControl(ControlRef control);
 // Activation: in this model an active control is an enabled one.
 OSStatus ActivateControl(ControlRef control);
-OSStatus DeactivateControl(ControlRef control);
 void DisableControl(ControlRef control);
 bool IsControlEnabled(ControlRef control);
 bool IsControlVisible(ControlRef control);
-bool IsControlActive(ControlRef control);
 void ShowControl(ControlRef control);  // shows and redraws
 void HideControl(ControlRef control);  // hides and redraws
 // Shows or hides; redraws only when asked to.
@@ -98,26 +96,20 @@ OSStatus GetEnclosingTab(ControlRef control, ControlRef* tabs, uint16_t* tab);
 // Keyboard focus: text fields and lists can take it.
 OSStatus SetKeyboardFocus(WindowRef window, ControlRef control);
 OSStatus GetKeyboardFocus(WindowRef window, ControlRef* control);
-OSStatus ClearKeyboardFocus(WindowRef window);
 
 // Redrawing. A request counts on the control it names and sends draw events to it and to every
 // shown control embedded in it; what the draw handlers paint is kept per control.
 void Draw1Control(ControlRef control);
-OSStatus HIViewSetNeedsDisplay(ControlRef control, bool needsDisplay);
 void DrawControls(WindowRef window);
 uint32_t GetControlRedrawCount(ControlRef control);
 std::vector<DrawOperation> GetControlLastDrawing(ControlRef control);
 
 // Popup buttons own their menu.
 MenuRef GetControlPopupMenuHandle(ControlRef popup);
-// Replaces the popup's items by copies of the menu's items; the caller keeps the menu.
-OSStatus SetControlPopupMenuHandle(ControlRef popup, MenuRef menu);
 
 // Tab controls: one title per tab; the value is the chosen tab (1-based); the maximum limits how
 // many tabs are offered.
-OSStatus SetTabTitles(ControlRef tabs, const std::vector<std::string>& titles);
 std::vector<std::string> GetTabTitles(ControlRef tabs);
-OSStatus SetTabEnabled(ControlRef tabs, uint16_t tab, bool enabled);
 bool IsTabEnabled(ControlRef tabs, uint16_t tab);
 
 // Image views.

@@ -78,36 +78,6 @@ OSStatus AddDataBrowserItems(ControlRef browser, uint32_t count, const DataBrows
   return noErr;
 }
 
-OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count,
-                                const DataBrowserItemID* items) {
-  ToolkitControl* list = ResolveList(browser);
-  if (!list) return errUnknownControl;
-  if (count > 0 && !items) return paramErr;
-  const std::vector<DataBrowserItemID> doomed =
-      count == 0 ? list->rows : std::vector<DataBrowserItemID>(items, items + count);
-  std::vector<DataBrowserItemID> keptSelection = Without(list->selection, doomed);
-  if (keptSelection.size() != list->selection.size()) {
-    ChangeSelection(list, keptSelection);
-    list = ResolveList(browser);  // the owner heard of it and may have disposed of the list
-    if (!list) return noErr;
-  }
-  std::vector<DataBrowserItemID> removed;  // in row order
-  for (DataBrowserItemID item : list->rows)
-    if (Contains(doomed, item)) removed.push_back(item);
-  if (removed.empty()) return noErr;
-  list->rows = Without(list->rows, removed);
-  NotifyControlChanged(list, ControlChange::ListRows);
-  NotifyEach(browser, removed, kDataBrowserItemRemoved);
-  return noErr;
-}
-
-OSStatus GetDataBrowserItemCount(ControlRef browser, uint32_t* count) {
-  ToolkitControl* list = ResolveList(browser);
-  if (!list || !count) return errUnknownControl;
-  *count = uint32_t(list->rows.size());
-  return noErr;
-}
-
 std::vector<DataBrowserItemID> GetDataBrowserItems(ControlRef browser) {
   ToolkitControl* list = ResolveList(browser);
   return list ? list->rows : std::vector<DataBrowserItemID>{};
@@ -149,11 +119,6 @@ OSStatus SetDataBrowserSelectedItems(ControlRef browser, uint32_t count,
 bool IsDataBrowserItemSelected(ControlRef browser, DataBrowserItemID item) {
   ToolkitControl* list = ResolveList(browser);
   return list && Contains(list->selection, item);
-}
-
-std::vector<DataBrowserItemID> GetDataBrowserSelection(ControlRef browser) {
-  ToolkitControl* list = ResolveList(browser);
-  return list ? list->selection : std::vector<DataBrowserItemID>{};
 }
 
 std::string GetDataBrowserCellText(ControlRef browser, DataBrowserItemID item,

@@ -12,11 +12,8 @@ using DataBrowserPropertyID = uint32_t;
 using DataBrowserItemNotification = uint32_t;
 
 inline constexpr DataBrowserItemNotification kDataBrowserItemAdded = 1;
-inline constexpr DataBrowserItemNotification kDataBrowserItemRemoved = 2;
 inline constexpr DataBrowserItemNotification kDataBrowserItemSelected = 5;
 inline constexpr DataBrowserItemNotification kDataBrowserItemDeselected = 6;
-inline constexpr DataBrowserItemNotification kDataBrowserItemDoubleClicked = 7;
-inline constexpr DataBrowserItemNotification kDataBrowserSelectionSetChanged = 14;
 
 // Where an item-data callback puts the cell's text.
 struct DataBrowserItemData {
@@ -41,9 +38,6 @@ OSStatus SetDataBrowserItemDataText(DataBrowserItemDataRef itemData, const std::
 
 // Adds rows (an item already present is not added again) and reports each new one.
 OSStatus AddDataBrowserItems(ControlRef browser, uint32_t count, const DataBrowserItemID* items);
-// Removes the given rows, or all rows when count is 0.
-OSStatus RemoveDataBrowserItems(ControlRef browser, uint32_t count, const DataBrowserItemID* items);
-OSStatus GetDataBrowserItemCount(ControlRef browser, uint32_t* count);
 std::vector<DataBrowserItemID> GetDataBrowserItems(ControlRef browser);
 std::vector<DataBrowserPropertyID> GetDataBrowserColumnProperties(ControlRef browser);
 // The columns' titles, in column order; empty for a list that is not there.
@@ -59,7 +53,6 @@ enum DataBrowserSetOption {
 OSStatus SetDataBrowserSelectedItems(ControlRef browser, uint32_t count,
                                      const DataBrowserItemID* items, DataBrowserSetOption how);
 bool IsDataBrowserItemSelected(ControlRef browser, DataBrowserItemID item);
-std::vector<DataBrowserItemID> GetDataBrowserSelection(ControlRef browser);
 
 // The text of one cell, asked from the item-data callback (empty when nobody answers).
 std::string GetDataBrowserCellText(ControlRef browser, DataBrowserItemID item,

@@ -137,11 +137,6 @@ OSStatus DispatchControlHit(ToolkitControl* control) {
   return status;
 }
 
-OSStatus SendControlHitEvent(ControlRef control) {
-  ToolkitControl* c = ResolveControl(control);
-  return c ? DispatchControlHit(c) : errUnknownControl;
-}
-
 void DispatchDrawEvent(ToolkitControl* control) {
   const ControlRef handle = control->handle;
   ToolkitWindow* window = control->window;

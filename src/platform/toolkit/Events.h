@@ -52,5 +52,4 @@ CGrafPtr GetEventGraphicsPort(EventRef event);
 
 // Dispatch, used by the toolkit's own user actions and by code that sends events itself.
 // Each returns noErr when a handler (or the default handling) handled the event.
-OSStatus SendControlHitEvent(ControlRef control);
 OSStatus ProcessHICommand(WindowRef window, ControlRef sender, uint32_t commandID);

@@ -49,12 +49,6 @@ void CGContext::Scale(double sx, double sy) {
   m.d *= sy;
 }
 
-void CGContext::RestoreGState() {
-  if (mSaved.empty()) return;
-  mState = mSaved.back();
-  mSaved.pop_back();
-}
-
 void CGContext::ClearRect(const CGRect& rect) {
   mOps.push_back({DrawOperation::Kind::ClearRect, ToDevice(rect), {}, nullptr});
 }

@@ -59,8 +59,6 @@ class CGContext {
 
   void Translate(double tx, double ty);
   void Scale(double sx, double sy);
-  void SaveGState() { mSaved.push_back(mState); }
-  void RestoreGState();
   void SetFillColor(const CGColor& color) { mState.fill = color; }
   void ClearRect(const CGRect& rect);
   void FillRect(const CGRect& rect);
@@ -76,7 +74,6 @@ class CGContext {
   double mWidth;
   double mHeight;
   State mState;
-  std::vector<State> mSaved;
   std::vector<DrawOperation> mOps;
 };
 
@@ -84,8 +81,6 @@ class CGContext {
 inline void CGContextTranslateCTM(CGContextRef c, double tx, double ty) { c->Translate(tx, ty); }
 inline void CGContextScaleCTM(CGContextRef c, double sx, double sy) { c->Scale(sx, sy); }
 inline CGAffineTransform CGContextGetCTM(CGContextRef c) { return c->CTM(); }
-inline void CGContextSaveGState(CGContextRef c) { c->SaveGState(); }
-inline void CGContextRestoreGState(CGContextRef c) { c->RestoreGState(); }
 inline void CGContextClearRect(CGContextRef c, CGRect r) { c->ClearRect(r); }
 inline void CGContextFillRect(CGContextRef c, CGRect r) { c->FillRect(r); }
 inline void CGContextDrawImage(CGContextRef c, CGRect r, const CGImageRef& i) {

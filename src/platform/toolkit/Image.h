@@ -27,7 +27,6 @@ class CGImage {
   // null otherwise (and for images made from given pixels). Looked for when first asked.
   std::shared_ptr<const CGImage> DoubleResolution() const;
   bool ShouldInterpolate() const { return mInterpolate; }
-  CGColorRenderingIntent RenderingIntent() const { return mIntent; }
 
  private:
   uint32_t mWidth;

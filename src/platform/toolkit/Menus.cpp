@@ -17,12 +17,6 @@ void MenuChanged(MenuRef menu) {
 
 }  // namespace
 
-OSStatus CreateNewMenu(int16_t menuID, MenuRef* outMenu) {
-  if (!outMenu) return paramErr;
-  *outMenu = new ToolkitMenu{menuID, {}, {}, nullptr};
-  return noErr;
-}
-
 void DisposeMenu(MenuRef menu) {
   // A popup's own menu goes with its control, never through here.
   if (menu && !menu->owner) delete menu;
@@ -35,15 +29,6 @@ OSStatus AppendMenuItemTextWithCFString(MenuRef menu, const std::string& text, u
   if (!menu || menu->items.size() >= UINT16_MAX) return paramErr;
   menu->items.push_back({text, true, false, command});
   if (outIndex) *outIndex = uint16_t(menu->items.size());
-  MenuChanged(menu);
-  return noErr;
-}
-
-OSStatus InsertMenuItemTextWithCFString(MenuRef menu, const std::string& text, uint16_t afterItem,
-                                        uint32_t command) {
-  if (!menu || menu->items.size() >= UINT16_MAX) return paramErr;
-  const size_t at = std::min<size_t>(afterItem, menu->items.size());
-  menu->items.insert(menu->items.begin() + long(at), {text, true, false, command});
   MenuChanged(menu);
   return noErr;
 }
@@ -62,13 +47,6 @@ void DeleteMenuItem(MenuRef menu, uint16_t item) { DeleteMenuItems(menu, item, 1
 OSStatus DeleteAllMenuItems(MenuRef menu) {
   if (!menu) return paramErr;
   menu->items.clear();
-  MenuChanged(menu);
-  return noErr;
-}
-
-OSStatus SetMenuItemTextWithCFString(MenuRef menu, uint16_t item, const std::string& text) {
-  if (!HasItem(menu, item)) return paramErr;
-  menu->items[item - 1].text = text;
   MenuChanged(menu);
   return noErr;
 }

@@ -7,19 +7,15 @@
 #include "platform/toolkit/ToolkitTypes.h"
 
 // A menu that nothing owns yet; the caller disposes of it.
-OSStatus CreateNewMenu(int16_t menuID, MenuRef* outMenu);
 void DisposeMenu(MenuRef menu);
 
 uint16_t CountMenuItems(MenuRef menu);
 // Appends an item; outIndex (optional) receives its number.
 OSStatus AppendMenuItemTextWithCFString(MenuRef menu, const std::string& text, uint32_t command,
                                         uint16_t* outIndex);
-OSStatus InsertMenuItemTextWithCFString(MenuRef menu, const std::string& text, uint16_t afterItem,
-                                        uint32_t command);
 OSStatus DeleteMenuItems(MenuRef menu, uint16_t firstItem, uint32_t count);
 void DeleteMenuItem(MenuRef menu, uint16_t item);
 OSStatus DeleteAllMenuItems(MenuRef menu);
-OSStatus SetMenuItemTextWithCFString(MenuRef menu, uint16_t item, const std::string& text);
 std::optional<std::string> CopyMenuItemTextAsCFString(MenuRef menu, uint16_t item);
 void EnableMenuItem(MenuRef menu, uint16_t item);
 void DisableMenuItem(MenuRef menu, uint16_t item);

@@ -16,5 +16,5 @@ using WindowOwner = COwner<OpaqueWindowRef, DisposeWindow>;
 // CreateNibReferenceWithCFBundle.
 using NibOwner = COwner<ToolkitNib, DisposeNibReference>;
 
-// Owns a menu made by CreateMenuFromNib or CreateNewMenu.
+// Owns a menu made by CreateMenuFromNib.
 using MenuOwner = COwner<ToolkitMenu, DisposeMenu>;

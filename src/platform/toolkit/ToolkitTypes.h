@@ -19,7 +19,6 @@ class CGContext;
 // with a status (or a neutral value) instead of touching another object. Null is no object.
 using WindowRef = OpaqueWindowRef*;
 using ControlRef = OpaqueControlRef*;
-using HIViewRef = ControlRef;
 using MenuRef = ToolkitMenu*;
 using IBNibRef = ToolkitNib*;
 using EventRef = ToolkitEvent*;

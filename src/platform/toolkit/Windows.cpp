@@ -175,12 +175,6 @@ void SelectWindow(WindowRef windowRef) {
   if (window->visible) NotifyWindowChanged(window, WindowChange::Shown);
 }
 
-WindowRef FrontWindow() {
-  for (WindowRef w : GetWindowList())
-    if (IsWindowVisible(w)) return w;
-  return nullptr;
-}
-
 CGrafPtr GetWindowPort(WindowRef window) { return IsValidWindowHandle(window) ? window : nullptr; }
 
 OSStatus SetWindowDefaultButton(WindowRef window, ControlRef button) {

@@ -33,7 +33,6 @@ OSStatus HIWindowFlush(WindowRef window);
 bool IsWindowVisible(WindowRef window);
 // Brings the window to the front.
 void SelectWindow(WindowRef window);
-WindowRef FrontWindow();
 
 // The drawing port of a window.
 CGrafPtr GetWindowPort(WindowRef window);

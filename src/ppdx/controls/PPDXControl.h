@@ -36,7 +36,6 @@ class PPDXControl : public PPDXElement {
 
   CNTL_TYPE Type() const { return mType; }
   short Order() const { return mOrder; }
-  void SetOrder(short order) { mOrder = order; }
 
   long ControlFlagCount() const { return static_cast<long>(mControlFlags.size()); }
   const char* FirstControlFlag();
@@ -59,9 +58,6 @@ class PPDXControl : public PPDXElement {
   // False for null and for the keywords reserved for colour and local properties.
   static bool ValidKeyword(const char* keyword);
 
-  const char* PostScriptData() const {
-    return mPostScriptData.empty() ? nullptr : mPostScriptData.data();
-  }
   long PostScriptDataLength() const { return static_cast<long>(mPostScriptData.size()); }
 
  protected:

@@ -20,7 +20,6 @@ class KeywordTo_PPDControl {
   // A null keyword is ignored: it could never be looked up.
   void insert(const char* keyword, PPDXControl* control);
   void EndInsertion();
-  bool Sorted() const { return mSorted; }
   // The control entered under keyword, or null (valid after EndInsertion).
   PPDXControl* Lookup(const char* keyword) const;
   PPDXControl* operator[](const char* keyword) const { return Lookup(keyword); }

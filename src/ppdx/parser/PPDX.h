@@ -67,7 +67,6 @@ class PPDX {
   const char* LanguageVersion() const { return mLanguageVersion; }
   const char* LanguageEncoding() const { return mLanguageEncoding; }
   const char* ModelName() const { return mModelName; }
-  TextConverter* GetTextConverter() const { return mTextConverter.get(); }
   uint32_t GetStringTextEncoding() const;
   PPDFile* File() const { return mFile.get(); }
 

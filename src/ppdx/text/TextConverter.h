@@ -31,7 +31,6 @@ class TextConverter {
   }
   TextEncoding GetOutputEncoding() const { return mOutEncoding; }
   TextEncoding GetInputEncoding() const { return mInEncoding; }
-  OSStatus LastStatus() const { return mErr; }
   // How often the cached to-Unicode converter was (re)made.
   int ToUnicodeConverterBuilds() const { return mToUnicodeBuilds; }
 
