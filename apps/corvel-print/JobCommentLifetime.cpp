@@ -84,6 +84,11 @@ bool IsCommentFileName(const fs::path& candidate, const std::string& stem) {
          name.find_first_not_of("0123456789", stem.size()) == std::string::npos;
 }
 
+// Only a regular file of the process's user is ever removed: never a link, nor another's file.
+bool IsOwnRegularFile(const struct stat& info) {
+  return S_ISREG(info.st_mode) && info.st_uid == getuid();
+}
+
 bool IsOlderThan(const struct stat& info, std::chrono::seconds age) {
   return time(nullptr) - info.st_mtime > age.count();
 }
@@ -92,8 +97,7 @@ bool IsOlderThan(const struct stat& info, std::chrono::seconds age) {
 
 bool RemoveOwnCommentFile(const fs::path& file) {
   struct stat info {};
-  if (lstat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != getuid())
-    return false;
+  if (lstat(file.c_str(), &info) != 0 || !IsOwnRegularFile(info)) return false;
   return unlink(file.c_str()) == 0;
 }
 
@@ -117,7 +121,7 @@ int RemoveStaleCommentFiles(const fs::path& file) {
   for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path(), error)) {
     struct stat info {};
     if (IsCommentFileName(entry.path(), stem) && lstat(entry.path().c_str(), &info) == 0 &&
-        S_ISREG(info.st_mode) && info.st_uid == getuid() && IsOlderThan(info, kStaleCommentFileAge))
+        IsOwnRegularFile(info) && IsOlderThan(info, kStaleCommentFileAge))
       stale.push_back(entry.path());
   }
   if (stale.empty()) return 0;

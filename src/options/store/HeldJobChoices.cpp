@@ -27,12 +27,13 @@ const OptionRow* DuplexRow() {
 }  // namespace
 
 void PreferHeldJobAttributes(PMTicketRef settings) {
-  std::string sides;
-  if (PMTicketGetCFString(settings, std::string(kPMJobAttributePrefix) + "sides", &sides) != noErr)
-    return;
   const OptionRow* duplex = DuplexRow();
+  std::string sides;
+  if (!duplex ||
+      PMTicketGetCFString(settings, std::string(kPMJobAttributePrefix) + "sides", &sides) != noErr)
+    return;
   for (const auto& row : kDuplexItemOfSides)
-    if (row.sides == sides && duplex)
+    if (row.sides == sides)
       CFPreferencesSetAppValue(duplex->key, PlistValue(int64_t(row.item)),
                                CModelInfo::GetCorvelPrefName());
 }
