@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "PaneTestSupport.h"
+#include "options/PaneTestSupport.h"
 #include "TestSupport/SecureAccessServer.h"
 #include "comm/CTCPIPClient.h"
 #include "options/store/PStringFields.h"

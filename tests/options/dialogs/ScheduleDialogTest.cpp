@@ -1,6 +1,6 @@
 #include <string>
 
-#include "PaneTestSupport.h"
+#include "options/PaneTestSupport.h"
 #include "options/dialogs/CDateInfo.h"
 
 namespace {
