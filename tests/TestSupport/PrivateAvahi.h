@@ -1,14 +1,17 @@
 #pragma once
 // DNS-SD on loopback for integration tests: an avahi-daemon limited to the loopback interface
 // (never the machine's outer one) on a private system D-Bus, and services published through it
-// with avahi-publish. Where the daemon cannot start (another one runs, no multicast on
-// loopback), Running() is false and Problem() says why. Installed() tells a machine without avahi
+// with avahi-publish. A daemon of another test run waits until that one has gone (up to a
+// minute). Where the daemon cannot start (no multicast on loopback, say), Running() is false and
+// Problem() says why. Installed() tells a machine without avahi
 // (a test may skip there) from one where the daemon is installed but failed (a test fails there).
 // Everything is stopped by process id when the object goes, the publishers first.
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestSupport/PrivateBus.h"
@@ -30,11 +33,15 @@ class PrivateAvahi {
            "[wide-area]\nenable-wide-area=no\n\n"
            "[publish]\npublish-hinfo=no\npublish-workstation=no\npublish-addresses=yes\n"
            "publish-domain=no\n";
-    mDaemonPid = mBus->Spawn({"avahi-daemon", "-f", (mRoot / "avahi-lo.conf").string(),
-                              "--no-rlimits", "--no-drop-root", "--no-chroot"},
-                             "avahi.log");
-    mRunning = mDaemonPid > 0 &&
-               WaitUntil([&] { return Log().find("startup complete") != std::string::npos; });
+    // avahi-daemon keeps one pid file per machine: while the daemon of another test run lives
+    // (seconds), this one refuses to start, so it waits its turn.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (int attempt = 0; !(mRunning = StartDaemon(attempt)); ++attempt) {
+      if (Log().find(kAlreadyRunning) == std::string::npos ||
+          std::chrono::steady_clock::now() >= giveUp)
+        break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
     if (!mRunning) mProblem = "avahi-daemon did not start on loopback: " + Log();
   }
   ~PrivateAvahi() {
@@ -65,13 +72,30 @@ class PrivateAvahi {
   }
 
  private:
-  std::string Log() const { return FileContents(mRoot / "avahi.log"); }
+  static constexpr const char* kAlreadyRunning = "Daemon already running";
+
+  // Starts the daemon; true once it is up, false as soon as it has refused to start.
+  bool StartDaemon(int attempt) {
+    mLog = "avahi-" + std::to_string(attempt) + ".log";
+    mDaemonPid = mBus->Spawn({"avahi-daemon", "-f", (mRoot / "avahi-lo.conf").string(),
+                              "--no-rlimits", "--no-drop-root", "--no-chroot"},
+                             mLog);
+    if (mDaemonPid <= 0) return false;
+    const auto said = [&](const char* text) { return Log().find(text) != std::string::npos; };
+    WaitUntil([&] { return said("startup complete") || said(kAlreadyRunning); });
+    if (said("startup complete")) return true;
+    StopProgram(mDaemonPid);
+    mDaemonPid = 0;
+    return false;
+  }
+  std::string Log() const { return FileContents(mRoot / mLog); }
 
   TemporaryFolder mFolder;
   std::filesystem::path mRoot;
   std::optional<PrivateBus> mBus;
   pid_t mDaemonPid = 0;
   std::vector<pid_t> mPublishers;
+  std::string mLog = "avahi.log";
   bool mRunning = false;
   std::string mProblem;
 };
